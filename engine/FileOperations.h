@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <system_error>
+
+namespace wypelark {
+
+// One file opened for overwriting. Closing happens in close(); destroying an open file
+// closes it quietly.
+class OpenFile {
+public:
+    virtual ~OpenFile() = default;
+
+    virtual std::error_code length(std::int64_t& bytes) = 0;
+    // Writes size bytes so that the first lands at the 1-based position.
+    virtual std::error_code writeAt(std::int64_t position, const char* data, std::size_t size) = 0;
+    // Puts everything written so far on the device.
+    virtual std::error_code flushToDevice() = 0;
+    virtual std::error_code close() = 0;
+};
+
+struct OpenResult {
+    std::unique_ptr<OpenFile> file;
+    std::error_code error;
+};
+
+// The disk as the overwrite run sees it.
+class FileOperations {
+public:
+    virtual ~FileOperations() = default;
+
+    // Opens an existing regular file for writing; never creates one and never follows a
+    // final symbolic link.
+    virtual OpenResult open(const std::string& path) = 0;
+    virtual std::error_code remove(const std::string& path) = 0;
+};
+
+} // namespace wypelark

@@ -1,0 +1,36 @@
+#include "engine/WipeError.h"
+
+#include <string>
+
+namespace wypelark {
+namespace {
+
+class WipeCategory final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "wypelark"; }
+
+    std::string message(int value) const override {
+        switch (static_cast<WipeErrc>(value)) {
+        case WipeErrc::SymbolicLink:
+            return "Is a symbolic link; neither it nor its target was touched";
+        case WipeErrc::NotRegularFile:
+            return "Not a regular file; left alone";
+        case WipeErrc::NoPassMade:
+            return "No overwrite pass was made; the file was left alone";
+        }
+        return "Unknown error";
+    }
+};
+
+} // namespace
+
+const std::error_category& wipeCategory() {
+    static const WipeCategory category;
+    return category;
+}
+
+std::error_code make_error_code(WipeErrc errc) {
+    return {static_cast<int>(errc), wipeCategory()};
+}
+
+} // namespace wypelark

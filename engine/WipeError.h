@@ -1,0 +1,19 @@
+#pragma once
+
+#include <system_error>
+
+namespace wypelark {
+
+// Reasons of the run's own for leaving a file alone; system errors keep their errno.
+enum class WipeErrc {
+    SymbolicLink = 1001,
+    NotRegularFile = 1002,
+    NoPassMade = 1003,
+};
+
+const std::error_category& wipeCategory();
+std::error_code make_error_code(WipeErrc errc);
+
+} // namespace wypelark
+
+template <> struct std::is_error_code_enum<wypelark::WipeErrc> : std::true_type {};

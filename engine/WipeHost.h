@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+namespace wypelark {
+
+struct WipeReport;
+
+// The two progress bars the run drives.
+enum class ProgressBar { Overall, Current };
+
+// What the overwrite run needs from the window: the deletion list, the pass count, the
+// progress bars, the toolbar, the file list and the event loop. Indices are 1-based.
+class WipeHost {
+public:
+    virtual ~WipeHost() = default;
+
+    virtual int itemCount() const = 0;
+    // The full path of the item at a 1-based index, as the bytes the file system uses.
+    virtual std::string itemPath(int index) const = 0;
+    virtual void removeAllItems() = 0;
+
+    virtual int passCount() const = 0;
+
+    virtual void setBarMinimum(ProgressBar bar, float minimum) = 0;
+    virtual void setBarMaximum(ProgressBar bar, float maximum) = 0;
+    virtual void setBarValue(ProgressBar bar, float value) = 0;
+    virtual float barMaximum(ProgressBar bar) const = 0;
+    virtual float barValue(ProgressBar bar) const = 0;
+
+    virtual void setToolbarButtonEnabled(int index, bool enabled) = 0;
+    virtual void refreshFileList() = 0;
+
+    // Handle every pending event of the window, then return.
+    virtual void yieldToEvents() = 0;
+
+    // Called once at the end of a run that left files undestroyed.
+    virtual void reportUndestroyedFiles(const WipeReport& report) = 0;
+};
+
+} // namespace wypelark

@@ -1,0 +1,212 @@
+#include "engine/WipeRun.h"
+
+#include "engine/WipeError.h"
+#include "engine/WipeHost.h"
+
+#include <utility>
+
+namespace wypelark {
+namespace {
+
+// Marks the run active for the length of one call.
+class ActiveScope {
+public:
+    explicit ActiveScope(bool& active) : mFlag(active) { mFlag = true; }
+    ~ActiveScope() { mFlag = false; }
+    ActiveScope(const ActiveScope&) = delete;
+    ActiveScope& operator=(const ActiveScope&) = delete;
+
+private:
+    bool& mFlag;
+};
+
+} // namespace
+
+WipeRun::WipeRun(WipeHost& host, FileOperations& files) : mHost(host), mFiles(files) {}
+
+WipeRun::~WipeRun() = default;
+
+void WipeRun::WipeFiles() {
+    if (mActive)
+        return;
+    const ActiveScope activeScope(mActive);
+
+    const std::string fillBlock = buildFillBlock();
+    if (!mResumePending)
+        startFreshRun();
+
+    while (mFileIndex <= mHost.itemCount()) {
+        const Outcome outcome = overwriteCurrentItem(fillBlock);
+        if (outcome == Outcome::Stopped)
+            return;
+        if (mFileIndex < mHost.itemCount())
+            mPass = 1;
+        if (outcome == Outcome::Done)
+            deleteCurrentItem();
+        ++mFileIndex;
+    }
+    endRun();
+}
+
+std::string WipeRun::buildFillBlock() {
+    const std::string piece(FillPieceLength, '0');
+    std::string block;
+    block.reserve(BlockSize);
+    for (mFillCounter = 1; mFillCounter <= FillPieceCount; ++mFillCounter)
+        block += piece;
+    return block;
+}
+
+void WipeRun::startFreshRun() {
+    mHost.setBarMinimum(ProgressBar::Overall, 0);
+    const std::int64_t totalPasses =
+        static_cast<std::int64_t>(mHost.passCount()) * static_cast<std::int64_t>(mHost.itemCount());
+    mHost.setBarMaximum(ProgressBar::Overall,
+                        totalPasses == 0 ? 1.0f : static_cast<float>(totalPasses));
+    mHost.setBarValue(ProgressBar::Overall, 0);
+    mFileIndex = 1;
+    mPass = 1;
+}
+
+// Runs the remaining passes over the item at mFileIndex. Done means every pass reached the
+// device and the file is closed, ready to be deleted.
+WipeRun::Outcome WipeRun::overwriteCurrentItem(const std::string& fillBlock) {
+    // A continued run, or an earlier pass of this item, means the file has been overwritten
+    // before; a file that gets no pass at all must never be deleted as if it had.
+    bool passMade = mResumePending || mPass > 1;
+    while (mPass <= mHost.passCount()) {
+        if (!mResumePending && !openCurrentFile())
+            return Outcome::Failed;
+        const Outcome written = writeLoop(fillBlock);
+        if (written != Outcome::Done)
+            return written;
+        if (!finishPass())
+            return Outcome::Failed;
+        passMade = true;
+        ++mPass;
+    }
+    // A stopped run continued after the pass count was lowered below mPass still holds the
+    // file it stopped in: it must reach the device and be closed before it is deleted.
+    if (mCurrentFile) {
+        mResumePending = false;
+        if (!flushAndCloseCurrentFile())
+            return Outcome::Failed;
+    }
+    if (!passMade) {
+        fail(mHost.itemPath(mFileIndex), WipeStep::Write, WipeErrc::NoPassMade);
+        return Outcome::Failed;
+    }
+    return Outcome::Done;
+}
+
+bool WipeRun::openCurrentFile() {
+    mCurrentPath = mHost.itemPath(mFileIndex);
+    OpenResult opened = mFiles.open(mCurrentPath);
+    if (opened.error) {
+        fail(mCurrentPath, WipeStep::Open, opened.error);
+        return false;
+    }
+    mCurrentFile = std::move(opened.file);
+    std::int64_t length = 0;
+    if (const std::error_code error = mCurrentFile->length(length)) {
+        fail(WipeStep::Length, error);
+        return false;
+    }
+    mFileLen = length;
+    mWritePos = 1;
+    mHost.setBarMinimum(ProgressBar::Current, 0);
+    mHost.setBarMaximum(ProgressBar::Current, mFileLen < 1 ? 1.0f : static_cast<float>(mFileLen));
+    return true;
+}
+
+// Writes the fill block from mWritePos to the end of the file. Full blocks start at 1,
+// 50,000, 100,000, ...; the one tail write ends exactly at the last byte, so the length
+// never changes.
+WipeRun::Outcome WipeRun::writeLoop(const std::string& fillBlock) {
+    while (mWritePos <= mFileLen) {
+        const bool tail = mWritePos + BlockSize > mFileLen;
+        const std::int64_t size = tail ? mFileLen - mWritePos + 1 : BlockSize;
+        if (const std::error_code error = mCurrentFile->writeAt(mWritePos, fillBlock.data(),
+                                                                static_cast<std::size_t>(size))) {
+            fail(WipeStep::Write, error);
+            return Outcome::Failed;
+        }
+        if (tail) {
+            mWritePos = mFileLen;
+        } else {
+            if (mWritePos == 1)
+                mWritePos = 0;
+            mWritePos += BlockSize;
+        }
+        if (static_cast<double>(mWritePos) <= mHost.barMaximum(ProgressBar::Current))
+            mHost.setBarValue(ProgressBar::Current, static_cast<float>(mWritePos));
+        if (mStopRequested) {
+            stop();
+            return Outcome::Stopped;
+        }
+        mHost.yieldToEvents();
+        if (tail)
+            break;
+    }
+    return Outcome::Done;
+}
+
+bool WipeRun::finishPass() {
+    if (mHost.barMaximum(ProgressBar::Current) == 1.0f)
+        mHost.setBarValue(ProgressBar::Current, 1);
+    mResumePending = false;
+    if (!flushAndCloseCurrentFile())
+        return false;
+    const float overall = mHost.barValue(ProgressBar::Overall);
+    if (overall < mHost.barMaximum(ProgressBar::Overall))
+        mHost.setBarValue(ProgressBar::Overall, overall + 1);
+    return true;
+}
+
+bool WipeRun::flushAndCloseCurrentFile() {
+    if (const std::error_code error = mCurrentFile->flushToDevice()) {
+        fail(WipeStep::Flush, error);
+        return false;
+    }
+    const std::error_code error = mCurrentFile->close();
+    mCurrentFile.reset();
+    if (error) {
+        fail(mCurrentPath, WipeStep::Close, error);
+        return false;
+    }
+    return true;
+}
+
+void WipeRun::deleteCurrentItem() {
+    const std::string path = mHost.itemPath(mFileIndex);
+    if (const std::error_code error = mFiles.remove(path))
+        fail(path, WipeStep::Delete, error);
+}
+
+void WipeRun::stop() {
+    mResumePending = true;
+    mHost.setToolbarButtonEnabled(DeleteButton, true);
+    mHost.setToolbarButtonEnabled(PauseButton, false);
+}
+
+void WipeRun::endRun() {
+    mHost.removeAllItems();
+    mHost.refreshFileList();
+    if (!mReport.empty()) {
+        const WipeReport report = std::exchange(mReport, {});
+        mHost.reportUndestroyedFiles(report);
+    }
+}
+
+// Records a failure of the file currently open and lets go of it.
+void WipeRun::fail(WipeStep step, std::error_code error) {
+    mCurrentFile.reset();
+    mResumePending = false;
+    fail(mCurrentPath, step, error);
+}
+
+void WipeRun::fail(const std::string& path, WipeStep step, std::error_code error) {
+    mReport.failures.push_back({path, step, error});
+}
+
+} // namespace wypelark

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "engine/FileOperations.h"
+#include "engine/WipeReport.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace wypelark {
+
+class WipeHost;
+
+// The overwrite run and the state that lets a paused run continue at the same file, pass
+// and byte. Every listed file is overwritten with '0' bytes once per pass, flushed to the
+// device after each pass, then deleted; files that cannot be destroyed are reported at the
+// end of the run instead of ending the program.
+class WipeRun {
+public:
+    static constexpr std::int64_t BlockSize = 50000;
+    static constexpr int FillPieceCount = 500;
+    static constexpr int FillPieceLength = 100;
+    static constexpr int DeleteButton = 1;
+    static constexpr int PauseButton = 2;
+
+    WipeRun(WipeHost& host, FileOperations& files);
+    ~WipeRun();
+    WipeRun(const WipeRun&) = delete;
+    WipeRun& operator=(const WipeRun&) = delete;
+
+    // Starts a fresh run, or continues a stopped one. Returns at the end of the list or
+    // after the first write that follows a stop request. A call made while a run is active
+    // returns at once.
+    void WipeFiles();
+
+    void setStopRequested(bool requested) { mStopRequested = requested; }
+    bool stopRequested() const { return mStopRequested; }
+    bool resumePending() const { return mResumePending; }
+    bool active() const { return mActive; }
+    bool holdsOpenFile() const { return mCurrentFile != nullptr; }
+
+    int fileIndex() const { return mFileIndex; }
+    int pass() const { return mPass; }
+    int fillCounter() const { return mFillCounter; }
+    std::int64_t writePos() const { return mWritePos; }
+    std::int64_t fileLen() const { return mFileLen; }
+
+private:
+    enum class Outcome { Done, Failed, Stopped };
+
+    std::string buildFillBlock();
+    void startFreshRun();
+    Outcome overwriteCurrentItem(const std::string& fillBlock);
+    bool openCurrentFile();
+    Outcome writeLoop(const std::string& fillBlock);
+    bool finishPass();
+    bool flushAndCloseCurrentFile();
+    void deleteCurrentItem();
+    void stop();
+    void endRun();
+    void fail(WipeStep step, std::error_code error);
+    void fail(const std::string& path, WipeStep step, std::error_code error);
+
+    WipeHost& mHost;
+    FileOperations& mFiles;
+
+    int mFileIndex = 0;
+    int mPass = 0;
+    int mFillCounter = 0;
+    std::int64_t mWritePos = 0;
+    std::int64_t mFileLen = 0;
+    bool mResumePending = false;
+    bool mStopRequested = false;
+
+    bool mActive = false;
+    std::unique_ptr<OpenFile> mCurrentFile;
+    std::string mCurrentPath;
+    WipeReport mReport;
+};
+
+} // namespace wypelark

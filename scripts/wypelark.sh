@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian 12 or Ubuntu), builds Wypelark, then either starts the
+# window ("run") or runs every test ("test").
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="${WYPELARK_BUILD_DIR:-$here/build}"
+packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
+          qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins)
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+build_all() {
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$build" -j "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build_all
+    exec "$build/app/wypelark"
+    ;;
+test)
+    install_missing
+    build_all
+    export QT_QPA_PLATFORM=offscreen
+    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

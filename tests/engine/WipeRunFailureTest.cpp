@@ -1,0 +1,145 @@
+#include "engine/WipeError.h"
+#include "engine/WipeRun.h"
+#include "tests/support/FakeFileOperations.h"
+#include "tests/support/FakeWipeHost.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+using namespace wypelark;
+using namespace wypelark::testing;
+
+namespace {
+
+struct FailureCase {
+    FileOp op;
+    int occurrence;
+    WipeStep step;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << "op " << static_cast<int>(c.op) << " #" << c.occurrence;
+}
+
+class InjectedFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(InjectedFailure, isReportedOnceAndTheOtherFilesAreStillDestroyed) {
+    const FailureCase& c = GetParam();
+    FakeFileOperations disk;
+    FakeWipeHost host;
+    disk.addFile("/x/first", 70000, 'a');
+    disk.addFile("/x/bad", 70000, 'b');
+    disk.addFile("/x/last", 30, 'c');
+    disk.addFile("/x/bystander", 30, 'd');
+    host.items = {"/x/first", "/x/bad", "/x/last"};
+    host.passes = 2;
+    disk.failOn(c.op, "/x/bad", EIO, c.occurrence);
+    WipeRun run(host, disk);
+
+    run.WipeFiles();
+
+    EXPECT_FALSE(disk.exists("/x/first"));
+    EXPECT_FALSE(disk.exists("/x/last"));
+    EXPECT_TRUE(disk.exists("/x/bad")); // a file not destroyed is never deleted half-done
+    EXPECT_EQ(disk.entry("/x/bystander").content, std::string(30, 'd'));
+    EXPECT_EQ(disk.openFiles(), 0);
+    EXPECT_TRUE(host.items.empty());
+    ASSERT_EQ(host.reports.size(), 1u);
+    ASSERT_EQ(host.reports[0].failures.size(), 1u);
+    const WipeFailure& failure = host.reports[0].failures[0];
+    EXPECT_EQ(failure.path, "/x/bad");
+    EXPECT_EQ(failure.step, c.step);
+    EXPECT_EQ(failure.error.value(), EIO);
+    const std::string text = host.reports[0].text();
+    EXPECT_NE(text.find("/x/bad"), std::string::npos);
+    EXPECT_NE(text.find("error " + std::to_string(EIO)), std::string::npos);
+    EXPECT_NE(text.find(failure.error.message()), std::string::npos);
+    if (c.op != FileOp::Remove) {
+        EXPECT_EQ(disk.count(FileOp::Remove, "/x/bad"), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, InjectedFailure,
+                         ::testing::Values(FailureCase{FileOp::Open, 1, WipeStep::Open},
+                                           FailureCase{FileOp::Open, 2, WipeStep::Open},
+                                           FailureCase{FileOp::Length, 1, WipeStep::Length},
+                                           FailureCase{FileOp::Write, 1, WipeStep::Write},
+                                           FailureCase{FileOp::Write, 4, WipeStep::Write},
+                                           FailureCase{FileOp::Flush, 1, WipeStep::Flush},
+                                           FailureCase{FileOp::Flush, 2, WipeStep::Flush},
+                                           FailureCase{FileOp::Close, 2, WipeStep::Close},
+                                           FailureCase{FileOp::Remove, 1, WipeStep::Delete}));
+
+TEST(WipeRunFailure, aFailedWriteStopsThatFilesPassesAndIsNotCountedAsDone) {
+    FakeFileOperations disk;
+    FakeWipeHost host;
+    disk.addFile("/bad", 120000, 'b');
+    host.items = {"/bad"};
+    host.passes = 3;
+    disk.failOn(FileOp::Write, "/bad", ENOSPC, 2);
+    WipeRun run(host, disk);
+
+    run.WipeFiles();
+
+    EXPECT_EQ(disk.count(FileOp::Write, "/bad"), 2);
+    EXPECT_EQ(disk.count(FileOp::Flush, "/bad"), 0);
+    EXPECT_EQ(host.bar(ProgressBar::Overall).value, 0);
+    EXPECT_FALSE(run.holdsOpenFile());
+    EXPECT_FALSE(run.resumePending());
+}
+
+TEST(WipeRunFailure, missingLinkedAndSpecialPathsAreReportedAndNeverCreatedOrDeleted) {
+    FakeFileOperations disk;
+    FakeWipeHost host;
+    disk.addSpecial("/link", FakeFileOperations::Kind::SymbolicLink);
+    disk.addSpecial("/dir", FakeFileOperations::Kind::Directory);
+    disk.addSpecial("/fifo", FakeFileOperations::Kind::Fifo);
+    disk.addFile("/ok", 5);
+    host.items = {"/gone", "/link", "/dir", "/fifo", "/ok"};
+    WipeRun run(host, disk);
+
+    run.WipeFiles();
+
+    EXPECT_FALSE(disk.exists("/gone"));
+    EXPECT_TRUE(disk.exists("/link"));
+    EXPECT_TRUE(disk.exists("/dir"));
+    EXPECT_TRUE(disk.exists("/fifo"));
+    EXPECT_FALSE(disk.exists("/ok"));
+    EXPECT_EQ(disk.count(FileOp::Remove, "/gone") + disk.count(FileOp::Remove, "/link") +
+                  disk.count(FileOp::Remove, "/dir") + disk.count(FileOp::Remove, "/fifo"),
+              0);
+    ASSERT_EQ(host.reports.size(), 1u);
+    const auto& failures = host.reports[0].failures;
+    ASSERT_EQ(failures.size(), 4u);
+    EXPECT_EQ(failures[0].error.value(), ENOENT);
+    EXPECT_EQ(failures[1].error, make_error_code(WipeErrc::SymbolicLink));
+    EXPECT_EQ(failures[2].error, make_error_code(WipeErrc::NotRegularFile));
+    EXPECT_EQ(failures[3].error, make_error_code(WipeErrc::NotRegularFile));
+}
+
+TEST(WipeRunFailure, failuresBeforeAStopAreReportedOnceWhenTheContinuedRunEnds) {
+    FakeFileOperations disk;
+    FakeWipeHost host;
+    disk.addFile("/big", 200000);
+    host.items = {"/gone", "/big"};
+    WipeRun run(host, disk);
+    host.onYield = [&](int n) {
+        if (n == 1)
+            run.setStopRequested(true);
+    };
+    run.WipeFiles();
+    EXPECT_TRUE(host.reports.empty());
+
+    host.onYield = nullptr;
+    run.setStopRequested(false);
+    run.WipeFiles();
+
+    ASSERT_EQ(host.reports.size(), 1u);
+    EXPECT_EQ(host.reports[0].failures.size(), 1u);
+    run.WipeFiles(); // a fresh run over the emptied list has nothing new to say
+    EXPECT_EQ(host.reports.size(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,128 @@
+#include "tests/support/FakeFileOperations.h"
+
+#include "engine/WipeError.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace wypelark::testing {
+
+namespace {
+constexpr std::int64_t ContentLimit = 16 * 1024 * 1024;
+}
+
+class FakeFileOperations::File final : public OpenFile {
+public:
+    File(FakeFileOperations& disk, std::string path) : mDisk(disk), mPath(std::move(path)) {
+        ++mDisk.mOpenFiles;
+    }
+    ~File() override { release(); }
+
+    std::error_code length(std::int64_t& bytes) override {
+        if (const std::error_code error = mDisk.record({FileOp::Length, mPath}))
+            return error;
+        bytes = mDisk.mEntries.at(mPath).length;
+        return {};
+    }
+
+    std::error_code writeAt(std::int64_t position, const char* data, std::size_t size) override {
+        const auto bytes = static_cast<std::int64_t>(size);
+        if (const std::error_code error = mDisk.record({FileOp::Write, mPath, position, bytes}))
+            return error;
+        Entry& entry = mDisk.mEntries.at(mPath);
+        if (position < 1 || position - 1 + bytes > entry.length) {
+            mDisk.mWroteOutsideFile = true;
+            return {};
+        }
+        if (entry.contentKept)
+            std::copy(data, data + size, entry.content.begin() + (position - 1));
+        return {};
+    }
+
+    std::error_code flushToDevice() override { return mDisk.record({FileOp::Flush, mPath}); }
+
+    std::error_code close() override {
+        const std::error_code error = mDisk.record({FileOp::Close, mPath});
+        release();
+        return error;
+    }
+
+private:
+    void release() {
+        if (mOpen) {
+            mOpen = false;
+            --mDisk.mOpenFiles;
+        }
+    }
+
+    FakeFileOperations& mDisk;
+    std::string mPath;
+    bool mOpen = true;
+};
+
+void FakeFileOperations::addFile(const std::string& path, std::int64_t length, char fill) {
+    Entry entry;
+    entry.length = length;
+    entry.contentKept = length <= ContentLimit;
+    if (entry.contentKept)
+        entry.content.assign(static_cast<std::size_t>(length), fill);
+    mEntries[path] = std::move(entry);
+}
+
+void FakeFileOperations::addSpecial(const std::string& path, Kind kind) {
+    Entry entry;
+    entry.kind = kind;
+    mEntries[path] = entry;
+}
+
+void FakeFileOperations::failOn(FileOp op, const std::string& path, int errorNumber,
+                                int occurrence) {
+    mRules.push_back({op, path, errorNumber, occurrence});
+}
+
+std::error_code FakeFileOperations::record(const RecordedOp& op) {
+    mOps.push_back(op);
+    const int seen = ++mCounts[{op.op, op.path}];
+    for (const FailRule& rule : mRules) {
+        if (rule.op == op.op && rule.path == op.path && rule.occurrence == seen)
+            return {rule.errorNumber, std::system_category()};
+    }
+    return {};
+}
+
+OpenResult FakeFileOperations::open(const std::string& path) {
+    if (const std::error_code error = record({FileOp::Open, path}))
+        return {nullptr, error};
+    const auto found = mEntries.find(path);
+    if (found == mEntries.end())
+        return {nullptr, {ENOENT, std::system_category()}};
+    if (found->second.kind == Kind::SymbolicLink)
+        return {nullptr, WipeErrc::SymbolicLink};
+    if (found->second.kind != Kind::Regular)
+        return {nullptr, WipeErrc::NotRegularFile};
+    return {std::make_unique<File>(*this, path), {}};
+}
+
+std::error_code FakeFileOperations::remove(const std::string& path) {
+    if (const std::error_code error = record({FileOp::Remove, path}))
+        return error;
+    if (mEntries.erase(path) == 0)
+        return {ENOENT, std::system_category()};
+    return {};
+}
+
+std::vector<Write> FakeFileOperations::writesTo(const std::string& path) const {
+    std::vector<Write> writes;
+    for (const RecordedOp& op : mOps) {
+        if (op.op == FileOp::Write && op.path == path)
+            writes.push_back({op.position, op.size});
+    }
+    return writes;
+}
+
+int FakeFileOperations::count(FileOp op, const std::string& path) const {
+    const auto found = mCounts.find({op, path});
+    return found == mCounts.end() ? 0 : found->second;
+}
+
+} // namespace wypelark::testing

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "engine/FileOperations.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace wypelark::testing {
+
+enum class FileOp { Open, Length, Write, Flush, Close, Remove };
+
+struct RecordedOp {
+    FileOp op;
+    std::string path;
+    std::int64_t position = 0;
+    std::int64_t size = 0;
+};
+
+struct Write {
+    std::int64_t position;
+    std::int64_t size;
+    bool operator==(const Write&) const = default;
+};
+
+// An in-memory disk that records every operation and fails the ones a test names.
+// Files larger than the content limit keep only their length, for runs over huge files.
+class FakeFileOperations final : public FileOperations {
+public:
+    enum class Kind { Regular, SymbolicLink, Directory, Fifo };
+
+    struct Entry {
+        Kind kind = Kind::Regular;
+        std::int64_t length = 0;
+        std::string content; // empty for files kept by length only
+        bool contentKept = true;
+    };
+
+    void addFile(const std::string& path, std::int64_t length, char fill = 'x');
+    void addSpecial(const std::string& path, Kind kind);
+
+    // Fails the occurrence-th operation of this kind on this path with the errno given.
+    void failOn(FileOp op, const std::string& path, int errorNumber, int occurrence = 1);
+
+    OpenResult open(const std::string& path) override;
+    std::error_code remove(const std::string& path) override;
+
+    bool exists(const std::string& path) const { return mEntries.count(path) > 0; }
+    const Entry& entry(const std::string& path) const { return mEntries.at(path); }
+    const std::vector<RecordedOp>& ops() const { return mOps; }
+    std::vector<Write> writesTo(const std::string& path) const;
+    int count(FileOp op, const std::string& path) const;
+    int openFiles() const { return mOpenFiles; }
+    bool wroteOutsideFile() const { return mWroteOutsideFile; }
+
+private:
+    class File;
+    friend class File;
+
+    struct FailRule {
+        FileOp op;
+        std::string path;
+        int errorNumber;
+        int occurrence;
+    };
+
+    // Records the operation and says whether a rule makes it fail.
+    std::error_code record(const RecordedOp& op);
+
+    std::map<std::string, Entry> mEntries;
+    std::vector<RecordedOp> mOps;
+    std::vector<FailRule> mRules;
+    std::map<std::pair<FileOp, std::string>, int> mCounts;
+    int mOpenFiles = 0;
+    bool mWroteOutsideFile = false;
+};
+
+} // namespace wypelark::testing

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "engine/WipeHost.h"
+#include "engine/WipeReport.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wypelark::testing {
+
+// A window without widgets: the list, the slider, the bars and the buttons as plain values.
+// onYield runs inside every yield, numbered from 1, to play the user's nested events.
+class FakeWipeHost final : public WipeHost {
+public:
+    struct Bar {
+        float minimum = 0;
+        float maximum = 100;
+        float value = 0;
+        std::vector<float> values; // every value set, in order
+    };
+
+    std::vector<std::string> items;
+    int passes = 1;
+    std::array<Bar, 2> bars{};
+    std::array<bool, 7> buttons{false, true, true, true, true, true, true};
+    int refreshCount = 0;
+    int removeAllCount = 0;
+    int yieldCount = 0;
+    std::vector<WipeReport> reports;
+    std::function<void(int)> onYield;
+
+    Bar& bar(ProgressBar which) { return bars[static_cast<std::size_t>(which)]; }
+    const Bar& bar(ProgressBar which) const { return bars[static_cast<std::size_t>(which)]; }
+
+    int itemCount() const override { return static_cast<int>(items.size()); }
+    std::string itemPath(int index) const override {
+        return items.at(static_cast<std::size_t>(index - 1));
+    }
+    void removeAllItems() override {
+        items.clear();
+        ++removeAllCount;
+    }
+    int passCount() const override { return passes; }
+
+    void setBarMinimum(ProgressBar which, float minimum) override { bar(which).minimum = minimum; }
+    void setBarMaximum(ProgressBar which, float maximum) override { bar(which).maximum = maximum; }
+    void setBarValue(ProgressBar which, float value) override {
+        bar(which).value = value;
+        bar(which).values.push_back(value);
+    }
+    float barMaximum(ProgressBar which) const override { return bar(which).maximum; }
+    float barValue(ProgressBar which) const override { return bar(which).value; }
+
+    void setToolbarButtonEnabled(int index, bool enabled) override {
+        buttons.at(static_cast<std::size_t>(index)) = enabled;
+    }
+    void refreshFileList() override { ++refreshCount; }
+    void yieldToEvents() override {
+        ++yieldCount;
+        if (onYield)
+            onYield(yieldCount);
+    }
+    void reportUndestroyedFiles(const WipeReport& report) override { reports.push_back(report); }
+};
+
+} // namespace wypelark::testing

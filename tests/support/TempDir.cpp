@@ -1,0 +1,45 @@
+#include "tests/support/TempDir.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+namespace wypelark::testing {
+
+TempDir::TempDir() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "wypelark-test-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (::mkdtemp(buffer.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed");
+    mPath = buffer.data();
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(mPath, ignored);
+}
+
+std::string TempDir::makeFile(const std::string& name, std::int64_t length, char fill) const {
+    const std::string path = file(name);
+    std::ofstream out(path, std::ios::binary);
+    const std::string chunk(1 << 16, fill);
+    for (std::int64_t left = length; left > 0;) {
+        const auto n = static_cast<std::streamsize>(std::min<std::int64_t>(left, chunk.size()));
+        out.write(chunk.data(), n);
+        left -= n;
+    }
+    return path;
+}
+
+std::string readWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+} // namespace wypelark::testing
