@@ -1,0 +1,47 @@
+#include "list/AddSelectedFiles.h"
+
+#include "list/DeletionListModel.h"
+#include "list/FileMeasure.h"
+
+#include <QFile>
+
+namespace wypelark {
+
+QByteArray fullPath(const QByteArray& folder, const QByteArray& name) {
+    if (folder.endsWith('/'))
+        return folder + name;
+    return folder + '/' + name;
+}
+
+std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
+                                          const std::vector<FileListEntry>& entries,
+                                          DeletionListModel& list) {
+    std::vector<RefusedFile> refused;
+    for (const FileListEntry& entry : entries) {
+        if (!entry.selected)
+            continue;
+        const QByteArray path = fullPath(folder, entry.name);
+        if (list.contains(path))
+            continue;
+        const FileMeasurement measured = measureFile(path);
+        if (measured.error) {
+            refused.push_back({path, measured.error});
+            continue;
+        }
+        list.append(path, measured.size);
+    }
+    return refused;
+}
+
+QString refusedFilesText(const std::vector<RefusedFile>& refused) {
+    QString text = QStringLiteral("These files were not added to the list:\n");
+    for (const RefusedFile& file : refused) {
+        text += QStringLiteral("\n%1\n    error %2, %3\n")
+                    .arg(QFile::decodeName(file.path))
+                    .arg(file.error.value())
+                    .arg(QString::fromStdString(file.error.message()));
+    }
+    return text;
+}
+
+} // namespace wypelark

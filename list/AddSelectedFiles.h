@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <system_error>
+#include <vector>
+
+namespace wypelark {
+
+class DeletionListModel;
+
+// One entry of the folder browser's file list.
+struct FileListEntry {
+    QByteArray name; // as the file system gave it
+    bool selected = false;
+};
+
+struct RefusedFile {
+    QByteArray path;
+    std::error_code error;
+};
+
+// Appends every selected entry of the file list that is not listed yet, in the file list's
+// order, with its size. Entries that cannot be measured as regular files are not appended;
+// they come back so that the window can name them.
+std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
+                                          const std::vector<FileListEntry>& entries,
+                                          DeletionListModel& list);
+
+// The full path of a file in a folder: one "/" between them, none added after the root.
+QByteArray fullPath(const QByteArray& folder, const QByteArray& name);
+
+// The message naming each refused file and why.
+QString refusedFilesText(const std::vector<RefusedFile>& refused);
+
+} // namespace wypelark

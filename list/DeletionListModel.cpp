@@ -1,0 +1,60 @@
+#include "list/DeletionListModel.h"
+
+#include "list/SizeText.h"
+
+#include <QFile>
+
+namespace wypelark {
+
+int DeletionListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count();
+}
+
+int DeletionListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DeletionListModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Item& item = mItems[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole)
+        return index.column() == File ? item.shownPath : item.size;
+    if (role == Qt::ToolTipRole && index.column() == Size)
+        return item.megabytes;
+    return {};
+}
+
+QVariant DeletionListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case File:
+        return QStringLiteral("File");
+    case Size:
+        return QStringLiteral("Size");
+    default:
+        return {};
+    }
+}
+
+QByteArray DeletionListModel::path(int position) const {
+    return mItems.at(static_cast<std::size_t>(position - 1)).path;
+}
+
+void DeletionListModel::append(const QByteArray& path, qint64 size) {
+    const int row = count();
+    beginInsertRows({}, row, row);
+    mItems.push_back({path, QFile::decodeName(path), sizeText(size), megabyteText(size)});
+    mPaths.insert(path);
+    endInsertRows();
+}
+
+void DeletionListModel::clear() {
+    beginResetModel();
+    mItems.clear();
+    mPaths.clear();
+    endResetModel();
+}
+
+} // namespace wypelark

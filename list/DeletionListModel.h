@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+#include <vector>
+
+namespace wypelark {
+
+// The files to destroy, in the order they were added: the full path (kept as the bytes the
+// file system uses) and the size taken when the file was added.
+class DeletionListModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { File, Size, ColumnCount };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    int count() const { return static_cast<int>(mItems.size()); }
+    // The raw path of the item at a 1-based position.
+    QByteArray path(int position) const;
+    bool contains(const QByteArray& path) const { return mPaths.contains(path); }
+    void append(const QByteArray& path, qint64 size);
+    void clear();
+
+private:
+    struct Item {
+        QByteArray path;
+        QString shownPath;
+        QString size;
+        QString megabytes;
+    };
+
+    std::vector<Item> mItems;
+    QSet<QByteArray> mPaths;
+};
+
+} // namespace wypelark

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <system_error>
+
+namespace wypelark {
+
+struct FileMeasurement {
+    qint64 size = 0;
+    std::error_code error; // set when the path is not a regular file that can be measured
+};
+
+// Measures a file from its metadata alone, without opening it and without following a
+// final symbolic link.
+FileMeasurement measureFile(const QByteArray& path);
+
+} // namespace wypelark

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <system_error>
+#include <vector>
+
+namespace wypelark {
+
+struct DirectoryEntry {
+    QByteArray name; // the bytes the file system gave, never re-encoded
+    bool isFolder = false;
+};
+
+struct DirectoryListing {
+    std::vector<DirectoryEntry> entries;
+    std::error_code error;
+};
+
+// A mounted volume a person browses: its mount point and what to call it.
+struct Volume {
+    QByteArray mountPoint;
+    QString label;
+};
+
+// What the folder browser reads from the file system.
+class DirectoryAccess {
+public:
+    virtual ~DirectoryAccess() = default;
+
+    // Every entry of a folder except "." and "..", hidden ones included.
+    virtual DirectoryListing list(const QByteArray& folder) const = 0;
+    virtual std::vector<Volume> volumes() const = 0;
+    virtual QByteArray currentFolder() const = 0;
+};
+
+// True for the errors that mean the volume's device is not there or not ready.
+bool isDeviceNotReady(std::error_code error);
+
+} // namespace wypelark

@@ -1,0 +1,58 @@
+#include "ui/FileListBox.h"
+
+#include "ui/DirectoryAccess.h"
+#include "ui/NameOrder.h"
+
+#include <QFile>
+#include <QMouseEvent>
+
+namespace wypelark {
+
+FileListBox::FileListBox(const DirectoryAccess& directories, QWidget* parent)
+    : QListWidget(parent), mDirectories(directories) {
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+std::error_code FileListBox::setFolder(const QByteArray& folder) {
+    const DirectoryListing listing = mDirectories.list(folder);
+    if (listing.error)
+        return listing.error;
+    QList<QByteArray> names;
+    for (const DirectoryEntry& entry : listing.entries) {
+        if (!entry.isFolder && !entry.name.startsWith('.'))
+            names.push_back(entry.name);
+    }
+    sortNames(names);
+    clear();
+    for (const QByteArray& name : names) {
+        auto* item = new QListWidgetItem(QFile::decodeName(name), this);
+        item->setData(NameRole, name);
+    }
+    mFolder = folder;
+    return {};
+}
+
+std::vector<FileListEntry> FileListBox::entries() const {
+    std::vector<FileListEntry> all;
+    all.reserve(static_cast<std::size_t>(count()));
+    for (int row = 0; row < count(); ++row) {
+        const QListWidgetItem* entry = item(row);
+        all.push_back({entry->data(NameRole).toByteArray(), entry->isSelected()});
+    }
+    return all;
+}
+
+void FileListBox::mousePressEvent(QMouseEvent* event) {
+    // A right press on a selected entry keeps the whole selection for the pop-up menu.
+    const QListWidgetItem* under = itemAt(event->position().toPoint());
+    if (!(event->button() == Qt::RightButton && under && under->isSelected()))
+        QListWidget::mousePressEvent(event);
+    emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void FileListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QListWidget::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+} // namespace wypelark

@@ -1,0 +1,93 @@
+#include "ui/FolderListBox.h"
+
+#include "ui/DirectoryAccess.h"
+#include "ui/NameOrder.h"
+
+#include <QFile>
+#include <QStyle>
+
+namespace wypelark {
+
+QByteArray normalizedFolder(const QByteArray& path) {
+    QByteArray folder = path;
+    while (folder.size() > 1 && folder.endsWith('/'))
+        folder.chop(1);
+    return folder.isEmpty() ? QByteArray("/") : folder;
+}
+
+namespace {
+
+QList<QByteArray> ancestorsAndSelf(const QByteArray& folder) {
+    QList<QByteArray> chain{"/"};
+    qsizetype from = 1;
+    while (from < folder.size()) {
+        qsizetype slash = folder.indexOf('/', from);
+        if (slash < 0)
+            slash = folder.size();
+        chain.push_back(folder.left(slash));
+        from = slash + 1;
+    }
+    return chain;
+}
+
+QString lastName(const QByteArray& folder) {
+    if (folder == "/")
+        return QStringLiteral("/");
+    return QFile::decodeName(folder.mid(folder.lastIndexOf('/') + 1));
+}
+
+} // namespace
+
+FolderListBox::FolderListBox(const DirectoryAccess& directories, QWidget* parent)
+    : QListWidget(parent), mDirectories(directories) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemActivated, this, &FolderListBox::openEntry);
+}
+
+std::error_code FolderListBox::setPath(const QByteArray& path) {
+    const QByteArray folder = normalizedFolder(path);
+    const DirectoryListing listing = mDirectories.list(folder);
+    if (listing.error)
+        return listing.error;
+
+    QList<QByteArray> subfolders;
+    for (const DirectoryEntry& entry : listing.entries) {
+        if (entry.isFolder && !entry.name.startsWith('.'))
+            subfolders.push_back(entry.name);
+    }
+    sortNames(subfolders);
+
+    clear();
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QList<QByteArray> chain = ancestorsAndSelf(folder);
+    for (qsizetype depth = 0; depth < chain.size(); ++depth) {
+        auto* item = new QListWidgetItem(open, QString(int(depth) * 2, QLatin1Char(' ')) +
+                                                   lastName(chain[depth]),
+                                         this);
+        item->setData(PathRole, chain[depth]);
+        if (depth == chain.size() - 1)
+            setCurrentItem(item);
+    }
+    const QString indent(int(chain.size()) * 2, QLatin1Char(' '));
+    for (const QByteArray& name : subfolders) {
+        auto* item = new QListWidgetItem(closed, indent + QFile::decodeName(name), this);
+        item->setData(PathRole, folder == "/" ? "/" + name : folder + '/' + name);
+    }
+
+    const bool changed = folder != mPath;
+    mPath = folder;
+    if (changed)
+        emit pathChanged();
+    return {};
+}
+
+void FolderListBox::openEntry(QListWidgetItem* item) {
+    if (!item)
+        return;
+    const QByteArray path = item->data(PathRole).toByteArray();
+    if (const std::error_code error = setPath(path))
+        emit openFailed(path, error);
+}
+
+} // namespace wypelark

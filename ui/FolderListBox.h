@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QListWidget>
+
+#include <system_error>
+
+namespace wypelark {
+
+class DirectoryAccess;
+
+// A classic folder list: the ancestors of the current folder from "/" down, the current
+// folder, then its subfolders (hidden ones left out), sorted. Opening an entry makes it the
+// current folder.
+class FolderListBox final : public QListWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int PathRole = Qt::UserRole;
+
+    FolderListBox(const DirectoryAccess& directories, QWidget* parent = nullptr);
+
+    QByteArray path() const { return mPath; }
+    // Lists the folder and makes it current; on an error nothing changes.
+    std::error_code setPath(const QByteArray& path);
+
+signals:
+    void pathChanged();
+    // An entry was opened but its folder could not be listed; the list stays as it was.
+    void openFailed(const QByteArray& path, std::error_code error);
+
+private:
+    void openEntry(QListWidgetItem* item);
+
+    const DirectoryAccess& mDirectories;
+    QByteArray mPath;
+};
+
+// The folder path without a trailing "/", except the root itself.
+QByteArray normalizedFolder(const QByteArray& path);
+
+} // namespace wypelark

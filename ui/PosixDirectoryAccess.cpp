@@ -1,0 +1,171 @@
+#include "ui/PosixDirectoryAccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+#include <cerrno>
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace wypelark {
+namespace {
+
+struct DirCloser {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+bool isFolderEntry(const QByteArray& folder, const dirent& entry) {
+    if (entry.d_type == DT_DIR)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    // A link to a folder is browsed as a folder; a dangling link is a file entry.
+    const QByteArray path = folder + (folder.endsWith('/') ? "" : "/") + entry.d_name;
+    struct stat status {};
+    return ::stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// mountinfo escapes blanks, tabs, newlines and backslashes as octal.
+QByteArray unescapeOctal(const QByteArray& field) {
+    QByteArray out;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            bool ok = false;
+            const int value = field.mid(i + 1, 3).toInt(&ok, 8);
+            if (ok) {
+                out += static_cast<char>(value);
+                i += 3;
+                continue;
+            }
+        }
+        out += field[i];
+    }
+    return out;
+}
+
+const QSet<QByteArray>& pseudoFileSystems() {
+    static const QSet<QByteArray> types{
+        "proc",       "sysfs",    "cgroup",     "cgroup2",  "devpts",    "devtmpfs",
+        "mqueue",     "debugfs",  "tracefs",    "securityfs", "pstore",  "bpf",
+        "configfs",   "fusectl",  "hugetlbfs",  "autofs",   "binfmt_misc", "efivarfs",
+        "rpc_pipefs", "nsfs",     "ramfs",      "selinuxfs", "squashfs", "overlay_internal"};
+    return types;
+}
+
+bool isSystemMountPoint(const QByteArray& mountPoint) {
+    for (const char* prefix : {"/proc", "/sys", "/dev", "/run", "/snap", "/boot/efi", "/mnt/sandboxing"}) {
+        const QByteArray p(prefix);
+        if (mountPoint == p || mountPoint.startsWith(p + '/'))
+            return !mountPoint.startsWith("/run/media/");
+    }
+    return false;
+}
+
+QString labelOf(const QByteArray& source) {
+    QDir byLabel(QStringLiteral("/dev/disk/by-label"));
+    const QString device = QFile::decodeName(source);
+    for (const QString& label : byLabel.entryList(QDir::System | QDir::Files)) {
+        if (QFileInfo(byLabel.filePath(label)).canonicalFilePath() == device)
+            return label;
+    }
+    return device;
+}
+
+} // namespace
+
+bool isDeviceNotReady(std::error_code error) {
+    if (error.category() != std::system_category() && error.category() != std::generic_category())
+        return false;
+    switch (error.value()) {
+    case ENOMEDIUM:
+    case ENODEV:
+    case ENXIO:
+    case EIO:
+    case ESTALE:
+    case ENOTCONN:
+    case EHOSTDOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+DirectoryListing PosixDirectoryAccess::list(const QByteArray& folder) const {
+    DirectoryListing listing;
+    const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.constData()));
+    if (!dir) {
+        listing.error = {errno, std::system_category()};
+        return listing;
+    }
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            listing.entries.push_back({name, isFolderEntry(folder, *entry)});
+        errno = 0;
+    }
+    if (errno != 0)
+        listing.error = {errno, std::system_category()};
+    return listing;
+}
+
+std::vector<Volume> parseMountInfo(const QByteArray& mountInfo) {
+    std::vector<Volume> volumes;
+    for (const QByteArray& line : mountInfo.split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        const qsizetype dash = fields.indexOf("-");
+        if (fields.size() < 5 || dash < 0 || dash + 2 >= fields.size())
+            continue;
+        const QByteArray mountPoint = unescapeOctal(fields[4]);
+        const QByteArray type = fields[dash + 1];
+        const QByteArray source = unescapeOctal(fields[dash + 2]);
+        if (pseudoFileSystems().contains(type) || isSystemMountPoint(mountPoint))
+            continue;
+        if (type == "tmpfs" && mountPoint != "/tmp")
+            continue;
+        std::erase_if(volumes, [&](const Volume& v) { return v.mountPoint == mountPoint; });
+        volumes.push_back({mountPoint, QString()});
+        volumes.back().label = QFile::decodeName(source);
+    }
+    return volumes;
+}
+
+std::vector<Volume> PosixDirectoryAccess::volumes() const {
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    std::vector<Volume> found;
+    if (file.open(QIODevice::ReadOnly))
+        found = parseMountInfo(file.readAll());
+    std::erase_if(found, [](const Volume& v) {
+        struct stat status {};
+        return ::stat(v.mountPoint.constData(), &status) != 0 || !S_ISDIR(status.st_mode);
+    });
+    for (Volume& volume : found) {
+        if (volume.label.startsWith(QStringLiteral("/dev/")))
+            volume.label = labelOf(QFile::encodeName(volume.label));
+    }
+    if (found.empty())
+        found.push_back({"/", QStringLiteral("/")});
+    return found;
+}
+
+QByteArray PosixDirectoryAccess::currentFolder() const {
+    std::unique_ptr<char, decltype(&::free)> cwd(::getcwd(nullptr, 0), &::free);
+    return cwd ? QByteArray(cwd.get()) : QByteArray("/");
+}
+
+QByteArray volumeHolding(const std::vector<Volume>& volumes, const QByteArray& folder) {
+    QByteArray best = "/";
+    for (const Volume& volume : volumes) {
+        const QByteArray& mount = volume.mountPoint;
+        const bool holds = folder == mount || mount == "/" ||
+                           folder.startsWith(mount.endsWith('/') ? mount : mount + '/');
+        if (holds && mount.size() >= best.size())
+            best = mount;
+    }
+    return best;
+}
+
+} // namespace wypelark

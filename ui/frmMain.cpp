@@ -1,0 +1,427 @@
+#include "ui/frmMain.h"
+
+#include "list/AddSelectedFiles.h"
+#include "settings/PassCountText.h"
+#include "settings/RegistryFile.h"
+#include "settings/RegistryStrings.h"
+#include "ui/DirectoryAccess.h"
+#include "ui/FileListBox.h"
+#include "ui/FloatProgressBar.h"
+#include "ui/FolderListBox.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PosixDirectoryAccess.h"
+#include "ui/UrlOpener.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QSlider>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+// The toolbar pictures live in the ui library; a static library has to register them itself.
+static void registerToolbarPictures() {
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace wypelark {
+
+const QString frmMain::SettingsKey = QStringLiteral("Software\\Wipelark");
+const QString frmMain::ProductPage = QStringLiteral("https://www.example.com/corvane/Wypelark");
+
+namespace {
+
+constexpr int ClientWidth = 565;
+constexpr int ClientHeight = 517;
+constexpr int PassesMinimum = 1;
+constexpr int PassesMaximum = 20;
+
+QLabel* centredLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+frmMain::frmMain(const WindowServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      mServices(services), mRun(*this, services.files) {
+    registerToolbarPictures();
+    buildWindow();
+    connectEvents();
+    openStartFolder();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildWindow() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Wypelark"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/wypelark.svg")));
+    setFixedSize(ClientWidth, ClientHeight);
+    // Children in the order the window holds them.
+    buildToolbar();
+    buildProgress();
+    buildDeletionList();
+    buildDeleteMethod();
+    buildBrowser();
+    lblOverall = named(centredLabel(QStringLiteral("Overall Progress"), this), "lblOverall");
+    lblOverall->setGeometry(6, 486, 553, 13);
+    lblCurrent = named(centredLabel(QStringLiteral("Current File Progress"), this), "lblCurrent");
+    lblCurrent->setGeometry(6, 450, 553, 13);
+    mnuPopUp = named(new QMenu(QStringLiteral("PopUp"), this), "mnuPopUp");
+    mnuPopUpAdd = named(mnuPopUp->addAction(QStringLiteral("Add Selected Files")), "mnuPopUpAdd");
+    setTabOrder();
+}
+
+void frmMain::buildToolbar() {
+    tlbMain = named(new QToolBar(this), "tlbMain");
+    tlbMain->setGeometry(0, 0, ClientWidth, 38);
+    tlbMain->setMovable(false);
+    tlbMain->setFloatable(false);
+    tlbMain->setIconSize(QSize(16, 16));
+    tlbMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tlbMain->setContentsMargins(0, 0, 0, 0);
+    const auto button = [this](const char* icon, const QString& caption) {
+        return tlbMain->addAction(QIcon(QLatin1String(icon)), caption);
+    };
+    mButtons = {button(":/icons/wypelark.svg", QStringLiteral("Delete")),
+                button(":/icons/pause.svg", QStringLiteral("Pause")),
+                tlbMain->addSeparator(),
+                button(":/icons/info.svg", QStringLiteral("Info")),
+                tlbMain->addSeparator(),
+                button(":/icons/exit.svg", QStringLiteral("Exit"))};
+    for (QAction* action : mButtons) {
+        if (QWidget* widget = tlbMain->widgetForAction(action); widget && !action->isSeparator()) {
+            widget->setMinimumSize(38, 36); // wider only where a caption needs it
+            widget->setMaximumHeight(36);
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+}
+
+void frmMain::buildProgress() {
+    prgOverall = named(new FloatProgressBar(this), "prgOverall");
+    prgOverall->setGeometry(3, 504, 559, 10);
+    prgCurrent = named(new FloatProgressBar(this), "prgCurrent");
+    prgCurrent->setGeometry(3, 468, 559, 13);
+}
+
+void frmMain::buildDeletionList() {
+    fraToDelete = named(new QGroupBox(QStringLiteral("Files to Delete"), this), "fraToDelete");
+    fraToDelete->setGeometry(3, 243, 559, 202);
+    lvwList = named(new QTreeView(fraToDelete), "lvwList");
+    lvwList->setGeometry(6, 18, 547, 178);
+    lvwList->setModel(&mList);
+    lvwList->setRootIsDecorated(false);
+    lvwList->setItemsExpandable(false);
+    lvwList->setUniformRowHeights(true);
+    lvwList->setSortingEnabled(false);
+    lvwList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvwList->header()->setStretchLastSection(false);
+    lvwList->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lvwList->setColumnWidth(DeletionListModel::File, 445);
+    lvwList->setColumnWidth(DeletionListModel::Size, 96);
+}
+
+void frmMain::buildDeleteMethod() {
+    fraDelete = named(new QGroupBox(QStringLiteral("Delete Method"), this), "fraDelete");
+    fraDelete->setGeometry(3, 180, 559, 61);
+    sliDelete = named(new QSlider(Qt::Horizontal, fraDelete), "sliDelete");
+    sliDelete->setGeometry(6, 36, 541, 19);
+    sliDelete->setRange(PassesMinimum, PassesMaximum);
+    sliDelete->setSingleStep(1);
+    sliDelete->setPageStep(5);
+    sliDelete->setTickInterval(1);
+    sliDelete->setTickPosition(QSlider::NoTicks);
+    sliDelete->setValue(PassesMinimum);
+    lblStatus = named(centredLabel(QString(), fraDelete), "lblStatus");
+    lblStatus->setGeometry(15, 15, 526, 16);
+}
+
+void frmMain::buildBrowser() {
+    fraPath = named(new QGroupBox(QStringLiteral("Select Files and Folders to Delete"), this),
+                    "fraPath");
+    fraPath->setGeometry(3, 42, 559, 136);
+    filFiles = named(new FileListBox(mServices.directories, fraPath), "filFiles");
+    filFiles->setGeometry(279, 42, 274, 84);
+    dirPath = named(new FolderListBox(mServices.directories, fraPath), "dirPath");
+    dirPath->setGeometry(9, 45, 268, 81);
+    drvDrive = named(new QComboBox(fraPath), "drvDrive");
+    drvDrive->setGeometry(9, 18, 169, 21);
+}
+
+void frmMain::setTabOrder() {
+    for (QWidget* passive : std::initializer_list<QWidget*>{tlbMain, prgOverall, prgCurrent,
+                                                           lblOverall, lblCurrent, lblStatus})
+        passive->setFocusPolicy(Qt::NoFocus);
+    QWidget::setTabOrder(drvDrive, dirPath);
+    QWidget::setTabOrder(dirPath, filFiles);
+    QWidget::setTabOrder(filFiles, sliDelete);
+    QWidget::setTabOrder(sliDelete, lvwList);
+}
+
+void frmMain::connectEvents() {
+    connect(drvDrive, &QComboBox::activated, this, [this] { drvDrive_Change(); });
+    connect(dirPath, &FolderListBox::pathChanged, this, &frmMain::dirPath_Change);
+    connect(dirPath, &FolderListBox::openFailed, this, &frmMain::showFolderError);
+    connect(filFiles, &FileListBox::doubleClicked, this, &frmMain::filFiles_DblClick);
+    connect(filFiles, &FileListBox::mouseDown, this, &frmMain::filFiles_MouseDown);
+    connect(mnuPopUpAdd, &QAction::triggered, this, &frmMain::mnuPopUpAdd_Click);
+    connect(sliDelete, &QSlider::valueChanged, this, &frmMain::sliDelete_Change);
+    connect(tlbMain, &QToolBar::actionTriggered, this, &frmMain::tlbMain_ButtonClick);
+}
+
+// The browser opens on the volume and the folder the program was started in.
+void frmMain::openStartFolder() {
+    const std::vector<Volume> volumes = mServices.directories.volumes();
+    const QByteArray start = normalizedFolder(mServices.directories.currentFolder());
+    for (const Volume& volume : volumes) {
+        const QString shown = volume.label.isEmpty() || volume.label == QFile::decodeName(volume.mountPoint)
+                                  ? QFile::decodeName(volume.mountPoint)
+                                  : QStringLiteral("%1  [%2]").arg(QFile::decodeName(volume.mountPoint), volume.label);
+        drvDrive->addItem(shown, volume.mountPoint);
+    }
+    drvDrive->setCurrentIndex(drvDrive->findData(volumeHolding(volumes, start)));
+    if (dirPath->setPath(start))
+        dirPath->setPath("/");
+}
+
+QAction* frmMain::toolbarButton(int index) const {
+    return mButtons.at(static_cast<std::size_t>(index - 1));
+}
+
+// --- Folder browser ---------------------------------------------------------------------------
+
+void frmMain::drvDrive_Change() {
+    for (;;) {
+        const QByteArray designation = drvDrive->currentData().toByteArray();
+        const std::error_code error = dirPath->setPath(designation);
+        if (!error)
+            return;
+        const QString description = QString::fromStdString(error.message());
+        if (!isDeviceNotReady(error)) {
+            mServices.messages.information(this, QStringLiteral("Error"), description);
+            return;
+        }
+        if (!mServices.messages.retryCancel(this, QStringLiteral("Drive not ready"), description))
+            return;
+    }
+}
+
+void frmMain::dirPath_Change() {
+    const QByteArray previous = filFiles->folder();
+    const std::error_code error = filFiles->setFolder(dirPath->path());
+    if (!error)
+        return;
+    // The folder could be opened but not its files: both lists stay where they were.
+    const QSignalBlocker quiet(dirPath);
+    if (!previous.isEmpty())
+        dirPath->setPath(previous);
+    showFolderError(dirPath->path(), error);
+}
+
+void frmMain::showFolderError(const QByteArray&, std::error_code error) {
+    mServices.messages.information(this, QStringLiteral("Error"),
+                                   QString::fromStdString(error.message()));
+}
+
+void frmMain::filFiles_DblClick() {
+    mnuPopUpAdd_Click();
+}
+
+void frmMain::filFiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers,
+                                 const QPoint& at) {
+    if (button == Qt::RightButton)
+        mnuPopUp->popup(filFiles->viewport()->mapToGlobal(at));
+}
+
+void frmMain::mnuPopUpAdd_Click() {
+    const std::vector<RefusedFile> refused =
+        AddSelectedFiles(dirPath->path(), filFiles->entries(), mList);
+    if (!refused.empty())
+        mServices.messages.information(this, QStringLiteral("Wypelark"), refusedFilesText(refused));
+}
+
+// --- Delete method ----------------------------------------------------------------------------
+
+QString frmMain::methodCaption(int passes, const QString& current) {
+    if (passes == 1)
+        return QStringLiteral("Quick delete (Not very safe)");
+    if (passes < 10 && passes > 1)
+        return QStringLiteral("Might delete (Somewhat safe)");
+    if (passes < 20 && passes > 9)
+        return QStringLiteral("Military delete (Safe)");
+    if (passes > 19)
+        return QStringLiteral("Secure delete (No recovery)");
+    return current;
+}
+
+void frmMain::Form_Load() {
+    const QString stored = RegGetString(SettingsHive, SettingsKey, QStringLiteral("Overwrite"));
+    const int restored = parsePassCount(stored);
+    if (sliDelete->value() == std::clamp(restored, PassesMinimum, PassesMaximum))
+        sliDelete_Change(); // the label names the method even when the position stays
+    sliDelete->setValue(restored);
+}
+
+void frmMain::sliDelete_Change() {
+    const int passes = sliDelete->value();
+    lblStatus->setText(methodCaption(passes, lblStatus->text()));
+    RegSaveString(SettingsHive, SettingsKey, QStringLiteral("OverWrite"), formatPassCount(passes));
+}
+
+QString frmMain::RegGetString(std::uint32_t hive, const QString& subKey, const QString& valueName,
+                              const QString& defaultValue) {
+    return wypelark::RegGetString(mServices.settings, hive, subKey, valueName, defaultValue);
+}
+
+void frmMain::RegSaveString(std::uint32_t hive, const QString& subKey, const QString& valueName,
+                            const QString& value) {
+    wypelark::RegSaveString(mServices.settings, hive, subKey, valueName, value);
+}
+
+// --- Toolbar commands -------------------------------------------------------------------------
+
+void frmMain::tlbMain_ButtonClick(QAction* button) {
+    const QString caption = button->text();
+    if (caption == QLatin1String("Delete"))
+        deleteCommand(button);
+    else if (caption == QLatin1String("Pause"))
+        pauseCommand(button);
+    else if (caption == QLatin1String("Info"))
+        infoCommand();
+    else if (caption == QLatin1String("Exit"))
+        exitCommand();
+}
+
+void frmMain::deleteCommand(QAction* button) {
+    // Pause enables Delete before the run has seen the request; the run is not entered twice.
+    if (mRun.active())
+        return;
+    button->setEnabled(false);
+    setToolbarButtonEnabled(2, true);
+    setToolbarButtonEnabled(ExitButton, false);
+    mRun.setStopRequested(false);
+    WipeFiles();
+    button->setEnabled(true);
+    setToolbarButtonEnabled(ExitButton, true);
+    showPendingReport();
+}
+
+void frmMain::pauseCommand(QAction* button) {
+    setToolbarButtonEnabled(ExitButton, true);
+    button->setEnabled(false);
+    setToolbarButtonEnabled(1, true);
+    mRun.setStopRequested(true);
+}
+
+void frmMain::infoCommand() {
+    mServices.urls.open(QUrl(ProductPage));
+}
+
+void frmMain::exitCommand() {
+    close();
+}
+
+bool frmMain::Form_Unload() {
+    const bool cancel = !toolbarButton(ExitButton)->isEnabled();
+    return cancel;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (Form_Unload())
+        event->ignore();
+    else
+        event->accept();
+}
+
+void frmMain::WipeFiles() {
+    mRun.WipeFiles();
+}
+
+void frmMain::showPendingReport() {
+    if (mPendingReport.empty())
+        return;
+    const WipeReport report = std::exchange(mPendingReport, {});
+    mServices.messages.critical(this, QStringLiteral("Wypelark"),
+                                QFile::decodeName(QByteArray::fromStdString(report.text())));
+}
+
+// --- The run's host ---------------------------------------------------------------------------
+
+FloatProgressBar* frmMain::bar(ProgressBar which) const {
+    return which == ProgressBar::Overall ? prgOverall : prgCurrent;
+}
+
+int frmMain::itemCount() const {
+    return mList.count();
+}
+
+std::string frmMain::itemPath(int index) const {
+    return mList.path(index).toStdString();
+}
+
+void frmMain::removeAllItems() {
+    mList.clear();
+}
+
+int frmMain::passCount() const {
+    return sliDelete->value();
+}
+
+void frmMain::setBarMinimum(ProgressBar which, float minimum) {
+    bar(which)->setMinimumF(minimum);
+}
+
+void frmMain::setBarMaximum(ProgressBar which, float maximum) {
+    bar(which)->setMaximumF(maximum);
+}
+
+void frmMain::setBarValue(ProgressBar which, float value) {
+    bar(which)->setValueF(value);
+}
+
+float frmMain::barMaximum(ProgressBar which) const {
+    return bar(which)->maximumF();
+}
+
+float frmMain::barValue(ProgressBar which) const {
+    return bar(which)->valueF();
+}
+
+void frmMain::setToolbarButtonEnabled(int index, bool enabled) {
+    toolbarButton(index)->setEnabled(enabled);
+}
+
+void frmMain::refreshFileList() {
+    // A folder that vanished meanwhile keeps its last listing.
+    filFiles->refresh();
+}
+
+void frmMain::yieldToEvents() {
+    QCoreApplication::processEvents();
+}
+
+void frmMain::reportUndestroyedFiles(const WipeReport& report) {
+    mPendingReport.failures.insert(mPendingReport.failures.end(), report.failures.begin(),
+                                   report.failures.end());
+}
+
+} // namespace wypelark

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "engine/WipeHost.h"
+#include "engine/WipeReport.h"
+#include "engine/WipeRun.h"
+#include "list/DeletionListModel.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <system_error>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QSlider;
+class QToolBar;
+class QTreeView;
+
+namespace wypelark {
+
+class DirectoryAccess;
+class FileListBox;
+class FileOperations;
+class FloatProgressBar;
+class FolderListBox;
+class MessageBoxes;
+class RegistryFile;
+class UrlOpener;
+
+// What the window works on: the disk, the folders, the settings store, the message boxes and
+// the browser. The application passes the real ones; tests pass fakes.
+struct WindowServices {
+    FileOperations& files;
+    const DirectoryAccess& directories;
+    RegistryFile& settings;
+    MessageBoxes& messages;
+    UrlOpener& urls;
+};
+
+// The one window: folder browser, delete method, deletion list, progress bars and toolbar.
+// It is the overwrite run's host.
+class frmMain final : public QWidget, private WipeHost {
+    Q_OBJECT
+
+public:
+    static constexpr int ButtonCount = 6;
+    static constexpr int ExitButton = 6;
+    static constexpr std::uint32_t SettingsHive = 0x80000001u;
+    static const QString SettingsKey;
+    static const QString ProductPage;
+
+    explicit frmMain(const WindowServices& services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void WipeFiles();
+    WipeRun& run() { return mRun; }
+    DeletionListModel& deletionList() { return mList; }
+    QAction* toolbarButton(int index) const;
+    static QString methodCaption(int passes, const QString& current);
+
+    // Event procedures.
+    void Form_Load();
+    bool Form_Unload();
+    void drvDrive_Change();
+    void dirPath_Change();
+    void filFiles_DblClick();
+    void filFiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& at);
+    void mnuPopUpAdd_Click();
+    void sliDelete_Change();
+    void tlbMain_ButtonClick(QAction* button);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildToolbar();
+    void buildBrowser();
+    void buildDeleteMethod();
+    void buildDeletionList();
+    void buildProgress();
+    void setTabOrder();
+    void connectEvents();
+    void openStartFolder();
+
+    void deleteCommand(QAction* button);
+    void pauseCommand(QAction* button);
+    void infoCommand();
+    void exitCommand();
+    void showPendingReport();
+    void showFolderError(const QByteArray& folder, std::error_code error);
+
+    QString RegGetString(std::uint32_t hive, const QString& subKey, const QString& valueName,
+                         const QString& defaultValue = QString());
+    void RegSaveString(std::uint32_t hive, const QString& subKey, const QString& valueName,
+                       const QString& value);
+
+    FloatProgressBar* bar(ProgressBar which) const;
+
+    // WipeHost
+    int itemCount() const override;
+    std::string itemPath(int index) const override;
+    void removeAllItems() override;
+    int passCount() const override;
+    void setBarMinimum(ProgressBar which, float minimum) override;
+    void setBarMaximum(ProgressBar which, float maximum) override;
+    void setBarValue(ProgressBar which, float value) override;
+    float barMaximum(ProgressBar which) const override;
+    float barValue(ProgressBar which) const override;
+    void setToolbarButtonEnabled(int index, bool enabled) override;
+    void refreshFileList() override;
+    void yieldToEvents() override;
+    void reportUndestroyedFiles(const WipeReport& report) override;
+
+    WindowServices mServices;
+    DeletionListModel mList;
+    WipeRun mRun;
+    WipeReport mPendingReport;
+
+    QToolBar* tlbMain = nullptr;
+    std::array<QAction*, ButtonCount> mButtons{};
+    FloatProgressBar* prgOverall = nullptr;
+    FloatProgressBar* prgCurrent = nullptr;
+    QGroupBox* fraToDelete = nullptr;
+    QTreeView* lvwList = nullptr;
+    QGroupBox* fraDelete = nullptr;
+    QSlider* sliDelete = nullptr;
+    QLabel* lblStatus = nullptr;
+    QGroupBox* fraPath = nullptr;
+    FileListBox* filFiles = nullptr;
+    FolderListBox* dirPath = nullptr;
+    QComboBox* drvDrive = nullptr;
+    QLabel* lblOverall = nullptr;
+    QLabel* lblCurrent = nullptr;
+    QMenu* mnuPopUp = nullptr;
+    QAction* mnuPopUpAdd = nullptr;
+};
+
+} // namespace wypelark
