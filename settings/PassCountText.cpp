@@ -1,8 +1,8 @@
 #include "settings/PassCountText.h"
 
+#include <QByteArray>
 #include <cfenv>
 #include <cmath>
-#include <QByteArray>
 
 #include <limits>
 #include <string>

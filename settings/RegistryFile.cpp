@@ -128,8 +128,8 @@ bool sameName(const QString& a, const QString& b) {
 bool keyExists(const std::vector<Line>& lines, const QString& path) {
     const QString prefix = path + QLatin1Char('\\');
     return path.isEmpty() || std::any_of(lines.begin(), lines.end(), [&](const Line& line) {
-               return line.understood &&
-                      (sameName(line.key, path) || line.key.startsWith(prefix, Qt::CaseInsensitive));
+               return line.understood && (sameName(line.key, path) ||
+                                          line.key.startsWith(prefix, Qt::CaseInsensitive));
            });
 }
 
@@ -188,8 +188,8 @@ RegistryFile::Key RegistryFile::openKey(std::uint32_t hive, const QString& subKe
     return {subKey, true};
 }
 
-long RegistryFile::queryValue(const Key& key, const QString& name, std::uint32_t& type,
-                              char* data, std::uint32_t& size) const {
+long RegistryFile::queryValue(const Key& key, const QString& name, std::uint32_t& type, char* data,
+                              std::uint32_t& size) const {
     if (!key.valid)
         return InvalidHandle;
     for (const Line& line : readLines(mFilePath)) {

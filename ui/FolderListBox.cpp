@@ -62,9 +62,8 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QList<QByteArray> chain = ancestorsAndSelf(folder);
     for (qsizetype depth = 0; depth < chain.size(); ++depth) {
-        auto* item = new QListWidgetItem(open, QString(int(depth) * 2, QLatin1Char(' ')) +
-                                                   lastName(chain[depth]),
-                                         this);
+        auto* item = new QListWidgetItem(
+            open, QString(int(depth) * 2, QLatin1Char(' ')) + lastName(chain[depth]), this);
         item->setData(PathRole, chain[depth]);
         if (depth == chain.size() - 1)
             setCurrentItem(item);

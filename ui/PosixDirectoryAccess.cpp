@@ -48,15 +48,16 @@ QByteArray unescapeOctal(const QByteArray& field) {
 
 const QSet<QByteArray>& pseudoFileSystems() {
     static const QSet<QByteArray> types{
-        "proc",       "sysfs",    "cgroup",     "cgroup2",  "devpts",    "devtmpfs",
-        "mqueue",     "debugfs",  "tracefs",    "securityfs", "pstore",  "bpf",
-        "configfs",   "fusectl",  "hugetlbfs",  "autofs",   "binfmt_misc", "efivarfs",
-        "rpc_pipefs", "nsfs",     "ramfs",      "selinuxfs", "squashfs", "overlay_internal"};
+        "proc",       "sysfs",   "cgroup",    "cgroup2",    "devpts",      "devtmpfs",
+        "mqueue",     "debugfs", "tracefs",   "securityfs", "pstore",      "bpf",
+        "configfs",   "fusectl", "hugetlbfs", "autofs",     "binfmt_misc", "efivarfs",
+        "rpc_pipefs", "nsfs",    "ramfs",     "selinuxfs",  "squashfs",    "overlay_internal"};
     return types;
 }
 
 bool isSystemMountPoint(const QByteArray& mountPoint) {
-    for (const char* prefix : {"/proc", "/sys", "/dev", "/run", "/snap", "/boot/efi", "/mnt/sandboxing"}) {
+    for (const char* prefix :
+         {"/proc", "/sys", "/dev", "/run", "/snap", "/boot/efi", "/mnt/sandboxing"}) {
         const QByteArray p(prefix);
         if (mountPoint == p || mountPoint.startsWith(p + '/'))
             return !mountPoint.startsWith("/run/media/");

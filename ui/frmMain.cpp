@@ -58,8 +58,8 @@ template <typename Widget> Widget* named(Widget* widget, const char* name) {
 } // namespace
 
 frmMain::frmMain(const WindowServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       mServices(services), mRun(*this, services.files) {
     registerToolbarPictures();
     buildWindow();
@@ -156,8 +156,8 @@ void frmMain::buildDeleteMethod() {
 }
 
 void frmMain::buildBrowser() {
-    fraPath = named(new QGroupBox(QStringLiteral("Select Files and Folders to Delete"), this),
-                    "fraPath");
+    fraPath =
+        named(new QGroupBox(QStringLiteral("Select Files and Folders to Delete"), this), "fraPath");
     fraPath->setGeometry(3, 42, 559, 136);
     filFiles = named(new FileListBox(mServices.directories, fraPath), "filFiles");
     filFiles->setGeometry(279, 42, 274, 84);
@@ -169,7 +169,7 @@ void frmMain::buildBrowser() {
 
 void frmMain::setTabOrder() {
     for (QWidget* passive : std::initializer_list<QWidget*>{tlbMain, prgOverall, prgCurrent,
-                                                           lblOverall, lblCurrent, lblStatus})
+                                                            lblOverall, lblCurrent, lblStatus})
         passive->setFocusPolicy(Qt::NoFocus);
     QWidget::setTabOrder(drvDrive, dirPath);
     QWidget::setTabOrder(dirPath, filFiles);
@@ -193,9 +193,11 @@ void frmMain::openStartFolder() {
     const std::vector<Volume> volumes = mServices.directories.volumes();
     const QByteArray start = normalizedFolder(mServices.directories.currentFolder());
     for (const Volume& volume : volumes) {
-        const QString shown = volume.label.isEmpty() || volume.label == QFile::decodeName(volume.mountPoint)
-                                  ? QFile::decodeName(volume.mountPoint)
-                                  : QStringLiteral("%1  [%2]").arg(QFile::decodeName(volume.mountPoint), volume.label);
+        const QString shown =
+            volume.label.isEmpty() || volume.label == QFile::decodeName(volume.mountPoint)
+                ? QFile::decodeName(volume.mountPoint)
+                : QStringLiteral("%1  [%2]")
+                      .arg(QFile::decodeName(volume.mountPoint), volume.label);
         drvDrive->addItem(shown, volume.mountPoint);
     }
     drvDrive->setCurrentIndex(drvDrive->findData(volumeHolding(volumes, start)));
@@ -246,8 +248,7 @@ void frmMain::filFiles_DblClick() {
     mnuPopUpAdd_Click();
 }
 
-void frmMain::filFiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers,
-                                 const QPoint& at) {
+void frmMain::filFiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& at) {
     if (button == Qt::RightButton)
         mnuPopUp->popup(filFiles->viewport()->mapToGlobal(at));
 }

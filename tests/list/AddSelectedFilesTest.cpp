@@ -1,0 +1,163 @@
+#include "list/AddSelectedFiles.h"
+#include "engine/WipeError.h"
+#include "list/DeletionListModel.h"
+#include "list/SizeText.h"
+#include "tests/support/TempDir.h"
+
+#include <QAbstractItemModelTester>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+using namespace wypelark;
+using namespace wypelark::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+QByteArray bytes(const std::string& text) {
+    return QByteArray::fromStdString(text);
+}
+
+QString cell(const DeletionListModel& list, int row, int column, int role = Qt::DisplayRole) {
+    return list.data(list.index(row, column), role).toString();
+}
+
+struct SizeCase {
+    qint64 bytes;
+    const char* size;
+    const char* megabytes;
+};
+
+class SizeTexts : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(SizeTexts, showBytesPlainAndMegabytesWithOneDecimalAndGrouping) {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(sizeText(GetParam().bytes), QLatin1String(GetParam().size));
+    EXPECT_EQ(megabyteText(GetParam().bytes, english), QLatin1String(GetParam().megabytes));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, SizeTexts,
+                         ::testing::Values(SizeCase{0, "0", "0.0 MB"},
+                                           SizeCase{1536, "1536", "0.0 MB"},
+                                           SizeCase{1048576, "1048576", "1.0 MB"},
+                                           SizeCase{5000000, "5000000", "4.8 MB"},
+                                           SizeCase{1100000000, "1100000000", "1,049.0 MB"},
+                                           SizeCase{5000000000, "5000000000", "4,768.4 MB"},
+                                           SizeCase{-1048576, "-1048576", "-1.0 MB"}));
+
+TEST(SizeTexts, followTheLocalesSeparators) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(megabyteText(1100000000, german), QStringLiteral("1.049,0 MB"));
+}
+
+TEST(FullPath, joinsWithOneSlashAndNoneAfterTheRoot) {
+    EXPECT_EQ(fullPath("/home/ann", "a.txt"), QByteArray("/home/ann/a.txt"));
+    EXPECT_EQ(fullPath("/", "a.txt"), QByteArray("/a.txt"));
+}
+
+class AddSelectedFilesTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    DeletionListModel list;
+    QAbstractItemModelTester tester{&list, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    QByteArray folder = bytes(dir.path().string());
+};
+
+TEST_F(AddSelectedFilesTest, nothingSelectedLeavesTheListUnchanged) {
+    dir.makeFile("a", 1);
+    const auto refused = AddSelectedFiles(folder, {{"a", false}}, list);
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_TRUE(refused.empty());
+}
+
+TEST_F(AddSelectedFilesTest, appendsSelectedFilesInOrderEachWithItsOwnSize) {
+    dir.makeFile("b", 1536);
+    dir.makeFile("a", 0);
+    dir.makeFile("c", 5000000);
+
+    AddSelectedFiles(folder, {{"b", true}, {"skip", false}, {"a", true}, {"c", true}}, list);
+
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.path(1), folder + "/b");
+    EXPECT_EQ(list.path(2), folder + "/a");
+    EXPECT_EQ(list.path(3), folder + "/c");
+    EXPECT_EQ(cell(list, 0, DeletionListModel::Size), QStringLiteral("1536"));
+    EXPECT_EQ(cell(list, 1, DeletionListModel::Size), QStringLiteral("0"));
+    EXPECT_EQ(cell(list, 2, DeletionListModel::Size), QStringLiteral("5000000"));
+    EXPECT_EQ(cell(list, 2, DeletionListModel::Size, Qt::ToolTipRole), QStringLiteral("4.8 MB"));
+    EXPECT_EQ(cell(list, 0, DeletionListModel::File), QString::fromStdString(dir.file("b")));
+}
+
+TEST_F(AddSelectedFilesTest, aFileAlreadyListedIsSkippedSilentlyButCaseMatters) {
+    dir.makeFile("a.txt", 1);
+    dir.makeFile("A.txt", 2);
+    dir.makeFile("b.txt", 3);
+    AddSelectedFiles(folder, {{"a.txt", true}}, list);
+
+    const auto refused =
+        AddSelectedFiles(folder, {{"A.txt", true}, {"a.txt", true}, {"b.txt", true}}, list);
+
+    EXPECT_TRUE(refused.empty());
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.path(2), folder + "/A.txt");
+    EXPECT_EQ(list.path(3), folder + "/b.txt");
+}
+
+TEST_F(AddSelectedFilesTest, aSparseFileBeyondTwoGibibytesShowsItsTrueSize) {
+    fs::resize_file(dir.makeFile("huge", 0), 1100000000);
+    fs::resize_file(dir.makeFile("bigger", 0), 3000000000);
+
+    AddSelectedFiles(folder, {{"huge", true}, {"bigger", true}}, list);
+
+    EXPECT_EQ(cell(list, 0, DeletionListModel::Size), QStringLiteral("1100000000"));
+    EXPECT_EQ(cell(list, 0, DeletionListModel::Size, Qt::ToolTipRole),
+              QStringLiteral("1,049.0 MB"));
+    EXPECT_EQ(cell(list, 1, DeletionListModel::Size), QStringLiteral("3000000000"));
+}
+
+TEST_F(AddSelectedFilesTest, aNameThatIsNotUtf8KeepsItsBytes) {
+    const QByteArray name("caf\xe9-\xff.bin");
+    dir.makeFile(name.toStdString(), 7);
+
+    AddSelectedFiles(folder, {{name, true}}, list);
+
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list.path(1), folder + "/" + name);
+    EXPECT_EQ(::access(list.path(1).constData(), F_OK), 0);
+}
+
+TEST_F(AddSelectedFilesTest, vanishedLinkedAndSpecialEntriesAreRefusedAndNotCreated) {
+    const std::string target = dir.makeFile("target", 10);
+    fs::create_symlink(target, dir.file("link"));
+    fs::create_directory(dir.file("folder"));
+    dir.makeFile("ok", 4);
+
+    const auto refused = AddSelectedFiles(
+        folder, {{"gone", true}, {"link", true}, {"folder", true}, {"ok", true}}, list);
+
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list.path(1), folder + "/ok");
+    EXPECT_FALSE(fs::exists(dir.file("gone")));
+    ASSERT_EQ(refused.size(), 3u);
+    EXPECT_EQ(refused[0].error.value(), ENOENT);
+    EXPECT_EQ(refused[1].error, make_error_code(WipeErrc::SymbolicLink));
+    EXPECT_EQ(refused[2].error, make_error_code(WipeErrc::NotRegularFile));
+    const QString text = refusedFilesText(refused);
+    EXPECT_TRUE(text.contains(QString::fromStdString(dir.file("gone"))));
+    EXPECT_TRUE(text.contains(QStringLiteral("symbolic link")));
+}
+
+TEST_F(AddSelectedFilesTest, clearEmptiesTheListAndItsIndex) {
+    dir.makeFile("a", 1);
+    AddSelectedFiles(folder, {{"a", true}}, list);
+    list.clear();
+    EXPECT_EQ(list.count(), 0);
+    AddSelectedFiles(folder, {{"a", true}}, list);
+    EXPECT_EQ(list.count(), 1);
+}
+
+} // namespace

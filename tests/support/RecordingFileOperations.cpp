@@ -1,0 +1,34 @@
+#include "tests/support/RecordingFileOperations.h"
+
+namespace wypelark::testing {
+
+class RecordingFileOperations::File final : public OpenFile {
+public:
+    File(std::unique_ptr<OpenFile> inner, std::string path, RecordingFileOperations& owner)
+        : mInner(std::move(inner)), mPath(std::move(path)), mOwner(owner) {}
+
+    std::error_code length(std::int64_t& bytes) override { return mInner->length(bytes); }
+    std::error_code writeAt(std::int64_t position, const char* data, std::size_t size) override {
+        const std::error_code error = mInner->writeAt(position, data, size);
+        mOwner.writes.push_back({FileOp::Write, mPath, position, static_cast<std::int64_t>(size)});
+        if (mOwner.onWrite)
+            mOwner.onWrite(static_cast<int>(mOwner.writes.size()));
+        return error;
+    }
+    std::error_code flushToDevice() override { return mInner->flushToDevice(); }
+    std::error_code close() override { return mInner->close(); }
+
+private:
+    std::unique_ptr<OpenFile> mInner;
+    std::string mPath;
+    RecordingFileOperations& mOwner;
+};
+
+OpenResult RecordingFileOperations::open(const std::string& path) {
+    OpenResult opened = mInner.open(path);
+    if (opened.file)
+        opened.file = std::make_unique<File>(std::move(opened.file), path, *this);
+    return opened;
+}
+
+} // namespace wypelark::testing

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/FileOperations.h"
+#include "tests/support/FakeFileOperations.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace wypelark::testing {
+
+// Passes every operation on to another FileOperations, records the writes, and calls onWrite
+// after each one (numbered from 1) so that a test can act in the middle of a run.
+class RecordingFileOperations final : public FileOperations {
+public:
+    explicit RecordingFileOperations(FileOperations& inner) : mInner(inner) {}
+
+    std::vector<RecordedOp> writes;
+    std::function<void(int)> onWrite;
+
+    OpenResult open(const std::string& path) override;
+    std::error_code remove(const std::string& path) override { return mInner.remove(path); }
+
+private:
+    class File;
+    FileOperations& mInner;
+};
+
+} // namespace wypelark::testing

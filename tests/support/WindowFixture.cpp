@@ -1,0 +1,72 @@
+#include "tests/support/WindowFixture.h"
+
+#include "settings/RegistryStrings.h"
+#include "ui/FileListBox.h"
+
+#include <QAction>
+#include <QTest>
+#include <QToolBar>
+
+namespace wypelark::testing {
+
+WindowFixture::WindowFixture() {
+    settings = std::make_unique<RegistryFile>(configDir.filePath(QStringLiteral("settings.conf")));
+    directories.startFolder = folder();
+    directories.shownVolumes = {{"/", QStringLiteral("root")}};
+}
+
+void WindowFixture::openWindow() {
+    window =
+        std::make_unique<frmMain>(WindowServices{files, directories, *settings, messages, urls});
+}
+
+void WindowFixture::selectFiles(const QStringList& names) {
+    auto* list = control<FileListBox>("filFiles");
+    list->clearSelection();
+    for (int row = 0; row < list->count(); ++row) {
+        if (names.contains(list->item(row)->text()))
+            list->item(row)->setSelected(true);
+    }
+}
+
+QStringList WindowFixture::fileListNames() const {
+    QStringList names;
+    auto* list = control<FileListBox>("filFiles");
+    for (int row = 0; row < list->count(); ++row)
+        names << list->item(row)->text();
+    return names;
+}
+
+void WindowFixture::saveStoredCount(const QString& text) {
+    RegSaveString(*settings, RegistryFile::CurrentUser, frmMain::SettingsKey,
+                  QStringLiteral("OverWrite"), text);
+}
+
+} // namespace wypelark::testing
+
+namespace wypelark::testing {
+
+QString WindowFixture::storedCount() const {
+    return RegGetString(*settings, RegistryFile::CurrentUser, frmMain::SettingsKey,
+                        QStringLiteral("Overwrite"), QStringLiteral("(none)"));
+}
+
+void WindowFixture::click(int button) {
+    QAction* action = window->toolbarButton(button);
+    QWidget* widget = control<QToolBar>("tlbMain")->widgetForAction(action);
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void WindowFixture::addFiles(const std::vector<std::pair<std::string, std::int64_t>>& files) {
+    QStringList names;
+    for (const auto& [name, length] : files) {
+        dir.makeFile(name, length);
+        names << QString::fromStdString(name);
+    }
+    control<FileListBox>("filFiles")->refresh();
+    selectFiles(names);
+    window->mnuPopUpAdd_Click();
+}
+
+} // namespace wypelark::testing

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "engine/PosixFileOperations.h"
+#include "settings/RegistryFile.h"
+#include "tests/support/FakeDirectoryAccess.h"
+#include "tests/support/FakeMessageBoxes.h"
+#include "tests/support/FakeUrlOpener.h"
+#include "tests/support/RecordingFileOperations.h"
+#include "tests/support/TempDir.h"
+#include "ui/frmMain.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace wypelark::testing {
+
+// A window over a temporary folder with real files, its own settings file and fake boxes.
+class WindowFixture : public ::testing::Test {
+protected:
+    TempDir dir;
+    QTemporaryDir configDir;
+    FakeDirectoryAccess directories;
+    PosixFileOperations disk;
+    RecordingFileOperations files{disk};
+    std::unique_ptr<RegistryFile> settings;
+    FakeMessageBoxes messages;
+    FakeUrlOpener urls;
+    std::unique_ptr<frmMain> window;
+
+    WindowFixture();
+    void openWindow();
+    QByteArray folder() const { return QByteArray::fromStdString(dir.path().string()); }
+
+    template <typename T> T* control(const char* name) const {
+        T* found = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // Selects the named entries of the file list, as Ctrl+clicks would.
+    void selectFiles(const QStringList& names);
+    QStringList fileListNames() const;
+    void saveStoredCount(const QString& text);
+    QString storedCount() const;
+    // Clicks a toolbar button by its 1-based index, as the mouse would.
+    void click(int button);
+    // Makes files, shows them in the file list, selects them and adds them to the list.
+    void addFiles(const std::vector<std::pair<std::string, std::int64_t>>& namesAndLengths);
+};
+
+} // namespace wypelark::testing

@@ -1,0 +1,232 @@
+#include "tests/support/WindowFixture.h"
+#include "ui/FileListBox.h"
+#include "ui/FolderListBox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <cstring>
+#include <filesystem>
+
+using namespace wypelark;
+using namespace wypelark::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Browser : public WindowFixture {
+protected:
+    FolderListBox* folders() { return control<FolderListBox>("dirPath"); }
+    FileListBox* fileList() { return control<FileListBox>("filFiles"); }
+    QComboBox* drives() { return control<QComboBox>("drvDrive"); }
+    QMenu* menu() { return control<QMenu>("mnuPopUp"); }
+
+    QStringList folderEntries() {
+        QStringList texts;
+        for (int row = 0; row < folders()->count(); ++row)
+            texts << folders()->item(row)->text().trimmed();
+        return texts;
+    }
+    void open(const QString& entry) {
+        for (int row = 0; row < folders()->count(); ++row) {
+            QListWidgetItem* item = folders()->item(row);
+            if (item->text().trimmed() == entry) {
+                folders()->setCurrentItem(item);
+                QTest::keyClick(folders(), Qt::Key_Return);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no folder entry " << entry.toStdString();
+    }
+    QPoint entryCentre(int row) {
+        return fileList()->visualItemRect(fileList()->item(row)).center();
+    }
+};
+
+TEST_F(Browser, opensOnTheStartFolderWithItsAncestorsSubfoldersAndSortedFiles) {
+    fs::create_directory(dir.file("beta"));
+    fs::create_directory(dir.file("Alpha"));
+    fs::create_directory(dir.file(".hidden"));
+    for (const char* name : {"file10", "file9", "File1", ".dotfile"})
+        dir.makeFile(name, 1);
+    dir.makeFile("caf\xe9", 1);
+    openWindow();
+
+    const QStringList entries = folderEntries();
+    ASSERT_GE(entries.size(), 3);
+    EXPECT_EQ(entries.first(), QStringLiteral("/"));
+    EXPECT_EQ(entries.mid(entries.size() - 2),
+              (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta")}));
+    EXPECT_EQ(folders()->path(), folder());
+    EXPECT_EQ(folders()->currentItem()->data(FolderListBox::PathRole).toByteArray(), folder());
+    const QStringList names = fileListNames();
+    ASSERT_EQ(names.size(), 4);
+    EXPECT_EQ(names.mid(1), (QStringList{QStringLiteral("File1"), QStringLiteral("file9"),
+                                         QStringLiteral("file10")}));
+    EXPECT_EQ(fileList()->entries()[0].name, QByteArray("caf\xe9")); // shown decoded, kept raw
+}
+
+TEST_F(Browser, openingAFolderShowsItsFilesAndAnAncestorGoesBackUp) {
+    fs::create_directory(dir.file("sub"));
+    dir.makeFile("top.txt", 1);
+    dir.makeFile("sub/inner.txt", 1);
+    openWindow();
+
+    open(QStringLiteral("sub"));
+    EXPECT_EQ(folders()->path(), folder() + "/sub");
+    EXPECT_EQ(fileListNames(), QStringList{QStringLiteral("inner.txt")});
+
+    open(QString::fromStdString(dir.path().filename().string()));
+    EXPECT_EQ(folders()->path(), folder());
+    EXPECT_EQ(fileListNames(), QStringList{QStringLiteral("top.txt")});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Browser, aFolderThatCannotBeListedLeavesBothListsWhereTheyWere) {
+    fs::create_directory(dir.file("locked"));
+    dir.makeFile("top.txt", 1);
+    directories.failing[folder() + "/locked"] = EACCES;
+    openWindow();
+
+    open(QStringLiteral("locked"));
+
+    EXPECT_EQ(folders()->path(), folder());
+    EXPECT_EQ(fileListNames(), QStringList{QStringLiteral("top.txt")});
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(messages.shown[0].text, QString::fromLocal8Bit(std::strerror(EACCES)));
+}
+
+TEST_F(Browser, onlyTheRightButtonOpensThePopUpMenuAndItKeepsTheSelection) {
+    for (const char* name : {"a", "b", "c"})
+        dir.makeFile(name, 1);
+    openWindow();
+    window->show();
+    selectFiles({QStringLiteral("a"), QStringLiteral("c")});
+
+    QTest::mousePress(fileList()->viewport(), Qt::MiddleButton, {}, entryCentre(1));
+    EXPECT_FALSE(menu()->isVisible());
+    QTest::mouseRelease(fileList()->viewport(), Qt::MiddleButton, {}, entryCentre(1));
+    selectFiles({QStringLiteral("a"), QStringLiteral("c")});
+
+    QTest::mousePress(fileList()->viewport(), Qt::RightButton, {}, entryCentre(2));
+    EXPECT_TRUE(menu()->isVisible());
+    menu()->hide();
+    EXPECT_EQ(fileList()->selectedItems().size(), 2);
+
+    QTest::mousePress(fileList()->viewport(), Qt::LeftButton, {}, entryCentre(1));
+    EXPECT_FALSE(menu()->isVisible());
+}
+
+TEST_F(Browser, aDoubleClickAddsEverySelectedFile) {
+    for (const char* name : {"a", "b", "c"})
+        dir.makeFile(name, 1);
+    openWindow();
+    window->show();
+    selectFiles({QStringLiteral("a"), QStringLiteral("b")});
+
+    // A press on a selected entry, then the second press, which arrives as a double-click.
+    QTest::mousePress(fileList()->viewport(), Qt::LeftButton, {}, entryCentre(1));
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, entryCentre(1),
+                            fileList()->viewport()->mapToGlobal(entryCentre(1)), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(fileList()->viewport(), &doubleClick);
+
+    const DeletionListModel& list = window->deletionList();
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.path(1), folder() + "/a");
+    EXPECT_EQ(list.path(2), folder() + "/b");
+}
+
+TEST_F(Browser, aRefusedFileIsNamedInOneMessage) {
+    dir.makeFile("real", 1);
+    fs::create_symlink(dir.file("real"), dir.file("shortcut"));
+    openWindow();
+    selectFiles({QStringLiteral("real"), QStringLiteral("shortcut")});
+
+    window->mnuPopUpAdd_Click();
+
+    EXPECT_EQ(window->deletionList().count(), 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QString::fromStdString(dir.file("shortcut"))));
+}
+
+class DriveChange : public Browser {
+protected:
+    QByteArray media;
+
+    void SetUp() override {
+        fs::create_directory(dir.file("media"));
+        dir.makeFile("media/photo.jpg", 1);
+        media = folder() + "/media";
+        directories.shownVolumes = {{"/", QStringLiteral("root")}, {media, QStringLiteral("USB")}};
+        openWindow();
+        drives()->setCurrentIndex(1);
+    }
+};
+
+TEST_F(DriveChange, anUnavailableDeviceAsksRetryOrCancelAndCancelKeepsTheLists) {
+    directories.failing[media] = ENOMEDIUM;
+
+    window->drvDrive_Change();
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, FakeMessageBoxes::Kind::RetryCancel);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Drive not ready"));
+    EXPECT_EQ(messages.shown[0].text, QString::fromLocal8Bit(std::strerror(ENOMEDIUM)));
+    EXPECT_EQ(folders()->path(), folder());
+    EXPECT_EQ(drives()->currentData().toByteArray(), media);
+}
+
+TEST_F(DriveChange, retryAsksAgainUntilTheDeviceIsReady) {
+    directories.failing[media] = EIO;
+    messages.retriesLeft = 3;
+    int retries = 0;
+    messages.onRetry = [&] {
+        if (++retries == 3)
+            directories.failing.remove(media);
+    };
+
+    window->drvDrive_Change();
+
+    EXPECT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(folders()->path(), media);
+    EXPECT_EQ(fileListNames(), QStringList{QStringLiteral("photo.jpg")});
+}
+
+TEST_F(DriveChange, anyOtherErrorShowsTheErrorBoxOnce) {
+    directories.failing[media] = EACCES;
+    messages.retriesLeft = 5;
+
+    window->drvDrive_Change();
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, FakeMessageBoxes::Kind::Information);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(folders()->path(), folder());
+}
+
+TEST(MountTable, keepsBrowsableVolumesAndLeavesPseudoFileSystemsOut) {
+    const QByteArray table = "22 1 0:21 / /proc rw - proc proc rw\n"
+                             "23 1 0:22 / /sys rw - sysfs sysfs rw\n"
+                             "24 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                             "25 24 8:2 / /home rw - xfs /dev/sda2 rw\n"
+                             "26 24 0:30 / /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n"
+                             "27 24 8:17 / /run/media/ann/My\\040Stick rw - vfat /dev/sdb1 rw\n"
+                             "28 24 0:40 / /run/user/1000 rw - tmpfs tmpfs rw\n"
+                             "29 24 0:41 / /dev/shm rw - tmpfs tmpfs rw\n";
+    const std::vector<Volume> volumes = parseMountInfo(table);
+    QList<QByteArray> points;
+    for (const Volume& volume : volumes)
+        points << volume.mountPoint;
+    EXPECT_EQ(points, (QList<QByteArray>{"/", "/home", "/run/media/ann/My Stick"}));
+    EXPECT_EQ(volumeHolding(volumes, "/home/ann/docs"), QByteArray("/home"));
+    EXPECT_EQ(volumeHolding(volumes, "/homework"), QByteArray("/"));
+    EXPECT_EQ(volumeHolding(volumes, "/run/media/ann/My Stick"),
+              QByteArray("/run/media/ann/My Stick"));
+}
+
+} // namespace

@@ -1,0 +1,278 @@
+#include "tests/support/WindowFixture.h"
+#include "ui/FloatProgressBar.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSlider>
+
+#include <filesystem>
+
+using namespace wypelark;
+using namespace wypelark::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ButtonStates {
+    bool deleteOn;
+    bool pauseOn;
+    bool exitOn;
+    bool stopRequested;
+    bool operator==(const ButtonStates&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const ButtonStates& s) {
+    return os << "Delete " << s.deleteOn << ", Pause " << s.pauseOn << ", Exit " << s.exitOn
+              << ", stop " << s.stopRequested;
+}
+
+constexpr ButtonStates JustOpened{true, true, true, false};
+constexpr ButtonStates RunActive{false, true, false, false};
+constexpr ButtonStates PausePressed{true, false, true, true};
+constexpr ButtonStates RunEnded{true, true, true, false};
+
+class Commands : public WindowFixture {
+protected:
+    void SetUp() override {
+        openWindow();
+        window->show();
+    }
+    ButtonStates states() const {
+        return {window->toolbarButton(1)->isEnabled(), window->toolbarButton(2)->isEnabled(),
+                window->toolbarButton(6)->isEnabled(), window->run().stopRequested()};
+    }
+    void setPasses(int passes) { control<QSlider>("sliDelete")->setValue(passes); }
+    float overall() { return control<FloatProgressBar>("prgOverall")->valueF(); }
+};
+
+TEST_F(Commands, aCompletedRunPassesThroughTheTableAndDestroysTheFiles) {
+    addFiles({{"a", 120000}, {"b", 30}});
+    setPasses(3);
+    EXPECT_EQ(states(), JustOpened);
+    std::vector<ButtonStates> during;
+    bool closed = true;
+    files.onWrite = [&](int n) {
+        if (n == 1) {
+            during.push_back(states());
+            closed = window->close();
+        }
+    };
+
+    click(1);
+
+    ASSERT_EQ(during.size(), 1u);
+    EXPECT_EQ(during[0], RunActive);
+    EXPECT_FALSE(closed); // closing is refused while the run is active
+    EXPECT_EQ(states(), RunEnded);
+    EXPECT_FALSE(fs::exists(dir.file("a")));
+    EXPECT_FALSE(fs::exists(dir.file("b")));
+    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_TRUE(fileListNames().isEmpty());
+    EXPECT_EQ(overall(), 6);
+    EXPECT_EQ(control<FloatProgressBar>("prgOverall")->maximumF(), 6);
+    auto* current = control<FloatProgressBar>("prgCurrent");
+    EXPECT_EQ(current->valueF(), current->maximumF());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Commands, pauseStopsAfterTheNextWriteAndDeleteContinuesWithTheSameWrites) {
+    addFiles({{"a", 120000}, {"b", 70000}});
+    setPasses(2);
+    // The run never paused, for comparison: the same writes in the same order.
+    std::vector<std::pair<std::int64_t, std::int64_t>> expected;
+    for (int pass = 0; pass < 2; ++pass)
+        expected.insert(expected.end(), {{1, 50000}, {50000, 50000}, {100000, 20001}});
+    for (int pass = 0; pass < 2; ++pass)
+        expected.insert(expected.end(), {{1, 50000}, {50000, 20001}});
+
+    std::vector<ButtonStates> afterPause;
+    bool closeAllowed = false;
+    files.onWrite = [&](int n) {
+        if (n == 4) {
+            click(2);
+            afterPause.push_back(states());
+            closeAllowed = !window->Form_Unload();
+            click(1); // a Delete inside the run's yield must not enter the run again
+            afterPause.push_back(states());
+        }
+    };
+    click(1);
+
+    ASSERT_EQ(afterPause.size(), 2u);
+    EXPECT_EQ(afterPause[0], PausePressed);
+    EXPECT_EQ(afterPause[1], PausePressed);
+    EXPECT_TRUE(closeAllowed);
+    EXPECT_EQ(files.writes.size(), 4u); // the write after the Pause was the last
+    EXPECT_EQ(states(), PausePressed);
+    EXPECT_TRUE(window->run().resumePending());
+    EXPECT_EQ(window->deletionList().count(), 2);
+    EXPECT_TRUE(fs::exists(dir.file("a")));
+    const float overallAtStop = overall();
+
+    files.onWrite = nullptr;
+    click(1);
+
+    std::vector<std::pair<std::int64_t, std::int64_t>> written;
+    for (const RecordedOp& op : files.writes)
+        written.emplace_back(op.position, op.size);
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(overallAtStop, 1);
+    EXPECT_EQ(overall(), 4);
+    EXPECT_FALSE(fs::exists(dir.file("a")));
+    EXPECT_FALSE(fs::exists(dir.file("b")));
+    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_EQ(states(), RunEnded);
+}
+
+TEST_F(Commands, pauseWhenIdleSetsTheFlagThatTheNextDeleteClears) {
+    addFiles({{"a", 60000}});
+    click(2);
+    EXPECT_EQ(states(), PausePressed);
+
+    click(1);
+
+    EXPECT_EQ(files.writes.size(), 2u);
+    EXPECT_FALSE(fs::exists(dir.file("a")));
+    EXPECT_EQ(states(), RunEnded);
+}
+
+TEST_F(Commands, infoDuringARunOpensTheProductPageOnceAndTheRunGoesOn) {
+    addFiles({{"a", 120000}});
+    files.onWrite = [&](int n) {
+        if (n == 1)
+            click(4);
+    };
+
+    click(1);
+
+    ASSERT_EQ(urls.opened.size(), 1);
+    EXPECT_EQ(urls.opened[0].scheme(), QStringLiteral("https"));
+    EXPECT_EQ(urls.opened[0].path(), QStringLiteral("/corvane/Wypelark"));
+    EXPECT_EQ(files.writes.size(), 3u);
+    EXPECT_FALSE(fs::exists(dir.file("a")));
+    EXPECT_TRUE(messages.shown.empty()); // a page that could not be opened passes silently
+}
+
+TEST_F(Commands, aSeparatorOrAnUnknownCaptionDoesNothing) {
+    window->tlbMain_ButtonClick(window->toolbarButton(3));
+    window->tlbMain_ButtonClick(window->toolbarButton(5));
+    QAction stranger(QStringLiteral("delete"));
+    window->tlbMain_ButtonClick(&stranger);
+    EXPECT_EQ(states(), JustOpened);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Commands, exitClosesTheWindowWhenNoRunIsActive) {
+    click(6);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Commands, closingAfterAPauseIsAllowedAndLeavesTheFileAsFarAsItGot) {
+    addFiles({{"a", 120000}});
+    files.onWrite = [&](int n) {
+        if (n == 1)
+            click(2);
+    };
+    click(1);
+
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(fs::exists(dir.file("a")));
+    const std::string content = readWhole(dir.file("a"));
+    ASSERT_EQ(content.size(), 120000u);
+    EXPECT_TRUE(content.substr(0, 50000) == std::string(50000, '0'));
+    EXPECT_EQ(content[50000], 'x');
+}
+
+TEST_F(Commands, filesThatWereNotDestroyedAreNamedInOneMessageAfterTheRun) {
+    addFiles({{"a", 10}, {"b", 10}});
+    fs::remove(dir.file("a"));
+    ButtonStates atMessage{};
+    bool sawMessageAfterRun = false;
+    messages.onRetry = nullptr;
+
+    click(1);
+
+    atMessage = states();
+    sawMessageAfterRun = messages.shown.size() == 1;
+    ASSERT_TRUE(sawMessageAfterRun);
+    EXPECT_EQ(messages.shown[0].kind, FakeMessageBoxes::Kind::Critical);
+    EXPECT_TRUE(messages.shown[0].text.contains(QString::fromStdString(dir.file("a"))));
+    EXPECT_FALSE(messages.shown[0].text.contains(QString::fromStdString(dir.file("b"))));
+    EXPECT_EQ(atMessage, RunEnded);
+    EXPECT_FALSE(fs::exists(dir.file("a")));
+    EXPECT_FALSE(fs::exists(dir.file("b")));
+    EXPECT_EQ(window->deletionList().count(), 0);
+}
+
+class Selector : public WindowFixture {
+protected:
+    QSlider* slider() { return control<QSlider>("sliDelete"); }
+    QString caption() { return control<QLabel>("lblStatus")->text(); }
+};
+
+TEST_F(Selector, eachPositionNamesItsMethodAndIsSaved) {
+    openWindow();
+    const std::pair<int, const char*> cases[] = {
+        {2, "Might delete (Somewhat safe)"}, {9, "Might delete (Somewhat safe)"},
+        {10, "Military delete (Safe)"},      {19, "Military delete (Safe)"},
+        {20, "Secure delete (No recovery)"}, {1, "Quick delete (Not very safe)"}};
+    for (const auto& [position, method] : cases) {
+        slider()->setValue(position);
+        EXPECT_EQ(caption(), QLatin1String(method)) << position;
+        EXPECT_EQ(storedCount(), QString::number(position));
+    }
+}
+
+TEST_F(Selector, theMethodTableLeavesTheCaptionForPositionsBelowOne) {
+    EXPECT_EQ(frmMain::methodCaption(0, QStringLiteral("kept")), QStringLiteral("kept"));
+    EXPECT_EQ(frmMain::methodCaption(-5, QStringLiteral("kept")), QStringLiteral("kept"));
+    EXPECT_EQ(frmMain::methodCaption(21, QString()), QStringLiteral("Secure delete (No recovery)"));
+}
+
+struct StoredCase {
+    const char* stored;
+    int position;
+    const char* method;
+};
+
+class StartUp : public Selector, public ::testing::WithParamInterface<StoredCase> {};
+
+TEST_P(StartUp, restoresTheStoredCountWithinTheSliderRange) {
+    const StoredCase& c = GetParam();
+    if (c.stored)
+        saveStoredCount(QString::fromUtf8(c.stored));
+
+    openWindow();
+
+    EXPECT_EQ(slider()->value(), c.position);
+    EXPECT_EQ(caption(), QLatin1String(c.method));
+    EXPECT_EQ(storedCount(), QString::number(c.position));
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredTexts, StartUp,
+                         ::testing::Values(StoredCase{"7", 7, "Might delete (Somewhat safe)"},
+                                           StoredCase{"12.5", 12, "Military delete (Safe)"},
+                                           StoredCase{"13.5", 14, "Military delete (Safe)"},
+                                           StoredCase{" 15", 15, "Military delete (Safe)"},
+                                           StoredCase{"letters", 1, "Quick delete (Not very safe)"},
+                                           StoredCase{"", 1, "Quick delete (Not very safe)"},
+                                           StoredCase{nullptr, 1, "Quick delete (Not very safe)"},
+                                           StoredCase{"1", 1, "Quick delete (Not very safe)"},
+                                           StoredCase{"99", 20, "Secure delete (No recovery)"},
+                                           StoredCase{"-3", 1, "Quick delete (Not very safe)"},
+                                           StoredCase{"30000000000", 1,
+                                                      "Quick delete (Not very safe)"}));
+
+TEST_F(Selector, aSecondWindowReadsBackTheSavedCount) {
+    openWindow();
+    slider()->setValue(3);
+    window.reset();
+
+    openWindow();
+
+    EXPECT_EQ(slider()->value(), 3);
+    EXPECT_EQ(caption(), QStringLiteral("Might delete (Somewhat safe)"));
+}
+
+} // namespace
