@@ -1,11 +1,9 @@
 // Overwrites and deletes the files named on the command line through the engine, with a host
 // that draws nothing, and prints bytes written, seconds and MB/s.
+#include "bench/SilentHost.h"
 #include "engine/PosixFileOperations.h"
-#include "engine/WipeHost.h"
-#include "engine/WipeReport.h"
 #include "engine/WipeRun.h"
 
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -16,43 +14,6 @@
 
 namespace {
 
-using namespace wypelark;
-
-class SilentHost final : public WipeHost {
-public:
-    explicit SilentHost(std::vector<std::string> items, int passes)
-        : mItems(std::move(items)), mPasses(passes) {}
-
-    bool failed = false;
-
-    int itemCount() const override { return static_cast<int>(mItems.size()); }
-    std::string itemPath(int index) const override {
-        return mItems.at(static_cast<std::size_t>(index - 1));
-    }
-    void removeAllItems() override { mItems.clear(); }
-    int passCount() const override { return mPasses; }
-    void setBarMinimum(ProgressBar, float) override {}
-    void setBarMaximum(ProgressBar bar, float maximum) override { mMaximum[index(bar)] = maximum; }
-    void setBarValue(ProgressBar bar, float value) override { mValue[index(bar)] = value; }
-    float barMaximum(ProgressBar bar) const override { return mMaximum[index(bar)]; }
-    float barValue(ProgressBar bar) const override { return mValue[index(bar)]; }
-    void setToolbarButtonEnabled(int, bool) override {}
-    void refreshFileList() override {}
-    void yieldToEvents() override {}
-    void reportUndestroyedFiles(const WipeReport& report) override {
-        failed = true;
-        std::cerr << report.text();
-    }
-
-private:
-    static std::size_t index(ProgressBar bar) { return static_cast<std::size_t>(bar); }
-
-    std::vector<std::string> mItems;
-    int mPasses;
-    std::array<float, 2> mMaximum{100, 100};
-    std::array<float, 2> mValue{0, 0};
-};
-
 int usage() {
     std::cerr << "usage: wipe_bench --passes N FILE...\n";
     return 2;
@@ -61,6 +22,7 @@ int usage() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    using namespace wypelark;
     if (argc < 4 || std::strcmp(argv[1], "--passes") != 0)
         return usage();
     const int passes = std::atoi(argv[2]);

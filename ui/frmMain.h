@@ -5,6 +5,7 @@
 #include "engine/WipeRun.h"
 #include "list/DeletionListModel.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -120,6 +121,8 @@ private:
     DeletionListModel mList;
     WipeRun mRun;
     WipeReport mPendingReport;
+    QElapsedTimer mSinceYield;
+    static constexpr qint64 YieldIntervalNs = 1'000'000;
 
     QToolBar* tlbMain = nullptr;
     std::array<QAction*, ButtonCount> mButtons{};

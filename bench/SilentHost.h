@@ -1,0 +1,49 @@
+#pragma once
+
+#include "engine/WipeHost.h"
+#include "engine/WipeReport.h"
+
+#include <array>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace wypelark {
+
+// A host that draws nothing: its yield returns at once, its report goes to stderr.
+class SilentHost final : public WipeHost {
+public:
+    explicit SilentHost(std::vector<std::string> items, int passes)
+        : mItems(std::move(items)), mPasses(passes) {}
+
+    bool failed = false;
+
+    int itemCount() const override { return static_cast<int>(mItems.size()); }
+    std::string itemPath(int index) const override {
+        return mItems.at(static_cast<std::size_t>(index - 1));
+    }
+    void removeAllItems() override { mItems.clear(); }
+    int passCount() const override { return mPasses; }
+    void setBarMinimum(ProgressBar, float) override {}
+    void setBarMaximum(ProgressBar bar, float maximum) override { mMaximum[index(bar)] = maximum; }
+    void setBarValue(ProgressBar bar, float value) override { mValue[index(bar)] = value; }
+    float barMaximum(ProgressBar bar) const override { return mMaximum[index(bar)]; }
+    float barValue(ProgressBar bar) const override { return mValue[index(bar)]; }
+    void setToolbarButtonEnabled(int, bool) override {}
+    void refreshFileList() override {}
+    void yieldToEvents() override {}
+    void reportUndestroyedFiles(const WipeReport& report) override {
+        failed = true;
+        std::cerr << report.text();
+    }
+
+private:
+    static std::size_t index(ProgressBar bar) { return static_cast<std::size_t>(bar); }
+
+    std::vector<std::string> mItems;
+    int mPasses;
+    std::array<float, 2> mMaximum{100, 100};
+    std::array<float, 2> mValue{0, 0};
+};
+
+} // namespace wypelark

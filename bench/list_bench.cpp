@@ -1,0 +1,45 @@
+// Adds 100,000 files of one folder to the deletion list, then adds them all again (every one a
+// duplicate), and prints the seconds of each.
+#include "list/AddSelectedFiles.h"
+#include "list/DeletionListModel.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+int main(int argc, char* argv[]) {
+    using namespace wypelark;
+    QCoreApplication app(argc, argv);
+    const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const QTemporaryDir work(QDir::currentPath() + QStringLiteral("/list-bench-XXXXXX"));
+    const QByteArray folder = QFile::encodeName(work.path());
+
+    std::vector<FileListEntry> entries;
+    entries.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const QByteArray name = "file" + QByteArray::number(i);
+        const int fd = ::open((folder + '/' + name).constData(), O_CREAT | O_WRONLY, 0600);
+        if (fd >= 0)
+            ::close(fd);
+        entries.push_back({name, true});
+    }
+
+    DeletionListModel list;
+    using Clock = std::chrono::steady_clock;
+    auto start = Clock::now();
+    AddSelectedFiles(folder, entries, list);
+    const double first = std::chrono::duration<double>(Clock::now() - start).count();
+    start = Clock::now();
+    AddSelectedFiles(folder, entries, list);
+    const double again = std::chrono::duration<double>(Clock::now() - start).count();
+
+    std::printf("files=%d\nlisted=%d\nadd_s=%.3f\nadd_again_s=%.3f\n", count, list.count(), first,
+                again);
+    return list.count() == count ? 0 : 1;
+}
