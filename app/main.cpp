@@ -17,6 +17,9 @@ int main(int argc, char* argv[]) {
     wypelark::QtMessageBoxes messages;
     wypelark::DesktopUrlOpener urls;
     wypelark::frmMain window({files, directories, settings, messages, urls});
+    // The window has no task-bar button, so closing it is what ends the program.
+    QObject::connect(&window, &wypelark::frmMain::unloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

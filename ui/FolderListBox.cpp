@@ -85,8 +85,11 @@ void FolderListBox::openEntry(QListWidgetItem* item) {
     if (!item)
         return;
     const QByteArray path = item->data(PathRole).toByteArray();
+    const bool reopened = path == mPath;
     if (const std::error_code error = setPath(path))
         emit openFailed(path, error);
+    else if (reopened)
+        emit pathChanged(); // opening the current folder again shows its files afresh
 }
 
 } // namespace wypelark

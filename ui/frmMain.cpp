@@ -347,10 +347,12 @@ bool frmMain::Form_Unload() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (Form_Unload())
+    if (Form_Unload()) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    event->accept();
+    emit unloaded();
 }
 
 void frmMain::WipeFiles() {

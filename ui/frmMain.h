@@ -74,6 +74,10 @@ public:
     void sliDelete_Change();
     void tlbMain_ButtonClick(QAction* button);
 
+signals:
+    // The window has been closed: the program ends.
+    void unloaded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -164,8 +164,11 @@ TEST_F(Commands, aSeparatorOrAnUnknownCaptionDoesNothing) {
 }
 
 TEST_F(Commands, exitClosesTheWindowWhenNoRunIsActive) {
+    int unloads = 0;
+    QObject::connect(window.get(), &frmMain::unloaded, window.get(), [&] { ++unloads; });
     click(6);
     EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(unloads, 1);
 }
 
 TEST_F(Commands, closingAfterAPauseIsAllowedAndLeavesTheFileAsFarAsItGot) {
