@@ -1,4 +1,5 @@
 #include "tests/support/WindowFixture.h"
+#include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
 
 #include <QAction>
@@ -123,6 +124,22 @@ TEST_F(Commands, pauseStopsAfterTheNextWriteAndDeleteContinuesWithTheSameWrites)
     EXPECT_FALSE(fs::exists(dir.file("b")));
     EXPECT_EQ(window->deletionList().count(), 0);
     EXPECT_EQ(states(), RunEnded);
+}
+
+TEST_F(Commands, aFileWhoseNameIsNotUtf8IsListedAddedAndDestroyed) {
+    const std::string name = "r\xe9sum\xe9\xff.doc";
+    dir.makeFile(name, 70000);
+    control<FileListBox>("filFiles")->refresh();
+    control<FileListBox>("filFiles")->selectAll();
+    window->mnuPopUpAdd_Click();
+    ASSERT_EQ(window->deletionList().count(), 1);
+    EXPECT_EQ(window->deletionList().path(1), folder() + "/" + QByteArray::fromStdString(name));
+
+    click(1);
+
+    EXPECT_FALSE(fs::exists(dir.file(name)));
+    EXPECT_EQ(files.writes.size(), 2u);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Commands, pauseWhenIdleSetsTheFlagThatTheNextDeleteClears) {
