@@ -15,7 +15,7 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: wipe_bench --passes N FILE...\n";
+    std::cerr << "usage: wipe_bench --passes N [--write-back-mib M] FILE...\n";
     return 2;
 }
 
@@ -28,7 +28,13 @@ int main(int argc, char* argv[]) {
     const int passes = std::atoi(argv[2]);
     if (passes < 1)
         return usage();
-    std::vector<std::string> files(argv + 3, argv + argc);
+    int first = 3;
+    long long windowMib = -1;
+    if (argc > 5 && std::strcmp(argv[3], "--write-back-mib") == 0) {
+        windowMib = std::atoll(argv[4]);
+        first = 5;
+    }
+    std::vector<std::string> files(argv + first, argv + argc);
 
     long long bytes = 0;
     for (const std::string& file : files) {
@@ -38,7 +44,8 @@ int main(int argc, char* argv[]) {
     }
 
     SilentHost host(files, passes);
-    PosixFileOperations disk;
+    PosixFileOperations disk(windowMib < 0 ? PosixFileOperations::DefaultWriteBackWindow
+                                           : windowMib << 20);
     WipeRun run(host, disk);
     const auto start = std::chrono::steady_clock::now();
     run.WipeFiles();

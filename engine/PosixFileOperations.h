@@ -2,13 +2,38 @@
 
 #include "engine/FileOperations.h"
 
+#include <cstdint>
+#include <functional>
+#include <sys/types.h>
+
 namespace wypelark {
 
 // The real disk: open(2) with O_NOFOLLOW, pwrite(2), fdatasync(2), unlink(2).
+//
+// While a pass writes, the file is handed to the device window by window: each finished window
+// is started with sync_file_range(SYNC_FILE_RANGE_WRITE), and the window before it is waited
+// for. The page cache never piles up a whole pass of dirty data, so no single call, the final
+// fdatasync included, blocks the window for long. The hints write nothing themselves; the
+// fdatasync at the end of every pass is still what makes the pass durable.
 class PosixFileOperations final : public FileOperations {
 public:
+    // The system call behind the hints, replaceable in tests: returns 0 or an errno.
+    using WriteBackCall = std::function<int(int fd, off_t offset, off_t bytes, unsigned flags)>;
+
+    static constexpr std::int64_t DefaultWriteBackWindow = std::int64_t{8} << 20;
+
+    explicit PosixFileOperations(std::int64_t writeBackWindow = DefaultWriteBackWindow,
+                                 WriteBackCall writeBack = {});
+
     OpenResult open(const std::string& path) override;
     std::error_code remove(const std::string& path) override;
+
+private:
+    std::int64_t mWindow;
+    WriteBackCall mWriteBack;
 };
+
+// sync_file_range(2), answering 0 or an errno.
+int syncFileRange(int fd, off_t offset, off_t bytes, unsigned flags);
 
 } // namespace wypelark

@@ -1,0 +1,128 @@
+#include "engine/PosixFileOperations.h"
+#include "engine/WipeRun.h"
+#include "tests/support/FakeWipeHost.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <vector>
+
+using namespace wypelark;
+using namespace wypelark::testing;
+
+namespace {
+
+constexpr std::int64_t Window = 1 << 20;
+
+struct Hint {
+    std::int64_t offset;
+    std::int64_t bytes;
+    unsigned flags;
+    bool operator==(const Hint&) const = default;
+};
+
+// Records every write-back hint, passes it on to the system, and fails the chosen one.
+struct HintRecorder {
+    std::vector<Hint> hints;
+    int failAt = 0; // 1-based; 0 never
+    int failWith = EIO;
+
+    PosixFileOperations::WriteBackCall call() {
+        return [this](int fd, off_t offset, off_t bytes, unsigned flags) {
+            hints.push_back({offset, bytes, flags});
+            if (static_cast<int>(hints.size()) == failAt)
+                return failWith;
+            return syncFileRange(fd, offset, bytes, flags);
+        };
+    }
+};
+
+constexpr unsigned Start = SYNC_FILE_RANGE_WRITE;
+constexpr unsigned Wait =
+    SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
+
+class WriteBehindSizes : public ::testing::TestWithParam<std::int64_t> {};
+
+TEST_P(WriteBehindSizes, windowsStartInFileOrderEachWaitedForBeforeTheNextStarts) {
+    const std::int64_t length = GetParam();
+    TempDir dir;
+    FakeWipeHost host;
+    const std::string path = dir.makeFile("f", length);
+    host.items = {path};
+    host.passes = 2;
+    HintRecorder recorder;
+    PosixFileOperations disk(Window, recorder.call());
+    WipeRun run(host, disk);
+
+    run.WipeFiles();
+
+    EXPECT_TRUE(host.reports.empty());
+    EXPECT_FALSE(std::filesystem::exists(path));
+    // Only whole windows get hints; the tail is left to the pass's fdatasync.
+    const std::int64_t full = length / Window;
+    std::vector<Hint> expected;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (std::int64_t w = 0; w < full; ++w) {
+            if (w > 0)
+                expected.push_back({(w - 1) * Window, Window, Wait});
+            expected.push_back({w * Window, Window, Start});
+        }
+    }
+    EXPECT_EQ(recorder.hints, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(AroundOneWindow, WriteBehindSizes,
+                         ::testing::Values(100000, Window - 1, Window, Window + 1, 3 * Window + 7));
+
+TEST(WriteBehind, contentIsZeroAfterEachPassWhateverTheWindow) {
+    TempDir dir;
+    for (const std::int64_t length : {std::int64_t{100000}, Window, Window + 1, 3 * Window + 7}) {
+        const std::string path = dir.makeFile("g", length);
+        PosixFileOperations disk(Window);
+        for (int pass = 0; pass < 2; ++pass) {
+            OpenResult opened = disk.open(path);
+            ASSERT_FALSE(opened.error);
+            const std::string block(50000, '0');
+            for (std::int64_t pos = 1; pos <= length;) {
+                const bool tail = pos + 50000 > length;
+                ASSERT_FALSE(opened.file->writeAt(
+                    pos, block.data(), static_cast<std::size_t>(tail ? length - pos + 1 : 50000)));
+                if (tail)
+                    break;
+                pos = (pos == 1 ? 0 : pos) + 50000;
+            }
+            ASSERT_FALSE(opened.file->flushToDevice());
+            ASSERT_FALSE(opened.file->close());
+            const std::string content = readWhole(path);
+            EXPECT_EQ(static_cast<std::int64_t>(content.size()), length);
+            EXPECT_EQ(content.find_first_not_of('0'), std::string::npos) << length;
+        }
+    }
+}
+
+TEST(WriteBehind, aFailedHintIsAFlushFailureOfThatFileAlone) {
+    TempDir dir;
+    FakeWipeHost host;
+    const std::string bad = dir.makeFile("bad", 3 * Window);
+    const std::string good = dir.makeFile("good", 3 * Window);
+    host.items = {bad, good};
+    HintRecorder recorder;
+    recorder.failAt = 2;
+    PosixFileOperations disk(Window, recorder.call());
+    WipeRun run(host, disk);
+
+    run.WipeFiles();
+
+    EXPECT_TRUE(std::filesystem::exists(bad));
+    EXPECT_FALSE(std::filesystem::exists(good));
+    ASSERT_EQ(host.reports.size(), 1u);
+    ASSERT_EQ(host.reports[0].failures.size(), 1u);
+    EXPECT_EQ(host.reports[0].failures[0].path, bad);
+    EXPECT_EQ(host.reports[0].failures[0].step, WipeStep::Flush);
+    EXPECT_EQ(host.reports[0].failures[0].error.value(), EIO);
+}
+
+} // namespace
