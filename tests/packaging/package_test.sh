@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a temporary root, and checks that everything the
+# desktop entry and the AppStream data name is where they say.
+# usage: package_test.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$1
+version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
+deb=$(ls "$work"/wypelark_*_amd64.deb 2>/dev/null || ls "$work"/wypelark_*.deb)
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt libraries"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+id=org.example.Wypelark
+desktop="$root/usr/share/applications/$id.desktop"
+metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
+
+desktop-file-validate "$desktop" || fail "desktop entry does not validate"
+appstreamcli validate --no-net "$metainfo" >/dev/null || fail "metainfo does not validate"
+
+exec_name=$(sed -n 's/^Exec=//p' "$desktop")
+[ "$exec_name" = wypelark ] || fail "Exec is '$exec_name'"
+[ -x "$root/usr/bin/$exec_name" ] || fail "no executable /usr/bin/$exec_name"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for size in 16 32 48 256; do
+    png="$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png"
+    file "$png" | grep -q "PNG image data, $size x $size" || fail "no $size px icon $png"
+done
+[ -s "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon"
+
+launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+[ -f "$root/usr/share/applications/$launchable" ] || fail "launchable $launchable missing"
+binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
+[ -x "$root/usr/bin/$binary" ] || fail "provided binary $binary missing"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release is not $version"
+echo "package_test: 1 passed, 0 failed"
