@@ -32,8 +32,8 @@ public:
     void setToolbarButtonEnabled(int, bool) override {}
     void refreshFileList() override {}
     void yieldToEvents() override {}
-    void reportUndestroyedFiles(const WipeReport& report) override {
-        failed = true;
+    void reportRunEnd(const WipeReport& report) override {
+        failed = failed || !report.failures.empty();
         std::cerr << report.text();
     }
 

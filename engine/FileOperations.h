@@ -8,6 +8,12 @@
 
 namespace wypelark {
 
+// Where an open file lies: what an overwrite in place can reach depends on it.
+struct StorageFacts {
+    std::uint64_t fileSystemType = 0; // the f_type of statfs(2)
+    std::uint64_t linkCount = 1;      // names the file has
+};
+
 // One file opened for overwriting. Closing happens in close(); destroying an open file
 // closes it quietly.
 class OpenFile {
@@ -20,6 +26,8 @@ public:
     // Puts everything written so far on the device.
     virtual std::error_code flushToDevice() = 0;
     virtual std::error_code close() = 0;
+    // Looks at the file and its file system; reads and writes nothing of the file.
+    virtual std::error_code describe(StorageFacts& facts) = 0;
 };
 
 struct OpenResult {

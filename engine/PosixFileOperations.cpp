@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h> // sync_file_range needs _GNU_SOURCE, which g++ defines
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace wypelark {
@@ -97,6 +98,16 @@ public:
     }
 
     std::error_code close() override { return mFd.close(); }
+
+    std::error_code describe(StorageFacts& facts) override {
+        struct statfs fileSystem {};
+        struct stat status {};
+        if (::fstatfs(mFd.get(), &fileSystem) != 0 || ::fstat(mFd.get(), &status) != 0)
+            return lastError();
+        facts.fileSystemType = static_cast<std::uint64_t>(fileSystem.f_type);
+        facts.linkCount = static_cast<std::uint64_t>(status.st_nlink);
+        return {};
+    }
 
 private:
     UniqueFd mFd;

@@ -34,8 +34,9 @@ public:
     // Handle every pending event of the window, then return.
     virtual void yieldToEvents() = 0;
 
-    // Called once at the end of a run that left files undestroyed.
-    virtual void reportUndestroyedFiles(const WipeReport& report) = 0;
+    // Called once at the end of a run that left files undestroyed, or destroyed files whose old
+    // copies the overwrite may not have reached.
+    virtual void reportRunEnd(const WipeReport& report) = 0;
 };
 
 } // namespace wypelark

@@ -24,10 +24,25 @@ const char* stepText(WipeStep step) {
 } // namespace
 
 std::string WipeReport::text() const {
-    std::string text = "These files were not destroyed:\n";
-    for (const WipeFailure& failure : failures) {
-        text += "\n" + failure.path + "\n    " + stepText(failure.step) + ": error " +
-                std::to_string(failure.error.value()) + ", " + failure.error.message() + "\n";
+    std::string text;
+    if (!failures.empty()) {
+        text += "These files were not destroyed:\n";
+        for (const WipeFailure& failure : failures) {
+            text += "\n" + failure.path + "\n    " + stepText(failure.step) + ": error " +
+                    std::to_string(failure.error.value()) + ", " + failure.error.message() + "\n";
+        }
+    }
+    for (const StorageReason reason : AllStorageReasons) {
+        std::string paths;
+        for (const StorageRemark& remark : remarks) {
+            if (remark.reason == reason)
+                paths += "    " + remark.path + "\n";
+        }
+        if (paths.empty())
+            continue;
+        if (!text.empty())
+            text += "\n";
+        text += storageReasonText(reason) + "\n" + paths;
     }
     return text;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/StorageRemark.h"
+
 #include <string>
 #include <system_error>
 #include <vector>
@@ -15,12 +17,21 @@ struct WipeFailure {
     std::error_code error;
 };
 
-// What a run could not do, handed to the window once at the end of the run.
+// A destroyed file whose old copies the overwrite may not have reached.
+struct StorageRemark {
+    std::string path;
+    StorageReason reason;
+};
+
+// What a run could not do, and what it could not promise, handed to the window once at the
+// end of the run.
 struct WipeReport {
     std::vector<WipeFailure> failures;
+    std::vector<StorageRemark> remarks;
 
-    bool empty() const { return failures.empty(); }
-    // One line per file: the path, what failed, the error number and its description.
+    bool empty() const { return failures.empty() && remarks.empty(); }
+    // The files not destroyed, each with what failed, the error number and its description;
+    // then the destroyed files the overwrite may not have reached, grouped by reason.
     std::string text() const;
 };
 

@@ -107,6 +107,10 @@ bool WipeRun::openCurrentFile() {
         return false;
     }
     mCurrentFile = std::move(opened.file);
+    // What cannot be learnt about the file system is no reason to leave the file alone.
+    mCurrentFacts = {};
+    if (mCurrentFile->describe(mCurrentFacts))
+        mCurrentFacts = {};
     std::int64_t length = 0;
     if (const std::error_code error = mCurrentFile->length(length)) {
         fail(WipeStep::Length, error);
@@ -179,8 +183,12 @@ bool WipeRun::flushAndCloseCurrentFile() {
 
 void WipeRun::deleteCurrentItem() {
     const std::string path = mHost.itemPath(mFileIndex);
-    if (const std::error_code error = mFiles.remove(path))
+    if (const std::error_code error = mFiles.remove(path)) {
         fail(path, WipeStep::Delete, error);
+        return;
+    }
+    for (const StorageReason reason : storageReasons(mCurrentFacts))
+        mReport.remarks.push_back({path, reason});
 }
 
 void WipeRun::stop() {
@@ -194,7 +202,7 @@ void WipeRun::endRun() {
     mHost.refreshFileList();
     if (!mReport.empty()) {
         const WipeReport report = std::exchange(mReport, {});
-        mHost.reportUndestroyedFiles(report);
+        mHost.reportRunEnd(report);
     }
 }
 

@@ -75,6 +75,7 @@ private:
     bool mActive = false;
     std::unique_ptr<OpenFile> mCurrentFile;
     std::string mCurrentPath;
+    StorageFacts mCurrentFacts;
     WipeReport mReport;
 };
 

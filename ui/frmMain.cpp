@@ -363,8 +363,11 @@ void frmMain::showPendingReport() {
     if (mPendingReport.empty())
         return;
     const WipeReport report = std::exchange(mPendingReport, {});
-    mServices.messages.critical(this, QStringLiteral("Wypelark"),
-                                QFile::decodeName(QByteArray::fromStdString(report.text())));
+    const QString text = QFile::decodeName(QByteArray::fromStdString(report.text()));
+    if (report.failures.empty())
+        mServices.messages.information(this, QStringLiteral("Wypelark"), text);
+    else
+        mServices.messages.critical(this, QStringLiteral("Wypelark"), text);
 }
 
 // --- The run's host ---------------------------------------------------------------------------
@@ -428,9 +431,11 @@ void frmMain::yieldToEvents() {
     mSinceYield.start();
 }
 
-void frmMain::reportUndestroyedFiles(const WipeReport& report) {
+void frmMain::reportRunEnd(const WipeReport& report) {
     mPendingReport.failures.insert(mPendingReport.failures.end(), report.failures.begin(),
                                    report.failures.end());
+    mPendingReport.remarks.insert(mPendingReport.remarks.end(), report.remarks.begin(),
+                                  report.remarks.end());
 }
 
 } // namespace wypelark

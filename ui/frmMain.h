@@ -119,7 +119,7 @@ private:
     void setToolbarButtonEnabled(int index, bool enabled) override;
     void refreshFileList() override;
     void yieldToEvents() override;
-    void reportUndestroyedFiles(const WipeReport& report) override;
+    void reportRunEnd(const WipeReport& report) override;
 
     WindowServices mServices;
     DeletionListModel mList;

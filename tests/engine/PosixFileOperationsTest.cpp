@@ -49,6 +49,7 @@ private:
             mSeen.push_back({mPath, readWhole(mPath)});
             return mInner->close();
         }
+        std::error_code describe(StorageFacts& facts) override { return mInner->describe(facts); }
 
     private:
         std::unique_ptr<OpenFile> mInner;

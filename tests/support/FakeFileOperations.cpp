@@ -47,6 +47,12 @@ public:
         return error;
     }
 
+    // A look, not an operation on the file: it is not recorded.
+    std::error_code describe(StorageFacts& facts) override {
+        facts = mDisk.mEntries.at(mPath).storage;
+        return {};
+    }
+
 private:
     void release() {
         if (mOpen) {

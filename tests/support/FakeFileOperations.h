@@ -36,10 +36,14 @@ public:
         std::int64_t length = 0;
         std::string content; // empty for files kept by length only
         bool contentKept = true;
+        StorageFacts storage;
     };
 
     void addFile(const std::string& path, std::int64_t length, char fill = 'x');
     void addSpecial(const std::string& path, Kind kind);
+    void setStorage(const std::string& path, StorageFacts facts) {
+        mEntries.at(path).storage = facts;
+    }
 
     // Fails the occurrence-th operation of this kind on this path with the errno given.
     void failOn(FileOp op, const std::string& path, int errorNumber, int occurrence = 1);

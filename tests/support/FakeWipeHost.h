@@ -62,7 +62,7 @@ public:
         if (onYield)
             onYield(yieldCount);
     }
-    void reportUndestroyedFiles(const WipeReport& report) override { reports.push_back(report); }
+    void reportRunEnd(const WipeReport& report) override { reports.push_back(report); }
 };
 
 } // namespace wypelark::testing

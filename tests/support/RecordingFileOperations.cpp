@@ -17,6 +17,7 @@ public:
     }
     std::error_code flushToDevice() override { return mInner->flushToDevice(); }
     std::error_code close() override { return mInner->close(); }
+    std::error_code describe(StorageFacts& facts) override { return mInner->describe(facts); }
 
 private:
     std::unique_ptr<OpenFile> mInner;

@@ -1,3 +1,4 @@
+#include "engine/StorageRemark.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
@@ -7,6 +8,7 @@
 #include <QSlider>
 
 #include <filesystem>
+#include <unistd.h>
 
 using namespace wypelark;
 using namespace wypelark::testing;
@@ -223,6 +225,24 @@ TEST_F(Commands, filesThatWereNotDestroyedAreNamedInOneMessageAfterTheRun) {
     EXPECT_FALSE(fs::exists(dir.file("a")));
     EXPECT_FALSE(fs::exists(dir.file("b")));
     EXPECT_EQ(window->deletionList().count(), 0);
+}
+
+TEST_F(Commands, aDestroyedFileWithAnotherNameIsMentionedInAnInformationMessage) {
+    addFiles({{"linked", 40}, {"plain", 40}});
+    ASSERT_EQ(::link(dir.file("linked").c_str(), dir.file("other-name").c_str()), 0);
+
+    click(1);
+
+    EXPECT_FALSE(fs::exists(dir.file("linked")));
+    EXPECT_FALSE(fs::exists(dir.file("plain")));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, FakeMessageBoxes::Kind::Information);
+    const QString text = messages.shown[0].text;
+    EXPECT_TRUE(
+        text.contains(QString::fromStdString(storageReasonText(StorageReason::OtherNames))));
+    EXPECT_TRUE(text.contains(QString::fromStdString(dir.file("linked"))));
+    EXPECT_FALSE(text.contains(QString::fromStdString(dir.file("plain"))));
+    EXPECT_EQ(states(), RunEnded);
 }
 
 class Selector : public WindowFixture {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/FileOperations.h"
+
+#include <string>
+#include <vector>
+
+namespace wypelark {
+
+// Why an overwrite in place may not have reached every copy of a destroyed file.
+enum class StorageReason {
+    CopyOnWrite,   // btrfs, ZFS, bcachefs, F2FS, NILFS: new writes go to new blocks
+    Overlay,       // overlayfs: the writes go to the upper layer, the lower copy stays
+    NetworkOrFuse, // NFS, SMB/CIFS, sshfs and other FUSE: the server decides
+    OtherNames,    // more than one hard link: the content is gone, the other names remain
+};
+
+inline constexpr StorageReason AllStorageReasons[] = {
+    StorageReason::CopyOnWrite, StorageReason::Overlay, StorageReason::NetworkOrFuse,
+    StorageReason::OtherNames};
+
+// What can be said of a file from where it lies; nothing for ordinary local file systems.
+std::vector<StorageReason> storageReasons(const StorageFacts& facts);
+
+// One short sentence per reason, for the end-of-run message.
+std::string storageReasonText(StorageReason reason);
+
+} // namespace wypelark

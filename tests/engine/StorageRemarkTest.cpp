@@ -1,0 +1,132 @@
+#include "engine/StorageRemark.h"
+#include "engine/WipeRun.h"
+#include "tests/support/FakeFileOperations.h"
+#include "tests/support/FakeWipeHost.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+using namespace wypelark;
+using namespace wypelark::testing;
+
+namespace {
+
+struct KindCase {
+    const char* name;
+    std::uint64_t type;
+    std::uint64_t links;
+    std::vector<StorageReason> reasons;
+};
+
+void PrintTo(const KindCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StorageKinds : public ::testing::TestWithParam<KindCase> {};
+
+TEST_P(StorageKinds, areClassifiedByWhatAnOverwriteInPlaceCanReach) {
+    EXPECT_EQ(storageReasons({GetParam().type, GetParam().links}), GetParam().reasons);
+}
+
+using R = StorageReason;
+INSTANTIATE_TEST_SUITE_P(
+    FileSystems, StorageKinds,
+    ::testing::Values(KindCase{"btrfs", 0x9123683E, 1, {R::CopyOnWrite}},
+                      KindCase{"zfs", 0x2FC12FC1, 1, {R::CopyOnWrite}},
+                      KindCase{"bcachefs", 0xCA451A4E, 1, {R::CopyOnWrite}},
+                      KindCase{"f2fs", 0xF2F52010, 1, {R::CopyOnWrite}},
+                      KindCase{"nilfs", 0x3434, 1, {R::CopyOnWrite}},
+                      KindCase{"overlay", 0x794C7630, 1, {R::Overlay}},
+                      KindCase{"nfs", 0x6969, 1, {R::NetworkOrFuse}},
+                      KindCase{"cifs", 0xFF534D42, 1, {R::NetworkOrFuse}},
+                      KindCase{"smb2", 0xFE534D42, 1, {R::NetworkOrFuse}},
+                      KindCase{"fuse", 0x65735546, 1, {R::NetworkOrFuse}},
+                      KindCase{"ext4", 0xEF53, 1, {}}, KindCase{"xfs", 0x58465342, 1, {}},
+                      KindCase{"vfat", 0x4D44, 1, {}}, KindCase{"exfat", 0x2011BAB0, 1, {}},
+                      KindCase{"ntfs3", 0x7366746E, 1, {}}, KindCase{"tmpfs", 0x01021994, 1, {}},
+                      KindCase{"ext4_linked", 0xEF53, 2, {R::OtherNames}},
+                      KindCase{"btrfs_linked", 0x9123683E, 3, {R::CopyOnWrite, R::OtherNames}}));
+
+constexpr StorageFacts Btrfs{0x9123683E, 1};
+constexpr StorageFacts Ext4{0xEF53, 1};
+constexpr StorageFacts Nfs{0x6969, 1};
+constexpr StorageFacts Ext4Linked{0xEF53, 2};
+
+struct Outcome {
+    std::vector<RecordedOp> ops;
+    std::vector<WipeReport> reports;
+};
+
+Outcome runOver(const std::vector<std::pair<std::string, StorageFacts>>& files,
+                int failDeleteOf = -1) {
+    FakeFileOperations disk;
+    FakeWipeHost host;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        disk.addFile(files[i].first, 70000);
+        disk.setStorage(files[i].first, files[i].second);
+        host.items.push_back(files[i].first);
+        if (static_cast<int>(i) == failDeleteOf)
+            disk.failOn(FileOp::Remove, files[i].first, EBUSY);
+    }
+    host.passes = 2;
+    WipeRun run(host, disk);
+    run.WipeFiles();
+    return {disk.ops(), host.reports};
+}
+
+TEST(StorageReport, ordinaryFileSystemsNeedNoMessage) {
+    const Outcome outcome = runOver({{"/a", Ext4}, {"/b", Ext4}});
+    EXPECT_TRUE(outcome.reports.empty());
+}
+
+TEST(StorageReport, namesTheFilesByReasonWithOneSentenceEach) {
+    const Outcome outcome = runOver({{"/cow1", Btrfs},
+                                     {"/plain", Ext4},
+                                     {"/net", Nfs},
+                                     {"/cow2", Btrfs},
+                                     {"/linked", Ext4Linked}});
+
+    ASSERT_EQ(outcome.reports.size(), 1u);
+    const WipeReport& report = outcome.reports[0];
+    EXPECT_TRUE(report.failures.empty());
+    ASSERT_EQ(report.remarks.size(), 4u);
+    const std::string text = report.text();
+    EXPECT_EQ(text.find("not destroyed"), std::string::npos);
+    const std::string cow = storageReasonText(R::CopyOnWrite);
+    const std::string net = storageReasonText(R::NetworkOrFuse);
+    const std::string linked = storageReasonText(R::OtherNames);
+    ASSERT_NE(text.find(cow), std::string::npos);
+    EXPECT_EQ(text.find(cow), text.rfind(cow)); // one sentence per reason
+    EXPECT_NE(text.find(cow + "\n    /cow1\n    /cow2\n"), std::string::npos);
+    EXPECT_NE(text.find(net + "\n    /net\n"), std::string::npos);
+    EXPECT_NE(text.find(linked + "\n    /linked\n"), std::string::npos);
+    EXPECT_EQ(text.find(storageReasonText(R::Overlay)), std::string::npos);
+    EXPECT_EQ(text.find("/plain"), std::string::npos);
+}
+
+TEST(StorageReport, aFileNotDestroyedIsOnlyAFailureAndComesFirst) {
+    const Outcome outcome = runOver({{"/cow", Btrfs}, {"/stuck", Btrfs}}, 1);
+
+    ASSERT_EQ(outcome.reports.size(), 1u);
+    const WipeReport& report = outcome.reports[0];
+    ASSERT_EQ(report.failures.size(), 1u);
+    EXPECT_EQ(report.failures[0].path, "/stuck");
+    ASSERT_EQ(report.remarks.size(), 1u);
+    EXPECT_EQ(report.remarks[0].path, "/cow");
+    const std::string text = report.text();
+    EXPECT_LT(text.find("not destroyed"), text.find(storageReasonText(R::CopyOnWrite)));
+}
+
+TEST(StorageReport, theWritesAndFlushesAreTheSameWhereverTheFileLies) {
+    const Outcome ordinary = runOver({{"/f", Ext4}});
+    const Outcome cow = runOver({{"/f", Btrfs}});
+    ASSERT_EQ(ordinary.ops.size(), cow.ops.size());
+    for (std::size_t i = 0; i < ordinary.ops.size(); ++i) {
+        EXPECT_EQ(ordinary.ops[i].op, cow.ops[i].op) << i;
+        EXPECT_EQ(ordinary.ops[i].position, cow.ops[i].position) << i;
+        EXPECT_EQ(ordinary.ops[i].size, cow.ops[i].size) << i;
+    }
+}
+
+} // namespace
