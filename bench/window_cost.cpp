@@ -1,6 +1,7 @@
 // The window's share of a run's time: the same overwrite of the same file, once through the
 // headless engine and once through the real window (offscreen), alternating over several
 // rounds. Prints the median seconds of each and the window's extra cost in percent.
+#include "bench/BenchFile.h"
 #include "bench/SilentHost.h"
 #include "engine/PosixFileOperations.h"
 #include "engine/WipeRun.h"
@@ -25,18 +26,6 @@ namespace {
 
 using namespace wypelark;
 using Clock = std::chrono::steady_clock;
-
-// Writes the file and puts it on the device, so that no run waits for the making's write-back.
-void makeFile(const std::string& path, long long bytes) {
-    {
-        std::ofstream out(path, std::ios::binary);
-        const std::string chunk(1 << 20, 'x');
-        for (long long left = bytes; left > 0; left -= static_cast<long long>(chunk.size()))
-            out.write(chunk.data(),
-                      static_cast<std::streamsize>(std::min<long long>(left, chunk.size())));
-    }
-    ::sync();
-}
 
 double seconds(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -69,7 +58,7 @@ int main(int argc, char* argv[]) {
     std::vector<double> headless;
     std::vector<double> windowed;
     const auto throughEngine = [&] {
-        makeFile(path, mib << 20);
+        makeSyncedFile(path, mib << 20);
         SilentHost host({path}, 1);
         WipeRun run(host, files);
         const auto start = Clock::now();
@@ -77,7 +66,7 @@ int main(int argc, char* argv[]) {
         headless.push_back(seconds(start));
     };
     const auto throughWindow = [&] {
-        makeFile(path, mib << 20);
+        makeSyncedFile(path, mib << 20);
         window.deletionList().append(QByteArray::fromStdString(path), mib << 20);
         const auto start = Clock::now();
         window.WipeFiles();

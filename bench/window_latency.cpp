@@ -3,6 +3,7 @@
 // its ticks. Pause is pressed at a random moment, then Delete continues the run. Then plain dd
 // writes the same passes over the same file in the same block size. Prints one figure a line.
 // usage: window_latency [FILE_MIB [WRITE_BACK_WINDOW_MIB]]
+#include "bench/BenchFile.h"
 #include "engine/PosixFileOperations.h"
 #include "settings/RegistryFile.h"
 #include "ui/MessageBoxes.h"
@@ -49,17 +50,6 @@ private:
     }
 };
 
-void makeFile(const std::string& path, long long bytes) {
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        const std::string chunk(1 << 20, 'x');
-        for (long long left = bytes; left > 0; left -= static_cast<long long>(chunk.size()))
-            out.write(chunk.data(),
-                      static_cast<std::streamsize>(std::min<long long>(left, chunk.size())));
-    }
-    ::sync();
-}
-
 double percentile(std::vector<double> values, double fraction) {
     if (values.empty())
         return 0;
@@ -90,7 +80,7 @@ int main(int argc, char* argv[]) {
     window.findChild<QSlider*>(QStringLiteral("sliDelete"))->setValue(passes);
     window.show();
 
-    makeFile(path, bytes);
+    makeSyncedFile(path, bytes);
     window.deletionList().append(QByteArray::fromStdString(path), bytes);
 
     QElapsedTimer clock;
@@ -130,7 +120,7 @@ int main(int argc, char* argv[]) {
     ticker.stop();
     const bool destroyed = ::access(path.c_str(), F_OK) != 0;
 
-    makeFile(path, bytes);
+    makeSyncedFile(path, bytes);
     QElapsedTimer ddClock;
     ddClock.start();
     for (int pass = 0; pass < passes; ++pass) {

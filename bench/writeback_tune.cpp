@@ -2,6 +2,7 @@
 // 50,000-byte blocks, through the POSIX file operations with each window size in turn, and
 // prints the longest single write call, the final fdatasync and the throughput.
 // usage: writeback_tune [FILE_MIB] [WINDOW_MIB...]   (window 0 = no write-back hints)
+#include "bench/BenchFile.h"
 #include "engine/PosixFileOperations.h"
 
 #include <algorithm>
@@ -21,17 +22,6 @@ double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-void makeFile(const std::string& path, long long bytes) {
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        const std::string chunk(1 << 20, 'x');
-        for (long long left = bytes; left > 0; left -= static_cast<long long>(chunk.size()))
-            out.write(chunk.data(),
-                      static_cast<std::streamsize>(std::min<long long>(left, chunk.size())));
-    }
-    ::sync();
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -47,7 +37,7 @@ int main(int argc, char* argv[]) {
     const long long length = fileMib << 20;
 
     for (const long long windowMib : windowsMib) {
-        makeFile(path, length);
+        makeSyncedFile(path, length);
         PosixFileOperations disk(windowMib << 20);
         OpenResult opened = disk.open(path);
         if (opened.error) {
