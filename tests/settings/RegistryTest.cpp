@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace wypelark;
 
 namespace {
@@ -136,6 +138,24 @@ TEST_F(RegistryTest, aFailedWriteIsSilentAndLeavesTheOldValue) {
     RegSaveString(blocked, User, Key, QStringLiteral("OverWrite"), QStringLiteral("5"));
     EXPECT_EQ(RegGetString(blocked, User, Key, QStringLiteral("Overwrite")), QString());
     EXPECT_EQ(read(QStringLiteral("Overwrite")), QStringLiteral("4"));
+}
+
+TEST_F(RegistryTest, twoWritersAtOnceNeverLoseEachOthersValues) {
+    // Two windows saving at the same time, each through its own store on the same file.
+    const auto writer = [this](const QString& name) {
+        RegistryFile own(path);
+        for (int i = 0; i < 40; ++i)
+            RegSaveString(own, User, Key, name + QString::number(i % 4), QString::number(i));
+    };
+    std::thread first(writer, QStringLiteral("A"));
+    std::thread second(writer, QStringLiteral("B"));
+    first.join();
+    second.join();
+
+    for (const QString& name : {QStringLiteral("A"), QStringLiteral("B")}) {
+        for (int slot = 0; slot < 4; ++slot)
+            EXPECT_EQ(read(name + QString::number(slot)), QString::number(36 + slot)) << slot;
+    }
 }
 
 TEST(RegistryLocation, followsXdgConfigHome) {
