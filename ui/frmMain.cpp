@@ -87,7 +87,7 @@ void frmMain::buildWindow() {
     lblCurrent->setGeometry(6, 450, 553, 13);
     mnuPopUp = named(new QMenu(QStringLiteral("PopUp"), this), "mnuPopUp");
     mnuPopUpAdd = named(mnuPopUp->addAction(QStringLiteral("Add Selected Files")), "mnuPopUpAdd");
-    setTabOrder();
+    setFocusOrder();
 }
 
 void frmMain::buildToolbar() {
@@ -167,7 +167,7 @@ void frmMain::buildBrowser() {
     drvDrive->setGeometry(9, 18, 169, 21);
 }
 
-void frmMain::setTabOrder() {
+void frmMain::setFocusOrder() {
     for (QWidget* passive : std::initializer_list<QWidget*>{tlbMain, prgOverall, prgCurrent,
                                                             lblOverall, lblCurrent, lblStatus})
         passive->setFocusPolicy(Qt::NoFocus);

@@ -88,7 +88,7 @@ private:
     void buildDeleteMethod();
     void buildDeletionList();
     void buildProgress();
-    void setTabOrder();
+    void setFocusOrder();
     void connectEvents();
     void openStartFolder();
 
