@@ -1,7 +1,9 @@
 // How live the window stays during a run: overwrites a freshly written file (default 1 GiB)
 // with 2 passes through the real window (offscreen) while a 5 ms timer records the gaps between
-// its ticks. Pause is pressed at a random moment, then Delete continues the run. Then plain dd
-// writes the same passes over the same file in the same block size. Prints one figure a line.
+// its ticks. Pause is pressed at a random moment, then Delete continues the run; the Pause's
+// latency counts from the moment the press was due, so a window too busy to take it shows. The
+// process's CPU time during the run is printed beside the run's wall time. Then plain dd writes
+// the same passes over the same file in the same block size. Prints one figure a line.
 // usage: window_latency [FILE_MIB [WRITE_BACK_WINDOW_MIB]]
 #include "bench/BenchFile.h"
 #include "engine/PosixFileOperations.h"
@@ -24,6 +26,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -50,6 +53,13 @@ private:
     }
 };
 
+double cpuSeconds() {
+    struct rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 double percentile(std::vector<double> values, double fraction) {
     if (values.empty())
         return 0;
@@ -70,7 +80,7 @@ int main(int argc, char* argv[]) {
 
     // A second argument sets the write-back window in MiB (0: none), for comparing.
     const long long windowMib = argc > 2 ? std::atoll(argv[2]) : -1;
-    PosixFileOperations files(windowMib < 0 ? PosixFileOperations::DefaultWriteBackWindow
+    PosixFileOperations files(windowMib < 0 ? PosixFileOperations::AdaptiveWindow
                                             : windowMib << 20);
     PosixDirectoryAccess directories;
     RegistryFile settings(work.path() + QStringLiteral("/settings.conf"));
@@ -95,18 +105,22 @@ int main(int argc, char* argv[]) {
         lastTick = now;
     });
 
-    double pressedAt = -1;
+    bool pressed = false;
     QTimer pause;
     pause.setSingleShot(true);
+    pause.setTimerType(Qt::PreciseTimer);
     QObject::connect(&pause, &QTimer::timeout, &pause, [&] {
-        pressedAt = clock.nsecsElapsed() / 1e6;
+        pressed = true;
         window.tlbMain_ButtonClick(window.toolbarButton(2));
     });
 
+    const double cpuBefore = cpuSeconds();
     clock.start();
     ticker.start();
     // A moment somewhere in the first pass, as a person would press it.
-    pause.start(static_cast<int>(QRandomGenerator::global()->bounded(20, 200)));
+    const int pauseDelayMs = static_cast<int>(QRandomGenerator::global()->bounded(20, 200));
+    const double pressDueAt = clock.nsecsElapsed() / 1e6 + pauseDelayMs;
+    pause.start(pauseDelayMs);
     const double firstStart = clock.nsecsElapsed() / 1e6;
     window.tlbMain_ButtonClick(window.toolbarButton(1));
     const double returned = clock.nsecsElapsed() / 1e6;
@@ -118,6 +132,7 @@ int main(int argc, char* argv[]) {
         runMs += clock.nsecsElapsed() / 1e6 - secondStart;
     }
     ticker.stop();
+    const double cpuDuring = cpuSeconds() - cpuBefore;
     const bool destroyed = ::access(path.c_str(), F_OK) != 0;
 
     makeSyncedFile(path, bytes);
@@ -137,12 +152,14 @@ int main(int argc, char* argv[]) {
     std::printf("max_gap_ms=%.1f\n",
                 gaps.empty() ? 0.0 : *std::max_element(gaps.begin(), gaps.end()));
     std::printf("p99_gap_ms=%.1f\n", percentile(gaps, 0.99));
-    if (pressedAt >= 0 && pressedAt <= returned)
-        std::printf("pause_latency_ms=%.1f\n", returned - pressedAt);
+    if (pressed && pressDueAt <= returned)
+        std::printf("pause_latency_ms=%.1f\n", returned - pressDueAt);
     else
         std::printf("pause_latency_ms=n/a (the run ended before the Pause)\n");
-    std::printf("mb_per_s=%.0f\n", passes * bytes / 1e6 / (runMs / 1000.0));
-    std::printf("dd_mb_per_s=%.0f\n", passes * bytes / 1e6 / (ddMs / 1000.0));
+    std::printf("mb_per_s=%.1f\n", passes * bytes / 1e6 / (runMs / 1000.0));
+    std::printf("cpu_s=%.2f\n", cpuDuring);
+    std::printf("run_s=%.2f\n", runMs / 1000.0);
+    std::printf("dd_mb_per_s=%.1f\n", passes * bytes / 1e6 / (ddMs / 1000.0));
     std::printf("destroyed=%s\n", destroyed ? "yes" : "no");
     return destroyed ? 0 : 1;
 }

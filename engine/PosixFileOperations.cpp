@@ -4,6 +4,7 @@
 #include "engine/WipeError.h"
 
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h> // sync_file_range needs _GNU_SOURCE, which g++ defines
 #include <sys/stat.h>
 #include <sys/vfs.h>
@@ -16,19 +17,24 @@ std::error_code lastError() {
     return {errno, std::system_category()};
 }
 
-// Starts the write-back of finished windows as the pass moves through the file.
+// Starts the write-back of finished windows as the pass moves through the file, and waits for
+// the window before each one it starts.
 class WriteBehind {
 public:
-    WriteBehind(std::int64_t window, const PosixFileOperations::WriteBackCall& call)
+    WriteBehind(WriteBackWindow window, const PosixFileOperations::WriteBackCall& call)
         : mWindow(window), mCall(call) {}
+
+    // Whether writing up to end completes a window, so that the write waits for the one before.
+    bool due(std::int64_t end) const {
+        return mWindow.bytes() > 0 && end >= mNextStart + mWindow.bytes();
+    }
 
     // The bytes below end have been written: start every window they complete.
     void written(int fd, std::int64_t end) {
-        if (mWindow <= 0)
-            return;
-        while (end >= mNextStart + mWindow) {
-            startWindow(fd, mNextStart);
-            mNextStart += mWindow;
+        while (due(end)) {
+            const std::int64_t size = mWindow.bytes();
+            startWindow(fd, mNextStart, size);
+            mNextStart += size;
         }
     }
 
@@ -36,30 +42,42 @@ public:
     std::error_code error() const { return mError; }
 
 private:
-    void startWindow(int fd, std::int64_t start) {
-        if (mInFlight >= 0)
-            call(fd, mInFlight,
+    using Clock = std::chrono::steady_clock;
+
+    struct InFlight {
+        std::int64_t start = 0;
+        std::int64_t bytes = 0;
+        Clock::time_point handedOver;
+    };
+
+    void startWindow(int fd, std::int64_t start, std::int64_t size) {
+        if (mInFlight.bytes > 0) {
+            call(fd, mInFlight.start, mInFlight.bytes,
                  SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
-        call(fd, start, SYNC_FILE_RANGE_WRITE);
-        mInFlight = start;
+            mWindow.written(mInFlight.bytes, Clock::now() - mInFlight.handedOver);
+        }
+        const Clock::time_point handedOver = Clock::now();
+        call(fd, start, size, SYNC_FILE_RANGE_WRITE);
+        mInFlight = {start, size, handedOver};
     }
 
-    void call(int fd, std::int64_t start, unsigned flags) {
-        const int result = mCall(fd, static_cast<off_t>(start), static_cast<off_t>(mWindow), flags);
+    void call(int fd, std::int64_t start, std::int64_t size, unsigned flags) {
+        const int result = mCall(fd, static_cast<off_t>(start), static_cast<off_t>(size), flags);
         if (result != 0 && !mError)
             mError = {result, std::system_category()};
     }
 
-    std::int64_t mWindow;
+    WriteBackWindow mWindow;
     PosixFileOperations::WriteBackCall mCall;
     std::int64_t mNextStart = 0;
-    std::int64_t mInFlight = -1;
+    InFlight mInFlight;
     std::error_code mError;
 };
 
 class PosixOpenFile final : public OpenFile {
 public:
-    PosixOpenFile(UniqueFd fd, std::int64_t window, const PosixFileOperations::WriteBackCall& call)
+    PosixOpenFile(UniqueFd fd, WriteBackWindow window,
+                  const PosixFileOperations::WriteBackCall& call)
         : mFd(std::move(fd)), mWriteBehind(window, call) {}
 
     std::error_code length(std::int64_t& bytes) override {
@@ -87,6 +105,10 @@ public:
         }
         mWriteBehind.written(mFd.get(), offset);
         return {};
+    }
+
+    bool writeMayWait(std::int64_t position, std::size_t size) const override {
+        return mWriteBehind.due(position - 1 + static_cast<std::int64_t>(size));
     }
 
     std::error_code flushToDevice() override {
@@ -133,7 +155,9 @@ int syncFileRange(int fd, off_t offset, off_t bytes, unsigned flags) {
 }
 
 PosixFileOperations::PosixFileOperations(std::int64_t writeBackWindow, WriteBackCall writeBack)
-    : mWindow(writeBackWindow), mWriteBack(writeBack ? std::move(writeBack) : syncFileRange) {}
+    : mWindow(writeBackWindow < 0 ? WriteBackWindow::adaptive()
+                                  : WriteBackWindow::fixed(writeBackWindow)),
+      mWriteBack(writeBack ? std::move(writeBack) : syncFileRange) {}
 
 OpenResult PosixFileOperations::open(const std::string& path) {
     // Look before opening, so that a device or FIFO is never even opened.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FileOperations.h"
+#include "engine/WriteBackWindow.h"
 
 #include <cstdint>
 #include <functional>
@@ -13,23 +14,27 @@ namespace wypelark {
 // While a pass writes, the file is handed to the device window by window: each finished window
 // is started with sync_file_range(SYNC_FILE_RANGE_WRITE), and the window before it is waited
 // for. The page cache never piles up a whole pass of dirty data, so no single call, the final
-// fdatasync included, blocks the window for long. The hints write nothing themselves; the
-// fdatasync at the end of every pass is still what makes the pass durable.
+// fdatasync included, waits for long, and a Pause is never stuck behind a long wait. Unless a
+// size is given, every open file sizes its windows from the rate its device shows. The hints
+// write nothing themselves; the fdatasync at the end of every pass is still what makes the pass
+// durable.
 class PosixFileOperations final : public FileOperations {
 public:
     // The system call behind the hints, replaceable in tests: returns 0 or an errno.
     using WriteBackCall = std::function<int(int fd, off_t offset, off_t bytes, unsigned flags)>;
 
-    static constexpr std::int64_t DefaultWriteBackWindow = std::int64_t{8} << 20;
+    // A window size that follows the device's rate.
+    static constexpr std::int64_t AdaptiveWindow = -1;
 
-    explicit PosixFileOperations(std::int64_t writeBackWindow = DefaultWriteBackWindow,
+    // writeBackWindow: bytes per window, 0 for no hints, or AdaptiveWindow.
+    explicit PosixFileOperations(std::int64_t writeBackWindow = AdaptiveWindow,
                                  WriteBackCall writeBack = {});
 
     OpenResult open(const std::string& path) override;
     std::error_code remove(const std::string& path) override;
 
 private:
-    std::int64_t mWindow;
+    WriteBackWindow mWindow;
     WriteBackCall mWriteBack;
 };
 

@@ -206,8 +206,11 @@ void WipeRun::endRun() {
     }
 }
 
-// Records a failure of the file currently open and lets go of it.
+// Records a failure of the file currently open and closes it; the failure is what is reported,
+// whatever the close says.
 void WipeRun::fail(WipeStep step, std::error_code error) {
+    if (mCurrentFile)
+        static_cast<void>(mCurrentFile->close());
     mCurrentFile.reset();
     mResumePending = false;
     fail(mCurrentPath, step, error);

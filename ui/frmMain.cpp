@@ -60,7 +60,7 @@ template <typename Widget> Widget* named(Widget* widget, const char* name) {
 frmMain::frmMain(const WindowServices& services, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      mServices(services), mRun(*this, services.files) {
+      mServices(services), mRun(*this, mFiles) {
     registerToolbarPictures();
     buildWindow();
     connectEvents();
@@ -295,7 +295,9 @@ QString frmMain::RegGetString(std::uint32_t hive, const QString& subKey, const Q
 
 void frmMain::RegSaveString(std::uint32_t hive, const QString& subKey, const QString& valueName,
                             const QString& value) {
-    wypelark::RegSaveString(mServices.settings, hive, subKey, valueName, value);
+    // The save syncs the settings file, which can wait for a run's dirty data on the same disk.
+    mWaiter.wait(
+        [&] { wypelark::RegSaveString(mServices.settings, hive, subKey, valueName, value); });
 }
 
 // --- Toolbar commands -------------------------------------------------------------------------
@@ -342,7 +344,9 @@ void frmMain::exitCommand() {
 }
 
 bool frmMain::Form_Unload() {
-    const bool cancel = !toolbarButton(ExitButton)->isEnabled();
+    // While the window waits on the device, the call that waits is still under way beneath the
+    // handler that would close it.
+    const bool cancel = !toolbarButton(ExitButton)->isEnabled() || mWaiter.waiting();
     return cancel;
 }
 

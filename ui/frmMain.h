@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/WaitingFileOperations.h"
 #include "engine/WipeHost.h"
 #include "engine/WipeReport.h"
 #include "engine/WipeRun.h"
 #include "list/DeletionListModel.h"
+#include "ui/EventLoopWaiter.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -123,6 +125,10 @@ private:
 
     WindowServices mServices;
     DeletionListModel mList;
+    // The run's calls that wait on the device, and the settings saves, are made away from the
+    // window's thread; the run itself stays here.
+    EventLoopWaiter mWaiter;
+    WaitingFileOperations mFiles{mServices.files, mWaiter};
     WipeRun mRun;
     WipeReport mPendingReport;
     QElapsedTimer mSinceYield;

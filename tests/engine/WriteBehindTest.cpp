@@ -1,5 +1,6 @@
 #include "engine/PosixFileOperations.h"
 #include "engine/WipeRun.h"
+#include "engine/WriteBackWindow.h"
 #include "tests/support/FakeWipeHost.h"
 #include "tests/support/TempDir.h"
 
@@ -123,6 +124,48 @@ TEST(WriteBehind, aFailedHintIsAFlushFailureOfThatFileAlone) {
     EXPECT_EQ(host.reports[0].failures[0].path, bad);
     EXPECT_EQ(host.reports[0].failures[0].step, WipeStep::Flush);
     EXPECT_EQ(host.reports[0].failures[0].error.value(), EIO);
+}
+
+// Feeds a window windows of its own size, each taken in at the given device rate; returns the
+// sizes it chose, the first included.
+std::vector<std::int64_t> sizesAt(WriteBackWindow window, double bytesPerSecond, int windows) {
+    std::vector<std::int64_t> sizes{window.bytes()};
+    for (int i = 0; i < windows; ++i) {
+        const auto elapsed =
+            std::chrono::duration<double>(static_cast<double>(window.bytes()) / bytesPerSecond);
+        window.written(window.bytes(),
+                       std::chrono::duration_cast<std::chrono::nanoseconds>(elapsed));
+        sizes.push_back(window.bytes());
+    }
+    return sizes;
+}
+
+TEST(WriteBackWindowSize, followsTheDeviceSoThatOneWaitLastsATenthOfASecond) {
+    // A 10 MB/s stick settles at a megabyte, in whole 64 KiB steps.
+    const std::int64_t stick = sizesAt(WriteBackWindow::adaptive(), 10e6, 20).back();
+    EXPECT_LE(stick, 1'000'000);
+    EXPECT_GT(stick, 1'000'000 - (64 << 10));
+    EXPECT_EQ(stick % (64 << 10), 0);
+    // A fast disk grows by half at most per window, up to the largest window.
+    const std::vector<std::int64_t> fast = sizesAt(WriteBackWindow::adaptive(), 2e9, 30);
+    for (std::size_t i = 1; i < fast.size(); ++i)
+        EXPECT_LE(fast[i], fast[i - 1] + fast[i - 1] / 2);
+    EXPECT_EQ(fast.back(), WriteBackWindow::Largest);
+    // A very slow card keeps the smallest window; a fixed window never changes.
+    EXPECT_EQ(sizesAt(WriteBackWindow::adaptive(), 100e3, 5).back(), WriteBackWindow::Smallest);
+    EXPECT_EQ(sizesAt(WriteBackWindow::fixed(Window), 10e6, 5).back(), Window);
+}
+
+TEST(WriteBackWindowSize, aDeviceThatSlowsDownShrinksTheNextWindowAtOnce) {
+    WriteBackWindow window = WriteBackWindow::adaptive();
+    for (int i = 0; i < 30; ++i)
+        window.written(window.bytes(), std::chrono::microseconds(100));
+    ASSERT_EQ(window.bytes(), WriteBackWindow::Largest);
+
+    // Its cache full, the device takes the next 64 MiB at 10 MB/s.
+    window.written(WriteBackWindow::Largest, std::chrono::milliseconds(6711));
+
+    EXPECT_LE(window.bytes(), 1'000'000);
 }
 
 } // namespace

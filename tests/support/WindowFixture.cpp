@@ -15,9 +15,9 @@ WindowFixture::WindowFixture() {
     directories.shownVolumes = {{"/", QStringLiteral("root")}};
 }
 
-void WindowFixture::openWindow() {
-    window =
-        std::make_unique<frmMain>(WindowServices{files, directories, *settings, messages, urls});
+void WindowFixture::openWindow(FileOperations* over) {
+    window = std::make_unique<frmMain>(
+        WindowServices{over ? *over : files, directories, *settings, messages, urls});
 }
 
 void WindowFixture::selectFiles(const QStringList& names) {

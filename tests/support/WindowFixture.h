@@ -31,7 +31,8 @@ protected:
     std::unique_ptr<frmMain> window;
 
     WindowFixture();
-    void openWindow();
+    // Opens the window over the recorded real disk, or over the operations given.
+    void openWindow(FileOperations* over = nullptr);
     QByteArray folder() const { return QByteArray::fromStdString(dir.path().string()); }
 
     template <typename T> T* control(const char* name) const {

@@ -1,0 +1,69 @@
+#include "engine/WaitingFileOperations.h"
+
+#include "engine/DeviceWaiter.h"
+
+#include <utility>
+
+namespace wypelark {
+namespace {
+
+template <typename Call> auto waitFor(DeviceWaiter& waiter, Call call) {
+    decltype(call()) result{};
+    waiter.wait([&] { result = call(); });
+    return result;
+}
+
+class WaitingOpenFile final : public OpenFile {
+public:
+    WaitingOpenFile(std::unique_ptr<OpenFile> inner, DeviceWaiter& waiter)
+        : mInner(std::move(inner)), mWaiter(waiter) {}
+
+    std::error_code length(std::int64_t& bytes) override {
+        return waitFor(mWaiter, [&] { return mInner->length(bytes); });
+    }
+
+    std::error_code writeAt(std::int64_t position, const char* data, std::size_t size) override {
+        if (!mInner->writeMayWait(position, size))
+            return mInner->writeAt(position, data, size);
+        return waitFor(mWaiter, [&] { return mInner->writeAt(position, data, size); });
+    }
+
+    bool writeMayWait(std::int64_t position, std::size_t size) const override {
+        return mInner->writeMayWait(position, size);
+    }
+
+    std::error_code flushToDevice() override {
+        return waitFor(mWaiter, [&] { return mInner->flushToDevice(); });
+    }
+
+    std::error_code close() override {
+        return waitFor(mWaiter, [&] { return mInner->close(); });
+    }
+
+    std::error_code describe(StorageFacts& facts) override {
+        return waitFor(mWaiter, [&] { return mInner->describe(facts); });
+    }
+
+private:
+    std::unique_ptr<OpenFile> mInner;
+    DeviceWaiter& mWaiter;
+};
+
+} // namespace
+
+WaitingFileOperations::WaitingFileOperations(FileOperations& inner, DeviceWaiter& waiter)
+    : mInner(inner), mWaiter(waiter) {}
+
+OpenResult WaitingFileOperations::open(const std::string& path) {
+    OpenResult opened;
+    mWaiter.wait([&] { opened = mInner.open(path); });
+    if (opened.file)
+        opened.file = std::make_unique<WaitingOpenFile>(std::move(opened.file), mWaiter);
+    return opened;
+}
+
+std::error_code WaitingFileOperations::remove(const std::string& path) {
+    return waitFor(mWaiter, [&] { return mInner.remove(path); });
+}
+
+} // namespace wypelark

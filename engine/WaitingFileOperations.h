@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/FileOperations.h"
+
+namespace wypelark {
+
+class DeviceWaiter;
+
+// Passes every file operation on to another FileOperations, and lets a waiter run each one that
+// can wait on the device: open, length, describe, flush, close, delete, and the writes that also
+// wait for the write-back of earlier ones. Writes that only copy into the page cache are made on
+// the calling thread, where a hand-off would cost more than the write.
+class WaitingFileOperations final : public FileOperations {
+public:
+    WaitingFileOperations(FileOperations& inner, DeviceWaiter& waiter);
+
+    OpenResult open(const std::string& path) override;
+    std::error_code remove(const std::string& path) override;
+
+private:
+    FileOperations& mInner;
+    DeviceWaiter& mWaiter;
+};
+
+} // namespace wypelark

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "engine/DeviceWaiter.h"
+
+#include <QObject>
+#include <QThreadPool>
+
+namespace wypelark {
+
+// Makes the calls that may wait on the device on a worker thread, one at a time in the order
+// given, while the window's thread goes on handling its events. That thread sleeps until either
+// an event or the end of the call wakes it: it never spins.
+class EventLoopWaiter final : public DeviceWaiter {
+public:
+    EventLoopWaiter();
+    ~EventLoopWaiter() override;
+    EventLoopWaiter(const EventLoopWaiter&) = delete;
+    EventLoopWaiter& operator=(const EventLoopWaiter&) = delete;
+
+    // Returns when the call has returned; what it throws is thrown here.
+    void wait(const std::function<void()>& call) override;
+    // Whether a call is being waited for, the events handled meanwhile included.
+    bool waiting() const { return mDepth > 0; }
+
+private:
+    QThreadPool mWorker;
+    QObject mWaker; // lives on the window's thread, where it ends the wait's event loop
+    int mDepth = 0;
+};
+
+} // namespace wypelark
