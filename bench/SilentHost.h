@@ -13,8 +13,17 @@ namespace wypelark {
 // A host that draws nothing: its yield returns at once, its report goes to stderr.
 class SilentHost final : public WipeHost {
 public:
+    // The files are identified now, as a window identifies them when they are added.
     explicit SilentHost(std::vector<std::string> items, int passes)
-        : mItems(std::move(items)), mPasses(passes) {}
+        : mItems(std::move(items)), mPasses(passes) {
+        for (const std::string& item : mItems) {
+            FileIdentity identity;
+            std::int64_t size = 0;
+            if (identifyFile(item, identity, size))
+                identity = {};
+            mIdentities.push_back(identity);
+        }
+    }
 
     bool failed = false;
 
@@ -22,7 +31,13 @@ public:
     std::string itemPath(int index) const override {
         return mItems.at(static_cast<std::size_t>(index - 1));
     }
-    void removeAllItems() override { mItems.clear(); }
+    FileIdentity itemIdentity(int index) const override {
+        return mIdentities.at(static_cast<std::size_t>(index - 1));
+    }
+    void removeAllItems() override {
+        mItems.clear();
+        mIdentities.clear();
+    }
     int passCount() const override { return mPasses; }
     void setBarMinimum(ProgressBar, float) override {}
     void setBarMaximum(ProgressBar bar, float maximum) override { mMaximum[index(bar)] = maximum; }
@@ -41,6 +56,7 @@ private:
     static std::size_t index(ProgressBar bar) { return static_cast<std::size_t>(bar); }
 
     std::vector<std::string> mItems;
+    std::vector<FileIdentity> mIdentities;
     int mPasses;
     std::array<float, 2> mMaximum{100, 100};
     std::array<float, 2> mValue{0, 0};

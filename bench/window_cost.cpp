@@ -5,6 +5,7 @@
 #include "bench/SilentHost.h"
 #include "engine/PosixFileOperations.h"
 #include "engine/WipeRun.h"
+#include "list/FileMeasure.h"
 #include "settings/RegistryFile.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PosixDirectoryAccess.h"
@@ -67,7 +68,8 @@ int main(int argc, char* argv[]) {
     };
     const auto throughWindow = [&] {
         makeSyncedFile(path, mib << 20);
-        window.deletionList().append(QByteArray::fromStdString(path), mib << 20);
+        window.deletionList().append(QByteArray::fromStdString(path), mib << 20,
+                                     measureFile(QByteArray::fromStdString(path)).identity);
         const auto start = Clock::now();
         window.WipeFiles();
         windowed.push_back(seconds(start));

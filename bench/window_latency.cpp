@@ -7,6 +7,7 @@
 // usage: window_latency [FILE_MIB [WRITE_BACK_WINDOW_MIB]]
 #include "bench/BenchFile.h"
 #include "engine/PosixFileOperations.h"
+#include "list/FileMeasure.h"
 #include "settings/RegistryFile.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PosixDirectoryAccess.h"
@@ -91,7 +92,8 @@ int main(int argc, char* argv[]) {
     window.show();
 
     makeSyncedFile(path, bytes);
-    window.deletionList().append(QByteArray::fromStdString(path), bytes);
+    window.deletionList().append(QByteArray::fromStdString(path), bytes,
+                                 measureFile(QByteArray::fromStdString(path)).identity);
 
     QElapsedTimer clock;
     std::vector<double> gaps;

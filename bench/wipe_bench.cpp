@@ -44,8 +44,7 @@ int main(int argc, char* argv[]) {
     }
 
     SilentHost host(files, passes);
-    PosixFileOperations disk(windowMib < 0 ? PosixFileOperations::AdaptiveWindow
-                                           : windowMib << 20);
+    PosixFileOperations disk(windowMib < 0 ? PosixFileOperations::AdaptiveWindow : windowMib << 20);
     WipeRun run(host, disk);
     const auto start = std::chrono::steady_clock::now();
     run.WipeFiles();

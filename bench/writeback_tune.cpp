@@ -39,7 +39,10 @@ int main(int argc, char* argv[]) {
     for (const long long windowMib : windowsMib) {
         makeSyncedFile(path, length);
         PosixFileOperations disk(windowMib << 20);
-        OpenResult opened = disk.open(path);
+        FileIdentity identity;
+        std::int64_t size = 0;
+        identifyFile(path, identity, size);
+        OpenResult opened = disk.open(path, identity);
         if (opened.error) {
             std::fprintf(stderr, "%s\n", opened.error.message().c_str());
             return 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FileIdentity.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -45,10 +47,11 @@ class FileOperations {
 public:
     virtual ~FileOperations() = default;
 
-    // Opens an existing regular file for writing; never creates one and never follows a
-    // final symbolic link.
-    virtual OpenResult open(const std::string& path) = 0;
-    virtual std::error_code remove(const std::string& path) = 0;
+    // Opens an existing regular file for writing, only while path still names the file with that
+    // identity; never creates one and never follows a final symbolic link.
+    virtual OpenResult open(const std::string& path, const FileIdentity& identity) = 0;
+    // Deletes the name, only while it still names the file with that identity.
+    virtual std::error_code remove(const std::string& path, const FileIdentity& identity) = 0;
 };
 
 } // namespace wypelark

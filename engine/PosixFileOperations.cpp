@@ -1,5 +1,6 @@
 #include "engine/PosixFileOperations.h"
 
+#include "engine/StorageRemark.h"
 #include "engine/UniqueFd.h"
 #include "engine/WipeError.h"
 
@@ -7,6 +8,7 @@
 #include <chrono>
 #include <fcntl.h> // sync_file_range needs _GNU_SOURCE, which g++ defines
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
@@ -136,16 +138,62 @@ private:
     WriteBehind mWriteBehind;
 };
 
-bool sameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+std::error_code refuseKernelFileSystem(int fd) {
+    struct statfs fileSystem {};
+    if (::fstatfs(fd, &fileSystem) != 0)
+        return lastError();
+    if (isKernelFileSystem(static_cast<std::uint64_t>(fileSystem.f_type)))
+        return WipeErrc::KernelFileSystem;
+    return {};
 }
 
-std::error_code refuseUnlessRegular(const struct stat& status) {
+// A pass writes every byte, holes included: a sparse file whose holes would not fit in the free
+// space would fill the volume and fail half-way.
+std::error_code refuseUnfittingHoles(int fd, const struct stat& status) {
+    const std::int64_t allocated = static_cast<std::int64_t>(status.st_blocks) * 512;
+    const std::int64_t holes = static_cast<std::int64_t>(status.st_size) - allocated;
+    if (holes <= 0)
+        return {};
+    struct statvfs volume {};
+    if (::fstatvfs(fd, &volume) != 0)
+        return lastError();
+    const auto free =
+        static_cast<std::int64_t>(volume.f_bavail) * static_cast<std::int64_t>(volume.f_frsize);
+    if (holes > free)
+        return WipeErrc::HolesDoNotFit;
+    return {};
+}
+
+bool isListedFile(const struct stat& status, const FileIdentity& identity) {
+    return identity.known() && static_cast<std::uint64_t>(status.st_dev) == identity.device &&
+           static_cast<std::uint64_t>(status.st_ino) == identity.inode;
+}
+
+std::error_code refuseUnlessListed(const struct stat& status, const FileIdentity& identity) {
     if (S_ISLNK(status.st_mode))
         return WipeErrc::SymbolicLink;
     if (!S_ISREG(status.st_mode))
         return WipeErrc::NotRegularFile;
+    if (!isListedFile(status, identity))
+        return WipeErrc::Changed;
     return {};
+}
+
+// Opens the folder a listed file was found in, only while its path still leads to that folder.
+// The folders on the way are followed as they were when the file was added.
+std::error_code openListedFolder(const std::string& path, const FileIdentity& identity,
+                                 UniqueFd& folder) {
+    const int fd = ::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOTDIR ? make_error_code(WipeErrc::Changed) : lastError();
+    folder = UniqueFd(fd);
+    struct stat status {};
+    if (::fstat(folder.get(), &status) != 0)
+        return lastError();
+    if (static_cast<std::uint64_t>(status.st_dev) != identity.folderDevice ||
+        static_cast<std::uint64_t>(status.st_ino) != identity.folderInode)
+        return WipeErrc::Changed;
+    return refuseKernelFileSystem(folder.get());
 }
 
 } // namespace
@@ -159,31 +207,39 @@ PosixFileOperations::PosixFileOperations(std::int64_t writeBackWindow, WriteBack
                                   : WriteBackWindow::fixed(writeBackWindow)),
       mWriteBack(writeBack ? std::move(writeBack) : syncFileRange) {}
 
-OpenResult PosixFileOperations::open(const std::string& path) {
+OpenResult PosixFileOperations::open(const std::string& path, const FileIdentity& identity) {
+    const PathParts parts = splitPath(path);
+    UniqueFd folder;
+    if (const std::error_code error = openListedFolder(parts.folder, identity, folder))
+        return {nullptr, error};
     // Look before opening, so that a device or FIFO is never even opened.
     struct stat before {};
-    if (::lstat(path.c_str(), &before) != 0)
+    if (::fstatat(folder.get(), parts.name.c_str(), &before, AT_SYMLINK_NOFOLLOW) != 0)
         return {nullptr, lastError()};
-    if (const std::error_code refused = refuseUnlessRegular(before))
+    if (const std::error_code refused = refuseUnlessListed(before, identity))
         return {nullptr, refused};
 
-    // No O_CREAT: a path that vanished meanwhile stays absent. O_NONBLOCK keeps a FIFO swapped
+    // No O_CREAT: a name that vanished meanwhile stays absent. O_NONBLOCK keeps a FIFO swapped
     // in after the look from blocking the open.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::openat(folder.get(), parts.name.c_str(),
+                            O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ELOOP)
-            return {nullptr, WipeErrc::SymbolicLink};
+            return {nullptr, WipeErrc::Changed};
         return {nullptr, lastError()};
     }
     UniqueFd owned(fd);
 
+    // What was opened is what was looked at, and what was listed.
     struct stat opened {};
     if (::fstat(owned.get(), &opened) != 0)
         return {nullptr, lastError()};
-    if (const std::error_code refused = refuseUnlessRegular(opened))
+    if (const std::error_code refused = refuseUnlessListed(opened, identity))
         return {nullptr, refused};
-    if (!sameFile(before, opened))
-        return {nullptr, WipeErrc::NotRegularFile};
+    if (const std::error_code refused = refuseKernelFileSystem(owned.get()))
+        return {nullptr, refused};
+    if (const std::error_code refused = refuseUnfittingHoles(owned.get(), opened))
+        return {nullptr, refused};
 
     const int flags = ::fcntl(owned.get(), F_GETFL);
     if (flags < 0 || ::fcntl(owned.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
@@ -191,8 +247,18 @@ OpenResult PosixFileOperations::open(const std::string& path) {
     return {std::make_unique<PosixOpenFile>(std::move(owned), mWindow, mWriteBack), {}};
 }
 
-std::error_code PosixFileOperations::remove(const std::string& path) {
-    if (::unlink(path.c_str()) != 0)
+std::error_code PosixFileOperations::remove(const std::string& path, const FileIdentity& identity) {
+    const PathParts parts = splitPath(path);
+    UniqueFd folder;
+    if (const std::error_code error = openListedFolder(parts.folder, identity, folder))
+        return error;
+    // Linux deletes names, not files: the name is looked at just before it goes.
+    struct stat status {};
+    if (::fstatat(folder.get(), parts.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return lastError();
+    if (!S_ISREG(status.st_mode) || !isListedFile(status, identity))
+        return WipeErrc::Changed;
+    if (::unlinkat(folder.get(), parts.name.c_str(), 0) != 0)
         return lastError();
     return {};
 }

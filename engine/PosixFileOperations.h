@@ -30,8 +30,8 @@ public:
     explicit PosixFileOperations(std::int64_t writeBackWindow = AdaptiveWindow,
                                  WriteBackCall writeBack = {});
 
-    OpenResult open(const std::string& path) override;
-    std::error_code remove(const std::string& path) override;
+    OpenResult open(const std::string& path, const FileIdentity& identity) override;
+    std::error_code remove(const std::string& path, const FileIdentity& identity) override;
 
 private:
     WriteBackWindow mWindow;

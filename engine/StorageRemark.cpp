@@ -27,6 +27,20 @@ constexpr std::array<std::uint64_t, 8> NetworkOrFuseTypes{
     0x6B414653, // AFS
 };
 
+constexpr std::array<std::uint64_t, 11> KernelTypes{
+    0x62656572, // sysfs
+    0x9FA0,     // procfs
+    0x64626720, // debugfs
+    0x74726163, // tracefs
+    0x73636673, // securityfs
+    0x62656570, // configfs
+    0x27E0EB,   // cgroup
+    0x63677270, // cgroup2
+    0xDE5E81E4, // efivarfs
+    0xCAFE4A11, // bpf
+    0x6165676C, // pstore
+};
+
 template <std::size_t N> bool among(const std::array<std::uint64_t, N>& types, std::uint64_t type) {
     return std::find(types.begin(), types.end(), type) != types.end();
 }
@@ -46,6 +60,10 @@ std::vector<StorageReason> storageReasons(const StorageFacts& facts) {
     return reasons;
 }
 
+bool isKernelFileSystem(std::uint64_t fileSystemType) {
+    return among(KernelTypes, fileSystemType);
+}
+
 std::string storageReasonText(StorageReason reason) {
     switch (reason) {
     case StorageReason::CopyOnWrite:
@@ -60,6 +78,9 @@ std::string storageReasonText(StorageReason reason) {
     case StorageReason::OtherNames:
         return "These files had other names (hard links): their content was overwritten, but "
                "their other names remain, holding the overwritten content:";
+    case StorageReason::Shrank:
+        return "These files got shorter while they were overwritten; the blocks they gave back "
+               "were not overwritten and may still hold old data:";
     }
     return {};
 }

@@ -13,14 +13,19 @@ enum class StorageReason {
     Overlay,       // overlayfs: the writes go to the upper layer, the lower copy stays
     NetworkOrFuse, // NFS, SMB/CIFS, sshfs and other FUSE: the server decides
     OtherNames,    // more than one hard link: the content is gone, the other names remain
+    Shrank,        // shorter after a pass than before it: the blocks it gave back kept their data
 };
 
 inline constexpr StorageReason AllStorageReasons[] = {
     StorageReason::CopyOnWrite, StorageReason::Overlay, StorageReason::NetworkOrFuse,
-    StorageReason::OtherNames};
+    StorageReason::OtherNames, StorageReason::Shrank};
 
 // What can be said of a file from where it lies; nothing for ordinary local file systems.
 std::vector<StorageReason> storageReasons(const StorageFacts& facts);
+
+// The kernel's own file systems (sysfs, procfs and the like), whose files are settings and
+// windows into the kernel, not data on a device.
+bool isKernelFileSystem(std::uint64_t fileSystemType);
 
 // One short sentence per reason, for the end-of-run message.
 std::string storageReasonText(StorageReason reason);

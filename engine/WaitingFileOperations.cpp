@@ -54,16 +54,17 @@ private:
 WaitingFileOperations::WaitingFileOperations(FileOperations& inner, DeviceWaiter& waiter)
     : mInner(inner), mWaiter(waiter) {}
 
-OpenResult WaitingFileOperations::open(const std::string& path) {
+OpenResult WaitingFileOperations::open(const std::string& path, const FileIdentity& identity) {
     OpenResult opened;
-    mWaiter.wait([&] { opened = mInner.open(path); });
+    mWaiter.wait([&] { opened = mInner.open(path, identity); });
     if (opened.file)
         opened.file = std::make_unique<WaitingOpenFile>(std::move(opened.file), mWaiter);
     return opened;
 }
 
-std::error_code WaitingFileOperations::remove(const std::string& path) {
-    return waitFor(mWaiter, [&] { return mInner.remove(path); });
+std::error_code WaitingFileOperations::remove(const std::string& path,
+                                              const FileIdentity& identity) {
+    return waitFor(mWaiter, [&] { return mInner.remove(path, identity); });
 }
 
 } // namespace wypelark

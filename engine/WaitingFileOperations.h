@@ -14,8 +14,8 @@ class WaitingFileOperations final : public FileOperations {
 public:
     WaitingFileOperations(FileOperations& inner, DeviceWaiter& waiter);
 
-    OpenResult open(const std::string& path) override;
-    std::error_code remove(const std::string& path) override;
+    OpenResult open(const std::string& path, const FileIdentity& identity) override;
+    std::error_code remove(const std::string& path, const FileIdentity& identity) override;
 
 private:
     FileOperations& mInner;

@@ -17,6 +17,17 @@ public:
             return "Not a regular file; left alone";
         case WipeErrc::NoPassMade:
             return "No overwrite pass was made; the file was left alone";
+        case WipeErrc::Changed:
+            return "Changed since it was added: the name, or a folder on its way, now leads to "
+                   "another file; nothing there was touched";
+        case WipeErrc::KernelFileSystem:
+            return "Lies on one of the kernel's own file systems (sysfs, procfs and the like), "
+                   "whose files are settings, not data; left alone";
+        case WipeErrc::KeptGrowing:
+            return "Another program kept writing to it; it was left in place";
+        case WipeErrc::HolesDoNotFit:
+            return "A sparse file whose holes would not fit in the free space of its volume; "
+                   "left alone";
         }
         return "Unknown error";
     }

@@ -9,6 +9,10 @@ enum class WipeErrc {
     SymbolicLink = 1001,
     NotRegularFile = 1002,
     NoPassMade = 1003,
+    Changed = 1004,
+    KernelFileSystem = 1005,
+    KeptGrowing = 1006,
+    HolesDoNotFit = 1007,
 };
 
 const std::error_category& wipeCategory();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FileIdentity.h"
+
 #include <string>
 
 namespace wypelark {
@@ -18,6 +20,8 @@ public:
     virtual int itemCount() const = 0;
     // The full path of the item at a 1-based index, as the bytes the file system uses.
     virtual std::string itemPath(int index) const = 0;
+    // Which file the item at a 1-based index meant when it was added.
+    virtual FileIdentity itemIdentity(int index) const = 0;
     virtual void removeAllItems() = 0;
 
     virtual int passCount() const = 0;

@@ -3,6 +3,7 @@
 #include "engine/WipeError.h"
 #include "engine/WipeHost.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace wypelark {
@@ -80,7 +81,7 @@ WipeRun::Outcome WipeRun::overwriteCurrentItem(const std::string& fillBlock) {
         const Outcome written = writeLoop(fillBlock);
         if (written != Outcome::Done)
             return written;
-        if (!finishPass())
+        if (!finishPass(fillBlock))
             return Outcome::Failed;
         passMade = true;
         ++mPass;
@@ -89,7 +90,7 @@ WipeRun::Outcome WipeRun::overwriteCurrentItem(const std::string& fillBlock) {
     // file it stopped in: it must reach the device and be closed before it is deleted.
     if (mCurrentFile) {
         mResumePending = false;
-        if (!flushAndCloseCurrentFile())
+        if (!flushAndCloseCurrentFile(fillBlock))
             return Outcome::Failed;
     }
     if (!passMade) {
@@ -101,7 +102,9 @@ WipeRun::Outcome WipeRun::overwriteCurrentItem(const std::string& fillBlock) {
 
 bool WipeRun::openCurrentFile() {
     mCurrentPath = mHost.itemPath(mFileIndex);
-    OpenResult opened = mFiles.open(mCurrentPath);
+    if (mPass == 1)
+        mCurrentShrank = false;
+    OpenResult opened = mFiles.open(mCurrentPath, mHost.itemIdentity(mFileIndex));
     if (opened.error) {
         fail(mCurrentPath, WipeStep::Open, opened.error);
         return false;
@@ -155,11 +158,11 @@ WipeRun::Outcome WipeRun::writeLoop(const std::string& fillBlock) {
     return Outcome::Done;
 }
 
-bool WipeRun::finishPass() {
+bool WipeRun::finishPass(const std::string& fillBlock) {
     if (mHost.barMaximum(ProgressBar::Current) == 1.0f)
         mHost.setBarValue(ProgressBar::Current, 1);
     mResumePending = false;
-    if (!flushAndCloseCurrentFile())
+    if (!flushAndCloseCurrentFile(fillBlock))
         return false;
     const float overall = mHost.barValue(ProgressBar::Overall);
     if (overall < mHost.barMaximum(ProgressBar::Overall))
@@ -167,10 +170,32 @@ bool WipeRun::finishPass() {
     return true;
 }
 
-bool WipeRun::flushAndCloseCurrentFile() {
-    if (const std::error_code error = mCurrentFile->flushToDevice()) {
-        fail(WipeStep::Flush, error);
-        return false;
+// Puts the pass on the device, then looks at the length again: what another program appended
+// meanwhile, during the flush included, is overwritten and flushed in turn before the file is
+// closed.
+bool WipeRun::flushAndCloseCurrentFile(const std::string& fillBlock) {
+    for (int round = 0;; ++round) {
+        if (const std::error_code error = mCurrentFile->flushToDevice()) {
+            fail(WipeStep::Flush, error);
+            return false;
+        }
+        std::int64_t length = 0;
+        if (const std::error_code error = mCurrentFile->length(length)) {
+            fail(WipeStep::Length, error);
+            return false;
+        }
+        if (length < mFileLen) {
+            mCurrentShrank = true;
+            mFileLen = length;
+        }
+        if (length == mFileLen)
+            break;
+        if (round == GrowthRounds) {
+            fail(WipeStep::Write, WipeErrc::KeptGrowing);
+            return false;
+        }
+        if (!overwriteGrowth(length, fillBlock))
+            return false;
     }
     const std::error_code error = mCurrentFile->close();
     mCurrentFile.reset();
@@ -181,14 +206,31 @@ bool WipeRun::flushAndCloseCurrentFile() {
     return true;
 }
 
+// Overwrites the bytes from the end of the pass up to length with the same fill.
+bool WipeRun::overwriteGrowth(std::int64_t length, const std::string& fillBlock) {
+    while (mFileLen < length) {
+        const std::int64_t size = std::min(BlockSize, length - mFileLen);
+        if (const std::error_code error = mCurrentFile->writeAt(mFileLen + 1, fillBlock.data(),
+                                                                static_cast<std::size_t>(size))) {
+            fail(WipeStep::Write, error);
+            return false;
+        }
+        mFileLen += size;
+        mHost.yieldToEvents();
+    }
+    return true;
+}
+
 void WipeRun::deleteCurrentItem() {
     const std::string path = mHost.itemPath(mFileIndex);
-    if (const std::error_code error = mFiles.remove(path)) {
+    if (const std::error_code error = mFiles.remove(path, mHost.itemIdentity(mFileIndex))) {
         fail(path, WipeStep::Delete, error);
         return;
     }
     for (const StorageReason reason : storageReasons(mCurrentFacts))
         mReport.remarks.push_back({path, reason});
+    if (mCurrentShrank)
+        mReport.remarks.push_back({path, StorageReason::Shrank});
 }
 
 void WipeRun::stop() {

@@ -22,6 +22,9 @@ public:
     static constexpr int FillPieceLength = 100;
     static constexpr int DeleteButton = 1;
     static constexpr int PauseButton = 2;
+    // Looks at a file's length after a pass's flush, overwriting what another program appended
+    // meanwhile, at most this many times before the file is left as still growing.
+    static constexpr int GrowthRounds = 3;
 
     WipeRun(WipeHost& host, FileOperations& files);
     ~WipeRun();
@@ -53,8 +56,9 @@ private:
     Outcome overwriteCurrentItem(const std::string& fillBlock);
     bool openCurrentFile();
     Outcome writeLoop(const std::string& fillBlock);
-    bool finishPass();
-    bool flushAndCloseCurrentFile();
+    bool finishPass(const std::string& fillBlock);
+    bool flushAndCloseCurrentFile(const std::string& fillBlock);
+    bool overwriteGrowth(std::int64_t length, const std::string& fillBlock);
     void deleteCurrentItem();
     void stop();
     void endRun();
@@ -76,6 +80,7 @@ private:
     std::unique_ptr<OpenFile> mCurrentFile;
     std::string mCurrentPath;
     StorageFacts mCurrentFacts;
+    bool mCurrentShrank = false;
     WipeReport mReport;
 };
 

@@ -28,7 +28,7 @@ std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
             refused.push_back({path, measured.error});
             continue;
         }
-        list.append(path, measured.size);
+        list.append(path, measured.size, measured.identity);
     }
     return refused;
 }

@@ -42,10 +42,14 @@ QByteArray DeletionListModel::path(int position) const {
     return mItems.at(static_cast<std::size_t>(position - 1)).path;
 }
 
-void DeletionListModel::append(const QByteArray& path, qint64 size) {
+FileIdentity DeletionListModel::identity(int position) const {
+    return mItems.at(static_cast<std::size_t>(position - 1)).identity;
+}
+
+void DeletionListModel::append(const QByteArray& path, qint64 size, const FileIdentity& identity) {
     const int row = count();
     beginInsertRows({}, row, row);
-    mItems.push_back({path, QFile::decodeName(path), sizeText(size), megabyteText(size)});
+    mItems.push_back({path, identity, QFile::decodeName(path), sizeText(size), megabyteText(size)});
     mPaths.insert(path);
     endInsertRows();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FileIdentity.h"
+
 #include <QAbstractTableModel>
 #include <QByteArray>
 #include <QSet>
@@ -10,7 +12,7 @@
 namespace wypelark {
 
 // The files to destroy, in the order they were added: the full path (kept as the bytes the
-// file system uses) and the size taken when the file was added.
+// file system uses), and the size and the identity taken when the file was added.
 class DeletionListModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -28,13 +30,16 @@ public:
     int count() const { return static_cast<int>(mItems.size()); }
     // The raw path of the item at a 1-based position.
     QByteArray path(int position) const;
+    // Which file the item meant when it was added.
+    FileIdentity identity(int position) const;
     bool contains(const QByteArray& path) const { return mPaths.contains(path); }
-    void append(const QByteArray& path, qint64 size);
+    void append(const QByteArray& path, qint64 size, const FileIdentity& identity);
     void clear();
 
 private:
     struct Item {
         QByteArray path;
+        FileIdentity identity;
         QString shownPath;
         QString size;
         QString megabytes;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FileIdentity.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -9,11 +11,12 @@ namespace wypelark {
 
 struct FileMeasurement {
     qint64 size = 0;
-    std::error_code error; // set when the path is not a regular file that can be measured
+    FileIdentity identity;
+    std::error_code error; // set when the path is not a regular file that can be listed
 };
 
-// Measures a file from its metadata alone, without opening it and without following a
-// final symbolic link.
+// Measures and identifies a file from its metadata alone, without opening it and without
+// following a final symbolic link.
 FileMeasurement measureFile(const QByteArray& path);
 
 } // namespace wypelark

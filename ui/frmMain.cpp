@@ -388,6 +388,10 @@ std::string frmMain::itemPath(int index) const {
     return mList.path(index).toStdString();
 }
 
+FileIdentity frmMain::itemIdentity(int index) const {
+    return mList.identity(index);
+}
+
 void frmMain::removeAllItems() {
     mList.clear();
 }

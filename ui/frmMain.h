@@ -111,6 +111,7 @@ private:
     // WipeHost
     int itemCount() const override;
     std::string itemPath(int index) const override;
+    FileIdentity itemIdentity(int index) const override;
     void removeAllItems() override;
     int passCount() const override;
     void setBarMinimum(ProgressBar which, float minimum) override;

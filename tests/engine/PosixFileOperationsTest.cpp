@@ -26,13 +26,15 @@ public:
     };
     std::vector<Snapshot> beforeClose;
 
-    OpenResult open(const std::string& path) override {
-        OpenResult opened = mDisk.open(path);
+    OpenResult open(const std::string& path, const FileIdentity& identity) override {
+        OpenResult opened = mDisk.open(path, identity);
         if (opened.file)
             opened.file = std::make_unique<Inspected>(std::move(opened.file), path, beforeClose);
         return opened;
     }
-    std::error_code remove(const std::string& path) override { return mDisk.remove(path); }
+    std::error_code remove(const std::string& path, const FileIdentity& identity) override {
+        return mDisk.remove(path, identity);
+    }
 
 private:
     class Inspected final : public OpenFile {
@@ -122,9 +124,12 @@ TEST(PosixFileOperations, foldersAndFifosAreRefusedWithoutBeingOpenedForWriting)
     ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
     PosixFileOperations disk;
 
-    EXPECT_EQ(disk.open(dir.file("folder")).error, make_error_code(WipeErrc::NotRegularFile));
-    EXPECT_EQ(disk.open(dir.file("fifo")).error, make_error_code(WipeErrc::NotRegularFile));
-    EXPECT_EQ(disk.open("/dev/null").error, make_error_code(WipeErrc::NotRegularFile));
+    EXPECT_EQ(disk.open(dir.file("folder"), identityNow(dir.file("folder"))).error,
+              make_error_code(WipeErrc::NotRegularFile));
+    EXPECT_EQ(disk.open(dir.file("fifo"), identityNow(dir.file("fifo"))).error,
+              make_error_code(WipeErrc::NotRegularFile));
+    EXPECT_EQ(disk.open("/dev/null", identityNow("/dev/null")).error,
+              make_error_code(WipeErrc::NotRegularFile));
 }
 
 TEST(PosixFileOperations, writesLandAtOneBasedPositionsBeyondTwoGibibytes) {
@@ -133,7 +138,7 @@ TEST(PosixFileOperations, writesLandAtOneBasedPositionsBeyondTwoGibibytes) {
     const std::int64_t length = (std::int64_t{1} << 31) + 10;
     fs::resize_file(dir.makeFile("sparse", 0), static_cast<std::uintmax_t>(length));
     PosixFileOperations disk;
-    OpenResult opened = disk.open(path);
+    OpenResult opened = disk.open(path, identityNow(path));
     ASSERT_FALSE(opened.error) << opened.error.message();
     std::int64_t measured = 0;
     ASSERT_FALSE(opened.file->length(measured));
@@ -154,9 +159,10 @@ TEST(PosixFileOperations, writesLandAtOneBasedPositionsBeyondTwoGibibytes) {
 TEST(PosixFileOperations, removeReportsTheSystemError) {
     TempDir dir;
     PosixFileOperations disk;
-    EXPECT_EQ(disk.remove(dir.file("nothing")).value(), ENOENT);
     const std::string path = dir.makeFile("here", 3);
-    EXPECT_FALSE(disk.remove(path));
+    const FileIdentity identity = identityNow(path);
+    EXPECT_EQ(disk.remove(dir.file("nothing"), identity).value(), ENOENT);
+    EXPECT_FALSE(disk.remove(path, identity));
     EXPECT_FALSE(fs::exists(path));
 }
 

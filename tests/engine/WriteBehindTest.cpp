@@ -84,7 +84,7 @@ TEST(WriteBehind, contentIsZeroAfterEachPassWhateverTheWindow) {
         const std::string path = dir.makeFile("g", length);
         PosixFileOperations disk(Window);
         for (int pass = 0; pass < 2; ++pass) {
-            OpenResult opened = disk.open(path);
+            OpenResult opened = disk.open(path, identityNow(path));
             ASSERT_FALSE(opened.error);
             const std::string block(50000, '0');
             for (std::int64_t pos = 1; pos <= length;) {

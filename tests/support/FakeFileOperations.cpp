@@ -96,7 +96,7 @@ std::error_code FakeFileOperations::record(const RecordedOp& op) {
     return {};
 }
 
-OpenResult FakeFileOperations::open(const std::string& path) {
+OpenResult FakeFileOperations::open(const std::string& path, const FileIdentity&) {
     if (const std::error_code error = record({FileOp::Open, path}))
         return {nullptr, error};
     const auto found = mEntries.find(path);
@@ -109,7 +109,7 @@ OpenResult FakeFileOperations::open(const std::string& path) {
     return {std::make_unique<File>(*this, path), {}};
 }
 
-std::error_code FakeFileOperations::remove(const std::string& path) {
+std::error_code FakeFileOperations::remove(const std::string& path, const FileIdentity&) {
     if (const std::error_code error = record({FileOp::Remove, path}))
         return error;
     if (mEntries.erase(path) == 0)

@@ -48,8 +48,9 @@ public:
     // Fails the occurrence-th operation of this kind on this path with the errno given.
     void failOn(FileOp op, const std::string& path, int errorNumber, int occurrence = 1);
 
-    OpenResult open(const std::string& path) override;
-    std::error_code remove(const std::string& path) override;
+    // Identities are not looked at: the paths of this disk name the same file throughout.
+    OpenResult open(const std::string& path, const FileIdentity& identity) override;
+    std::error_code remove(const std::string& path, const FileIdentity& identity) override;
 
     bool exists(const std::string& path) const { return mEntries.count(path) > 0; }
     const Entry& entry(const std::string& path) const { return mEntries.at(path); }

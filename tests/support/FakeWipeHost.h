@@ -2,9 +2,11 @@
 
 #include "engine/WipeHost.h"
 #include "engine/WipeReport.h"
+#include "tests/support/TempDir.h"
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,7 @@ public:
     };
 
     std::vector<std::string> items;
+    std::map<std::string, FileIdentity> identities;
     int passes = 1;
     std::array<Bar, 2> bars{};
     std::array<bool, 7> buttons{false, true, true, true, true, true, true};
@@ -37,6 +40,14 @@ public:
     int itemCount() const override { return static_cast<int>(items.size()); }
     std::string itemPath(int index) const override {
         return items.at(static_cast<std::size_t>(index - 1));
+    }
+    // The identity a test gave the path, or else that of what is there now, as if it had just
+    // been added.
+    FileIdentity itemIdentity(int index) const override {
+        const std::string path = itemPath(index);
+        if (const auto given = identities.find(path); given != identities.end())
+            return given->second;
+        return identityNow(path);
     }
     void removeAllItems() override {
         items.clear();

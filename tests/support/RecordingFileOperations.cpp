@@ -25,8 +25,8 @@ private:
     RecordingFileOperations& mOwner;
 };
 
-OpenResult RecordingFileOperations::open(const std::string& path) {
-    OpenResult opened = mInner.open(path);
+OpenResult RecordingFileOperations::open(const std::string& path, const FileIdentity& identity) {
+    OpenResult opened = mInner.open(path, identity);
     if (opened.file)
         opened.file = std::make_unique<File>(std::move(opened.file), path, *this);
     return opened;

@@ -19,8 +19,10 @@ public:
     std::vector<RecordedOp> writes;
     std::function<void(int)> onWrite;
 
-    OpenResult open(const std::string& path) override;
-    std::error_code remove(const std::string& path) override { return mInner.remove(path); }
+    OpenResult open(const std::string& path, const FileIdentity& identity) override;
+    std::error_code remove(const std::string& path, const FileIdentity& identity) override {
+        return mInner.remove(path, identity);
+    }
 
 private:
     class File;

@@ -1,5 +1,7 @@
 #include "tests/support/TempDir.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -40,6 +42,21 @@ std::string readWhole(const std::string& path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+FileIdentity identityNow(const std::string& path) {
+    FileIdentity identity;
+    struct stat folder {};
+    if (::stat(splitPath(path).folder.c_str(), &folder) == 0) {
+        identity.folderDevice = static_cast<std::uint64_t>(folder.st_dev);
+        identity.folderInode = static_cast<std::uint64_t>(folder.st_ino);
+    }
+    struct stat file {};
+    if (::lstat(path.c_str(), &file) == 0) {
+        identity.device = static_cast<std::uint64_t>(file.st_dev);
+        identity.inode = static_cast<std::uint64_t>(file.st_ino);
+    }
+    return identity;
 }
 
 } // namespace wypelark::testing

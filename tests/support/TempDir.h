@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FileIdentity.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -24,5 +26,9 @@ private:
 };
 
 std::string readWhole(const std::string& path);
+
+// The identity of whatever the path names now, file or not, as the list would have taken it; a
+// missing file has its folder's identity only.
+FileIdentity identityNow(const std::string& path);
 
 } // namespace wypelark::testing

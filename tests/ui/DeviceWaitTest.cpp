@@ -39,16 +39,16 @@ public:
     }
     bool gaveUp() const { return mGaveUp; }
 
-    OpenResult open(const std::string& path) override {
+    OpenResult open(const std::string& path, const FileIdentity& identity) override {
         pass("open", path);
-        OpenResult opened = mInner.open(path);
+        OpenResult opened = mInner.open(path, identity);
         if (opened.file)
             opened.file = std::make_unique<File>(std::move(opened.file), path, *this);
         return opened;
     }
-    std::error_code remove(const std::string& path) override {
+    std::error_code remove(const std::string& path, const FileIdentity& identity) override {
         pass("remove", path);
-        return mInner.remove(path);
+        return mInner.remove(path, identity);
     }
 
 private:

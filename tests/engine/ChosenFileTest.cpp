@@ -1,0 +1,190 @@
+#include "engine/PosixFileOperations.h"
+#include "engine/WipeError.h"
+#include "engine/WipeRun.h"
+#include "tests/support/FakeWipeHost.h"
+#include "tests/support/RecordingFileOperations.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+using namespace wypelark;
+using namespace wypelark::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A run over real files on the real disk, with the identities taken when the files were added,
+// and a seam after every write where another program can act.
+struct RealRun {
+    TempDir dir;
+    FakeWipeHost host;
+    PosixFileOperations disk;
+    RecordingFileOperations files{disk};
+
+    // Lists a path as the window would: its identity is taken now.
+    void list(const std::string& path) {
+        host.items.push_back(path);
+        FileIdentity identity;
+        std::int64_t size = 0;
+        ASSERT_FALSE(identifyFile(path, identity, size)) << path;
+        host.identities[path] = identity;
+    }
+    void run(int passes) {
+        host.passes = passes;
+        WipeRun wipe(host, files);
+        wipe.WipeFiles();
+    }
+    std::vector<WipeFailure> failures() const {
+        return host.reports.empty() ? std::vector<WipeFailure>{} : host.reports[0].failures;
+    }
+};
+
+void appendBytes(const std::string& path, int records, int recordSize) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(fd, 0);
+    const std::string record(static_cast<std::size_t>(recordSize), 'r');
+    for (int i = 0; i < records; ++i)
+        ASSERT_EQ(::write(fd, record.data(), record.size()), recordSize);
+    ::fsync(fd);
+    ::close(fd);
+}
+
+struct SwapCase {
+    const char* name;
+    int actAfterWrite; // 0: before the run
+    WipeStep step;
+};
+
+void PrintTo(const SwapCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AnotherFileAtTheName : public ::testing::TestWithParam<SwapCase> {};
+
+// A listed 70,000-byte file gets two writes per pass. Whatever now stands at its name, or in
+// place of its folder, is never written or deleted, and the run does not call it destroyed.
+TEST_P(AnotherFileAtTheName, isLeftAloneAndTheListedFileIsReportedAsChanged) {
+    const SwapCase& c = GetParam();
+    RealRun r;
+    fs::create_directories(r.dir.path() / "share/d");
+    fs::create_directories(r.dir.path() / "private");
+    const std::string listed = r.dir.makeFile("share/d/notes.txt", 70000, 'n');
+    const std::string secret = r.dir.makeFile("private/notes.txt", 70000, 'p');
+    r.list(listed);
+    const std::function<void()> swap = [&] {
+        if (std::string(c.name) == "folderSwappedForALink") {
+            fs::rename(r.dir.path() / "share/d", r.dir.path() / "share/d.old");
+            fs::create_directory_symlink("../private", r.dir.path() / "share/d");
+        } else {
+            fs::rename(listed, r.dir.file("share/d/notes.away"));
+            r.dir.makeFile("share/d/notes.txt", 70000, 'i');
+        }
+    };
+    if (c.actAfterWrite == 0)
+        swap();
+    r.files.onWrite = [&](int n) {
+        if (n == c.actAfterWrite)
+            swap();
+    };
+
+    r.run(2);
+
+    EXPECT_EQ(readWhole(secret), std::string(70000, 'p'));
+    if (c.actAfterWrite > 0) {
+        EXPECT_EQ(readWhole(listed), std::string(70000, 'i')); // the impostor at the name
+    }
+    ASSERT_EQ(r.failures().size(), 1u);
+    EXPECT_EQ(r.failures()[0].path, listed);
+    EXPECT_EQ(r.failures()[0].step, c.step);
+    EXPECT_EQ(r.failures()[0].error, make_error_code(WipeErrc::Changed));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, AnotherFileAtTheName,
+    ::testing::Values(SwapCase{"folderSwappedForALink", 0, WipeStep::Open},
+                      SwapCase{"fileRenamedOntoTheNameBetweenPasses", 2, WipeStep::Open},
+                      SwapCase{"fileRenamedOntoTheNameBeforeTheDelete", 4, WipeStep::Delete}),
+    [](const ::testing::TestParamInfo<SwapCase>& info) { return std::string(info.param.name); });
+
+TEST(ChosenFile, aFileAddedThroughALinkedFolderIsStillDestroyed) {
+    RealRun r;
+    fs::create_directories(r.dir.path() / "real");
+    fs::create_directory_symlink("real", r.dir.path() / "home");
+    const std::string viaLink = r.dir.file("home/notes.txt");
+    r.dir.makeFile("real/notes.txt", 70000);
+    r.list(viaLink);
+
+    r.run(2);
+
+    EXPECT_TRUE(r.host.reports.empty());
+    EXPECT_FALSE(fs::exists(r.dir.file("real/notes.txt")));
+}
+
+TEST(ChosenFile, bytesAppendedDuringTheLastPassAreOverwrittenBeforeTheDelete) {
+    RealRun r;
+    const std::string path = r.dir.makeFile("log", 70000, 'x');
+    const std::string otherName = r.dir.file("log.other"); // to read the file after the delete
+    ASSERT_EQ(::link(path.c_str(), otherName.c_str()), 0);
+    r.list(path);
+    r.files.onWrite = [&](int n) {
+        if (n == 4)
+            appendBytes(path, 5000, 100);
+    };
+
+    r.run(2);
+
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_TRUE(r.failures().empty());
+    EXPECT_EQ(readWhole(otherName), std::string(70000 + 500000, '0'));
+}
+
+TEST(ChosenFile, aFileAnotherProgramKeepsWritingToIsReportedAndNotDeleted) {
+    RealRun r;
+    const std::string path = r.dir.makeFile("busy", 70000, 'x');
+    r.list(path);
+    r.files.onWrite = [&](int) { appendBytes(path, 1, 10); };
+
+    r.run(1);
+
+    EXPECT_TRUE(fs::exists(path));
+    ASSERT_EQ(r.failures().size(), 1u);
+    EXPECT_EQ(r.failures()[0].error, make_error_code(WipeErrc::KeptGrowing));
+}
+
+TEST(ChosenFile, filesOfTheKernelsOwnFileSystemsAreRefusedWhenAddedAndWhenOpened) {
+    FileIdentity identity;
+    std::int64_t size = 0;
+    EXPECT_EQ(identifyFile("/proc/self/status", identity, size),
+              make_error_code(WipeErrc::KernelFileSystem));
+    PosixFileOperations disk;
+    EXPECT_EQ(disk.open("/proc/self/status", identityNow("/proc/self/status")).error,
+              make_error_code(WipeErrc::KernelFileSystem));
+}
+
+TEST(ChosenFile, aSparseFileWhoseHolesWouldNotFitIsRefusedBeforeAnyWrite) {
+    RealRun r;
+    const std::string path = r.dir.makeFile("sparse", 0);
+    struct statvfs volume {};
+    ASSERT_EQ(::statvfs(path.c_str(), &volume), 0);
+    const auto free = static_cast<std::uintmax_t>(volume.f_bavail) * volume.f_frsize;
+    fs::resize_file(path, free + (std::uintmax_t{1} << 30));
+    r.list(path);
+
+    r.run(1);
+
+    EXPECT_TRUE(r.files.writes.empty());
+    ASSERT_EQ(r.failures().size(), 1u);
+    EXPECT_EQ(r.failures()[0].error, make_error_code(WipeErrc::HolesDoNotFit));
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_blocks, 0); // its holes are still holes
+}
+
+} // namespace
