@@ -1,5 +1,6 @@
 #include "settings/RegistryFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,11 +9,19 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <optional>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace wypelark {
 namespace {
+
+// Larger than any file this program writes: such a file is not ours to parse.
+constexpr qint64 MaxFileSize = qint64{1} << 20;
 
 constexpr char Header[] =
     "# Wypelark settings. One line per key or value: key path, value name, type code and the\n"
@@ -133,18 +142,46 @@ bool keyExists(const std::vector<Line>& lines, const QString& path) {
            });
 }
 
-std::vector<Line> readLines(const QString& filePath) {
+// What the settings file holds. A file that is not a regular file, or is larger than any this
+// program writes, is garbled: it reads as no values, and the next save puts it aside.
+struct Content {
     std::vector<Line> lines;
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    const QByteArray content = file.readAll();
-    // Comments are written afresh with every change; other lines not understood are kept.
-    for (const QByteArray& raw : content.split('\n')) {
-        if (!raw.isEmpty() && !raw.startsWith('#'))
-            lines.push_back(parseLine(raw));
+    bool garbled = false;
+};
+
+Content readContent(const QString& filePath) {
+    Content content;
+    // Opened without blocking, so that a FIFO in its place cannot hang the start.
+    const int fd = ::open(QFile::encodeName(filePath).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        content.garbled = errno != ENOENT;
+        return content;
     }
-    return lines;
+    QFile file;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > MaxFileSize ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (!file.isOpen())
+            ::close(fd);
+        content.garbled = true;
+        return content;
+    }
+    const QByteArray bytes = file.read(MaxFileSize + 1);
+    if (bytes.size() > MaxFileSize) {
+        content.garbled = true;
+        return content;
+    }
+    // Comments are written afresh with every change; other lines not understood are kept.
+    for (const QByteArray& raw : bytes.split('\n')) {
+        if (!raw.isEmpty() && !raw.startsWith('#'))
+            content.lines.push_back(parseLine(raw));
+    }
+    return content;
+}
+
+std::vector<Line> readLines(const QString& filePath) {
+    return readContent(filePath).lines;
 }
 
 bool writeLines(const QString& filePath, const std::vector<Line>& lines) {
@@ -157,23 +194,89 @@ bool writeLines(const QString& filePath, const std::vector<Line>& lines) {
     return file.write(content) == content.size() && file.commit();
 }
 
-// Runs a change on the file's lines under the lock file and replaces the file atomically.
+// Whether this user may write in the settings folder: the folder, or the nearest folder above it
+// that exists, is the user's own. Root running with another user's home writes nothing there.
+bool folderIsOurs(const QString& folder) {
+    QString existing = folder;
+    struct stat status {};
+    while (::stat(QFile::encodeName(existing).constData(), &status) != 0) {
+        const QString parent = QFileInfo(existing).path();
+        if (parent == existing)
+            return false;
+        existing = parent;
+    }
+    return status.st_uid == ::geteuid();
+}
+
+// Removes what a save killed half-way left behind: QSaveFile's temporary files, once they are
+// old enough that no save can still be writing them.
+void removeStaleTemporaries(const QString& filePath) {
+    const QFileInfo settings(filePath);
+    const QDir folder = settings.absoluteDir();
+    const QDateTime oldest = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList leftovers =
+        folder.entryInfoList({settings.fileName() + QStringLiteral(".??????")},
+                             QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& leftover : leftovers) {
+        if (leftover.lastModified().toUTC() < oldest)
+            QFile::remove(leftover.absoluteFilePath());
+    }
+}
+
+// Runs a change on the file's lines under the lock file and replaces the file atomically. A
+// garbled file is put aside first, and the change starts a fresh one. The lock is waited for
+// briefly: a stopped instance that holds it must not hold up a save for long.
 template <typename Change> bool changeFile(const QString& filePath, Change change) {
-    if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
+    const QString folder = QFileInfo(filePath).absolutePath();
+    if (!folderIsOurs(folder) || !QDir().mkpath(folder))
         return false;
     QLockFile lock(filePath + QStringLiteral(".lock"));
     lock.setStaleLockTime(30000);
-    if (!lock.tryLock(5000))
+    if (!lock.tryLock(100))
         return false;
-    std::vector<Line> lines = readLines(filePath);
-    if (!change(lines))
+    removeStaleTemporaries(filePath);
+    Content content = readContent(filePath);
+    if (content.garbled) {
+        const QString aside = filePath + QStringLiteral(".bad");
+        QFile::remove(aside);
+        if (!QFile::rename(filePath, aside))
+            return false;
+    }
+    if (!change(content.lines) && !content.garbled)
         return true;
-    return writeLines(filePath, lines);
+    return writeLines(filePath, content.lines);
+}
+
+void setValueLine(std::vector<Line>& lines, const QString& key, const QString& name,
+                  std::uint32_t type, const QByteArray& data) {
+    for (Line& line : lines) {
+        if (line.understood && line.name && sameName(line.key, key) && sameName(*line.name, name)) {
+            line.type = type;
+            line.data = data;
+            return;
+        }
+    }
+    // A new value goes under the key's first spelling.
+    const auto spelled = std::find_if(lines.begin(), lines.end(), [&](const Line& line) {
+        return line.understood && sameName(line.key, key);
+    });
+    Line line;
+    line.understood = true;
+    line.key = spelled != lines.end() ? spelled->key : key;
+    line.name = name;
+    line.type = type;
+    line.data = data;
+    lines.push_back(line);
 }
 
 QString defaultFilePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Wypelark/settings.conf");
+    QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    // With neither XDG_CONFIG_HOME nor HOME set, the home folder is the password database's.
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") && qEnvironmentVariableIsEmpty("HOME")) {
+        if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_dir)
+            config = QFile::decodeName(user->pw_dir) + QStringLiteral("/.config");
+    }
+    return config + QStringLiteral("/Wypelark/settings.conf");
 }
 
 } // namespace
@@ -218,7 +321,9 @@ void RegistryFile::closeKey(Key& key) const {
 RegistryFile::Key RegistryFile::createKey(std::uint32_t hive, const QString& subKey) {
     if (hive != CurrentUser)
         return {};
-    const bool stored = changeFile(mFilePath, [&](std::vector<Line>& lines) {
+    if (keyExists(readLines(mFilePath), subKey))
+        return {subKey, true};
+    changeFile(mFilePath, [&](std::vector<Line>& lines) {
         if (keyExists(lines, subKey))
             return false;
         Line line;
@@ -227,8 +332,7 @@ RegistryFile::Key RegistryFile::createKey(std::uint32_t hive, const QString& sub
         lines.push_back(line);
         return true;
     });
-    if (!stored)
-        return {};
+    // A key that could not be written yet is created with its first value.
     return {subKey, true};
 }
 
@@ -236,29 +340,30 @@ long RegistryFile::setValue(const Key& key, const QString& name, std::uint32_t t
                             const QByteArray& data) {
     if (!key.valid)
         return InvalidHandle;
-    const bool stored = changeFile(mFilePath, [&](std::vector<Line>& lines) {
-        for (Line& line : lines) {
-            if (line.understood && line.name && sameName(line.key, key.path) &&
-                sameName(*line.name, name)) {
-                line.type = type;
-                line.data = data;
-                return true;
-            }
-        }
-        // A new value goes under the key's first spelling.
-        const auto spelled = std::find_if(lines.begin(), lines.end(), [&](const Line& line) {
-            return line.understood && sameName(line.key, key.path);
-        });
-        Line line;
-        line.understood = true;
-        line.key = spelled != lines.end() ? spelled->key : key.path;
-        line.name = name;
-        line.type = type;
-        line.data = data;
-        lines.push_back(line);
+    const auto same = [&](const PendingValue& pending) {
+        return sameName(pending.key, key.path) && sameName(pending.name, name);
+    };
+    mPending.erase(std::remove_if(mPending.begin(), mPending.end(), same), mPending.end());
+    mPending.push_back({key.path, name, type, data});
+    return savePending() ? Success : WriteFault;
+}
+
+RegistryFile::~RegistryFile() {
+    if (!mPending.empty())
+        savePending();
+}
+
+// Writes the values not yet saved, the latest included; those that cannot be written now stay
+// for the next chance.
+bool RegistryFile::savePending() {
+    const bool stored = changeFile(mFilePath, [this](std::vector<Line>& lines) {
+        for (const PendingValue& pending : mPending)
+            setValueLine(lines, pending.key, pending.name, pending.type, pending.data);
         return true;
     });
-    return stored ? Success : WriteFault;
+    if (stored)
+        mPending.clear();
+    return stored;
 }
 
 } // namespace wypelark

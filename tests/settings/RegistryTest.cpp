@@ -2,13 +2,19 @@
 #include "settings/RegistryFile.h"
 #include "settings/RegistryStrings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace wypelark;
 
@@ -156,6 +162,123 @@ TEST_F(RegistryTest, twoWritersAtOnceNeverLoseEachOthersValues) {
         for (int slot = 0; slot < 4; ++slot)
             EXPECT_EQ(read(name + QString::number(slot)), QString::number(36 + slot)) << slot;
     }
+}
+
+struct HostileFile {
+    const char* name;
+    std::function<void(const QString& path)> make;
+};
+
+void PrintTo(const HostileFile& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class HostileSettingsFile : public RegistryTest,
+                            public ::testing::WithParamInterface<HostileFile> {};
+
+// What stands at the settings file's place reads as no values at once, and the next save puts
+// it aside as settings.conf.bad and starts a fresh file.
+TEST_P(HostileSettingsFile, readsAsNoValuesAndIsPutAsideByTheNextSave) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    GetParam().make(path);
+
+    EXPECT_EQ(read(QStringLiteral("Overwrite"), QStringLiteral("d")), QStringLiteral("d"));
+    RegSaveString(store, User, Key, QStringLiteral("OverWrite"), QStringLiteral("6"));
+
+    EXPECT_EQ(read(QStringLiteral("Overwrite")), QStringLiteral("6"));
+    EXPECT_TRUE(QFileInfo(path).isFile());
+    EXPECT_TRUE(QFileInfo(path + QStringLiteral(".bad")).exists() ||
+                QFileInfo(path + QStringLiteral(".bad")).isSymLink());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InPlaceOfTheFile, HostileSettingsFile,
+    ::testing::Values(HostileFile{"fifo",
+                                  [](const QString& path) {
+                                      ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600),
+                                                0);
+                                  }},
+                      HostileFile{"linkToDevZero",
+                                  [](const QString& path) {
+                                      ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
+                                  }},
+                      HostileFile{"twoMebibytes",
+                                  [](const QString& path) {
+                                      QFile file(path);
+                                      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                                      file.write(QByteArray(2 << 20, 'x'));
+                                  }}),
+    [](const ::testing::TestParamInfo<HostileFile>& info) { return std::string(info.param.name); });
+
+TEST_F(RegistryTest, aValueBlockedByAnotherInstancesLockIsSavedAtTheNextChance) {
+    RegSaveString(store, User, Key, QStringLiteral("OverWrite"), QStringLiteral("2"));
+    QLockFile other(path + QStringLiteral(".lock"));
+    ASSERT_TRUE(other.tryLock(0));
+
+    RegSaveString(store, User, Key, QStringLiteral("OverWrite"), QStringLiteral("3"));
+    EXPECT_EQ(read(QStringLiteral("Overwrite")), QStringLiteral("2"));
+
+    other.unlock();
+    RegSaveString(store, User, Key, QStringLiteral("Other"), QStringLiteral("x"));
+    EXPECT_EQ(read(QStringLiteral("Overwrite")), QStringLiteral("3"));
+    EXPECT_EQ(read(QStringLiteral("Other")), QStringLiteral("x"));
+}
+
+TEST_F(RegistryTest, aSaveRemovesOnlyTheTemporariesThatAKilledSaveLeftLongAgo) {
+    RegSaveString(store, User, Key, QStringLiteral("OverWrite"), QStringLiteral("2"));
+    const QString old = path + QStringLiteral(".Ab12Cd");
+    const QString recent = path + QStringLiteral(".Xy34Zw");
+    for (const QString& leftover : {old, recent}) {
+        QFile file(leftover);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QFile aged(old);
+    ASSERT_TRUE(aged.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(aged.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                 QFileDevice::FileModificationTime));
+    aged.close();
+
+    RegSaveString(store, User, Key, QStringLiteral("OverWrite"), QStringLiteral("3"));
+
+    EXPECT_FALSE(QFile::exists(old));
+    EXPECT_TRUE(QFile::exists(recent));
+}
+
+TEST(RegistryOwnership, rootWritesNothingInAnotherUsersSettingsFolder) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, to own a folder by another user";
+    const QTemporaryDir home;
+    const QString folder = home.filePath(QStringLiteral("Wypelark"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+    const QString target = home.filePath(QStringLiteral("target"));
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("untouched");
+    }
+    ASSERT_TRUE(QFile::link(target, folder + QStringLiteral("/settings.conf")));
+    RegistryFile store(folder + QStringLiteral("/settings.conf"));
+
+    RegSaveString(store, User, Key, QStringLiteral("OverWrite"), QStringLiteral("9"));
+
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("untouched"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("settings.conf")});
+}
+
+TEST(RegistryLocation, withoutXdgConfigHomeOrHomeIsInTheUsersHomeFolder) {
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray savedHome = qgetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    const RegistryFile store;
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    qputenv("HOME", savedHome);
+    EXPECT_EQ(store.filePath(), QFile::decodeName(::getpwuid(::geteuid())->pw_dir) +
+                                    QStringLiteral("/.config/Wypelark/settings.conf"));
 }
 
 TEST(RegistryLocation, followsXdgConfigHome) {
