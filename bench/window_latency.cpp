@@ -38,18 +38,22 @@ using namespace wypelark;
 class StderrMessageBoxes final : public MessageBoxes {
 public:
     bool retryCancel(QWidget*, const QString& title, const QString& text) override {
-        report(title, text);
+        print(title, text);
         return false;
     }
     void information(QWidget*, const QString& title, const QString& text) override {
-        report(title, text);
+        print(title, text);
     }
     void critical(QWidget*, const QString& title, const QString& text) override {
-        report(title, text);
+        print(title, text);
+    }
+    void report(QWidget*, bool, const QString& title, const QString& summary,
+                const QString& details) override {
+        print(title, summary + QLatin1Char('\n') + details);
     }
 
 private:
-    static void report(const QString& title, const QString& text) {
+    static void print(const QString& title, const QString& text) {
         std::cerr << title.toStdString() << ": " << text.toStdString() << "\n";
     }
 };

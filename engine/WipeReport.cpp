@@ -1,5 +1,7 @@
 #include "engine/WipeReport.h"
 
+#include <set>
+
 namespace wypelark {
 namespace {
 
@@ -21,22 +23,44 @@ const char* stepText(WipeStep step) {
     return "failed";
 }
 
+// A name as the report shows it: control bytes as \xHH, everything else as it is.
+std::string printable(const std::string& path) {
+    static const char hex[] = "0123456789abcdef";
+    std::string shown;
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f)
+            shown += std::string("\\x") + hex[byte >> 4] + hex[byte & 0xf];
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 } // namespace
+
+int WipeReport::remarkedFileCount() const {
+    std::set<std::string> paths;
+    for (const StorageRemark& remark : remarks)
+        paths.insert(remark.path);
+    return static_cast<int>(paths.size());
+}
 
 std::string WipeReport::text() const {
     std::string text;
     if (!failures.empty()) {
         text += "These files were not destroyed:\n";
         for (const WipeFailure& failure : failures) {
-            text += "\n" + failure.path + "\n    " + stepText(failure.step) + ": error " +
-                    std::to_string(failure.error.value()) + ", " + failure.error.message() + "\n";
+            text += "\n" + printable(failure.path) + "\n    " + stepText(failure.step) +
+                    ": error " + std::to_string(failure.error.value()) + ", " +
+                    failure.error.message() + "\n";
         }
     }
     for (const StorageReason reason : AllStorageReasons) {
         std::string paths;
         for (const StorageRemark& remark : remarks) {
             if (remark.reason == reason)
-                paths += "    " + remark.path + "\n";
+                paths += "    " + printable(remark.path) + "\n";
         }
         if (paths.empty())
             continue;

@@ -239,10 +239,16 @@ void WipeRun::stop() {
     mHost.setToolbarButtonEnabled(PauseButton, false);
 }
 
+WipeReport WipeRun::takeStoppedReport() {
+    mReport.fileCount = mHost.itemCount();
+    return std::exchange(mReport, {});
+}
+
 void WipeRun::endRun() {
     mHost.removeAllItems();
     mHost.refreshFileList();
     if (!mReport.empty()) {
+        mReport.fileCount = mFileIndex - 1;
         const WipeReport report = std::exchange(mReport, {});
         mHost.reportRunEnd(report);
     }

@@ -41,6 +41,8 @@ public:
     bool resumePending() const { return mResumePending; }
     bool active() const { return mActive; }
     bool holdsOpenFile() const { return mCurrentFile != nullptr; }
+    // What a stopped run has collected so far, for a window that closes before continuing it.
+    WipeReport takeStoppedReport();
 
     int fileIndex() const { return mFileIndex; }
     int pass() const { return mPass; }

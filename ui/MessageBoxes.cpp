@@ -17,4 +17,18 @@ void QtMessageBoxes::critical(QWidget* parent, const QString& title, const QStri
     QMessageBox::critical(parent, title, text);
 }
 
+std::unique_ptr<QMessageBox> reportBox(QWidget* parent, bool critical, const QString& title,
+                                       const QString& summary, const QString& details) {
+    auto box =
+        std::make_unique<QMessageBox>(critical ? QMessageBox::Critical : QMessageBox::Information,
+                                      title, summary, QMessageBox::Ok, parent);
+    box->setDetailedText(details);
+    return box;
+}
+
+void QtMessageBoxes::report(QWidget* parent, bool critical, const QString& title,
+                            const QString& summary, const QString& details) {
+    reportBox(parent, critical, title, summary, details)->exec();
+}
+
 } // namespace wypelark

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace wypelark {
@@ -17,13 +20,23 @@ public:
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
     // OK with the critical icon.
     virtual void critical(QWidget* parent, const QString& title, const QString& text) = 0;
+    // OK with the critical or the information icon: a short summary, and the details (a list of
+    // any length) in a scrolling area, so that the box stays within the screen.
+    virtual void report(QWidget* parent, bool critical, const QString& title,
+                        const QString& summary, const QString& details) = 0;
 };
+
+// The box that report() shows, not yet shown.
+std::unique_ptr<QMessageBox> reportBox(QWidget* parent, bool critical, const QString& title,
+                                       const QString& summary, const QString& details);
 
 class QtMessageBoxes final : public MessageBoxes {
 public:
     bool retryCancel(QWidget* parent, const QString& title, const QString& text) override;
     void information(QWidget* parent, const QString& title, const QString& text) override;
     void critical(QWidget* parent, const QString& title, const QString& text) override;
+    void report(QWidget* parent, bool critical, const QString& title, const QString& summary,
+                const QString& details) override;
 };
 
 } // namespace wypelark

@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QSlider>
 #include <QToolBar>
@@ -356,6 +357,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    // A paused run ends with the window: what it could not do before the Pause is said now.
+    if (mRun.resumePending()) {
+        reportRunEnd(mRun.takeStoppedReport());
+        showPendingReport();
+    }
     emit unloaded();
 }
 
@@ -363,15 +369,31 @@ void frmMain::WipeFiles() {
     mRun.WipeFiles();
 }
 
+QString frmMain::reportSummary(const WipeReport& report) {
+    const QLocale locale;
+    const int remarked = report.remarkedFileCount();
+    if (report.failures.empty()) {
+        return QStringLiteral("All %1 files were destroyed, but for %2 of them the overwrite may "
+                              "not have reached every old copy.")
+            .arg(locale.toString(report.fileCount), locale.toString(remarked));
+    }
+    QString summary = QStringLiteral("%1 of %2 files could not be destroyed.")
+                          .arg(locale.toString(static_cast<qlonglong>(report.failures.size())),
+                               locale.toString(report.fileCount));
+    if (remarked > 0)
+        summary += QStringLiteral(" For %1 destroyed files the overwrite may not have reached "
+                                  "every old copy.")
+                       .arg(locale.toString(remarked));
+    return summary;
+}
+
 void frmMain::showPendingReport() {
     if (mPendingReport.empty())
         return;
     const WipeReport report = std::exchange(mPendingReport, {});
-    const QString text = QFile::decodeName(QByteArray::fromStdString(report.text()));
-    if (report.failures.empty())
-        mServices.messages.information(this, QStringLiteral("Wypelark"), text);
-    else
-        mServices.messages.critical(this, QStringLiteral("Wypelark"), text);
+    mServices.messages.report(this, !report.failures.empty(), QStringLiteral("Wypelark"),
+                              reportSummary(report),
+                              QFile::decodeName(QByteArray::fromStdString(report.text())));
 }
 
 // --- The run's host ---------------------------------------------------------------------------
@@ -444,6 +466,7 @@ void frmMain::reportRunEnd(const WipeReport& report) {
                                    report.failures.end());
     mPendingReport.remarks.insert(mPendingReport.remarks.end(), report.remarks.begin(),
                                   report.remarks.end());
+    mPendingReport.fileCount = report.fileCount;
 }
 
 } // namespace wypelark

@@ -64,6 +64,8 @@ public:
     DeletionListModel& deletionList() { return mList; }
     QAction* toolbarButton(int index) const;
     static QString methodCaption(int passes, const QString& current);
+    // The first line of the end-of-run message: how many files were not destroyed, of how many.
+    static QString reportSummary(const WipeReport& report);
 
     // Event procedures.
     void Form_Load();

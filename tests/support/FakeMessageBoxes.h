@@ -17,7 +17,8 @@ public:
     struct Shown {
         Kind kind;
         QString title;
-        QString text;
+        QString text; // a report's summary and details, one after the other
+        QString summary = {};
     };
 
     std::vector<Shown> shown;
@@ -38,6 +39,11 @@ public:
     }
     void critical(QWidget*, const QString& title, const QString& text) override {
         shown.push_back({Kind::Critical, title, text});
+    }
+    void report(QWidget*, bool critical, const QString& title, const QString& summary,
+                const QString& details) override {
+        shown.push_back({critical ? Kind::Critical : Kind::Information, title,
+                         summary + QStringLiteral("\n\n") + details, summary});
     }
 };
 

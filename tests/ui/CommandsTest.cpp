@@ -1,10 +1,12 @@
 #include "engine/StorageRemark.h"
+#include "engine/WipeReport.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSlider>
 
 #include <filesystem>
@@ -220,6 +222,46 @@ TEST_F(Commands, filesThatWereNotDestroyedAreNamedInOneMessageAfterTheRun) {
     EXPECT_FALSE(fs::exists(dir.file("a")));
     EXPECT_FALSE(fs::exists(dir.file("b")));
     EXPECT_EQ(window->deletionList().count(), 0);
+}
+
+TEST_F(Commands, failuresFromBeforeAPauseAreShownWhenTheWindowClosesWhilePaused) {
+    addFiles({{"a", 10}, {"b", 120000}});
+    fs::remove(dir.file("a"));
+    files.onWrite = [&](int n) {
+        if (n == 1)
+            click(2);
+    };
+    click(1);
+    ASSERT_TRUE(window->run().resumePending());
+    EXPECT_TRUE(messages.shown.empty());
+
+    EXPECT_TRUE(window->close());
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, FakeMessageBoxes::Kind::Critical);
+    EXPECT_EQ(messages.shown[0].summary, QStringLiteral("1 of 2 files could not be destroyed."));
+    EXPECT_TRUE(messages.shown[0].text.contains(QString::fromStdString(dir.file("a"))));
+}
+
+TEST_F(Commands, theReportOfAThousandFailuresFitsTheScreenAndNoNameForgesALine) {
+    WipeReport report;
+    report.fileCount = 10000;
+    for (int i = 0; i < 1000; ++i)
+        report.failures.push_back({"/home/someone/a rather long folder name/file" +
+                                       std::to_string(i) + ".txt",
+                                   WipeStep::Open, std::make_error_code(std::errc::io_error)});
+    report.failures[7].path = "/x/evil\nThese files were destroyed:";
+    const QString details = QString::fromStdString(report.text());
+
+    const auto box = reportBox(window.get(), true, QStringLiteral("Wypelark"),
+                               frmMain::reportSummary(report), details);
+    box->show();
+
+    EXPECT_EQ(box->text(), QStringLiteral("1,000 of 10,000 files could not be destroyed."));
+    EXPECT_LE(box->frameGeometry().width(), 1024);
+    EXPECT_LE(box->frameGeometry().height(), 768);
+    EXPECT_TRUE(details.contains(QStringLiteral("/x/evil\\x0aThese files")));
+    EXPECT_EQ(details.count(QStringLiteral("These files were not destroyed:")), 1);
 }
 
 TEST_F(Commands, aDestroyedFileWithAnotherNameIsMentionedInAnInformationMessage) {
