@@ -43,9 +43,8 @@ std::vector<FileListEntry> FileListBox::entries() const {
 }
 
 void FileListBox::mousePressEvent(QMouseEvent* event) {
-    // A right press on a selected entry keeps the whole selection for the pop-up menu.
-    const QListWidgetItem* under = itemAt(event->position().toPoint());
-    if (!(event->button() == Qt::RightButton && under && under->isSelected()))
+    // A right press leaves the selection as it is: the pop-up menu adds what is selected.
+    if (event->button() != Qt::RightButton)
         QListWidget::mousePressEvent(event);
     emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
 }

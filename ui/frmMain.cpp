@@ -28,6 +28,9 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include <algorithm>
+#include <vector>
+
 // The toolbar pictures live in the ui library; a static library has to register them itself.
 static void registerToolbarPictures() {
     Q_INIT_RESOURCE(icons);
@@ -99,21 +102,33 @@ void frmMain::buildToolbar() {
     tlbMain->setIconSize(QSize(16, 16));
     tlbMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     tlbMain->setContentsMargins(0, 0, 0, 0);
-    const auto button = [this](const char* icon, const QString& caption) {
-        return tlbMain->addAction(QIcon(QLatin1String(icon)), caption);
+    const auto button = [this](const char* icon, const QString& caption, const QString& tip) {
+        QAction* action = tlbMain->addAction(QIcon(QLatin1String(icon)), caption);
+        action->setToolTip(tip);
+        return action;
     };
-    mButtons = {button(":/icons/wypelark.svg", QStringLiteral("Delete")),
-                button(":/icons/pause.svg", QStringLiteral("Pause")),
-                tlbMain->addSeparator(),
-                button(":/icons/info.svg", QStringLiteral("Info")),
-                tlbMain->addSeparator(),
-                button(":/icons/exit.svg", QStringLiteral("Exit"))};
+    mButtons = {
+        button(":/icons/wypelark.svg", QStringLiteral("Delete"),
+               QStringLiteral("Destroy the listed files, or go on with a paused run")),
+        button(":/icons/pause.svg", QStringLiteral("Pause"),
+               QStringLiteral("Stop the run after its next write")),
+        tlbMain->addSeparator(),
+        button(":/icons/info.svg", QStringLiteral("Info"),
+               QStringLiteral("Open Wypelark's web page")),
+        tlbMain->addSeparator(),
+        button(":/icons/exit.svg", QStringLiteral("Exit"), QStringLiteral("Close Wypelark"))};
+    // Every button as wide as the widest caption needs.
+    std::vector<QWidget*> buttons;
+    int width = 38;
     for (QAction* action : mButtons) {
         if (QWidget* widget = tlbMain->widgetForAction(action); widget && !action->isSeparator()) {
-            widget->setMinimumSize(38, 36); // wider only where a caption needs it
-            widget->setMaximumHeight(36);
-            widget->setFocusPolicy(Qt::NoFocus);
+            buttons.push_back(widget);
+            width = std::max(width, widget->sizeHint().width());
         }
+    }
+    for (QWidget* widget : buttons) {
+        widget->setFixedSize(width, 36);
+        widget->setFocusPolicy(Qt::NoFocus);
     }
 }
 
@@ -179,7 +194,13 @@ void frmMain::setFocusOrder() {
 }
 
 void frmMain::connectEvents() {
-    connect(drvDrive, &QComboBox::activated, this, [this] { drvDrive_Change(); });
+    connect(drvDrive, &QComboBox::activated, this, [this](int index) {
+        // Choosing the drive that is already chosen is no change.
+        if (index == mChosenDrive)
+            return;
+        mChosenDrive = index;
+        drvDrive_Change();
+    });
     connect(dirPath, &FolderListBox::pathChanged, this, &frmMain::dirPath_Change);
     connect(dirPath, &FolderListBox::openFailed, this, &frmMain::showFolderError);
     connect(filFiles, &FileListBox::doubleClicked, this, &frmMain::filFiles_DblClick);
@@ -202,6 +223,7 @@ void frmMain::openStartFolder() {
         drvDrive->addItem(shown, volume.mountPoint);
     }
     drvDrive->setCurrentIndex(drvDrive->findData(volumeHolding(volumes, start)));
+    mChosenDrive = drvDrive->currentIndex();
     if (dirPath->setPath(start))
         dirPath->setPath("/");
 }

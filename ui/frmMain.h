@@ -135,6 +135,7 @@ private:
     WipeRun mRun;
     WipeReport mPendingReport;
     QElapsedTimer mSinceYield;
+    int mChosenDrive = -1;
     static constexpr qint64 YieldIntervalNs = 1'000'000;
 
     QToolBar* tlbMain = nullptr;

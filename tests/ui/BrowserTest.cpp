@@ -116,29 +116,47 @@ TEST_F(Browser, onlyTheRightButtonOpensThePopUpMenuAndItKeepsTheSelection) {
     EXPECT_TRUE(menu()->isVisible());
     menu()->hide();
     EXPECT_EQ(fileList()->selectedItems().size(), 2);
+    // On an entry that is not selected too: the menu adds what was selected.
+    QTest::mousePress(fileList()->viewport(), Qt::RightButton, {}, entryCentre(1));
+    menu()->hide();
+    window->mnuPopUpAdd_Click();
+    ASSERT_EQ(window->deletionList().count(), 2);
+    EXPECT_EQ(window->deletionList().path(2), folder() + "/c");
 
     QTest::mousePress(fileList()->viewport(), Qt::LeftButton, {}, entryCentre(1));
     EXPECT_FALSE(menu()->isVisible());
 }
 
-TEST_F(Browser, aDoubleClickAddsEverySelectedFile) {
+TEST_F(Browser, aDoubleClickAddsTheSelectionAsTheClicksLeaveIt) {
     for (const char* name : {"a", "b", "c"})
         dir.makeFile(name, 1);
     openWindow();
     window->show();
+    const auto doubleClick = [&](int entry, Qt::KeyboardModifiers modifiers) {
+        // What a mouse sends: press, release, press, double-click, release.
+        QWidget* viewport = fileList()->viewport();
+        const QPoint at = entryCentre(entry);
+        QTest::mousePress(viewport, Qt::LeftButton, modifiers, at);
+        QTest::mouseRelease(viewport, Qt::LeftButton, modifiers, at);
+        QTest::mousePress(viewport, Qt::LeftButton, modifiers, at);
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at),
+                           Qt::LeftButton, Qt::LeftButton, modifiers);
+        QApplication::sendEvent(viewport, &second);
+        QTest::mouseRelease(viewport, Qt::LeftButton, modifiers, at);
+    };
     selectFiles({QStringLiteral("a"), QStringLiteral("b")});
 
-    // A press on a selected entry, then the second press, which arrives as a double-click.
-    QTest::mousePress(fileList()->viewport(), Qt::LeftButton, {}, entryCentre(1));
-    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, entryCentre(1),
-                            fileList()->viewport()->mapToGlobal(entryCentre(1)), Qt::LeftButton,
-                            Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(fileList()->viewport(), &doubleClick);
-
+    // A plain double-click selects the one file under the pointer, and adds it.
+    doubleClick(2, {});
     const DeletionListModel& list = window->deletionList();
-    ASSERT_EQ(list.count(), 2);
-    EXPECT_EQ(list.path(1), folder() + "/a");
-    EXPECT_EQ(list.path(2), folder() + "/b");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list.path(1), folder() + "/c");
+
+    // With Shift held, the clicks extend the selection from the last one, and add the rest.
+    doubleClick(0, Qt::ShiftModifier);
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.path(2), folder() + "/a");
+    EXPECT_EQ(list.path(3), folder() + "/b");
 }
 
 TEST_F(Browser, aRefusedFileIsNamedInOneMessage) {
@@ -195,6 +213,17 @@ TEST_F(DriveChange, retryAsksAgainUntilTheDeviceIsReady) {
     EXPECT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(folders()->path(), media);
     EXPECT_EQ(fileListNames(), QStringList{QStringLiteral("photo.jpg")});
+}
+
+TEST_F(DriveChange, choosingTheDriveAlreadyChosenDoesNothing) {
+    emit drives()->activated(1);
+    ASSERT_EQ(folders()->path(), media);
+    fs::create_directory(dir.file("media/sub"));
+    ASSERT_FALSE(folders()->setPath(media + "/sub"));
+
+    emit drives()->activated(1);
+
+    EXPECT_EQ(folders()->path(), media + "/sub");
 }
 
 TEST_F(DriveChange, anyOtherErrorShowsTheErrorBoxOnce) {

@@ -247,9 +247,9 @@ TEST_F(Commands, theReportOfAThousandFailuresFitsTheScreenAndNoNameForgesALine) 
     WipeReport report;
     report.fileCount = 10000;
     for (int i = 0; i < 1000; ++i)
-        report.failures.push_back({"/home/someone/a rather long folder name/file" +
-                                       std::to_string(i) + ".txt",
-                                   WipeStep::Open, std::make_error_code(std::errc::io_error)});
+        report.failures.push_back(
+            {"/home/someone/a rather long folder name/file" + std::to_string(i) + ".txt",
+             WipeStep::Open, std::make_error_code(std::errc::io_error)});
     report.failures[7].path = "/x/evil\nThese files were destroyed:";
     const QString details = QString::fromStdString(report.text());
 

@@ -120,6 +120,11 @@ TEST_F(WindowLayout, toolbarHoldsSixEntriesInOrderAllEnabled) {
         EXPECT_FALSE(actions[i]->isCheckable()) << i + 1;
         if (!actions[i]->isSeparator()) {
             EXPECT_FALSE(actions[i]->icon().isNull()) << i + 1;
+            EXPECT_FALSE(actions[i]->toolTip().isEmpty()) << i + 1;
+            // One size for all: the widest caption's.
+            const QWidget* button = toolbar->widgetForAction(actions[i]);
+            EXPECT_EQ(button->width(), toolbar->widgetForAction(actions[0])->width()) << i + 1;
+            EXPECT_GE(button->width(), button->sizeHint().width()) << i + 1;
         }
     }
     EXPECT_EQ(toolbar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
