@@ -7,8 +7,11 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h> // sync_file_range needs _GNU_SOURCE, which g++ defines
+#include <linux/fs.h>
+#include <random>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/syscall.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
@@ -138,6 +141,20 @@ private:
     WriteBehind mWriteBehind;
 };
 
+int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) {
+    return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
+}
+
+// A name in the folder that no one else uses: hidden, with 64 random bits.
+std::string privateName() {
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::random_device random;
+    std::string name = ".wypelark-";
+    for (int i = 0; i < 16; ++i)
+        name += Hex[random() % 16];
+    return name;
+}
+
 std::error_code refuseKernelFileSystem(int fd) {
     struct statfs fileSystem {};
     if (::fstatfs(fd, &fileSystem) != 0)
@@ -196,6 +213,43 @@ std::error_code openListedFolder(const std::string& path, const FileIdentity& id
     return refuseKernelFileSystem(folder.get());
 }
 
+// Linux deletes names, not files, and the name looked at may name another file a moment later.
+// So the name is first moved to a private name of this run's, the file there is looked at, and
+// only the listed file is deleted; anything else is put back where it was. A file system that
+// cannot rename that way gets the plain look just before the delete.
+std::error_code removeListedName(int folder, const std::string& name,
+                                 const FileIdentity& identity) {
+    const std::string aside = privateName();
+    const auto listedAt = [&](const std::string& at) {
+        struct stat status {};
+        return ::fstatat(folder, at.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+               S_ISREG(status.st_mode) && isListedFile(status, identity);
+    };
+    if (renameat2(folder, name.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS)
+            return lastError();
+        return ::unlinkat(folder, name.c_str(), 0) == 0 ? std::error_code() : lastError();
+    }
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        if (listedAt(aside))
+            return ::unlinkat(folder, aside.c_str(), 0) == 0 ? std::error_code() : lastError();
+        // Another file took the name meanwhile: it goes back. If the name has been taken again,
+        // the two trade places, and what comes aside is looked at in turn.
+        if (renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) == 0) {
+            if (!listedAt(name))
+                return WipeErrc::Changed;
+            if (renameat2(folder, name.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) != 0)
+                return lastError();
+        } else if (errno != EEXIST ||
+                   renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_EXCHANGE) != 0) {
+            return lastError();
+        }
+    }
+    // Still not settled: whatever is aside goes back if its name is free.
+    renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE);
+    return WipeErrc::Changed;
+}
+
 } // namespace
 
 int syncFileRange(int fd, off_t offset, off_t bytes, unsigned flags) {
@@ -252,15 +306,12 @@ std::error_code PosixFileOperations::remove(const std::string& path, const FileI
     UniqueFd folder;
     if (const std::error_code error = openListedFolder(parts.folder, identity, folder))
         return error;
-    // Linux deletes names, not files: the name is looked at just before it goes.
     struct stat status {};
     if (::fstatat(folder.get(), parts.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
         return lastError();
     if (!S_ISREG(status.st_mode) || !isListedFile(status, identity))
         return WipeErrc::Changed;
-    if (::unlinkat(folder.get(), parts.name.c_str(), 0) != 0)
-        return lastError();
-    return {};
+    return removeListedName(folder.get(), parts.name, identity);
 }
 
 } // namespace wypelark

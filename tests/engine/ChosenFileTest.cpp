@@ -7,11 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <linux/fs.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace wypelark;
@@ -112,6 +116,46 @@ INSTANTIATE_TEST_SUITE_P(
                       SwapCase{"fileRenamedOntoTheNameBetweenPasses", 2, WipeStep::Open},
                       SwapCase{"fileRenamedOntoTheNameBeforeTheDelete", 4, WipeStep::Delete}),
     [](const ::testing::TestParamInfo<SwapCase>& info) { return std::string(info.param.name); });
+
+// Another program trades the listed file's name with a FIFO's or a link's, over and over, all
+// through the run. Whatever the timing, the FIFO or link is never deleted, and a file that is
+// still there is never reported as destroyed.
+TEST(ChosenFile, aNameTradedInALoopWithAFifoOrALinkNeverLosesTheOtherOrLies) {
+    for (const bool fifo : {true, false}) {
+        for (int run = 0; run < 60; ++run) {
+            RealRun r;
+            const std::string listed = r.dir.makeFile("f", 6, 's');
+            const std::string other = r.dir.file("p");
+            if (fifo)
+                ASSERT_EQ(::mkfifo(other.c_str(), 0600), 0);
+            else
+                fs::create_symlink("/etc/hostname", other);
+            r.list(listed);
+            const FileIdentity chosen = r.host.identities[listed];
+            std::atomic<bool> done{false};
+            std::thread trader([&] {
+                while (!done)
+                    ::syscall(SYS_renameat2, AT_FDCWD, listed.c_str(), AT_FDCWD, other.c_str(),
+                              RENAME_EXCHANGE);
+            });
+
+            r.run(3);
+            done = true;
+            trader.join();
+
+            int special = 0;
+            bool chosenLeft = false;
+            for (const auto& entry : fs::directory_iterator(r.dir.path())) {
+                struct stat status {};
+                ASSERT_EQ(::lstat(entry.path().c_str(), &status), 0);
+                special += S_ISREG(status.st_mode) ? 0 : 1;
+                chosenLeft = chosenLeft || status.st_ino == chosen.inode;
+            }
+            EXPECT_EQ(special, 1) << "run " << run;
+            EXPECT_EQ(chosenLeft, !r.failures().empty()) << "run " << run;
+        }
+    }
+}
 
 TEST(ChosenFile, aFileAddedThroughALinkedFolderIsStillDestroyed) {
     RealRun r;
