@@ -34,7 +34,7 @@ public:
     FileIdentity itemIdentity(int index) const override {
         return mIdentities.at(static_cast<std::size_t>(index - 1));
     }
-    void removeAllItems() override {
+    void removeDestroyedItems(const std::vector<int>&) override {
         mItems.clear();
         mIdentities.clear();
     }

@@ -3,6 +3,7 @@
 #include "engine/FileIdentity.h"
 
 #include <string>
+#include <vector>
 
 namespace wypelark {
 
@@ -22,7 +23,9 @@ public:
     virtual std::string itemPath(int index) const = 0;
     // Which file the item at a 1-based index meant when it was added.
     virtual FileIdentity itemIdentity(int index) const = 0;
-    virtual void removeAllItems() = 0;
+    // At the end of a run: removes every item but those at the given 1-based indices, in order,
+    // the files that were not destroyed, which stay listed in their order.
+    virtual void removeDestroyedItems(const std::vector<int>& undestroyed) = 0;
 
     virtual int passCount() const = 0;
 

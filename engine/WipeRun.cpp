@@ -65,6 +65,7 @@ void WipeRun::startFreshRun() {
     mHost.setBarMaximum(ProgressBar::Overall,
                         totalPasses == 0 ? 1.0f : static_cast<float>(totalPasses));
     mHost.setBarValue(ProgressBar::Overall, 0);
+    mUndestroyed.clear();
     mFileIndex = 1;
     mPass = 1;
 }
@@ -245,7 +246,7 @@ WipeReport WipeRun::takeStoppedReport() {
 }
 
 void WipeRun::endRun() {
-    mHost.removeAllItems();
+    mHost.removeDestroyedItems(std::exchange(mUndestroyed, {}));
     mHost.refreshFileList();
     if (!mReport.empty()) {
         mReport.fileCount = mFileIndex - 1;
@@ -266,6 +267,8 @@ void WipeRun::fail(WipeStep step, std::error_code error) {
 
 void WipeRun::fail(const std::string& path, WipeStep step, std::error_code error) {
     mReport.failures.push_back({path, step, error});
+    if (mUndestroyed.empty() || mUndestroyed.back() != mFileIndex)
+        mUndestroyed.push_back(mFileIndex);
 }
 
 } // namespace wypelark

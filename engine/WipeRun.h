@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace wypelark {
 
@@ -84,6 +85,7 @@ private:
     StorageFacts mCurrentFacts;
     bool mCurrentShrank = false;
     WipeReport mReport;
+    std::vector<int> mUndestroyed; // indices of the items that failed in this run
 };
 
 } // namespace wypelark

@@ -4,6 +4,9 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <functional>
+
 namespace wypelark {
 
 int DeletionListModel::rowCount(const QModelIndex& parent) const {
@@ -49,9 +52,43 @@ FileIdentity DeletionListModel::identity(int position) const {
 void DeletionListModel::append(const QByteArray& path, qint64 size, const FileIdentity& identity) {
     const int row = count();
     beginInsertRows({}, row, row);
-    mItems.push_back({path, identity, QFile::decodeName(path), sizeText(size), megabyteText(size)});
+    mItems.push_back(
+        {path, size, identity, QFile::decodeName(path), sizeText(size), megabyteText(size)});
     mPaths.insert(path);
     endInsertRows();
+}
+
+void DeletionListModel::remove(std::vector<int> positions) {
+    std::sort(positions.begin(), positions.end(), std::greater<>());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    for (const int position : positions) {
+        if (position < 1 || position > count())
+            continue;
+        beginRemoveRows({}, position - 1, position - 1);
+        mPaths.remove(mItems[static_cast<std::size_t>(position - 1)].path);
+        mItems.erase(mItems.begin() + (position - 1));
+        endRemoveRows();
+    }
+}
+
+void DeletionListModel::keepOnly(const std::vector<int>& positions) {
+    std::vector<int> others;
+    for (int position = 1; position <= count(); ++position) {
+        if (std::find(positions.begin(), positions.end(), position) == positions.end())
+            others.push_back(position);
+    }
+    if (static_cast<int>(others.size()) == count()) {
+        clear();
+        return;
+    }
+    remove(others);
+}
+
+qint64 DeletionListModel::totalSize() const {
+    qint64 total = 0;
+    for (const Item& item : mItems)
+        total += item.bytes;
+    return total;
 }
 
 void DeletionListModel::clear() {

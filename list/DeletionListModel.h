@@ -35,10 +35,17 @@ public:
     bool contains(const QByteArray& path) const { return mPaths.contains(path); }
     void append(const QByteArray& path, qint64 size, const FileIdentity& identity);
     void clear();
+    // Removes the items at the given 1-based positions.
+    void remove(std::vector<int> positions);
+    // Removes every item but those at the given 1-based positions, which keep their order.
+    void keepOnly(const std::vector<int>& positions);
+    // The sizes of all items, as they were when added.
+    qint64 totalSize() const;
 
 private:
     struct Item {
         QByteArray path;
+        qint64 bytes;
         FileIdentity identity;
         QString shownPath;
         QString size;

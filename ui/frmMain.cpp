@@ -436,8 +436,8 @@ FileIdentity frmMain::itemIdentity(int index) const {
     return mList.identity(index);
 }
 
-void frmMain::removeAllItems() {
-    mList.clear();
+void frmMain::removeDestroyedItems(const std::vector<int>& undestroyed) {
+    mList.keepOnly(undestroyed);
 }
 
 int frmMain::passCount() const {

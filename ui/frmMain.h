@@ -114,7 +114,7 @@ private:
     int itemCount() const override;
     std::string itemPath(int index) const override;
     FileIdentity itemIdentity(int index) const override;
-    void removeAllItems() override;
+    void removeDestroyedItems(const std::vector<int>& undestroyed) override;
     int passCount() const override;
     void setBarMinimum(ProgressBar which, float minimum) override;
     void setBarMaximum(ProgressBar which, float maximum) override;

@@ -45,7 +45,7 @@ TEST_P(InjectedFailure, isReportedOnceAndTheOtherFilesAreStillDestroyed) {
     EXPECT_TRUE(disk.exists("/x/bad")); // a file not destroyed is never deleted half-done
     EXPECT_EQ(disk.entry("/x/bystander").content, std::string(30, 'd'));
     EXPECT_EQ(disk.openFiles(), 0);
-    EXPECT_TRUE(host.items.empty());
+    EXPECT_EQ(host.items, std::vector<std::string>{"/x/bad"}); // listed still, to try again
     ASSERT_EQ(host.reports.size(), 1u);
     ASSERT_EQ(host.reports[0].failures.size(), 1u);
     const WipeFailure& failure = host.reports[0].failures[0];
@@ -138,8 +138,10 @@ TEST(WipeRunFailure, failuresBeforeAStopAreReportedOnceWhenTheContinuedRunEnds) 
 
     ASSERT_EQ(host.reports.size(), 1u);
     EXPECT_EQ(host.reports[0].failures.size(), 1u);
-    run.WipeFiles(); // a fresh run over the emptied list has nothing new to say
-    EXPECT_EQ(host.reports.size(), 1u);
+    EXPECT_EQ(host.items, std::vector<std::string>{"/gone"});
+    run.WipeFiles(); // a fresh run tries the file that is still listed once more
+    ASSERT_EQ(host.reports.size(), 2u);
+    EXPECT_EQ(host.reports[1].failures.size(), 1u);
 }
 
 } // namespace

@@ -49,8 +49,11 @@ public:
             return given->second;
         return identityNow(path);
     }
-    void removeAllItems() override {
-        items.clear();
+    void removeDestroyedItems(const std::vector<int>& undestroyed) override {
+        std::vector<std::string> kept;
+        for (const int index : undestroyed)
+            kept.push_back(itemPath(index));
+        items = kept;
         ++removeAllCount;
     }
     int passCount() const override { return passes; }

@@ -10,6 +10,7 @@
 #include <QSlider>
 
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 using namespace wypelark;
@@ -221,7 +222,26 @@ TEST_F(Commands, filesThatWereNotDestroyedAreNamedInOneMessageAfterTheRun) {
     EXPECT_EQ(states(), RunEnded); // the same after the message as without one
     EXPECT_FALSE(fs::exists(dir.file("a")));
     EXPECT_FALSE(fs::exists(dir.file("b")));
+    ASSERT_EQ(window->deletionList().count(), 1); // the file not destroyed stays listed
+    EXPECT_EQ(window->deletionList().path(1), folder() + "/a");
+}
+
+TEST_F(Commands, aFileThatFailedStaysListedAloneAndTheNextDeleteDestroysIt) {
+    addFiles({{"a", 70000}, {"busy", 70000}, {"c", 10}});
+    // Another program writes to "busy" as long as the run does.
+    files.onWrite = [&](int) { std::ofstream(dir.file("busy"), std::ios::app) << "more"; };
+    click(1);
+    ASSERT_EQ(window->deletionList().count(), 1);
+    EXPECT_EQ(window->deletionList().path(1), folder() + "/busy");
+    EXPECT_TRUE(fs::exists(dir.file("busy")));
+    EXPECT_FALSE(fs::exists(dir.file("a")));
+
+    files.onWrite = nullptr; // the other program is done
+    click(1);
+
+    EXPECT_FALSE(fs::exists(dir.file("busy")));
     EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_EQ(messages.shown.size(), 1u); // only the first run had something to say
 }
 
 TEST_F(Commands, failuresFromBeforeAPauseAreShownWhenTheWindowClosesWhilePaused) {
