@@ -47,6 +47,7 @@ public:
     void critical(QWidget*, const QString& title, const QString& text) override {
         print(title, text);
     }
+    bool confirm(QWidget*, const QString&, const QString&, const QString&) override { return true; }
     void report(QWidget*, bool, const QString& title, const QString& summary,
                 const QString& details) override {
         print(title, summary + QLatin1Char('\n') + details);

@@ -45,6 +45,10 @@ QByteArray DeletionListModel::path(int position) const {
     return mItems.at(static_cast<std::size_t>(position - 1)).path;
 }
 
+QString DeletionListModel::shownPath(int position) const {
+    return mItems.at(static_cast<std::size_t>(position - 1)).shownPath;
+}
+
 FileIdentity DeletionListModel::identity(int position) const {
     return mItems.at(static_cast<std::size_t>(position - 1)).identity;
 }

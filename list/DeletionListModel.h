@@ -30,6 +30,8 @@ public:
     int count() const { return static_cast<int>(mItems.size()); }
     // The raw path of the item at a 1-based position.
     QByteArray path(int position) const;
+    // The path as the list shows it.
+    QString shownPath(int position) const;
     // Which file the item meant when it was added.
     FileIdentity identity(int position) const;
     bool contains(const QByteArray& path) const { return mPaths.contains(path); }

@@ -3,7 +3,9 @@
 #include "ui/DirectoryAccess.h"
 #include "ui/NameOrder.h"
 
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace wypelark {
@@ -47,6 +49,29 @@ void FileListBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::RightButton)
         QListWidget::mousePressEvent(event);
     emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void FileListBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit addRequested();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void FileListBox::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse's menu opens on the press; the keyboard's opens here, at the current entry.
+    if (event->reason() != QContextMenuEvent::Keyboard)
+        return;
+    const QListWidgetItem* current = currentItem();
+    emit menuRequested(current ? visualItemRect(current).center() : QPoint(0, 0));
+}
+
+void FileListBox::focusInEvent(QFocusEvent* event) {
+    // An entry shows where the focus is, without changing the selection.
+    if (!currentItem() && count() > 0)
+        setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QListWidget::focusInEvent(event);
 }
 
 void FileListBox::mouseDoubleClickEvent(QMouseEvent* event) {

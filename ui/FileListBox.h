@@ -30,11 +30,18 @@ public:
 
 signals:
     void doubleClicked();
+    // Return or Enter: add the selected files.
+    void addRequested();
+    // The menu key or Shift+F10: the pop-up menu, at a point of the viewport.
+    void menuRequested(const QPoint& at);
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint& position);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     const DirectoryAccess& mDirectories;

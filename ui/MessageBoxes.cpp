@@ -1,6 +1,7 @@
 #include "ui/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace wypelark {
 
@@ -15,6 +16,15 @@ void QtMessageBoxes::information(QWidget* parent, const QString& title, const QS
 
 void QtMessageBoxes::critical(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::critical(parent, title, text);
+}
+
+bool QtMessageBoxes::confirm(QWidget* parent, const QString& title, const QString& question,
+                             const QString& acceptText) {
+    QMessageBox box(QMessageBox::Warning, title, question, QMessageBox::NoButton, parent);
+    QPushButton* accept = box.addButton(acceptText, QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 std::unique_ptr<QMessageBox> reportBox(QWidget* parent, bool critical, const QString& title,

@@ -20,6 +20,10 @@ public:
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
     // OK with the critical icon.
     virtual void critical(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The warning icon, a button that does what the question asks, and Cancel, the default; true
+    // when the first was chosen.
+    virtual bool confirm(QWidget* parent, const QString& title, const QString& question,
+                         const QString& acceptText) = 0;
     // OK with the critical or the information icon: a short summary, and the details (a list of
     // any length) in a scrolling area, so that the box stays within the screen.
     virtual void report(QWidget* parent, bool critical, const QString& title,
@@ -35,6 +39,8 @@ public:
     bool retryCancel(QWidget* parent, const QString& title, const QString& text) override;
     void information(QWidget* parent, const QString& title, const QString& text) override;
     void critical(QWidget* parent, const QString& title, const QString& text) override;
+    bool confirm(QWidget* parent, const QString& title, const QString& question,
+                 const QString& acceptText) override;
     void report(QWidget* parent, bool critical, const QString& title, const QString& summary,
                 const QString& details) override;
 };

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "list/AddSelectedFiles.h"
+#include "list/SizeText.h"
 #include "settings/PassCountText.h"
 #include "settings/RegistryFile.h"
 #include "settings/RegistryStrings.h"
@@ -20,9 +21,11 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QShortcut>
 #include <QSlider>
 #include <QToolBar>
 #include <QToolButton>
@@ -92,6 +95,7 @@ void frmMain::buildWindow() {
     mnuPopUp = named(new QMenu(QStringLiteral("PopUp"), this), "mnuPopUp");
     mnuPopUpAdd = named(mnuPopUp->addAction(QStringLiteral("Add Selected Files")), "mnuPopUpAdd");
     setFocusOrder();
+    nameForScreenReaders();
 }
 
 void frmMain::buildToolbar() {
@@ -130,6 +134,18 @@ void frmMain::buildToolbar() {
         widget->setFixedSize(width, 36);
         widget->setFocusPolicy(Qt::NoFocus);
     }
+    // The toolbar is reached by its shortcuts, which the tooltips name.
+    const std::pair<int, QKeySequence> shortcuts[] = {{1, QKeySequence(Qt::CTRL | Qt::Key_D)},
+                                                      {2, QKeySequence(Qt::CTRL | Qt::Key_P)},
+                                                      {4, QKeySequence(QKeySequence::HelpContents)},
+                                                      {6, QKeySequence(QKeySequence::Quit)}};
+    for (const auto& [index, keys] : shortcuts) {
+        QAction* action = toolbarButton(index);
+        action->setShortcut(keys);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(action->toolTip(),
+                                                         keys.toString(QKeySequence::NativeText)));
+        tlbMain->widgetForAction(action)->setAccessibleName(action->text());
+    }
 }
 
 void frmMain::buildProgress() {
@@ -154,6 +170,16 @@ void frmMain::buildDeletionList() {
     lvwList->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lvwList->setColumnWidth(DeletionListModel::File, 445);
     lvwList->setColumnWidth(DeletionListModel::Size, 96);
+    lvwList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lvwList->setContextMenuPolicy(Qt::CustomContextMenu);
+    mnuList = named(new QMenu(QStringLiteral("List"), this), "mnuList");
+    mnuListRemove = named(mnuList->addAction(QStringLiteral("Remove from List")), "mnuListRemove");
+    mnuListRemove->setShortcut(QKeySequence::Delete);
+    mnuListClear = named(mnuList->addAction(QStringLiteral("Clear List")), "mnuListClear");
+    // The Delete key removes the selected rows while the list has the focus.
+    auto* removeKey = new QShortcut(QKeySequence::Delete, lvwList);
+    removeKey->setContext(Qt::WidgetShortcut);
+    connect(removeKey, &QShortcut::activated, this, &frmMain::removeSelectedFromList);
 }
 
 void frmMain::buildDeleteMethod() {
@@ -183,6 +209,20 @@ void frmMain::buildBrowser() {
     drvDrive->setGeometry(9, 18, 169, 21);
 }
 
+// What a screen reader calls the controls that show no caption of their own.
+void frmMain::nameForScreenReaders() {
+    prgCurrent->setAccessibleName(lblCurrent->text());
+    prgOverall->setAccessibleName(lblOverall->text());
+    lvwList->setAccessibleName(fraToDelete->title());
+    dirPath->setAccessibleName(QStringLiteral("Folders"));
+    filFiles->setAccessibleName(QStringLiteral("Files"));
+    drvDrive->setAccessibleName(QStringLiteral("Drives"));
+    drvDrive->view()->setAccessibleName(QStringLiteral("Drives"));
+    sliDelete->setAccessibleName(QStringLiteral("Passes"));
+    if (auto* more = tlbMain->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More"));
+}
+
 void frmMain::setFocusOrder() {
     for (QWidget* passive : std::initializer_list<QWidget*>{tlbMain, prgOverall, prgCurrent,
                                                             lblOverall, lblCurrent, lblStatus})
@@ -206,6 +246,15 @@ void frmMain::connectEvents() {
     connect(filFiles, &FileListBox::doubleClicked, this, &frmMain::filFiles_DblClick);
     connect(filFiles, &FileListBox::mouseDown, this, &frmMain::filFiles_MouseDown);
     connect(mnuPopUpAdd, &QAction::triggered, this, &frmMain::mnuPopUpAdd_Click);
+    connect(filFiles, &FileListBox::addRequested, this, &frmMain::mnuPopUpAdd_Click);
+    connect(filFiles, &FileListBox::menuRequested, this,
+            [this](const QPoint& at) { mnuPopUp->popup(filFiles->viewport()->mapToGlobal(at)); });
+    connect(lvwList, &QWidget::customContextMenuRequested, this, &frmMain::showListMenu);
+    connect(mnuListRemove, &QAction::triggered, this, &frmMain::removeSelectedFromList);
+    connect(mnuListClear, &QAction::triggered, this, [this] {
+        if (listEditable())
+            mList.clear();
+    });
     connect(sliDelete, &QSlider::valueChanged, this, &frmMain::sliDelete_Change);
     connect(tlbMain, &QToolBar::actionTriggered, this, &frmMain::tlbMain_ButtonClick);
 }
@@ -341,6 +390,8 @@ void frmMain::deleteCommand(QAction* button) {
     // Pause enables Delete before the run has seen the request; the run is not entered twice.
     if (mRun.active())
         return;
+    if (!mRun.resumePending() && mList.count() > 0 && !confirmFreshRun())
+        return;
     button->setEnabled(false);
     setToolbarButtonEnabled(2, true);
     setToolbarButtonEnabled(ExitButton, false);
@@ -349,6 +400,41 @@ void frmMain::deleteCommand(QAction* button) {
     button->setEnabled(true);
     setToolbarButtonEnabled(ExitButton, true);
     showPendingReport();
+}
+
+bool frmMain::confirmFreshRun() {
+    const QLocale locale;
+    const int files = mList.count();
+    const int passes = sliDelete->value();
+    const QString question =
+        QStringLiteral("Destroy %1 %2 (%3) with %4 %5? This cannot be undone.")
+            .arg(locale.toString(files),
+                 files == 1 ? QStringLiteral("file") : QStringLiteral("files"),
+                 megabyteText(mList.totalSize(), locale), locale.toString(passes),
+                 passes == 1 ? QStringLiteral("pass") : QStringLiteral("passes"));
+    return mServices.messages.confirm(this, QStringLiteral("Wypelark"), question,
+                                      QStringLiteral("Destroy"));
+}
+
+// The list changes only while no run is under way: a run walks it by position.
+bool frmMain::listEditable() const {
+    return !mRun.active() && !mRun.resumePending();
+}
+
+void frmMain::removeSelectedFromList() {
+    if (!listEditable())
+        return;
+    std::vector<int> positions;
+    for (const QModelIndex& row : lvwList->selectionModel()->selectedRows())
+        positions.push_back(row.row() + 1);
+    mList.remove(positions);
+}
+
+void frmMain::showListMenu(const QPoint& at) {
+    const bool editable = listEditable();
+    mnuListRemove->setEnabled(editable && lvwList->selectionModel()->hasSelection());
+    mnuListClear->setEnabled(editable && mList.count() > 0);
+    mnuList->popup(lvwList->viewport()->mapToGlobal(at));
 }
 
 void frmMain::pauseCommand(QAction* button) {
@@ -366,6 +452,19 @@ void frmMain::exitCommand() {
     close();
 }
 
+bool frmMain::confirmCloseWhilePaused() {
+    if (!mRun.resumePending())
+        return true;
+    const QString file = mList.shownPath(mRun.fileIndex());
+    return mServices.messages.confirm(
+        this, QStringLiteral("Wypelark"),
+        QStringLiteral(
+            "The run is paused. %1 is partly overwritten and still exists, and the files "
+            "after it are untouched. Close all the same?")
+            .arg(file),
+        QStringLiteral("Close"));
+}
+
 bool frmMain::Form_Unload() {
     // While the window waits on the device, the call that waits is still under way beneath the
     // handler that would close it.
@@ -374,7 +473,7 @@ bool frmMain::Form_Unload() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (Form_Unload()) {
+    if (Form_Unload() || !confirmCloseWhilePaused()) {
         event->ignore();
         return;
     }

@@ -101,6 +101,12 @@ private:
     void infoCommand();
     void exitCommand();
     void showPendingReport();
+    bool confirmFreshRun();
+    bool confirmCloseWhilePaused();
+    bool listEditable() const;
+    void removeSelectedFromList();
+    void showListMenu(const QPoint& at);
+    void nameForScreenReaders();
     void showFolderError(const QByteArray& folder, std::error_code error);
 
     QString RegGetString(std::uint32_t hive, const QString& subKey, const QString& valueName,
@@ -155,6 +161,9 @@ private:
     QLabel* lblCurrent = nullptr;
     QMenu* mnuPopUp = nullptr;
     QAction* mnuPopUpAdd = nullptr;
+    QMenu* mnuList = nullptr;
+    QAction* mnuListRemove = nullptr;
+    QAction* mnuListClear = nullptr;
 };
 
 } // namespace wypelark

@@ -40,6 +40,13 @@ public:
     void critical(QWidget*, const QString& title, const QString& text) override {
         shown.push_back({Kind::Critical, title, text});
     }
+    // Questions are kept apart from the messages, and answered with confirmAnswer.
+    std::vector<QString> questions;
+    bool confirmAnswer = true;
+    bool confirm(QWidget*, const QString&, const QString& question, const QString&) override {
+        questions.push_back(question);
+        return confirmAnswer;
+    }
     void report(QWidget*, bool critical, const QString& title, const QString& summary,
                 const QString& details) override {
         shown.push_back({critical ? Kind::Critical : Kind::Information, title,

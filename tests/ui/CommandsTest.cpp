@@ -4,10 +4,14 @@
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSlider>
+#include <QTest>
+#include <QTreeView>
 
 #include <filesystem>
 #include <fstream>
@@ -145,6 +149,143 @@ TEST_F(Commands, aFileWhoseNameIsNotUtf8IsListedAddedAndDestroyed) {
     EXPECT_FALSE(fs::exists(dir.file(name)));
     EXPECT_EQ(files.writes.size(), 2u);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Commands, aFreshRunAsksFirstAndCancelChangesNothingWhileContinuingDoesNotAsk) {
+    addFiles({{"a", 120000}, {"b", 30}});
+    setPasses(3);
+    messages.confirmAnswer = false;
+
+    click(1);
+
+    ASSERT_EQ(messages.questions.size(), 1u);
+    EXPECT_EQ(messages.questions[0],
+              QStringLiteral("Destroy 2 files (0.1 MB) with 3 passes? This cannot be undone."));
+    EXPECT_TRUE(files.writes.empty());
+    EXPECT_EQ(window->deletionList().count(), 2);
+    EXPECT_EQ(states(), JustOpened);
+
+    messages.confirmAnswer = true;
+    files.onWrite = [&](int n) {
+        if (n == 1)
+            click(2);
+    };
+    click(1); // asks again, and starts
+    ASSERT_TRUE(window->run().resumePending());
+    files.onWrite = nullptr;
+    click(1); // continues without asking
+
+    EXPECT_EQ(messages.questions.size(), 2u);
+    EXPECT_FALSE(fs::exists(dir.file("a")));
+    EXPECT_FALSE(fs::exists(dir.file("b")));
+}
+
+TEST_F(Commands, rowsAreRemovedFromTheListOnlyWhileNoRunIsUnderWay) {
+    addFiles({{"a", 120000}, {"b", 30}, {"c", 30}});
+    auto* list = control<QTreeView>("lvwList");
+    const auto pressDeleteOnRow = [&](int row) {
+        list->setFocus();
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::ClearAndSelect |
+                                           QItemSelectionModel::Rows);
+        QTest::keyClick(list, Qt::Key_Delete);
+    };
+    std::vector<int> countsDuringRun;
+    files.onWrite = [&](int n) {
+        if (n == 1) {
+            pressDeleteOnRow(1);
+            control<QAction>("mnuListClear")->trigger();
+            countsDuringRun.push_back(window->deletionList().count());
+            click(2);
+        }
+    };
+    click(1);
+    pressDeleteOnRow(1); // paused
+    control<QAction>("mnuListClear")->trigger();
+    countsDuringRun.push_back(window->deletionList().count());
+    files.onWrite = nullptr;
+    click(1);
+    EXPECT_EQ(countsDuringRun, (std::vector<int>{3, 3}));
+    EXPECT_FALSE(fs::exists(dir.file("b")));
+
+    addFiles({{"d", 1}, {"e", 1}, {"f", 1}});
+    pressDeleteOnRow(1);
+    ASSERT_EQ(window->deletionList().count(), 2);
+    EXPECT_EQ(window->deletionList().path(2), folder() + "/f");
+    control<QAction>("mnuListClear")->trigger();
+    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_TRUE(fs::exists(dir.file("e"))); // taken off the list, not destroyed
+}
+
+TEST_F(Commands, theWholeRoadCanBeDrivenFromTheKeyboard) {
+    dir.makeFile("a", 70000);
+    dir.makeFile("b", 30);
+    control<FileListBox>("filFiles")->refresh();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* fileList = control<FileListBox>("filFiles");
+    control<QWidget>("drvDrive")->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to the folders
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to the files
+    ASSERT_EQ(QApplication::focusWidget(), fileList);
+    QTest::keyClick(fileList, Qt::Key_Space);                   // select "a"
+    QTest::keyClick(fileList, Qt::Key_Down, Qt::ShiftModifier); // and "b"
+    QTest::keyClick(fileList, Qt::Key_Return);                  // add them
+    QTest::keyClick(fileList, Qt::Key_Tab);                     // to the passes
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier); // Delete, confirmed
+
+    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_EQ(messages.questions.size(), 1u);
+    EXPECT_EQ(files.writes.size(), 2u * 2 + 2); // two passes over both files
+    EXPECT_FALSE(fs::exists(dir.file("a")));
+    EXPECT_FALSE(fs::exists(dir.file("b")));
+}
+
+TEST_F(Commands, exitWhilePausedAsksNamingThePartlyOverwrittenFileAndCancelKeepsTheRun) {
+    addFiles({{"a", 120000}});
+    files.onWrite = [&](int n) {
+        if (n == 1)
+            click(2);
+    };
+    click(1);
+    messages.confirmAnswer = false;
+
+    click(6);
+
+    ASSERT_EQ(messages.questions.size(), 2u);
+    EXPECT_TRUE(messages.questions[1].contains(QString::fromStdString(dir.file("a"))));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->run().resumePending());
+}
+
+TEST_F(Commands, everyControlHasANameForScreenReaders) {
+    std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(window.get())};
+    QStringList unnamed;
+    int controls = 0;
+    while (!pending.empty()) {
+        QAccessibleInterface* item = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < item->childCount(); ++i)
+            pending.push_back(item->child(i));
+        const QAccessible::Role role = item->role();
+        if (role == QAccessible::Separator || role == QAccessible::Grouping ||
+            role == QAccessible::StaticText || role == QAccessible::Client ||
+            role == QAccessible::Window || role == QAccessible::ToolBar ||
+            role == QAccessible::ScrollBar || role == QAccessible::Row ||
+            role == QAccessible::Cell || role == QAccessible::ListItem ||
+            role == QAccessible::ColumnHeader || role == QAccessible::TreeItem ||
+            role == QAccessible::Pane || item->state().invisible || !item->object() ||
+            !item->object()->isWidgetType())
+            continue;
+        ++controls;
+        if (item->text(QAccessible::Name).isEmpty())
+            unnamed << item->object()->objectName() + QLatin1Char('/') +
+                           QString::number(static_cast<int>(role), 16);
+    }
+    EXPECT_GE(controls, 11); // two bars, three lists, the drive box, the slider, four buttons
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char(' ')).toStdString();
 }
 
 TEST_F(Commands, pauseWhenIdleSetsTheFlagThatTheNextDeleteClears) {
