@@ -10,6 +10,7 @@
 #include "ui/FloatProgressBar.h"
 #include "ui/FolderListBox.h"
 #include "ui/MessageBoxes.h"
+#include "ui/MountWatcher.h"
 #include "ui/PosixDirectoryAccess.h"
 #include "ui/UrlOpener.h"
 
@@ -92,6 +93,7 @@ void frmMain::buildWindow() {
     lblOverall->setGeometry(6, 486, 553, 13);
     lblCurrent = named(centredLabel(QStringLiteral("Current File Progress"), this), "lblCurrent");
     lblCurrent->setGeometry(6, 450, 553, 13);
+    mMounts = new MountWatcher(this);
     mnuPopUp = named(new QMenu(QStringLiteral("PopUp"), this), "mnuPopUp");
     mnuPopUpAdd = named(mnuPopUp->addAction(QStringLiteral("Add Selected Files")), "mnuPopUpAdd");
     setFocusOrder();
@@ -234,6 +236,7 @@ void frmMain::setFocusOrder() {
 }
 
 void frmMain::connectEvents() {
+    connect(mMounts, &MountWatcher::mountsChanged, this, &frmMain::refreshDrives);
     connect(drvDrive, &QComboBox::activated, this, [this](int index) {
         // Choosing the drive that is already chosen is no change.
         if (index == mChosenDrive)
@@ -263,6 +266,14 @@ void frmMain::connectEvents() {
 void frmMain::openStartFolder() {
     const std::vector<Volume> volumes = mServices.directories.volumes();
     const QByteArray start = normalizedFolder(mServices.directories.currentFolder());
+    fillDrives(volumes, volumeHolding(volumes, start));
+    if (dirPath->setPath(start))
+        dirPath->setPath("/");
+}
+
+void frmMain::fillDrives(const std::vector<Volume>& volumes, const QByteArray& selected) {
+    const QSignalBlocker quiet(drvDrive);
+    drvDrive->clear();
     for (const Volume& volume : volumes) {
         const QString shown =
             volume.label.isEmpty() || volume.label == QFile::decodeName(volume.mountPoint)
@@ -271,10 +282,19 @@ void frmMain::openStartFolder() {
                       .arg(QFile::decodeName(volume.mountPoint), volume.label);
         drvDrive->addItem(shown, volume.mountPoint);
     }
-    drvDrive->setCurrentIndex(drvDrive->findData(volumeHolding(volumes, start)));
+    drvDrive->setCurrentIndex(drvDrive->findData(selected));
     mChosenDrive = drvDrive->currentIndex();
-    if (dirPath->setPath(start))
-        dirPath->setPath("/");
+}
+
+// A volume was mounted or unmounted: the drive box follows, keeping its choice while it exists.
+void frmMain::refreshDrives() {
+    const std::vector<Volume> volumes = mServices.directories.volumes();
+    QByteArray selected = drvDrive->currentData().toByteArray();
+    const bool stillThere = std::any_of(volumes.begin(), volumes.end(),
+                                        [&](const Volume& v) { return v.mountPoint == selected; });
+    if (!stillThere)
+        selected = volumeHolding(volumes, dirPath->path());
+    fillDrives(volumes, selected);
 }
 
 QAction* frmMain::toolbarButton(int index) const {
@@ -286,7 +306,13 @@ QAction* frmMain::toolbarButton(int index) const {
 void frmMain::drvDrive_Change() {
     for (;;) {
         const QByteArray designation = drvDrive->currentData().toByteArray();
-        const std::error_code error = dirPath->setPath(designation);
+        // A volume unmounted meanwhile is not ready, whether or not its folder is still there.
+        const std::vector<Volume> volumes = mServices.directories.volumes();
+        const bool mounted = std::any_of(volumes.begin(), volumes.end(), [&](const Volume& v) {
+            return v.mountPoint == designation;
+        });
+        const std::error_code error = mounted ? dirPath->setPath(designation)
+                                              : std::make_error_code(std::errc::no_such_device);
         if (!error)
             return;
         const QString description = QString::fromStdString(error.message());

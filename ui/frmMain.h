@@ -5,6 +5,7 @@
 #include "engine/WipeReport.h"
 #include "engine/WipeRun.h"
 #include "list/DeletionListModel.h"
+#include "ui/DirectoryAccess.h"
 #include "ui/EventLoopWaiter.h"
 
 #include <QElapsedTimer>
@@ -31,6 +32,7 @@ class FileOperations;
 class FloatProgressBar;
 class FolderListBox;
 class MessageBoxes;
+class MountWatcher;
 class RegistryFile;
 class UrlOpener;
 
@@ -95,6 +97,8 @@ private:
     void setFocusOrder();
     void connectEvents();
     void openStartFolder();
+    void fillDrives(const std::vector<Volume>& volumes, const QByteArray& selected);
+    void refreshDrives();
 
     void deleteCommand(QAction* button);
     void pauseCommand(QAction* button);
@@ -161,6 +165,7 @@ private:
     QLabel* lblCurrent = nullptr;
     QMenu* mnuPopUp = nullptr;
     QAction* mnuPopUpAdd = nullptr;
+    MountWatcher* mMounts = nullptr;
     QMenu* mnuList = nullptr;
     QAction* mnuListRemove = nullptr;
     QAction* mnuListClear = nullptr;

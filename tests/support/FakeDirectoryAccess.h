@@ -16,13 +16,16 @@ public:
     std::vector<Volume> shownVolumes;
     QByteArray startFolder = "/";
     QMap<QByteArray, int> failing; // folder -> errno
+    bool realVolumes = false;      // the mounted volumes rather than shownVolumes
 
     DirectoryListing list(const QByteArray& folder) const override {
         if (failing.contains(folder))
             return {{}, {failing.value(folder), std::system_category()}};
         return mReal.list(folder);
     }
-    std::vector<Volume> volumes() const override { return shownVolumes; }
+    std::vector<Volume> volumes() const override {
+        return realVolumes ? mReal.volumes() : shownVolumes;
+    }
     QByteArray currentFolder() const override { return startFolder; }
 
 private:

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QTest>
 
 #include <cstring>
@@ -224,6 +225,48 @@ TEST_F(DriveChange, choosingTheDriveAlreadyChosenDoesNothing) {
     emit drives()->activated(1);
 
     EXPECT_EQ(folders()->path(), media + "/sub");
+}
+
+TEST_F(DriveChange, aVolumeUnmountedMeanwhileIsNotReadyAndRetryMovesThereOnceItIsBack) {
+    const std::vector<Volume> mounted = directories.shownVolumes;
+    directories.shownVolumes.pop_back(); // unmounted; its empty folder stays
+    messages.retriesLeft = 1;
+    messages.onRetry = [&] { directories.shownVolumes = mounted; };
+
+    window->drvDrive_Change();
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Drive not ready"));
+    EXPECT_EQ(folders()->path(), media);
+}
+
+TEST_F(Browser, theDriveBoxFollowsARealMountAppearingAndGoingWithinASecond) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a volume needs root";
+    const std::string image = dir.makeFile("volume.img", 0);
+    fs::resize_file(image, 8 << 20);
+    fs::create_directory(dir.file("mnt"));
+    const QString mountPoint = QString::fromStdString(dir.file("mnt"));
+    if (QProcess::execute(QStringLiteral("mkfs.ext4"),
+                          {QStringLiteral("-q"), QStringLiteral("-F"),
+                           QString::fromStdString(image)}) != 0)
+        GTEST_SKIP() << "mkfs.ext4 is not available";
+    directories.realVolumes = true;
+    openWindow();
+    const auto listed = [&] { return drives()->findData(QFile::encodeName(mountPoint)) >= 0; };
+    ASSERT_FALSE(listed());
+
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-o"), QStringLiteral("loop"),
+                           QString::fromStdString(image), mountPoint}) != 0)
+        GTEST_SKIP() << "this machine does not allow loop mounts";
+    const bool appeared = QTest::qWaitFor(listed, 1000);
+    QProcess::execute(QStringLiteral("umount"), {mountPoint});
+    const bool went = QTest::qWaitFor([&] { return !listed(); }, 1000);
+
+    EXPECT_TRUE(appeared);
+    EXPECT_TRUE(went);
+    EXPECT_GE(drives()->currentIndex(), 0); // the drive chosen before is chosen still
 }
 
 TEST_F(DriveChange, anyOtherErrorShowsTheErrorBoxOnce) {
