@@ -6,7 +6,59 @@
 #include "ui/UrlOpener.h"
 #include "ui/frmMain.h"
 
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// The paths among the arguments, as the bytes they were given in: the parser's strings would
+// lose the bytes of names that are not UTF-8.
+std::vector<QByteArray> pathArguments(int argc, char* argv[]) {
+    std::vector<QByteArray> paths;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        if (!optionsEnded && std::strcmp(argv[i], "--") == 0)
+            optionsEnded = true;
+        else if (optionsEnded || argv[i][0] != '-' || argv[i][1] == '\0')
+            paths.emplace_back(argv[i]);
+    }
+    return paths;
+}
+
+bool hasOptions(int argc, char* argv[]) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (argv[i][0] == '-' && argv[i][1] != '\0')
+            return true;
+    }
+    return false;
+}
+
+// --help and --version answer, and an unknown option is refused, without a display.
+int answerOptions(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("wypelark"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(WYPELARK_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Overwrites files in place, then deletes them. The files and folders named "
+                       "are put in the deletion list; nothing is destroyed before Delete."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("paths"),
+                                 QStringLiteral("Files, or folders with every file below them."),
+                                 QStringLiteral("[PATH...]"));
+    parser.process(app);
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (hasOptions(argc, argv))
+        return answerOptions(argc, argv);
     wypelark::FailureReportingApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wypelark"));
     QApplication::setApplicationVersion(QStringLiteral(WYPELARK_VERSION));
@@ -21,5 +73,11 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window, &wypelark::frmMain::unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
+    // Once the window shows, so that a box naming refused paths stands over it.
+    const std::vector<QByteArray> paths = pathArguments(argc, argv);
+    if (!paths.empty()) {
+        QTimer::singleShot(0, &window,
+                           [&] { window.addPaths(paths, directories.currentFolder()); });
+    }
     return app.exec();
 }

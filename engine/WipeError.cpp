@@ -25,6 +25,8 @@ public:
                    "whose files are settings, not data; left alone";
         case WipeErrc::KeptGrowing:
             return "Another program kept writing to it; it was left in place";
+        case WipeErrc::OtherFileSystem:
+            return "Another file system is mounted here; it was not entered";
         case WipeErrc::HolesDoNotFit:
             return "A sparse file whose holes would not fit in the free space of its volume; "
                    "left alone";

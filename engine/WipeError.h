@@ -13,6 +13,7 @@ enum class WipeErrc {
     KernelFileSystem = 1005,
     KeptGrowing = 1006,
     HolesDoNotFit = 1007,
+    OtherFileSystem = 1008,
 };
 
 const std::error_category& wipeCategory();

@@ -23,8 +23,9 @@ const char* stepText(WipeStep step) {
     return "failed";
 }
 
-// A name as the report shows it: control bytes as \xHH, everything else as it is.
-std::string printable(const std::string& path) {
+} // namespace
+
+std::string printablePath(const std::string& path) {
     static const char hex[] = "0123456789abcdef";
     std::string shown;
     for (const char c : path) {
@@ -36,8 +37,6 @@ std::string printable(const std::string& path) {
     }
     return shown;
 }
-
-} // namespace
 
 int WipeReport::remarkedFileCount() const {
     std::set<std::string> paths;
@@ -51,7 +50,7 @@ std::string WipeReport::text() const {
     if (!failures.empty()) {
         text += "These files were not destroyed:\n";
         for (const WipeFailure& failure : failures) {
-            text += "\n" + printable(failure.path) + "\n    " + stepText(failure.step) +
+            text += "\n" + printablePath(failure.path) + "\n    " + stepText(failure.step) +
                     ": error " + std::to_string(failure.error.value()) + ", " +
                     failure.error.message() + "\n";
         }
@@ -60,7 +59,7 @@ std::string WipeReport::text() const {
         std::string paths;
         for (const StorageRemark& remark : remarks) {
             if (remark.reason == reason)
-                paths += "    " + printable(remark.path) + "\n";
+                paths += "    " + printablePath(remark.path) + "\n";
         }
         if (paths.empty())
             continue;

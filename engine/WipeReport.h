@@ -25,6 +25,9 @@ struct StorageRemark {
 
 // What a run could not do, and what it could not promise, handed to the window once at the
 // end of the run.
+// A name as a report shows it: control bytes as \xHH, everything else as it is.
+std::string printablePath(const std::string& path);
+
 struct WipeReport {
     std::vector<WipeFailure> failures;
     std::vector<StorageRemark> remarks;

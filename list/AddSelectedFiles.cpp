@@ -17,13 +17,14 @@ std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
                                           const std::vector<FileListEntry>& entries,
                                           DeletionListModel& list) {
     std::vector<RefusedFile> refused;
+    const FolderLook look = lookAtFolder(folder);
     for (const FileListEntry& entry : entries) {
         if (!entry.selected)
             continue;
         const QByteArray path = fullPath(folder, entry.name);
         if (list.contains(path))
             continue;
-        const FileMeasurement measured = measureFile(path);
+        const FileMeasurement measured = measureFileIn(look, path);
         if (measured.error) {
             refused.push_back({path, measured.error});
             continue;

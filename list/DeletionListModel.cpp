@@ -20,11 +20,13 @@ int DeletionListModel::columnCount(const QModelIndex& parent) const {
 QVariant DeletionListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
+    // The texts are made when a view asks for them: only the rows on the screen are asked, so a
+    // hundred thousand files are appended at once.
     const Item& item = mItems[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole)
-        return index.column() == File ? item.shownPath : item.size;
+        return index.column() == File ? QFile::decodeName(item.path) : sizeText(item.bytes);
     if (role == Qt::ToolTipRole && index.column() == Size)
-        return item.megabytes;
+        return megabyteText(item.bytes);
     return {};
 }
 
@@ -45,8 +47,28 @@ QByteArray DeletionListModel::path(int position) const {
     return mItems.at(static_cast<std::size_t>(position - 1)).path;
 }
 
+void DeletionListModel::appendNew(const std::vector<FoundFile>& files) {
+    std::vector<const FoundFile*> fresh;
+    QSet<QByteArray> seen;
+    for (const FoundFile& file : files) {
+        if (!mPaths.contains(file.path) && !seen.contains(file.path)) {
+            seen.insert(file.path);
+            fresh.push_back(&file);
+        }
+    }
+    if (fresh.empty())
+        return;
+    beginInsertRows({}, count(), count() + static_cast<int>(fresh.size()) - 1);
+    mItems.reserve(mItems.size() + fresh.size());
+    for (const FoundFile* file : fresh) {
+        mItems.push_back({file->path, file->size, file->identity});
+        mPaths.insert(file->path);
+    }
+    endInsertRows();
+}
+
 QString DeletionListModel::shownPath(int position) const {
-    return mItems.at(static_cast<std::size_t>(position - 1)).shownPath;
+    return QFile::decodeName(mItems.at(static_cast<std::size_t>(position - 1)).path);
 }
 
 FileIdentity DeletionListModel::identity(int position) const {
@@ -56,8 +78,7 @@ FileIdentity DeletionListModel::identity(int position) const {
 void DeletionListModel::append(const QByteArray& path, qint64 size, const FileIdentity& identity) {
     const int row = count();
     beginInsertRows({}, row, row);
-    mItems.push_back(
-        {path, size, identity, QFile::decodeName(path), sizeText(size), megabyteText(size)});
+    mItems.push_back({path, size, identity});
     mPaths.insert(path);
     endInsertRows();
 }

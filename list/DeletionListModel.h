@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FileIdentity.h"
+#include "list/PathScan.h"
 
 #include <QAbstractTableModel>
 #include <QByteArray>
@@ -36,6 +37,8 @@ public:
     FileIdentity identity(int position) const;
     bool contains(const QByteArray& path) const { return mPaths.contains(path); }
     void append(const QByteArray& path, qint64 size, const FileIdentity& identity);
+    // Appends every file not listed yet, in order, at once.
+    void appendNew(const std::vector<FoundFile>& files);
     void clear();
     // Removes the items at the given 1-based positions.
     void remove(std::vector<int> positions);
@@ -49,9 +52,6 @@ private:
         QByteArray path;
         qint64 bytes;
         FileIdentity identity;
-        QString shownPath;
-        QString size;
-        QString megabytes;
     };
 
     std::vector<Item> mItems;

@@ -19,4 +19,15 @@ struct FileMeasurement {
 // following a final symbolic link.
 FileMeasurement measureFile(const QByteArray& path);
 
+// One look at a folder, for measuring many of its files.
+struct FolderLook {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::error_code error; // the folder cannot be looked at, or lies on a kernel file system
+};
+FolderLook lookAtFolder(const QByteArray& folder);
+
+// measureFile for a file of a folder looked at already.
+FileMeasurement measureFileIn(const FolderLook& folder, const QByteArray& path);
+
 } // namespace wypelark

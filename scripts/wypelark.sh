@@ -7,7 +7,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${WYPELARK_BUILD_DIR:-$here/build}"
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-          desktop-file-utils appstream dpkg-dev file btrfs-progs)
+          desktop-file-utils appstream dpkg-dev file btrfs-progs xdg-utils e2fsprogs)
 
 install_missing() {
     local missing=()

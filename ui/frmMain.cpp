@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "list/AddSelectedFiles.h"
+#include "list/PathScan.h"
 #include "list/SizeText.h"
 #include "settings/PassCountText.h"
 #include "settings/RegistryFile.h"
@@ -18,6 +19,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -26,6 +29,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QMimeData>
 #include <QShortcut>
 #include <QSlider>
 #include <QToolBar>
@@ -33,6 +37,9 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 #include <vector>
 
 // The toolbar pictures live in the ui library; a static library has to register them itself.
@@ -83,6 +90,7 @@ void frmMain::buildWindow() {
     setWindowTitle(QStringLiteral("Wypelark"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/wypelark.svg")));
     setFixedSize(ClientWidth, ClientHeight);
+    setAcceptDrops(true);
     // Children in the order the window holds them.
     buildToolbar();
     buildProgress();
@@ -423,6 +431,8 @@ void frmMain::deleteCommand(QAction* button) {
     setToolbarButtonEnabled(ExitButton, false);
     mRun.setStopRequested(false);
     WipeFiles();
+    if (!mRun.resumePending())
+        removeEmptiedFolders();
     button->setEnabled(true);
     setToolbarButtonEnabled(ExitButton, true);
     showPendingReport();
@@ -535,12 +545,83 @@ QString frmMain::reportSummary(const WipeReport& report) {
 }
 
 void frmMain::showPendingReport() {
-    if (mPendingReport.empty())
+    if (mPendingReport.empty() && mKeptFolders.isEmpty())
         return;
     const WipeReport report = std::exchange(mPendingReport, {});
+    const QStringList kept = std::exchange(mKeptFolders, {});
+    QString summary = report.empty() ? QString() : reportSummary(report);
+    QString details = QFile::decodeName(QByteArray::fromStdString(report.text()));
+    if (!kept.isEmpty()) {
+        summary += QStringLiteral(" %1 of the folders added were not removed.")
+                       .arg(QLocale().toString(static_cast<qlonglong>(kept.size())));
+        details += QStringLiteral("\nThese folders were added as folders and were kept:\n\n") +
+                   kept.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    }
     mServices.messages.report(this, !report.failures.empty(), QStringLiteral("Wypelark"),
-                              reportSummary(report),
-                              QFile::decodeName(QByteArray::fromStdString(report.text())));
+                              summary.trimmed(), details.trimmed());
+}
+
+// After a run that went to its end, the folders that were added as folders and that the run left
+// empty go, deepest first; a folder that still holds anything stays and is named.
+void frmMain::removeEmptiedFolders() {
+    std::vector<QByteArray> stay;
+    for (auto folder = mAddedFolders.rbegin(); folder != mAddedFolders.rend(); ++folder) {
+        int error = 0;
+        mWaiter.wait([&] { error = ::rmdir(folder->constData()) == 0 ? 0 : errno; });
+        if (error == 0 || error == ENOENT)
+            continue;
+        stay.insert(stay.begin(), *folder);
+        const QString reason = error == ENOTEMPTY || error == EEXIST
+                                   ? QStringLiteral("it still holds files or folders")
+                                   : QString::fromLocal8Bit(std::strerror(error));
+        mKeptFolders.prepend(
+            QStringLiteral("%1\n    %2")
+                .arg(QString::fromStdString(printablePath(folder->toStdString())), reason));
+    }
+    mAddedFolders = stay;
+}
+
+void frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& base) {
+    PathScan scan;
+    mWaiter.wait([&] { scan = scanPaths(paths, base); });
+    mList.appendNew(scan.files);
+    for (const QByteArray& folder : scan.folders) {
+        if (std::find(mAddedFolders.begin(), mAddedFolders.end(), folder) == mAddedFolders.end())
+            mAddedFolders.push_back(folder);
+    }
+    if (!scan.refused.empty())
+        mServices.messages.information(this, QStringLiteral("Wypelark"),
+                                       refusedFilesText(scan.refused));
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    if (addDroppedUrls(event->mimeData()->urls()))
+        event->acceptProposedAction();
+}
+
+// Files and folders dropped from a file manager come as file:// addresses whose escaped bytes
+// are the names' own bytes. Anything else changes nothing.
+bool frmMain::addDroppedUrls(const QList<QUrl>& urls) {
+    const bool allLocal =
+        !urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl& url) {
+            return url.isLocalFile() && url.host().isEmpty();
+        });
+    if (!allLocal) {
+        mServices.messages.information(
+            this, QStringLiteral("Wypelark"),
+            QStringLiteral("Only files and folders of this computer can be dropped here."));
+        return false;
+    }
+    std::vector<QByteArray> paths;
+    for (const QUrl& url : urls)
+        paths.push_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    addPaths(paths, "/");
+    return true;
 }
 
 // --- The run's host ---------------------------------------------------------------------------

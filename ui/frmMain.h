@@ -62,6 +62,11 @@ public:
     ~frmMain() override;
 
     void WipeFiles();
+    // Adds the files that paths name, folders with everything below them; relative paths are
+    // taken against base. What cannot be added is named in one box.
+    void addPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
+    // Adds what a drop names, when every address is a local file or folder; true if it did.
+    bool addDroppedUrls(const QList<QUrl>& urls);
     WipeRun& run() { return mRun; }
     DeletionListModel& deletionList() { return mList; }
     QAction* toolbarButton(int index) const;
@@ -86,6 +91,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildWindow();
@@ -105,6 +112,7 @@ private:
     void infoCommand();
     void exitCommand();
     void showPendingReport();
+    void removeEmptiedFolders();
     bool confirmFreshRun();
     bool confirmCloseWhilePaused();
     bool listEditable() const;
@@ -144,6 +152,8 @@ private:
     WaitingFileOperations mFiles{mServices.files, mWaiter};
     WipeRun mRun;
     WipeReport mPendingReport;
+    std::vector<QByteArray> mAddedFolders; // folders added as folders, parents first
+    QStringList mKeptFolders;              // emptied folders that could not be removed
     QElapsedTimer mSinceYield;
     int mChosenDrive = -1;
     static constexpr qint64 YieldIntervalNs = 1'000'000;

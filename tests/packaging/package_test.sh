@@ -23,8 +23,9 @@ metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
 desktop-file-validate "$desktop" || fail "desktop entry does not validate"
 appstreamcli validate --no-net "$metainfo" >/dev/null || fail "metainfo does not validate"
 
-exec_name=$(sed -n 's/^Exec=//p' "$desktop")
-[ "$exec_name" = wypelark ] || fail "Exec is '$exec_name'"
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+[ "$exec_line" = "wypelark %F" ] || fail "Exec is '$exec_line'"
+exec_name=${exec_line%% *}
 [ -x "$root/usr/bin/$exec_name" ] || fail "no executable /usr/bin/$exec_name"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 for size in 16 32 48 256; do
@@ -32,6 +33,19 @@ for size in 16 32 48 256; do
     file "$png" | grep -q "PNG image data, $size x $size" || fail "no $size px icon $png"
 done
 [ -s "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon"
+
+# Installing the entry leaves every type's default opener as it was.
+mime="$work/mime"
+mkdir -p "$mime/apps/applications"
+printf '[Desktop Entry]\nType=Application\nName=Z\nExec=true %%U\nMimeType=%s\n' \
+    'inode/directory;text/plain;application/octet-stream;' > "$mime/apps/applications/zz.desktop"
+cp "$desktop" "$mime/apps/applications/"
+update-desktop-database "$mime/apps/applications"
+for type in inode/directory text/plain application/octet-stream image/png; do
+    default=$(XDG_DATA_DIRS="$mime/apps" XDG_DATA_HOME="$mime/home" XDG_CONFIG_HOME="$mime/config" \
+        xdg-mime query default "$type")
+    case $default in *Wypelark*) fail "Wypelark became the default opener of $type" ;; esac
+done
 
 launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
 [ -f "$root/usr/share/applications/$launchable" ] || fail "launchable $launchable missing"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/FileIdentity.h"
+#include "list/AddSelectedFiles.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+namespace wypelark {
+
+struct FoundFile {
+    QByteArray path;
+    qint64 size = 0;
+    FileIdentity identity;
+};
+
+// What a set of paths names: the regular files, the folders walked, and what was refused.
+struct PathScan {
+    std::vector<FoundFile> files;
+    std::vector<QByteArray> folders; // every folder walked, parents before their children
+    std::vector<RefusedFile> refused;
+};
+
+// Finds the files that paths name, as the command line or a drop gives them. A relative path is
+// taken against base. A regular file is found as it is; a folder gives every regular file below
+// it, hidden ones included, sorted by raw name in each folder, depth first. Symbolic links are
+// never followed, no other mounted file system is entered, and links, special files and folders
+// that cannot be read are refused, each with its reason.
+PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
+
+// A path made absolute against base, with its "." segments and doubled separators left out;
+// the bytes of every name are kept as they are.
+QByteArray absolutePath(const QByteArray& path, const QByteArray& base);
+
+} // namespace wypelark

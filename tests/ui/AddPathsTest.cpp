@@ -1,0 +1,113 @@
+#include "tests/support/WindowFixture.h"
+
+#include <QApplication>
+#include <QMimeData>
+#include <QProcess>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace wypelark;
+using namespace wypelark::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+class AddPaths : public WindowFixture {
+protected:
+    void SetUp() override {
+        openWindow();
+        window->show();
+    }
+    QByteArray listed(int position) const { return window->deletionList().path(position); }
+    // The addresses as a file manager's text/uri-list carries them.
+    void drop(const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        window->addDroppedUrls(data.urls());
+    }
+};
+
+TEST_F(AddPaths, commandLinePathsAreAddedInOrderAndTheRefusedNamedInOneBox) {
+    const std::string raw = "caf\xe9.txt"; // not UTF-8
+    dir.makeFile(raw, 3);
+    dir.makeFile("rel.txt", 5);
+    fs::create_symlink(dir.file("rel.txt"), dir.file("link"));
+
+    window->addPaths({QByteArray::fromStdString(dir.file(raw)), "./rel.txt",
+                      QByteArray::fromStdString(dir.file("link")),
+                      QByteArray::fromStdString(dir.file("missing"))},
+                     folder());
+
+    ASSERT_EQ(window->deletionList().count(), 2);
+    EXPECT_EQ(listed(1), folder() + "/" + QByteArray::fromStdString(raw));
+    EXPECT_EQ(listed(2), folder() + "/rel.txt");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QString::fromStdString(dir.file("link"))));
+    EXPECT_TRUE(messages.shown[0].text.contains(QString::fromStdString(dir.file("missing"))));
+}
+
+TEST_F(AddPaths, aDropOfLocalFilesKeepsTheirBytesAndAnythingElseChangesNothing) {
+    const std::string raw = "r\xe9sum\xe9.doc";
+    dir.makeFile(raw, 3);
+    const QUrl local(
+        QStringLiteral("file://") +
+        QString::fromLatin1(QByteArray::fromStdString(dir.file(raw)).toPercentEncoding("/")));
+
+    drop({local, QUrl(QStringLiteral("https://example.com/file.txt"))});
+    EXPECT_EQ(window->deletionList().count(), 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+
+    drop({local});
+    ASSERT_EQ(window->deletionList().count(), 1);
+    EXPECT_EQ(listed(1), QByteArray::fromStdString(dir.file(raw)));
+}
+
+TEST_F(AddPaths, aFolderGivesEveryFileBelowItAndEmptiedFoldersGoAfterTheRun) {
+    fs::create_directories(dir.path() / "tree/a/deep");
+    fs::create_directories(dir.path() / "tree/b");
+    fs::create_directories(dir.path() / "tree/mnt");
+    dir.makeFile("tree/.hidden", 1);
+    dir.makeFile("tree/a/deep/x", 1);
+    dir.makeFile("tree/b/busy", 70000);
+    dir.makeFile("outside", 1);
+    fs::create_symlink(dir.file("outside"), dir.file("tree/a/link"));
+    const bool mounted =
+        ::geteuid() == 0 &&
+        QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("tmpfs"),
+                           QString::fromStdString(dir.file("tree/mnt"))}) == 0;
+    if (mounted)
+        dir.makeFile("tree/mnt/elsewhere", 1);
+
+    window->addPaths({"tree"}, folder());
+
+    const QByteArray tree = folder() + "/tree";
+    ASSERT_EQ(window->deletionList().count(), 3);
+    EXPECT_EQ(listed(1), tree + "/.hidden");
+    EXPECT_EQ(listed(2), tree + "/a/deep/x");
+    EXPECT_EQ(listed(3), tree + "/b/busy");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QString::fromUtf8(tree + "/a/link")));
+    if (mounted) {
+        EXPECT_TRUE(messages.shown[0].text.contains(QString::fromUtf8(tree + "/mnt")));
+        QProcess::execute(QStringLiteral("umount"), {QString::fromStdString(dir.file("tree/mnt"))});
+    }
+
+    // Another program keeps writing to b/busy: it stays, and so does its folder.
+    files.onWrite = [&](int) { std::ofstream(dir.file("tree/b/busy"), std::ios::app) << "more"; };
+    fs::remove(dir.file("tree/a/link"));
+    window->tlbMain_ButtonClick(window->toolbarButton(1));
+
+    EXPECT_FALSE(fs::exists(dir.file("tree/a")));
+    EXPECT_TRUE(fs::exists(dir.file("tree/b/busy")));
+    EXPECT_TRUE(fs::exists(dir.file("outside")));
+    EXPECT_TRUE(fs::exists(dir.file("tree"))); // it still holds b
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(messages.shown[1].text.contains(QString::fromUtf8(tree + "/b")));
+    if (!mounted)
+        GTEST_SKIP() << "no nested mount: mounting needs root";
+}
+
+} // namespace
