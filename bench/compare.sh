@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Times the engine (wipe_bench) against dd and GNU shred on identical files, in one run.
+# Times wypelark-cli against dd and GNU shred on identical files, in one run; then the cost of
+# --verify on the big file.
 # usage: bench/compare.sh [BUILD_DIR] [PASSES]
 set -euo pipefail
 
 build=${1:-build}
 passes=${2:-1}
-bench="$build/bench/wipe_bench"
+cli="$build/cli/wypelark-cli"
 work=$(mktemp -d "${WYPELARK_BENCH_DIR:-$PWD}/wipe-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
@@ -44,25 +45,43 @@ run_shred() {
     end=$(now)
     awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
 }
-run_engine() {
-    "$bench" --passes "$passes" "$@" | awk -F= '/^seconds=/ { print $2 }'
+run_cli() {
+    local start end
+    start=$(now)
+    "$cli" -q --passes "$passes" "$@"
+    end=$(now)
+    awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
 }
 
 compare() {
     local label=$1 make=$2 bytes=$3
     shift 3
-    $make; local t_engine; t_engine=$(run_engine "$@")
+    $make; local t_engine; t_engine=$(run_cli "$@")
     $make; local t_dd; t_dd=$(run_dd "$@")
     $make; local t_shred; t_shred=$(run_shred "$@")
     echo "[$label] passes=$passes"
-    echo "  wipe_bench: ${t_engine}s $(rate "$bytes" "$t_engine") MB/s"
-    echo "  dd:         ${t_dd}s $(rate "$bytes" "$t_dd") MB/s"
-    echo "  shred:      ${t_shred}s $(rate "$bytes" "$t_shred") MB/s"
+    echo "  wypelark-cli: ${t_engine}s $(rate "$bytes" "$t_engine") MB/s"
+    echo "  dd:           ${t_dd}s $(rate "$bytes" "$t_dd") MB/s"
+    echo "  shred:        ${t_shred}s $(rate "$bytes" "$t_shred") MB/s"
     awk -v e="$t_engine" -v d="$t_dd" -v s="$t_shred" \
-        'BEGIN { printf "  engine/dd time ratio: %.2f   engine/shred time ratio: %.2f\n", e / d, e / s }'
+        'BEGIN { printf "  dd/cli speed ratio: %.2f   shred/cli speed ratio: %.2f\n", d / e, s / e }'
 }
 
 compare "1 file of ${big_mib} MiB" make_big $((big_mib * 1024 * 1024 * passes)) "$work/big"
 files=()
 for i in $(seq 1 "$small_count"); do files+=("$work/small/f$i"); done
 compare "${small_count} files of 64 KiB" make_small $((small_count * 65536 * passes)) "${files[@]}"
+
+# --verify reads the file back once, from the device.
+make_big
+t_plain=$(run_cli "$work/big")
+make_big
+t_verify=$(run_cli --verify "$work/big")
+make_big
+echo 3 >/proc/sys/vm/drop_caches 2>/dev/null || true
+read_start=$(now)
+dd if="$work/big" of=/dev/null bs=1M iflag=direct status=none
+t_read=$(awk -v a="$read_start" -v b="$(now)" 'BEGIN { print b - a }')
+echo "[--verify on ${big_mib} MiB] extra ${t_verify}s - ${t_plain}s; one direct read takes ${t_read}s"
+awk -v v="$t_verify" -v p="$t_plain" -v r="$t_read" \
+    'BEGIN { printf "  verify cost in reads of the file: %.2f\n", (v - p) / r }'

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -52,6 +53,20 @@ public:
     virtual OpenResult open(const std::string& path, const FileIdentity& identity) = 0;
     // Deletes the name, only while it still names the file with that identity.
     virtual std::error_code remove(const std::string& path, const FileIdentity& identity) = 0;
+
+    // Looked at after a file's last pass, before it is deleted: an error leaves the file.
+    virtual std::error_code checkBeforeRemove(const std::string& /*path*/,
+                                              const FileIdentity& /*identity*/) {
+        return {};
+    }
+
+    // Reads the whole file back in order, past the page cache where the file system allows it
+    // (bypassedCache tells), handing each piece to chunk; chunk returns false to stop.
+    using ReadChunk = std::function<bool(std::int64_t offset, const char* data, std::size_t size)>;
+    virtual std::error_code readBack(const std::string& /*path*/, const FileIdentity& /*identity*/,
+                                     const ReadChunk& /*chunk*/, bool& /*bypassedCache*/) {
+        return std::make_error_code(std::errc::operation_not_supported);
+    }
 };
 
 } // namespace wypelark

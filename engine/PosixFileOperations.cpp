@@ -6,8 +6,10 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <fcntl.h> // sync_file_range needs _GNU_SOURCE, which g++ defines
 #include <linux/fs.h>
+#include <memory>
 #include <random>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -312,6 +314,50 @@ std::error_code PosixFileOperations::remove(const std::string& path, const FileI
     if (!S_ISREG(status.st_mode) || !isListedFile(status, identity))
         return WipeErrc::Changed;
     return removeListedName(folder.get(), parts.name, identity);
+}
+
+std::error_code PosixFileOperations::readBack(const std::string& path, const FileIdentity& identity,
+                                              const ReadChunk& chunk, bool& bypassedCache) {
+    const PathParts parts = splitPath(path);
+    UniqueFd folder;
+    if (const std::error_code error = openListedFolder(parts.folder, identity, folder))
+        return error;
+    constexpr int Flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    UniqueFd file(::openat(folder.get(), parts.name.c_str(), Flags | O_DIRECT));
+    bypassedCache = file.valid();
+    if (!file.valid()) {
+        if (errno != EINVAL)
+            return lastError();
+        file = UniqueFd(::openat(folder.get(), parts.name.c_str(), Flags));
+        if (!file.valid())
+            return lastError();
+        ::fdatasync(file.get());
+        ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_DONTNEED);
+    }
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0)
+        return lastError();
+    if (const std::error_code refused = refuseUnlessListed(status, identity))
+        return refused;
+
+    constexpr std::size_t Piece = std::size_t{4} << 20;
+    const std::unique_ptr<char, decltype(&::free)> buffer(
+        static_cast<char*>(std::aligned_alloc(4096, Piece)), &::free);
+    if (!buffer)
+        return std::make_error_code(std::errc::not_enough_memory);
+    for (std::int64_t offset = 0;;) {
+        const ssize_t got = ::pread(file.get(), buffer.get(), Piece, static_cast<off_t>(offset));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastError();
+        }
+        if (got == 0)
+            return {};
+        if (!chunk(offset, buffer.get(), static_cast<std::size_t>(got)))
+            return {};
+        offset += got;
+    }
 }
 
 } // namespace wypelark

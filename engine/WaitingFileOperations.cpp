@@ -67,4 +67,15 @@ std::error_code WaitingFileOperations::remove(const std::string& path,
     return waitFor(mWaiter, [&] { return mInner.remove(path, identity); });
 }
 
+std::error_code WaitingFileOperations::checkBeforeRemove(const std::string& path,
+                                                         const FileIdentity& identity) {
+    return waitFor(mWaiter, [&] { return mInner.checkBeforeRemove(path, identity); });
+}
+
+std::error_code WaitingFileOperations::readBack(const std::string& path,
+                                                const FileIdentity& identity,
+                                                const ReadChunk& chunk, bool& bypassedCache) {
+    return waitFor(mWaiter, [&] { return mInner.readBack(path, identity, chunk, bypassedCache); });
+}
+
 } // namespace wypelark

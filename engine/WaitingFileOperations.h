@@ -16,6 +16,10 @@ public:
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     std::error_code remove(const std::string& path, const FileIdentity& identity) override;
+    std::error_code checkBeforeRemove(const std::string& path,
+                                      const FileIdentity& identity) override;
+    std::error_code readBack(const std::string& path, const FileIdentity& identity,
+                             const ReadChunk& chunk, bool& bypassedCache) override;
 
 private:
     FileOperations& mInner;

@@ -25,6 +25,8 @@ public:
                    "whose files are settings, not data; left alone";
         case WipeErrc::KeptGrowing:
             return "Another program kept writing to it; it was left in place";
+        case WipeErrc::ReadBackDiffers:
+            return "What was read back differs from what was written; the file was left";
         case WipeErrc::OtherFileSystem:
             return "Another file system is mounted here; it was not entered";
         case WipeErrc::HolesDoNotFit:

@@ -14,6 +14,7 @@ enum class WipeErrc {
     KeptGrowing = 1006,
     HolesDoNotFit = 1007,
     OtherFileSystem = 1008,
+    ReadBackDiffers = 1009,
 };
 
 const std::error_category& wipeCategory();

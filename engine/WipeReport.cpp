@@ -17,6 +17,8 @@ const char* stepText(WipeStep step) {
         return "could not be flushed to the device";
     case WipeStep::Close:
         return "could not be closed";
+    case WipeStep::Verify:
+        return "was overwritten, but the device does not give the overwrite back";
     case WipeStep::Delete:
         return "was overwritten but could not be deleted";
     }

@@ -50,7 +50,7 @@ void WipeRun::WipeFiles() {
 }
 
 std::string WipeRun::buildFillBlock() {
-    const std::string piece(FillPieceLength, '0');
+    const std::string piece(FillPieceLength, FillByte);
     std::string block;
     block.reserve(BlockSize);
     for (mFillCounter = 1; mFillCounter <= FillPieceCount; ++mFillCounter)
@@ -224,7 +224,12 @@ bool WipeRun::overwriteGrowth(std::int64_t length, const std::string& fillBlock)
 
 void WipeRun::deleteCurrentItem() {
     const std::string path = mHost.itemPath(mFileIndex);
-    if (const std::error_code error = mFiles.remove(path, mHost.itemIdentity(mFileIndex))) {
+    const FileIdentity identity = mHost.itemIdentity(mFileIndex);
+    if (const std::error_code error = mFiles.checkBeforeRemove(path, identity)) {
+        fail(path, WipeStep::Verify, error);
+        return;
+    }
+    if (const std::error_code error = mFiles.remove(path, identity)) {
         fail(path, WipeStep::Delete, error);
         return;
     }

@@ -19,6 +19,7 @@ class WipeHost;
 class WipeRun {
 public:
     static constexpr std::int64_t BlockSize = 50000;
+    static constexpr char FillByte = '0';
     static constexpr int FillPieceCount = 500;
     static constexpr int FillPieceLength = 100;
     static constexpr int DeleteButton = 1;

@@ -47,6 +47,11 @@ for type in inode/directory text/plain application/octet-stream image/png; do
     case $default in *Wypelark*) fail "Wypelark became the default opener of $type" ;; esac
 done
 
+for page in wypelark wypelark-cli; do
+    [ -x "$root/usr/bin/$page" ] || fail "no executable /usr/bin/$page"
+    zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q '^\.TH' || fail "no manual page for $page"
+done
+
 launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
 [ -f "$root/usr/share/applications/$launchable" ] || fail "launchable $launchable missing"
 binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")

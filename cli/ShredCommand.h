@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <csignal>
+#include <ostream>
+#include <vector>
+
+namespace wypelark {
+
+class FileOperations;
+
+// What the command-line shredder works with; its main gives the real ones, tests their own.
+struct CommandContext {
+    FileOperations& files;
+    std::ostream& out;
+    std::ostream& err;
+    bool errIsTerminal = false;
+    const volatile std::sig_atomic_t* interrupted = nullptr;
+    QByteArray startFolder;
+    int storedPasses = 0; // the pass count the window stored, 0 when none
+};
+
+// Exit statuses.
+constexpr int ExitDestroyed = 0;
+constexpr int ExitNotAllDestroyed = 1;
+constexpr int ExitUsage = 2;
+constexpr int ExitInterrupted = 130;
+
+// wypelark-cli [OPTION...] PATH...: destroys the files the paths name, as the window does, and
+// reports. args are the raw arguments after the program's name.
+int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context);
+
+} // namespace wypelark

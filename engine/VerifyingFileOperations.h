@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/FileOperations.h"
+
+#include <set>
+#include <string>
+
+namespace wypelark {
+
+// Passes every operation on, and before a file is deleted reads it back, past the page cache
+// where the file system allows it, comparing every byte with the fill. A file that reads back
+// anything else, or cannot be read, is left.
+class VerifyingFileOperations final : public FileOperations {
+public:
+    VerifyingFileOperations(FileOperations& inner, char fill);
+
+    OpenResult open(const std::string& path, const FileIdentity& identity) override;
+    std::error_code remove(const std::string& path, const FileIdentity& identity) override;
+    std::error_code checkBeforeRemove(const std::string& path,
+                                      const FileIdentity& identity) override;
+
+    // The files read back from the device itself, and those read back through the cache only.
+    const std::set<std::string>& verifiedOnDevice() const { return mOnDevice; }
+    const std::set<std::string>& verifiedThroughCache() const { return mThroughCache; }
+    // What the read-backs cost: bytes read and seconds spent.
+    std::int64_t bytesRead() const { return mBytesRead; }
+    double readSeconds() const { return mReadSeconds; }
+
+private:
+    FileOperations& mInner;
+    std::string mExpected; // a piece of fill to compare with
+    std::set<std::string> mOnDevice;
+    std::set<std::string> mThroughCache;
+    std::int64_t mBytesRead = 0;
+    double mReadSeconds = 0;
+};
+
+} // namespace wypelark

@@ -1,0 +1,169 @@
+#include "cli/ShredCommand.h"
+#include "engine/PosixFileOperations.h"
+#include "tests/support/TempDir.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+
+using namespace wypelark;
+using namespace wypelark::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The real disk, except that what a read-back hands over has one byte changed.
+class ForgetfulDevice final : public FileOperations {
+public:
+    OpenResult open(const std::string& path, const FileIdentity& identity) override {
+        return mDisk.open(path, identity);
+    }
+    std::error_code remove(const std::string& path, const FileIdentity& identity) override {
+        return mDisk.remove(path, identity);
+    }
+    std::error_code readBack(const std::string& path, const FileIdentity& identity,
+                             const ReadChunk& chunk, bool& bypassedCache) override {
+        return mDisk.readBack(
+            path, identity,
+            [&](std::int64_t offset, const char* data, std::size_t size) {
+                std::string changed(data, size);
+                changed[size / 2] = 'x';
+                return chunk(offset, changed.data(), changed.size());
+            },
+            bypassedCache);
+    }
+
+private:
+    PosixFileOperations mDisk;
+};
+
+struct Command {
+    TempDir dir;
+    PosixFileOperations disk;
+    std::ostringstream out;
+    std::ostringstream err;
+
+    int run(const std::vector<QByteArray>& args, FileOperations* files = nullptr) {
+        CommandContext context{files ? *files : disk,
+                               out,
+                               err,
+                               false,
+                               nullptr,
+                               QByteArray::fromStdString(dir.path().string()),
+                               0};
+        return runShredCommand(args, context);
+    }
+};
+
+TEST(ShredCommand, exitsZeroOneOrTwoAndNamesWhatItSkipsWhileTheRestIsDestroyed) {
+    Command c;
+    c.dir.makeFile("a", 70000);
+    EXPECT_EQ(c.run({"-n", "2", "a"}), ExitDestroyed);
+    EXPECT_FALSE(fs::exists(c.dir.file("a")));
+
+    c.dir.makeFile("b", 10);
+    c.dir.makeFile("target", 10, 't');
+    fs::create_symlink(c.dir.file("target"), c.dir.file("link"));
+    ASSERT_EQ(::mkfifo(c.dir.file("fifo").c_str(), 0600), 0);
+    EXPECT_EQ(c.run({"missing", "link", "fifo", "b"}), ExitNotAllDestroyed);
+    EXPECT_FALSE(fs::exists(c.dir.file("b")));
+    EXPECT_EQ(readWhole(c.dir.file("target")), std::string(10, 't'));
+    EXPECT_TRUE(fs::is_symlink(c.dir.file("link")));
+    EXPECT_TRUE(fs::is_fifo(c.dir.file("fifo")));
+    for (const char* name : {"missing", "link", "fifo"})
+        EXPECT_NE(c.err.str().find(c.dir.file(name)), std::string::npos) << name;
+
+    for (const std::vector<QByteArray>& usage :
+         {std::vector<QByteArray>{}, {"--passes", "0", "target"}, {"--bogus", "target"}})
+        EXPECT_EQ(c.run(usage), ExitUsage);
+    EXPECT_TRUE(fs::exists(c.dir.file("target")));
+}
+
+TEST(ShredCommand, aDryRunChangesNothing) {
+    Command c;
+    c.dir.makeFile("a", 70000, 'a');
+    fs::create_directories(c.dir.path() / "d");
+    c.dir.makeFile("d/b", 5, 'b');
+
+    EXPECT_EQ(c.run({"--dry-run", "-r", "a", "d"}), ExitDestroyed);
+
+    EXPECT_EQ(readWhole(c.dir.file("a")), std::string(70000, 'a'));
+    EXPECT_EQ(readWhole(c.dir.file("d/b")), std::string(5, 'b'));
+    EXPECT_NE(c.out.str().find(c.dir.file("d/b")), std::string::npos);
+}
+
+TEST(ShredCommand, aReadBackThatDiffersLeavesTheFile) {
+    Command c;
+    c.dir.makeFile("a", 70000, 'a');
+    c.dir.makeFile("b", 10, 'b');
+    ForgetfulDevice device;
+
+    EXPECT_EQ(c.run({"--verify", "a"}, &device), ExitNotAllDestroyed);
+    EXPECT_TRUE(fs::exists(c.dir.file("a")));
+    EXPECT_EQ(readWhole(c.dir.file("a")), std::string(70000, '0')); // overwritten, kept
+
+    EXPECT_EQ(c.run({"--verify", "b"}), ExitDestroyed);
+    EXPECT_FALSE(fs::exists(c.dir.file("b")));
+    EXPECT_NE(c.out.str().find("read back"), std::string::npos);
+}
+
+TEST(ShredCommand, theJsonReportListsEveryFile) {
+    Command c;
+    c.dir.makeFile("a", 10);
+    c.dir.makeFile("b", 10);
+
+    EXPECT_EQ(c.run({"--report=json", "a", "b", "missing"}), ExitNotAllDestroyed);
+
+    QJsonParseError error{};
+    const QJsonDocument report =
+        QJsonDocument::fromJson(QByteArray::fromStdString(c.out.str()), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << c.out.str();
+    const QJsonArray destroyed = report[QStringLiteral("destroyed")].toArray();
+    ASSERT_EQ(destroyed.size(), 2);
+    EXPECT_EQ(destroyed[0].toString().toStdString(), c.dir.file("a"));
+    EXPECT_EQ(destroyed[1].toString().toStdString(), c.dir.file("b"));
+    const QJsonArray refused = report[QStringLiteral("refused")].toArray();
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused[0][QStringLiteral("errno")].toInt(), ENOENT);
+    EXPECT_EQ(report[QStringLiteral("bytes")].toInt(), 20);
+}
+
+TEST(ShredCommand, ctrlCLeavesExactlyTheCurrentFilePartlyOverwrittenAndExits130) {
+    TempDir dir;
+    const std::string first = dir.makeFile("first", 64 << 20, 'x');
+    const std::string second = dir.makeFile("second", 10, 'y');
+    QProcess shredder;
+    shredder.start(QStringLiteral(WYPELARK_CLI),
+                   {QStringLiteral("-n"), QStringLiteral("20"), QString::fromStdString(first),
+                    QString::fromStdString(second)});
+    ASSERT_TRUE(shredder.waitForStarted());
+    // Once the first file's first bytes are overwritten, the run is under way.
+    const auto firstByte = [&] {
+        std::ifstream in(first, std::ios::binary);
+        return static_cast<char>(in.get());
+    };
+    for (int tries = 0; tries < 5000 && firstByte() != '0'; ++tries)
+        QThread::msleep(1);
+    ::kill(static_cast<pid_t>(shredder.processId()), SIGINT);
+    ASSERT_TRUE(shredder.waitForFinished(30000));
+
+    EXPECT_EQ(shredder.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(shredder.exitCode(), ExitInterrupted);
+    EXPECT_TRUE(fs::exists(first));
+    EXPECT_EQ(readWhole(second), std::string(10, 'y'));
+    EXPECT_NE(QString::fromLocal8Bit(shredder.readAllStandardError())
+                  .indexOf(QString::fromStdString(first)),
+              -1);
+}
+
+} // namespace
