@@ -50,8 +50,8 @@ int main(int argc, char* argv[]) {
         const QByteArray sub = tree + "/folder" + QByteArray::number(i / 1000);
         if (i % 1000 == 0)
             QDir().mkpath(QFile::decodeName(sub));
-        const int fd = ::open((sub + "/file" + QByteArray::number(i)).constData(),
-                              O_CREAT | O_WRONLY, 0600);
+        const int fd =
+            ::open((sub + "/file" + QByteArray::number(i)).constData(), O_CREAT | O_WRONLY, 0600);
         if (fd >= 0)
             ::close(fd);
     }

@@ -150,9 +150,10 @@ PathScan findFiles(const Options& options, const QByteArray& startFolder) {
 // After a run that went to its end, the folders it emptied go, deepest first.
 QStringList removeEmptiedFolders(const std::vector<QByteArray>& folders) {
     QStringList kept;
-    for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
-        if (::rmdir(folder->constData()) != 0 && errno != ENOENT)
-            kept.prepend(QString::fromStdString(printablePath(folder->toStdString())));
+    for (std::size_t i = folders.size(); i-- > 0;) {
+        const QByteArray& folder = folders[i];
+        if (::rmdir(folder.constData()) != 0 && errno != ENOENT)
+            kept.prepend(QString::fromStdString(printablePath(folder.toStdString())));
     }
     return kept;
 }

@@ -4,10 +4,12 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="${WYPELARK_BUILD_DIR:-$here/build}"
+# The developer's preset, or CI's in a CI run (see CMakePresets.json).
+preset=dev build="$here/build"
+[ -n "${CI:-}" ] && preset=ci build="$here/build-ci"
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-          desktop-file-utils appstream dpkg-dev file btrfs-progs xdg-utils e2fsprogs)
+          desktop-file-utils appstream dpkg-dev file btrfs-progs xdg-utils e2fsprogs lintian)
 
 install_missing() {
     local missing=()
@@ -25,8 +27,7 @@ install_missing() {
 }
 
 build_all() {
-    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build" -j "$(nproc)"
+    (cd "$here" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$(nproc)")
 }
 
 case "${1:-}" in
@@ -38,8 +39,7 @@ run)
 test)
     install_missing
     build_all
-    export QT_QPA_PLATFORM=offscreen
-    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    cd "$here" && ctest --preset "$preset" -j "$(nproc)"
     ;;
 *)
     echo "usage: $0 run|test" >&2

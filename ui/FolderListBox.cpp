@@ -63,12 +63,12 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
     const QList<QByteArray> chain = ancestorsAndSelf(folder);
     for (qsizetype depth = 0; depth < chain.size(); ++depth) {
         auto* item = new QListWidgetItem(
-            open, QString(int(depth) * 2, QLatin1Char(' ')) + lastName(chain[depth]), this);
+            open, QString(depth * 2, QLatin1Char(' ')) + lastName(chain[depth]), this);
         item->setData(PathRole, chain[depth]);
         if (depth == chain.size() - 1)
             setCurrentItem(item);
     }
-    const QString indent(int(chain.size()) * 2, QLatin1Char(' '));
+    const QString indent(chain.size() * 2, QLatin1Char(' '));
     for (const QByteArray& name : subfolders) {
         auto* item = new QListWidgetItem(closed, indent + QFile::decodeName(name), this);
         item->setData(PathRole, folder == "/" ? "/" + name : folder + '/' + name);

@@ -67,7 +67,7 @@ bool isSystemMountPoint(const QByteArray& mountPoint) {
 
 QString labelOf(const QByteArray& source) {
     QDir byLabel(QStringLiteral("/dev/disk/by-label"));
-    const QString device = QFile::decodeName(source);
+    QString device = QFile::decodeName(source);
     for (const QString& label : byLabel.entryList(QDir::System | QDir::Files)) {
         if (QFileInfo(byLabel.filePath(label)).canonicalFilePath() == device)
             return label;
@@ -121,7 +121,7 @@ std::vector<Volume> parseMountInfo(const QByteArray& mountInfo) {
         if (fields.size() < 5 || dash < 0 || dash + 2 >= fields.size())
             continue;
         const QByteArray mountPoint = unescapeOctal(fields[4]);
-        const QByteArray type = fields[dash + 1];
+        const QByteArray& type = fields[dash + 1];
         const QByteArray source = unescapeOctal(fields[dash + 2]);
         if (pseudoFileSystems().contains(type) || isSystemMountPoint(mountPoint))
             continue;

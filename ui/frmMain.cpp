@@ -42,11 +42,6 @@
 #include <unistd.h>
 #include <vector>
 
-// The toolbar pictures live in the ui library; a static library has to register them itself.
-static void registerToolbarPictures() {
-    Q_INIT_RESOURCE(icons);
-}
-
 namespace wypelark {
 
 const QString frmMain::SettingsKey = QStringLiteral("Software\\Wipelark");
@@ -76,7 +71,6 @@ frmMain::frmMain(const WindowServices& services, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       mServices(services), mRun(*this, mFiles) {
-    registerToolbarPictures();
     buildWindow();
     connectEvents();
     openStartFolder();
@@ -565,18 +559,19 @@ void frmMain::showPendingReport() {
 // empty go, deepest first; a folder that still holds anything stays and is named.
 void frmMain::removeEmptiedFolders() {
     std::vector<QByteArray> stay;
-    for (auto folder = mAddedFolders.rbegin(); folder != mAddedFolders.rend(); ++folder) {
+    for (std::size_t i = mAddedFolders.size(); i-- > 0;) {
+        const QByteArray folder = mAddedFolders[i];
         int error = 0;
-        mWaiter.wait([&] { error = ::rmdir(folder->constData()) == 0 ? 0 : errno; });
+        mWaiter.wait([&] { error = ::rmdir(folder.constData()) == 0 ? 0 : errno; });
         if (error == 0 || error == ENOENT)
             continue;
-        stay.insert(stay.begin(), *folder);
+        stay.insert(stay.begin(), folder);
         const QString reason = error == ENOTEMPTY || error == EEXIST
                                    ? QStringLiteral("it still holds files or folders")
                                    : QString::fromLocal8Bit(std::strerror(error));
         mKeptFolders.prepend(
             QStringLiteral("%1\n    %2")
-                .arg(QString::fromStdString(printablePath(folder->toStdString())), reason));
+                .arg(QString::fromStdString(printablePath(folder.toStdString())), reason));
     }
     mAddedFolders = stay;
 }

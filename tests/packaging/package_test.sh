@@ -57,4 +57,8 @@ launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:
 binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
 [ -x "$root/usr/bin/$binary" ] || fail "provided binary $binary missing"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release is not $version"
+# Debian's own checks: no error.
+if command -v lintian >/dev/null; then
+    lintian --fail-on error --allow-root "$deb" || fail "lintian found errors"
+fi
 echo "package_test: 1 passed, 0 failed"

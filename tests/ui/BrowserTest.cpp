@@ -247,18 +247,17 @@ TEST_F(Browser, theDriveBoxFollowsARealMountAppearingAndGoingWithinASecond) {
     fs::resize_file(image, 8 << 20);
     fs::create_directory(dir.file("mnt"));
     const QString mountPoint = QString::fromStdString(dir.file("mnt"));
-    if (QProcess::execute(QStringLiteral("mkfs.ext4"),
-                          {QStringLiteral("-q"), QStringLiteral("-F"),
-                           QString::fromStdString(image)}) != 0)
+    if (QProcess::execute(QStringLiteral("mkfs.ext4"), {QStringLiteral("-q"), QStringLiteral("-F"),
+                                                        QString::fromStdString(image)}) != 0)
         GTEST_SKIP() << "mkfs.ext4 is not available";
     directories.realVolumes = true;
     openWindow();
     const auto listed = [&] { return drives()->findData(QFile::encodeName(mountPoint)) >= 0; };
     ASSERT_FALSE(listed());
 
-    if (QProcess::execute(QStringLiteral("mount"),
-                          {QStringLiteral("-o"), QStringLiteral("loop"),
-                           QString::fromStdString(image), mountPoint}) != 0)
+    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("loop"),
+                                                    QString::fromStdString(image), mountPoint}) !=
+        0)
         GTEST_SKIP() << "this machine does not allow loop mounts";
     const bool appeared = QTest::qWaitFor(listed, 1000);
     QProcess::execute(QStringLiteral("umount"), {mountPoint});
