@@ -38,7 +38,7 @@ public:
     void setBarValue(ProgressBar bar, float value) override;
     float barMaximum(ProgressBar bar) const override;
     float barValue(ProgressBar bar) const override;
-    void setToolbarButtonEnabled(int, bool) override {}
+    void setToolbarButtonEnabled(ToolbarButton, bool) override {}
     void refreshFileList() override {}
     void yieldToEvents() override;
     void reportRunEnd(const WipeReport& report) override { mReport = report; }

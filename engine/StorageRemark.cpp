@@ -3,42 +3,30 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <linux/magic.h>
 
 namespace wypelark {
 namespace {
 
-// statfs(2) f_type values, as <linux/magic.h> and the file systems' sources give them.
+// statfs(2) f_type values: <linux/magic.h>'s, and the file systems' own sources for those it
+// lacks.
 constexpr std::array<std::uint64_t, 5> CopyOnWriteTypes{
-    0x9123683E, // btrfs
-    0x2FC12FC1, // ZFS
-    0xCA451A4E, // bcachefs
-    0xF2F52010, // F2FS
-    0x3434,     // NILFS
+    BTRFS_SUPER_MAGIC,
+    0x2FC12FC1, // ZFS, not in <linux/magic.h>
+    0xCA451A4E, // bcachefs, not in <linux/magic.h>
+    F2FS_SUPER_MAGIC,  NILFS_SUPER_MAGIC,
 };
-constexpr std::uint64_t OverlayType = 0x794C7630;
+constexpr std::uint64_t OverlayType = OVERLAYFS_SUPER_MAGIC;
 constexpr std::array<std::uint64_t, 8> NetworkOrFuseTypes{
-    0x6969,     // NFS
-    0x517B,     // SMB
-    0xFF534D42, // CIFS
-    0xFE534D42, // SMB2
-    0x65735546, // FUSE, sshfs and FUSE-mounted disks among them
-    0x00C36400, // Ceph
-    0x01021997, // 9p
-    0x6B414653, // AFS
+    NFS_SUPER_MAGIC,  SMB_SUPER_MAGIC, CIFS_SUPER_MAGIC, SMB2_SUPER_MAGIC,
+    FUSE_SUPER_MAGIC, // sshfs and FUSE-mounted disks among them
+    CEPH_SUPER_MAGIC, V9FS_MAGIC,      AFS_FS_MAGIC,
 };
 
 constexpr std::array<std::uint64_t, 11> KernelTypes{
-    0x62656572, // sysfs
-    0x9FA0,     // procfs
-    0x64626720, // debugfs
-    0x74726163, // tracefs
-    0x73636673, // securityfs
-    0x62656570, // configfs
-    0x27E0EB,   // cgroup
-    0x63677270, // cgroup2
-    0xDE5E81E4, // efivarfs
-    0xCAFE4A11, // bpf
-    0x6165676C, // pstore
+    SYSFS_MAGIC,        PROC_SUPER_MAGIC,    DEBUGFS_MAGIC,  TRACEFS_MAGIC, SECURITYFS_MAGIC,
+    0x62656570, // configfs, not in <linux/magic.h>
+    CGROUP_SUPER_MAGIC, CGROUP2_SUPER_MAGIC, EFIVARFS_MAGIC, BPF_FS_MAGIC,  PSTOREFS_MAGIC,
 };
 
 template <std::size_t N> bool among(const std::array<std::uint64_t, N>& types, std::uint64_t type) {

@@ -241,8 +241,8 @@ void WipeRun::deleteCurrentItem() {
 
 void WipeRun::stop() {
     mResumePending = true;
-    mHost.setToolbarButtonEnabled(DeleteButton, true);
-    mHost.setToolbarButtonEnabled(PauseButton, false);
+    mHost.setToolbarButtonEnabled(ToolbarButton::Delete, true);
+    mHost.setToolbarButtonEnabled(ToolbarButton::Pause, false);
 }
 
 WipeReport WipeRun::takeStoppedReport() {

@@ -22,8 +22,6 @@ public:
     static constexpr char FillByte = '0';
     static constexpr int FillPieceCount = 500;
     static constexpr int FillPieceLength = 100;
-    static constexpr int DeleteButton = 1;
-    static constexpr int PauseButton = 2;
     // Looks at a file's length after a pass's flush, overwriting what another program appended
     // meanwhile, at most this many times before the file is left as still growing.
     static constexpr int GrowthRounds = 3;

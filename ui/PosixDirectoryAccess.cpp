@@ -51,13 +51,12 @@ const QSet<QByteArray>& pseudoFileSystems() {
         "proc",       "sysfs",   "cgroup",    "cgroup2",    "devpts",      "devtmpfs",
         "mqueue",     "debugfs", "tracefs",   "securityfs", "pstore",      "bpf",
         "configfs",   "fusectl", "hugetlbfs", "autofs",     "binfmt_misc", "efivarfs",
-        "rpc_pipefs", "nsfs",    "ramfs",     "selinuxfs",  "squashfs",    "overlay_internal"};
+        "rpc_pipefs", "nsfs",    "ramfs",     "selinuxfs",  "squashfs"};
     return types;
 }
 
 bool isSystemMountPoint(const QByteArray& mountPoint) {
-    for (const char* prefix :
-         {"/proc", "/sys", "/dev", "/run", "/snap", "/boot/efi", "/mnt/sandboxing"}) {
+    for (const char* prefix : {"/proc", "/sys", "/dev", "/run", "/snap", "/boot/efi"}) {
         const QByteArray p(prefix);
         if (mountPoint == p || mountPoint.startsWith(p + '/'))
             return !mountPoint.startsWith("/run/media/");

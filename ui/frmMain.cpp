@@ -139,12 +139,13 @@ void frmMain::buildToolbar() {
         widget->setFocusPolicy(Qt::NoFocus);
     }
     // The toolbar is reached by its shortcuts, which the tooltips name.
-    const std::pair<int, QKeySequence> shortcuts[] = {{1, QKeySequence(Qt::CTRL | Qt::Key_D)},
-                                                      {2, QKeySequence(Qt::CTRL | Qt::Key_P)},
-                                                      {4, QKeySequence(QKeySequence::HelpContents)},
-                                                      {6, QKeySequence(QKeySequence::Quit)}};
-    for (const auto& [index, keys] : shortcuts) {
-        QAction* action = toolbarButton(index);
+    const std::pair<ToolbarButton, QKeySequence> shortcuts[] = {
+        {ToolbarButton::Delete, QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {ToolbarButton::Pause, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {ToolbarButton::Info, QKeySequence(QKeySequence::HelpContents)},
+        {ToolbarButton::Exit, QKeySequence(QKeySequence::Quit)}};
+    for (const auto& [button, keys] : shortcuts) {
+        QAction* action = toolbarButton(button);
         action->setShortcut(keys);
         action->setToolTip(QStringLiteral("%1 (%2)").arg(action->toolTip(),
                                                          keys.toString(QKeySequence::NativeText)));
@@ -375,7 +376,8 @@ QString frmMain::methodCaption(int passes, const QString& current) {
 }
 
 void frmMain::Form_Load() {
-    const QString stored = RegGetString(SettingsHive, SettingsKey, QStringLiteral("Overwrite"));
+    const QString stored =
+        RegGetString(RegistryFile::CurrentUser, SettingsKey, QStringLiteral("Overwrite"));
     const int restored = parsePassCount(stored);
     if (sliDelete->value() == std::clamp(restored, PassesMinimum, PassesMaximum))
         sliDelete_Change(); // the label names the method even when the position stays
@@ -385,7 +387,8 @@ void frmMain::Form_Load() {
 void frmMain::sliDelete_Change() {
     const int passes = sliDelete->value();
     lblStatus->setText(methodCaption(passes, lblStatus->text()));
-    RegSaveString(SettingsHive, SettingsKey, QStringLiteral("OverWrite"), formatPassCount(passes));
+    RegSaveString(RegistryFile::CurrentUser, SettingsKey, QStringLiteral("OverWrite"),
+                  formatPassCount(passes));
 }
 
 QString frmMain::RegGetString(std::uint32_t hive, const QString& subKey, const QString& valueName,
@@ -403,15 +406,24 @@ void frmMain::RegSaveString(std::uint32_t hive, const QString& subKey, const QSt
 // --- Toolbar commands -------------------------------------------------------------------------
 
 void frmMain::tlbMain_ButtonClick(QAction* button) {
-    const QString caption = button->text();
-    if (caption == QLatin1String("Delete"))
+    // The button is recognised as itself; separators and anything else do nothing.
+    const auto place = std::find(mButtons.begin(), mButtons.end(), button);
+    if (place == mButtons.end())
+        return;
+    switch (static_cast<ToolbarButton>(place - mButtons.begin() + 1)) {
+    case ToolbarButton::Delete:
         deleteCommand(button);
-    else if (caption == QLatin1String("Pause"))
+        break;
+    case ToolbarButton::Pause:
         pauseCommand(button);
-    else if (caption == QLatin1String("Info"))
+        break;
+    case ToolbarButton::Info:
         infoCommand();
-    else if (caption == QLatin1String("Exit"))
+        break;
+    case ToolbarButton::Exit:
         exitCommand();
+        break;
+    }
 }
 
 void frmMain::deleteCommand(QAction* button) {
@@ -421,14 +433,14 @@ void frmMain::deleteCommand(QAction* button) {
     if (!mRun.resumePending() && mList.count() > 0 && !confirmFreshRun())
         return;
     button->setEnabled(false);
-    setToolbarButtonEnabled(2, true);
-    setToolbarButtonEnabled(ExitButton, false);
+    setToolbarButtonEnabled(ToolbarButton::Pause, true);
+    setToolbarButtonEnabled(ToolbarButton::Exit, false);
     mRun.setStopRequested(false);
     WipeFiles();
     if (!mRun.resumePending())
         removeEmptiedFolders();
     button->setEnabled(true);
-    setToolbarButtonEnabled(ExitButton, true);
+    setToolbarButtonEnabled(ToolbarButton::Exit, true);
     showPendingReport();
 }
 
@@ -468,9 +480,9 @@ void frmMain::showListMenu(const QPoint& at) {
 }
 
 void frmMain::pauseCommand(QAction* button) {
-    setToolbarButtonEnabled(ExitButton, true);
+    setToolbarButtonEnabled(ToolbarButton::Exit, true);
     button->setEnabled(false);
-    setToolbarButtonEnabled(1, true);
+    setToolbarButtonEnabled(ToolbarButton::Delete, true);
     mRun.setStopRequested(true);
 }
 
@@ -498,7 +510,7 @@ bool frmMain::confirmCloseWhilePaused() {
 bool frmMain::Form_Unload() {
     // While the window waits on the device, the call that waits is still under way beneath the
     // handler that would close it.
-    const bool cancel = !toolbarButton(ExitButton)->isEnabled() || mWaiter.waiting();
+    const bool cancel = !toolbarButton(ToolbarButton::Exit)->isEnabled() || mWaiter.waiting();
     return cancel;
 }
 
@@ -665,8 +677,8 @@ float frmMain::barValue(ProgressBar which) const {
     return bar(which)->valueF();
 }
 
-void frmMain::setToolbarButtonEnabled(int index, bool enabled) {
-    toolbarButton(index)->setEnabled(enabled);
+void frmMain::setToolbarButtonEnabled(ToolbarButton button, bool enabled) {
+    toolbarButton(button)->setEnabled(enabled);
 }
 
 void frmMain::refreshFileList() {

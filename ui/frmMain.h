@@ -53,8 +53,6 @@ class frmMain final : public QWidget, private WipeHost {
 
 public:
     static constexpr int ButtonCount = 6;
-    static constexpr int ExitButton = 6;
-    static constexpr std::uint32_t SettingsHive = 0x80000001u;
     static const QString SettingsKey;
     static const QString ProductPage;
 
@@ -70,6 +68,9 @@ public:
     WipeRun& run() { return mRun; }
     DeletionListModel& deletionList() { return mList; }
     QAction* toolbarButton(int index) const;
+    QAction* toolbarButton(ToolbarButton button) const {
+        return toolbarButton(static_cast<int>(button));
+    }
     static QString methodCaption(int passes, const QString& current);
     // The first line of the end-of-run message: how many files were not destroyed, of how many.
     static QString reportSummary(const WipeReport& report);
@@ -139,7 +140,7 @@ private:
     void setBarValue(ProgressBar which, float value) override;
     float barMaximum(ProgressBar which) const override;
     float barValue(ProgressBar which) const override;
-    void setToolbarButtonEnabled(int index, bool enabled) override;
+    void setToolbarButtonEnabled(ToolbarButton button, bool enabled) override;
     void refreshFileList() override;
     void yieldToEvents() override;
     void reportRunEnd(const WipeReport& report) override;

@@ -67,8 +67,8 @@ public:
     float barMaximum(ProgressBar which) const override { return bar(which).maximum; }
     float barValue(ProgressBar which) const override { return bar(which).value; }
 
-    void setToolbarButtonEnabled(int index, bool enabled) override {
-        buttons.at(static_cast<std::size_t>(index)) = enabled;
+    void setToolbarButtonEnabled(ToolbarButton button, bool enabled) override {
+        buttons.at(static_cast<std::size_t>(button)) = enabled;
     }
     void refreshFileList() override { ++refreshCount; }
     void yieldToEvents() override {
