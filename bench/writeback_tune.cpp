@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
             const bool tail = pos + 50000 > length;
             const long long size = tail ? length - pos + 1 : 50000;
             const auto before = Clock::now();
-            if (opened.file->writeAt(pos, block.data(), static_cast<std::size_t>(size)))
+            if (opened.file->writeAt(pos - 1, block.data(), static_cast<std::size_t>(size)))
                 return 1;
             longestWrite = std::max(longestWrite, msSince(before));
             if (tail)

@@ -9,6 +9,14 @@
 
 namespace wypelark {
 
+std::error_code refuseUnlessRegular(unsigned mode) {
+    if (S_ISLNK(mode))
+        return WipeErrc::SymbolicLink;
+    if (!S_ISREG(mode))
+        return WipeErrc::NotRegularFile;
+    return {};
+}
+
 PathParts splitPath(const std::string& path) {
     const std::string::size_type slash = path.rfind('/');
     if (slash == std::string::npos)
@@ -21,10 +29,8 @@ std::error_code identifyFile(const std::string& path, FileIdentity& identity, st
     struct stat file {};
     if (::lstat(path.c_str(), &file) != 0)
         return lastError();
-    if (S_ISLNK(file.st_mode))
-        return WipeErrc::SymbolicLink;
-    if (!S_ISREG(file.st_mode))
-        return WipeErrc::NotRegularFile;
+    if (const std::error_code refused = refuseUnlessRegular(file.st_mode))
+        return refused;
     struct statfs fileSystem {};
     if (::statfs(path.c_str(), &fileSystem) != 0)
         return lastError();

@@ -19,6 +19,10 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+// Why a file of this st_mode is not one to overwrite: a symbolic link, or anything else that is
+// not a regular file; nothing for a regular file.
+std::error_code refuseUnlessRegular(unsigned mode);
+
 // A path cut at its last "/": the folder ("/" for the root, "." for a bare name) and the name.
 struct PathParts {
     std::string folder;

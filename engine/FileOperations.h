@@ -24,13 +24,11 @@ public:
     virtual ~OpenFile() = default;
 
     virtual std::error_code length(std::int64_t& bytes) = 0;
-    // Writes size bytes so that the first lands at the 1-based position.
-    virtual std::error_code writeAt(std::int64_t position, const char* data, std::size_t size) = 0;
+    // Writes size bytes so that the first lands at the 0-based offset, as pwrite(2) counts.
+    virtual std::error_code writeAt(std::int64_t offset, const char* data, std::size_t size) = 0;
     // Whether that write would also wait for the device to take in earlier writes, rather than
     // only copy into the page cache.
-    virtual bool writeMayWait(std::int64_t /*position*/, std::size_t /*size*/) const {
-        return false;
-    }
+    virtual bool writeMayWait(std::int64_t /*offset*/, std::size_t /*size*/) const { return false; }
     // Puts everything written so far on the device.
     virtual std::error_code flushToDevice() = 0;
     virtual std::error_code close() = 0;

@@ -95,8 +95,8 @@ public:
         return {};
     }
 
-    std::error_code writeAt(std::int64_t position, const char* data, std::size_t size) override {
-        off_t offset = static_cast<off_t>(position - 1);
+    std::error_code writeAt(std::int64_t start, const char* data, std::size_t size) override {
+        auto offset = static_cast<off_t>(start);
         while (size > 0) {
             const ssize_t written = ::pwrite(mFd.get(), data, size, offset);
             if (written < 0) {
@@ -114,8 +114,8 @@ public:
         return {};
     }
 
-    bool writeMayWait(std::int64_t position, std::size_t size) const override {
-        return mWriteBehind.due(position - 1 + static_cast<std::int64_t>(size));
+    bool writeMayWait(std::int64_t offset, std::size_t size) const override {
+        return mWriteBehind.due(offset + static_cast<std::int64_t>(size));
     }
 
     std::error_code flushToDevice() override {
@@ -189,10 +189,8 @@ bool isListedFile(const struct stat& status, const FileIdentity& identity) {
 }
 
 std::error_code refuseUnlessListed(const struct stat& status, const FileIdentity& identity) {
-    if (S_ISLNK(status.st_mode))
-        return WipeErrc::SymbolicLink;
-    if (!S_ISREG(status.st_mode))
-        return WipeErrc::NotRegularFile;
+    if (const std::error_code refused = refuseUnlessRegular(status.st_mode))
+        return refused;
     if (!isListedFile(status, identity))
         return WipeErrc::Changed;
     return {};

@@ -22,14 +22,14 @@ public:
         return waitFor(mWaiter, [&] { return mInner->length(bytes); });
     }
 
-    std::error_code writeAt(std::int64_t position, const char* data, std::size_t size) override {
-        if (!mInner->writeMayWait(position, size))
-            return mInner->writeAt(position, data, size);
-        return waitFor(mWaiter, [&] { return mInner->writeAt(position, data, size); });
+    std::error_code writeAt(std::int64_t offset, const char* data, std::size_t size) override {
+        if (!mInner->writeMayWait(offset, size))
+            return mInner->writeAt(offset, data, size);
+        return waitFor(mWaiter, [&] { return mInner->writeAt(offset, data, size); });
     }
 
-    bool writeMayWait(std::int64_t position, std::size_t size) const override {
-        return mInner->writeMayWait(position, size);
+    bool writeMayWait(std::int64_t offset, std::size_t size) const override {
+        return mInner->writeMayWait(offset, size);
     }
 
     std::error_code flushToDevice() override {

@@ -134,7 +134,7 @@ WipeRun::Outcome WipeRun::writeLoop(const std::string& fillBlock) {
     while (mWritePos <= mFileLen) {
         const bool tail = mWritePos + BlockSize > mFileLen;
         const std::int64_t size = tail ? mFileLen - mWritePos + 1 : BlockSize;
-        if (const std::error_code error = mCurrentFile->writeAt(mWritePos, fillBlock.data(),
+        if (const std::error_code error = mCurrentFile->writeAt(mWritePos - 1, fillBlock.data(),
                                                                 static_cast<std::size_t>(size))) {
             fail(WipeStep::Write, error);
             return Outcome::Failed;
@@ -211,8 +211,8 @@ bool WipeRun::flushAndCloseCurrentFile(const std::string& fillBlock) {
 bool WipeRun::overwriteGrowth(std::int64_t length, const std::string& fillBlock) {
     while (mFileLen < length) {
         const std::int64_t size = std::min(BlockSize, length - mFileLen);
-        if (const std::error_code error = mCurrentFile->writeAt(mFileLen + 1, fillBlock.data(),
-                                                                static_cast<std::size_t>(size))) {
+        if (const std::error_code error =
+                mCurrentFile->writeAt(mFileLen, fillBlock.data(), static_cast<std::size_t>(size))) {
             fail(WipeStep::Write, error);
             return false;
         }

@@ -48,7 +48,6 @@ public:
     int pass() const { return mPass; }
     int fillCounter() const { return mFillCounter; }
     std::int64_t writePos() const { return mWritePos; }
-    std::int64_t fileLen() const { return mFileLen; }
 
 private:
     enum class Outcome { Done, Failed, Stopped };

@@ -43,10 +43,8 @@ FileMeasurement measureFileIn(const FolderLook& folder, const QByteArray& path) 
     struct stat status {};
     if (::lstat(path.constData(), &status) != 0)
         measured.error = {errno, std::system_category()};
-    else if (S_ISLNK(status.st_mode))
-        measured.error = WipeErrc::SymbolicLink;
-    else if (!S_ISREG(status.st_mode))
-        measured.error = WipeErrc::NotRegularFile;
+    else
+        measured.error = refuseUnlessRegular(status.st_mode);
     if (measured.error)
         return measured;
     measured.size = static_cast<qint64>(status.st_size);

@@ -82,9 +82,7 @@ public:
             } else if (S_ISDIR(status.st_mode)) {
                 enter(folder, name, full, status, folderStatus.st_dev);
             } else {
-                mScan.refused.push_back({full, S_ISLNK(status.st_mode)
-                                                   ? make_error_code(WipeErrc::SymbolicLink)
-                                                   : make_error_code(WipeErrc::NotRegularFile)});
+                mScan.refused.push_back({full, refuseUnlessRegular(status.st_mode)});
             }
         }
     }

@@ -42,9 +42,8 @@ private:
         Inspected(std::unique_ptr<OpenFile> inner, std::string path, std::vector<Snapshot>& seen)
             : mInner(std::move(inner)), mPath(std::move(path)), mSeen(seen) {}
         std::error_code length(std::int64_t& bytes) override { return mInner->length(bytes); }
-        std::error_code writeAt(std::int64_t position, const char* data,
-                                std::size_t size) override {
-            return mInner->writeAt(position, data, size);
+        std::error_code writeAt(std::int64_t offset, const char* data, std::size_t size) override {
+            return mInner->writeAt(offset, data, size);
         }
         std::error_code flushToDevice() override { return mInner->flushToDevice(); }
         std::error_code close() override {
@@ -132,7 +131,7 @@ TEST(PosixFileOperations, foldersAndFifosAreRefusedWithoutBeingOpenedForWriting)
               make_error_code(WipeErrc::NotRegularFile));
 }
 
-TEST(PosixFileOperations, writesLandAtOneBasedPositionsBeyondTwoGibibytes) {
+TEST(PosixFileOperations, writesLandAtTheirOffsetsBeyondTwoGibibytes) {
     TempDir dir;
     const std::string path = dir.file("sparse");
     const std::int64_t length = (std::int64_t{1} << 31) + 10;
@@ -144,7 +143,7 @@ TEST(PosixFileOperations, writesLandAtOneBasedPositionsBeyondTwoGibibytes) {
     ASSERT_FALSE(opened.file->length(measured));
     EXPECT_EQ(measured, length);
 
-    ASSERT_FALSE(opened.file->writeAt(length - 2, "000", 3));
+    ASSERT_FALSE(opened.file->writeAt(length - 3, "000", 3));
     ASSERT_FALSE(opened.file->flushToDevice());
     ASSERT_FALSE(opened.file->close());
 

@@ -90,7 +90,8 @@ TEST(WriteBehind, contentIsZeroAfterEachPassWhateverTheWindow) {
             for (std::int64_t pos = 1; pos <= length;) {
                 const bool tail = pos + 50000 > length;
                 ASSERT_FALSE(opened.file->writeAt(
-                    pos, block.data(), static_cast<std::size_t>(tail ? length - pos + 1 : 50000)));
+                    pos - 1, block.data(),
+                    static_cast<std::size_t>(tail ? length - pos + 1 : 50000)));
                 if (tail)
                     break;
                 pos = (pos == 1 ? 0 : pos) + 50000;

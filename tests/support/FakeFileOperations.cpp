@@ -25,7 +25,9 @@ public:
         return {};
     }
 
-    std::error_code writeAt(std::int64_t position, const char* data, std::size_t size) override {
+    // Records the 1-based position the run counts in.
+    std::error_code writeAt(std::int64_t offset, const char* data, std::size_t size) override {
+        const std::int64_t position = offset + 1;
         const auto bytes = static_cast<std::int64_t>(size);
         if (const std::error_code error = mDisk.record({FileOp::Write, mPath, position, bytes}))
             return error;

@@ -8,9 +8,11 @@ public:
         : mInner(std::move(inner)), mPath(std::move(path)), mOwner(owner) {}
 
     std::error_code length(std::int64_t& bytes) override { return mInner->length(bytes); }
-    std::error_code writeAt(std::int64_t position, const char* data, std::size_t size) override {
-        const std::error_code error = mInner->writeAt(position, data, size);
-        mOwner.writes.push_back({FileOp::Write, mPath, position, static_cast<std::int64_t>(size)});
+    // Records the 1-based position the run counts in.
+    std::error_code writeAt(std::int64_t offset, const char* data, std::size_t size) override {
+        const std::error_code error = mInner->writeAt(offset, data, size);
+        mOwner.writes.push_back(
+            {FileOp::Write, mPath, offset + 1, static_cast<std::int64_t>(size)});
         if (mOwner.onWrite)
             mOwner.onWrite(static_cast<int>(mOwner.writes.size()));
         return error;

@@ -57,10 +57,9 @@ private:
         File(std::unique_ptr<OpenFile> inner, std::string path, GatedFileOperations& gate)
             : mInner(std::move(inner)), mPath(std::move(path)), mGate(gate) {}
         std::error_code length(std::int64_t& bytes) override { return mInner->length(bytes); }
-        std::error_code writeAt(std::int64_t position, const char* data,
-                                std::size_t size) override {
-            mGate.pass("write " + std::to_string(position) + "+" + std::to_string(size), mPath);
-            return mInner->writeAt(position, data, size);
+        std::error_code writeAt(std::int64_t offset, const char* data, std::size_t size) override {
+            mGate.pass("write " + std::to_string(offset + 1) + "+" + std::to_string(size), mPath);
+            return mInner->writeAt(offset, data, size);
         }
         std::error_code flushToDevice() override {
             mGate.pass("flush", mPath);
