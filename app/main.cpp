@@ -2,7 +2,7 @@
 #include "settings/RegistryFile.h"
 #include "ui/FailureReportingApplication.h"
 #include "ui/MessageBoxes.h"
-#include "ui/PosixDirectoryAccess.h"
+#include "browse/PosixDirectoryAccess.h"
 #include "ui/UrlOpener.h"
 #include "ui/frmMain.h"
 

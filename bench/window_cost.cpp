@@ -8,7 +8,7 @@
 #include "list/FileMeasure.h"
 #include "settings/RegistryFile.h"
 #include "ui/MessageBoxes.h"
-#include "ui/PosixDirectoryAccess.h"
+#include "browse/PosixDirectoryAccess.h"
 #include "ui/UrlOpener.h"
 #include "ui/frmMain.h"
 

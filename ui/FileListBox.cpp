@@ -1,7 +1,7 @@
 #include "ui/FileListBox.h"
 
-#include "ui/DirectoryAccess.h"
-#include "ui/NameOrder.h"
+#include "browse/DirectoryAccess.h"
+#include "browse/NameOrder.h"
 
 #include <QContextMenuEvent>
 #include <QFile>

@@ -1,19 +1,13 @@
 #include "ui/FolderListBox.h"
 
-#include "ui/DirectoryAccess.h"
-#include "ui/NameOrder.h"
+#include "browse/DirectoryAccess.h"
+#include "browse/NameOrder.h"
+#include "list/AddSelectedFiles.h"
 
 #include <QFile>
 #include <QStyle>
 
 namespace wypelark {
-
-QByteArray normalizedFolder(const QByteArray& path) {
-    QByteArray folder = path;
-    while (folder.size() > 1 && folder.endsWith('/'))
-        folder.chop(1);
-    return folder.isEmpty() ? QByteArray("/") : folder;
-}
 
 namespace {
 
@@ -71,7 +65,7 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
     const QString indent(chain.size() * 2, QLatin1Char(' '));
     for (const QByteArray& name : subfolders) {
         auto* item = new QListWidgetItem(closed, indent + QFile::decodeName(name), this);
-        item->setData(PathRole, folder == "/" ? "/" + name : folder + '/' + name);
+        item->setData(PathRole, fullPath(folder, name));
     }
 
     const bool changed = folder != mPath;

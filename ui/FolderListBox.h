@@ -36,7 +36,4 @@ private:
     QByteArray mPath;
 };
 
-// The folder path without a trailing "/", except the root itself.
-QByteArray normalizedFolder(const QByteArray& path);
-
 } // namespace wypelark

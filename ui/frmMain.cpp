@@ -1,18 +1,18 @@
 #include "ui/frmMain.h"
 
+#include "browse/DirectoryAccess.h"
+#include "browse/MountWatcher.h"
+#include "browse/PosixDirectoryAccess.h"
 #include "list/AddSelectedFiles.h"
 #include "list/PathScan.h"
 #include "list/SizeText.h"
 #include "settings/PassCountText.h"
 #include "settings/RegistryFile.h"
 #include "settings/RegistryStrings.h"
-#include "ui/DirectoryAccess.h"
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
 #include "ui/FolderListBox.h"
 #include "ui/MessageBoxes.h"
-#include "ui/MountWatcher.h"
-#include "ui/PosixDirectoryAccess.h"
 #include "ui/UrlOpener.h"
 
 #include <QAction>

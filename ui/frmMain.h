@@ -1,11 +1,11 @@
 #pragma once
 
+#include "browse/DirectoryAccess.h"
 #include "engine/WaitingFileOperations.h"
 #include "engine/WipeHost.h"
 #include "engine/WipeReport.h"
 #include "engine/WipeRun.h"
 #include "list/DeletionListModel.h"
-#include "ui/DirectoryAccess.h"
 #include "ui/EventLoopWaiter.h"
 
 #include <QElapsedTimer>

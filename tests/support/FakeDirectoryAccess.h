@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/PosixDirectoryAccess.h"
+#include "browse/PosixDirectoryAccess.h"
 
 #include <QByteArray>
 #include <QMap>

@@ -280,24 +280,4 @@ TEST_F(DriveChange, anyOtherErrorShowsTheErrorBoxOnce) {
     EXPECT_EQ(folders()->path(), folder());
 }
 
-TEST(MountTable, keepsBrowsableVolumesAndLeavesPseudoFileSystemsOut) {
-    const QByteArray table = "22 1 0:21 / /proc rw - proc proc rw\n"
-                             "23 1 0:22 / /sys rw - sysfs sysfs rw\n"
-                             "24 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                             "25 24 8:2 / /home rw - xfs /dev/sda2 rw\n"
-                             "26 24 0:30 / /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n"
-                             "27 24 8:17 / /run/media/ann/My\\040Stick rw - vfat /dev/sdb1 rw\n"
-                             "28 24 0:40 / /run/user/1000 rw - tmpfs tmpfs rw\n"
-                             "29 24 0:41 / /dev/shm rw - tmpfs tmpfs rw\n";
-    const std::vector<Volume> volumes = parseMountInfo(table);
-    QList<QByteArray> points;
-    for (const Volume& volume : volumes)
-        points << volume.mountPoint;
-    EXPECT_EQ(points, (QList<QByteArray>{"/", "/home", "/run/media/ann/My Stick"}));
-    EXPECT_EQ(volumeHolding(volumes, "/home/ann/docs"), QByteArray("/home"));
-    EXPECT_EQ(volumeHolding(volumes, "/homework"), QByteArray("/"));
-    EXPECT_EQ(volumeHolding(volumes, "/run/media/ann/My Stick"),
-              QByteArray("/run/media/ann/My Stick"));
-}
-
 } // namespace

@@ -38,4 +38,7 @@ public:
 // True for the errors that mean the volume's device is not there or not ready.
 bool isDeviceNotReady(std::error_code error);
 
+// A folder path without trailing separators; "/" for the root and for an empty path.
+QByteArray normalizedFolder(const QByteArray& path);
+
 } // namespace wypelark

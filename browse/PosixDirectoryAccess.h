@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DirectoryAccess.h"
+#include "browse/DirectoryAccess.h"
 
 namespace wypelark {
 

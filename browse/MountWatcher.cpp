@@ -1,4 +1,4 @@
-#include "ui/MountWatcher.h"
+#include "browse/MountWatcher.h"
 
 #include <QSocketNotifier>
 

@@ -1,4 +1,6 @@
-#include "ui/PosixDirectoryAccess.h"
+#include "browse/PosixDirectoryAccess.h"
+
+#include "list/AddSelectedFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +25,7 @@ bool isFolderEntry(const QByteArray& folder, const dirent& entry) {
     if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
         return false;
     // A link to a folder is browsed as a folder; a dangling link is a file entry.
-    const QByteArray path = folder + (folder.endsWith('/') ? "" : "/") + entry.d_name;
+    const QByteArray path = fullPath(folder, entry.d_name);
     struct stat status {};
     return ::stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode);
 }
@@ -75,6 +77,13 @@ QString labelOf(const QByteArray& source) {
 }
 
 } // namespace
+
+QByteArray normalizedFolder(const QByteArray& path) {
+    QByteArray folder = path;
+    while (folder.size() > 1 && folder.endsWith('/'))
+        folder.chop(1);
+    return folder.isEmpty() ? QByteArray("/") : folder;
+}
 
 bool isDeviceNotReady(std::error_code error) {
     if (error.category() != std::system_category() && error.category() != std::generic_category())

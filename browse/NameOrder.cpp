@@ -1,4 +1,4 @@
-#include "ui/NameOrder.h"
+#include "browse/NameOrder.h"
 
 #include <QCollator>
 #include <QFile>
