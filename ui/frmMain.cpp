@@ -147,6 +147,9 @@ void frmMain::buildToolbar() {
     for (const auto& [button, keys] : shortcuts) {
         QAction* action = toolbarButton(button);
         action->setShortcut(keys);
+        // The program's one window: its keys work whether or not a window manager made it the
+        // active window (a tool window is not always made so).
+        action->setShortcutContext(Qt::ApplicationShortcut);
         action->setToolTip(QStringLiteral("%1 (%2)").arg(action->toolTip(),
                                                          keys.toString(QKeySequence::NativeText)));
         tlbMain->widgetForAction(action)->setAccessibleName(action->text());
@@ -179,10 +182,11 @@ void frmMain::buildDeletionList() {
     lvwList->setContextMenuPolicy(Qt::CustomContextMenu);
     mnuList = named(new QMenu(QStringLiteral("List"), this), "mnuList");
     mnuListRemove = named(mnuList->addAction(QStringLiteral("Remove from List")), "mnuListRemove");
-    mnuListRemove->setShortcut(QKeySequence::Delete);
+    // The Delete key itself: the standard Delete binding also holds Ctrl+D on X11, the toolbar's.
+    mnuListRemove->setShortcut(QKeySequence(Qt::Key_Delete));
     mnuListClear = named(mnuList->addAction(QStringLiteral("Clear List")), "mnuListClear");
     // The Delete key removes the selected rows while the list has the focus.
-    auto* removeKey = new QShortcut(QKeySequence::Delete, lvwList);
+    auto* removeKey = new QShortcut(QKeySequence(Qt::Key_Delete), lvwList);
     removeKey->setContext(Qt::WidgetShortcut);
     connect(removeKey, &QShortcut::activated, this, &frmMain::removeSelectedFromList);
 }
