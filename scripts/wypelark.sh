@@ -4,9 +4,9 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# The developer's preset, or CI's in a CI run (see CMakePresets.json).
-preset=dev build="$here/build"
-[ -n "${CI:-}" ] && preset=ci build="$here/build-ci"
+# The tests build with the developer's preset, or CI's in a CI run (see CMakePresets.json).
+preset=dev
+[ -n "${CI:-}" ] && preset=ci
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
           desktop-file-utils appstream dpkg-dev file btrfs-progs xdg-utils e2fsprogs lintian)
@@ -26,19 +26,20 @@ install_missing() {
         "${missing[@]}"
 }
 
-build_all() {
-    (cd "$here" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$(nproc)")
+build_with() {
+    (cd "$here" && cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$(nproc)")
 }
 
 case "${1:-}" in
 run)
+    # A user's build: warnings stay warnings, no tests.
     install_missing
-    build_all
-    exec "$build/app/wypelark"
+    build_with release
+    exec "$here/build-release/app/wypelark"
     ;;
 test)
     install_missing
-    build_all
+    build_with "$preset"
     cd "$here" && ctest --preset "$preset" -j "$(nproc)"
     ;;
 *)
