@@ -1,8 +1,8 @@
+#include "browse/PosixDirectoryAccess.h"
 #include "engine/PosixFileOperations.h"
 #include "settings/RegistryFile.h"
 #include "ui/FailureReportingApplication.h"
 #include "ui/MessageBoxes.h"
-#include "browse/PosixDirectoryAccess.h"
 #include "ui/UrlOpener.h"
 #include "ui/frmMain.h"
 

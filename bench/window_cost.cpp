@@ -3,12 +3,12 @@
 // rounds. Prints the median seconds of each and the window's extra cost in percent.
 #include "bench/BenchFile.h"
 #include "bench/SilentHost.h"
+#include "browse/PosixDirectoryAccess.h"
 #include "engine/PosixFileOperations.h"
 #include "engine/WipeRun.h"
 #include "list/FileMeasure.h"
 #include "settings/RegistryFile.h"
 #include "ui/MessageBoxes.h"
-#include "browse/PosixDirectoryAccess.h"
 #include "ui/UrlOpener.h"
 #include "ui/frmMain.h"
 

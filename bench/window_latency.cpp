@@ -6,11 +6,11 @@
 // the same passes over the same file in the same block size. Prints one figure a line.
 // usage: window_latency [FILE_MIB [WRITE_BACK_WINDOW_MIB]]
 #include "bench/BenchFile.h"
+#include "browse/PosixDirectoryAccess.h"
 #include "engine/PosixFileOperations.h"
 #include "list/FileMeasure.h"
 #include "settings/RegistryFile.h"
 #include "ui/MessageBoxes.h"
-#include "browse/PosixDirectoryAccess.h"
 #include "ui/UrlOpener.h"
 #include "ui/frmMain.h"
 
