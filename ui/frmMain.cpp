@@ -262,8 +262,11 @@ void frmMain::connectEvents() {
     connect(lvwList, &QWidget::customContextMenuRequested, this, &frmMain::showListMenu);
     connect(mnuListRemove, &QAction::triggered, this, &frmMain::removeSelectedFromList);
     connect(mnuListClear, &QAction::triggered, this, [this] {
-        if (listEditable())
-            mList.clear();
+        if (!listEditable())
+            return;
+        // Nothing of a folder added before is to be destroyed any more: no run removes it.
+        mList.clear();
+        mAddedFolders.clear();
     });
     connect(sliDelete, &QSlider::valueChanged, this, &frmMain::sliDelete_Change);
     connect(tlbMain, &QToolBar::actionTriggered, this, &frmMain::tlbMain_ButtonClick);
