@@ -16,7 +16,6 @@
 #include <chrono>
 #include <cstdio>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace wypelark {
 namespace {
@@ -147,17 +146,6 @@ PathScan findFiles(const Options& options, const QByteArray& startFolder) {
     return scan;
 }
 
-// After a run that went to its end, the folders it emptied go, deepest first.
-QStringList removeEmptiedFolders(const std::vector<QByteArray>& folders) {
-    QStringList kept;
-    for (std::size_t i = folders.size(); i-- > 0;) {
-        const QByteArray& folder = folders[i];
-        if (::rmdir(folder.constData()) != 0 && errno != ENOENT)
-            kept.prepend(QString::fromStdString(printablePath(folder.toStdString())));
-    }
-    return kept;
-}
-
 QString shown(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(printablePath(path)));
 }
@@ -277,8 +265,11 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
         context.err << "\n";
         return ExitInterrupted;
     }
-    const QStringList keptFolders =
-        options.recursive ? removeEmptiedFolders(scan.folders) : QStringList();
+    QStringList keptFolders;
+    if (options.recursive) {
+        for (const KeptFolder& folder : removeEmptiedFolders(scan.folders))
+            keptFolders << QString::fromStdString(printablePath(folder.path.toStdString()));
+    }
     const VerifyingFileOperations* verified = options.verify ? &verifier : nullptr;
     if (options.json) {
         context.out << QJsonDocument(jsonReport(scan, host, verified, bytes, seconds))

@@ -113,6 +113,15 @@ private:
 
 } // namespace
 
+std::vector<KeptFolder> removeEmptiedFolders(const std::vector<QByteArray>& folders) {
+    std::vector<KeptFolder> kept;
+    for (std::size_t i = folders.size(); i-- > 0;) {
+        if (::rmdir(folders[i].constData()) != 0 && errno != ENOENT)
+            kept.insert(kept.begin(), {folders[i], lastError()});
+    }
+    return kept;
+}
+
 QByteArray absolutePath(const QByteArray& path, const QByteArray& base) {
     const QByteArray joined = path.startsWith('/') ? path : base + '/' + path;
     QByteArray clean;

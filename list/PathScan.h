@@ -29,6 +29,16 @@ struct PathScan {
 // that cannot be read are refused, each with its reason.
 PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
 
+struct KeptFolder {
+    QByteArray path;
+    std::error_code reason;
+};
+
+// After a run, removes the folders that are empty now, deepest first: folders lists parents
+// before their children, and only rmdir(2) is used, never on what a folder holds. The folders
+// that stay come back, parents first, each with the reason.
+std::vector<KeptFolder> removeEmptiedFolders(const std::vector<QByteArray>& folders);
+
 // A path made absolute against base, with its "." segments and doubled separators left out;
 // the bytes of every name are kept as they are.
 QByteArray absolutePath(const QByteArray& path, const QByteArray& base);

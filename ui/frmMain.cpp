@@ -37,9 +37,6 @@
 #include <QTreeView>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
 #include <vector>
 
 namespace wypelark {
@@ -577,22 +574,18 @@ void frmMain::showPendingReport() {
 // After a run that went to its end, the folders that were added as folders and that the run left
 // empty go, deepest first; a folder that still holds anything stays and is named.
 void frmMain::removeEmptiedFolders() {
-    std::vector<QByteArray> stay;
-    for (std::size_t i = mAddedFolders.size(); i-- > 0;) {
-        const QByteArray folder = mAddedFolders[i];
-        int error = 0;
-        mWaiter.wait([&] { error = ::rmdir(folder.constData()) == 0 ? 0 : errno; });
-        if (error == 0 || error == ENOENT)
-            continue;
-        stay.insert(stay.begin(), folder);
-        const QString reason = error == ENOTEMPTY || error == EEXIST
+    std::vector<KeptFolder> kept;
+    mWaiter.wait([&] { kept = wypelark::removeEmptiedFolders(mAddedFolders); });
+    mAddedFolders.clear();
+    for (const KeptFolder& folder : kept) {
+        mAddedFolders.push_back(folder.path);
+        const QString reason = folder.reason == std::errc::directory_not_empty
                                    ? QStringLiteral("it still holds files or folders")
-                                   : QString::fromLocal8Bit(std::strerror(error));
-        mKeptFolders.prepend(
+                                   : QString::fromStdString(folder.reason.message());
+        mKeptFolders.append(
             QStringLiteral("%1\n    %2")
-                .arg(QString::fromStdString(printablePath(folder.toStdString())), reason));
+                .arg(QString::fromStdString(printablePath(folder.path.toStdString())), reason));
     }
-    mAddedFolders = stay;
 }
 
 void frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& base) {
