@@ -9,6 +9,11 @@
 
 namespace wypelark {
 
+FileIdentity identityOf(const struct stat& file, const struct stat& folder) {
+    return {static_cast<std::uint64_t>(file.st_dev), static_cast<std::uint64_t>(file.st_ino),
+            static_cast<std::uint64_t>(folder.st_dev), static_cast<std::uint64_t>(folder.st_ino)};
+}
+
 std::error_code refuseUnlessRegular(unsigned mode) {
     if (S_ISLNK(mode))
         return WipeErrc::SymbolicLink;
@@ -39,9 +44,7 @@ std::error_code identifyFile(const std::string& path, FileIdentity& identity, st
     struct stat folder {};
     if (::stat(splitPath(path).folder.c_str(), &folder) != 0)
         return lastError();
-    identity = {static_cast<std::uint64_t>(file.st_dev), static_cast<std::uint64_t>(file.st_ino),
-                static_cast<std::uint64_t>(folder.st_dev),
-                static_cast<std::uint64_t>(folder.st_ino)};
+    identity = identityOf(file, folder);
     size = static_cast<std::int64_t>(file.st_size);
     return {};
 }

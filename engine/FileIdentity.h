@@ -4,6 +4,8 @@
 #include <string>
 #include <system_error>
 
+struct stat;
+
 namespace wypelark {
 
 // Which file a list item means: the device and inode of the file, and of the folder it was found
@@ -18,6 +20,9 @@ struct FileIdentity {
     bool known() const { return inode != 0; }
     bool operator==(const FileIdentity&) const = default;
 };
+
+// The identity of a file and the folder it was found in, from their stat(2) data.
+FileIdentity identityOf(const struct stat& file, const struct stat& folder);
 
 // Why a file of this st_mode is not one to overwrite: a symbolic link, or anything else that is
 // not a regular file; nothing for a regular file.

@@ -22,11 +22,6 @@ std::error_code lastError() {
     return {errno, std::system_category()};
 }
 
-FileIdentity identityOf(const struct stat& file, const struct stat& folder) {
-    return {static_cast<std::uint64_t>(file.st_dev), static_cast<std::uint64_t>(file.st_ino),
-            static_cast<std::uint64_t>(folder.st_dev), static_cast<std::uint64_t>(folder.st_ino)};
-}
-
 struct DirCloser {
     void operator()(DIR* dir) const { ::closedir(dir); }
 };
