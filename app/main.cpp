@@ -1,5 +1,6 @@
 #include "browse/PosixDirectoryAccess.h"
 #include "engine/PosixFileOperations.h"
+#include "list/PathScan.h"
 #include "settings/RegistryFile.h"
 #include "ui/FailureReportingApplication.h"
 #include "ui/MessageBoxes.h"
@@ -13,20 +14,6 @@
 #include <vector>
 
 namespace {
-
-// The paths among the arguments, as the bytes they were given in: the parser's strings would
-// lose the bytes of names that are not UTF-8.
-std::vector<QByteArray> pathArguments(int argc, char* argv[]) {
-    std::vector<QByteArray> paths;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!optionsEnded && std::strcmp(argv[i], "--") == 0)
-            optionsEnded = true;
-        else if (optionsEnded || argv[i][0] != '-' || argv[i][1] == '\0')
-            paths.emplace_back(argv[i]);
-    }
-    return paths;
-}
 
 bool hasOptions(int argc, char* argv[]) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
@@ -74,7 +61,8 @@ int main(int argc, char* argv[]) {
                      Qt::QueuedConnection);
     window.show();
     // Once the window shows, so that a box naming refused paths stands over it.
-    const std::vector<QByteArray> paths = pathArguments(argc, argv);
+    const std::vector<QByteArray> paths =
+        wypelark::pathArguments(std::vector<QByteArray>(argv + 1, argv + argc));
     if (!paths.empty()) {
         QTimer::singleShot(0, &window,
                            [&] { window.addPaths(paths, directories.currentFolder()); });

@@ -61,23 +61,6 @@ void describeOptions(QCommandLineParser& parser) {
                                  QStringLiteral("PATH..."));
 }
 
-// The paths among the raw arguments, with their bytes: a parsed string would lose the bytes of
-// names that are not UTF-8.
-std::vector<QByteArray> rawPaths(const std::vector<QByteArray>& args) {
-    std::vector<QByteArray> paths;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const QByteArray& arg = args[i];
-        if (!optionsEnded && arg == "--")
-            optionsEnded = true;
-        else if (!optionsEnded && (arg == "-n" || arg == "--passes"))
-            ++i; // its value
-        else if (optionsEnded || !arg.startsWith('-') || arg == "-")
-            paths.push_back(arg);
-    }
-    return paths;
-}
-
 // Parses the arguments; returns -1 to go on, or the exit status.
 int parse(const std::vector<QByteArray>& args, CommandContext& context, Options& options) {
     QCommandLineParser parser;
@@ -119,7 +102,7 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
     options.dryRun = parser.isSet(QStringLiteral("dry-run"));
     options.quiet = parser.isSet(QStringLiteral("quiet"));
     options.json = parser.isSet(QStringLiteral("report"));
-    options.paths = rawPaths(args);
+    options.paths = pathArguments(args, {"-n", "--passes"});
     if (options.paths.empty()) {
         context.err << "wypelark-cli: no file given\nTry 'wypelark-cli --help'.\n";
         return ExitUsage;

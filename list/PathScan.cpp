@@ -117,6 +117,23 @@ std::vector<KeptFolder> removeEmptiedFolders(const std::vector<QByteArray>& fold
     return kept;
 }
 
+std::vector<QByteArray> pathArguments(const std::vector<QByteArray>& args,
+                                      const std::vector<QByteArray>& optionsTakingValue) {
+    std::vector<QByteArray> paths;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const QByteArray& arg = args[i];
+        if (!optionsEnded && arg == "--")
+            optionsEnded = true;
+        else if (!optionsEnded && std::find(optionsTakingValue.begin(), optionsTakingValue.end(),
+                                            arg) != optionsTakingValue.end())
+            ++i; // its value
+        else if (optionsEnded || !arg.startsWith('-') || arg == "-")
+            paths.push_back(arg);
+    }
+    return paths;
+}
+
 QByteArray absolutePath(const QByteArray& path, const QByteArray& base) {
     const QByteArray joined = path.startsWith('/') ? path : base + '/' + path;
     QByteArray clean;

@@ -39,6 +39,12 @@ struct KeptFolder {
 // that stay come back, parents first, each with the reason.
 std::vector<KeptFolder> removeEmptiedFolders(const std::vector<QByteArray>& folders);
 
+// The paths among raw command-line arguments, with their bytes (a parsed string would lose the
+// bytes of names that are not UTF-8): everything after "--", "-" itself, and every argument that
+// is no option and no option's value.
+std::vector<QByteArray> pathArguments(const std::vector<QByteArray>& args,
+                                      const std::vector<QByteArray>& optionsTakingValue = {});
+
 // A path made absolute against base, with its "." segments and doubled separators left out;
 // the bytes of every name are kept as they are.
 QByteArray absolutePath(const QByteArray& path, const QByteArray& base);
