@@ -37,14 +37,16 @@ void WipeRun::WipeFiles() {
         startFreshRun();
 
     while (mFileIndex <= mHost.itemCount()) {
+        // An item appended while the run waited on the last one is entered as any other is.
+        if (!mItemEntered)
+            enterCurrentItem();
         const Outcome outcome = overwriteCurrentItem(fillBlock);
         if (outcome == Outcome::Stopped)
             return;
-        if (mFileIndex < mHost.itemCount())
-            mPass = 1;
         if (outcome == Outcome::Done)
             deleteCurrentItem();
         ++mFileIndex;
+        mItemEntered = false;
     }
     endRun();
 }
@@ -67,15 +69,23 @@ void WipeRun::startFreshRun() {
     mHost.setBarValue(ProgressBar::Overall, 0);
     mUndestroyed.clear();
     mFileIndex = 1;
+    mItemEntered = false;
+}
+
+// Takes the item's path and identity once: every pass and the delete are made on the file the
+// item meant when the run reached it.
+void WipeRun::enterCurrentItem() {
     mPass = 1;
+    mPassesMade = 0;
+    mCurrentPath = mHost.itemPath(mFileIndex);
+    mCurrentIdentity = mHost.itemIdentity(mFileIndex);
+    mCurrentShrank = false;
+    mItemEntered = true;
 }
 
 // Runs the remaining passes over the item at mFileIndex. Done means every pass reached the
 // device and the file is closed, ready to be deleted.
 WipeRun::Outcome WipeRun::overwriteCurrentItem(const std::string& fillBlock) {
-    // A continued run, or an earlier pass of this item, means the file has been overwritten
-    // before; a file that gets no pass at all must never be deleted as if it had.
-    bool passMade = mResumePending || mPass > 1;
     while (mPass <= mHost.passCount()) {
         if (!mResumePending && !openCurrentFile())
             return Outcome::Failed;
@@ -84,7 +94,7 @@ WipeRun::Outcome WipeRun::overwriteCurrentItem(const std::string& fillBlock) {
             return written;
         if (!finishPass(fillBlock))
             return Outcome::Failed;
-        passMade = true;
+        ++mPassesMade;
         ++mPass;
     }
     // A stopped run continued after the pass count was lowered below mPass still holds the
@@ -94,18 +104,16 @@ WipeRun::Outcome WipeRun::overwriteCurrentItem(const std::string& fillBlock) {
         if (!flushAndCloseCurrentFile(fillBlock))
             return Outcome::Failed;
     }
-    if (!passMade) {
-        fail(mHost.itemPath(mFileIndex), WipeStep::Write, WipeErrc::NoPassMade);
+    // Only passes this run wrote over the whole file and flushed count; a pass number does not.
+    if (mPassesMade < std::max(1, mHost.passCount())) {
+        fail(mCurrentPath, WipeStep::Write, WipeErrc::NoPassMade);
         return Outcome::Failed;
     }
     return Outcome::Done;
 }
 
 bool WipeRun::openCurrentFile() {
-    mCurrentPath = mHost.itemPath(mFileIndex);
-    if (mPass == 1)
-        mCurrentShrank = false;
-    OpenResult opened = mFiles.open(mCurrentPath, mHost.itemIdentity(mFileIndex));
+    OpenResult opened = mFiles.open(mCurrentPath, mCurrentIdentity);
     if (opened.error) {
         fail(mCurrentPath, WipeStep::Open, opened.error);
         return false;
@@ -223,8 +231,8 @@ bool WipeRun::overwriteGrowth(std::int64_t length, const std::string& fillBlock)
 }
 
 void WipeRun::deleteCurrentItem() {
-    const std::string path = mHost.itemPath(mFileIndex);
-    const FileIdentity identity = mHost.itemIdentity(mFileIndex);
+    const std::string& path = mCurrentPath;
+    const FileIdentity& identity = mCurrentIdentity;
     if (const std::error_code error = mFiles.checkBeforeRemove(path, identity)) {
         fail(path, WipeStep::Verify, error);
         return;

@@ -54,6 +54,7 @@ private:
 
     std::string buildFillBlock();
     void startFreshRun();
+    void enterCurrentItem();
     Outcome overwriteCurrentItem(const std::string& fillBlock);
     bool openCurrentFile();
     Outcome writeLoop(const std::string& fillBlock);
@@ -79,7 +80,10 @@ private:
 
     bool mActive = false;
     std::unique_ptr<OpenFile> mCurrentFile;
+    bool mItemEntered = false; // the item at mFileIndex has its path and identity taken
+    int mPassesMade = 0;       // passes over the whole current file written and flushed
     std::string mCurrentPath;
+    FileIdentity mCurrentIdentity;
     StorageFacts mCurrentFacts;
     bool mCurrentShrank = false;
     WipeReport mReport;

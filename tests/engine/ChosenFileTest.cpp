@@ -32,6 +32,9 @@ struct RealRun {
     PosixFileOperations disk;
     RecordingFileOperations files{disk};
 
+    RealRun() {
+        files.rule.requiredPasses = [this] { return host.passes; };
+    }
     // Lists a path as the window would: its identity is taken now.
     void list(const std::string& path) {
         host.items.push_back(path);

@@ -61,7 +61,7 @@ struct Outcome {
 Outcome runOver(const std::vector<std::pair<std::string, StorageFacts>>& files,
                 int failDeleteOf = -1) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     for (std::size_t i = 0; i < files.size(); ++i) {
         disk.addFile(files[i].first, 70000);
         disk.setStorage(files[i].first, files[i].second);

@@ -28,7 +28,7 @@ class InjectedFailure : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(InjectedFailure, isReportedOnceAndTheOtherFilesAreStillDestroyed) {
     const FailureCase& c = GetParam();
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addFile("/x/first", 70000, 'a');
     disk.addFile("/x/bad", 70000, 'b');
     disk.addFile("/x/last", 30, 'c');
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, InjectedFailure,
 
 TEST(WipeRunFailure, aFailedWriteStopsThatFilesPassesAndIsNotCountedAsDone) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addFile("/bad", 120000, 'b');
     host.items = {"/bad"};
     host.passes = 3;
@@ -92,7 +92,7 @@ TEST(WipeRunFailure, aFailedWriteStopsThatFilesPassesAndIsNotCountedAsDone) {
 
 TEST(WipeRunFailure, missingLinkedAndSpecialPathsAreReportedAndNeverCreatedOrDeleted) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addSpecial("/link", FakeFileOperations::Kind::SymbolicLink);
     disk.addSpecial("/dir", FakeFileOperations::Kind::Directory);
     disk.addSpecial("/fifo", FakeFileOperations::Kind::Fifo);
@@ -121,7 +121,7 @@ TEST(WipeRunFailure, missingLinkedAndSpecialPathsAreReportedAndNeverCreatedOrDel
 
 TEST(WipeRunFailure, failuresBeforeAStopAreReportedOnceWhenTheContinuedRunEnds) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addFile("/big", 200000);
     host.items = {"/gone", "/big"};
     WipeRun run(host, disk);

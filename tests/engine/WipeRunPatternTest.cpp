@@ -27,7 +27,7 @@ class WritePattern : public ::testing::TestWithParam<PatternCase> {};
 TEST_P(WritePattern, everyPassWritesTheSameBlocksEndingAtTheLastByte) {
     const PatternCase& c = GetParam();
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addFile("/d/f", c.length);
     host.items = {"/d/f"};
     host.passes = 3;
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WipeRunOrder, eachPassOpensWritesFlushesAndClosesThenTheFileIsDeleted) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addFile("/a", 30);
     host.items = {"/a"};
     host.passes = 2;
@@ -92,7 +92,7 @@ TEST(WipeRunOrder, eachPassOpensWritesFlushesAndClosesThenTheFileIsDeleted) {
 
 TEST(WipeRunOrder, filesAreHandledInListOrderAndEveryByteBecomesZeroCharacters) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     std::vector<std::string> contents;
     disk.addFile("/b", 70000, 'b');
     disk.addFile("/a", 10, 'a');
@@ -115,7 +115,7 @@ TEST(WipeRunOrder, filesAreHandledInListOrderAndEveryByteBecomesZeroCharacters) 
 
 TEST(WipeRunProgress, emptyListTouchesNothingAndEndsWithTheOverallBarAtZeroOfOne) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     WipeRun run(host, disk);
 
     run.WipeFiles();
@@ -132,7 +132,7 @@ TEST(WipeRunProgress, emptyListTouchesNothingAndEndsWithTheOverallBarAtZeroOfOne
 
 TEST(WipeRunProgress, twoFilesThreePassesFillTheOverallBarToSix) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addFile("/a", 30);
     disk.addFile("/b", 0);
     host.items = {"/a", "/b"};
@@ -153,7 +153,7 @@ TEST(WipeRunProgress, twoFilesThreePassesFillTheOverallBarToSix) {
 
 TEST(WipeRunProgress, aFreshRunAfterAStoppedOneStartsItsBarsAgain) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addFile("/a", 30);
     host.items = {"/a"};
     host.passes = 2;
@@ -172,14 +172,20 @@ TEST(WipeRunProgress, aFreshRunAfterAStoppedOneStartsItsBarsAgain) {
 
 TEST(WipeRunNested, itemsAddedDuringAYieldAreDestroyedInTheSameRunWithoutRaisingTheBar) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addFile("/a", 120000);
     disk.addFile("/late", 10);
+    disk.addFile("/last", 10);
     host.items = {"/a"};
     host.passes = 2;
     host.onYield = [&](int n) {
         if (n == 1)
             host.items.push_back("/late");
+    };
+    // Added while the run waits on what was the last item's delete: entered as a fresh item.
+    disk.onRemove = [&](const std::string& path) {
+        if (path == "/late")
+            host.items.push_back("/last");
     };
     WipeRun run(host, disk);
 
@@ -187,13 +193,14 @@ TEST(WipeRunNested, itemsAddedDuringAYieldAreDestroyedInTheSameRunWithoutRaising
 
     EXPECT_FALSE(disk.exists("/late"));
     EXPECT_EQ(disk.writesTo("/late"), (std::vector<Write>{{1, 10}, {1, 10}}));
+    EXPECT_EQ(disk.writesTo("/last"), (std::vector<Write>{{1, 10}, {1, 10}}));
     EXPECT_EQ(host.bar(ProgressBar::Overall).maximum, 2);
     EXPECT_EQ(host.bar(ProgressBar::Overall).value, 2);
 }
 
 TEST(WipeRunNested, aPassCountRaisedDuringAYieldAppliesFromTheNextPassTest) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addFile("/a", 10);
     disk.addFile("/b", 10);
     host.items = {"/a", "/b"};
@@ -214,7 +221,7 @@ TEST(WipeRunNested, aPassCountRaisedDuringAYieldAppliesFromTheNextPassTest) {
 
 TEST(WipeRunNested, aSecondCallDuringAYieldReturnsAtOnceWithoutTouchingTheRun) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     disk.addFile("/a", 120000);
     host.items = {"/a"};
     WipeRun* running = nullptr;
@@ -244,7 +251,7 @@ TEST(WipeRunNested, aSecondCallDuringAYieldReturnsAtOnceWithoutTouchingTheRun) {
 
 TEST(WipeRunLarge, filesOfTwoGibibytesAndMoreAreOverwrittenToTheirLastByte) {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
     const std::int64_t length = (std::int64_t{1} << 31) + 12345;
     disk.addFile("/big", length);
     host.items = {"/big"};

@@ -19,7 +19,7 @@ const std::vector<std::string> Order{"/p/one", "/p/empty", "/p/two", "/p/three"}
 
 struct FourFiles {
     FakeFileOperations disk;
-    FakeWipeHost host;
+    FakeWipeHost host{disk.rule()};
 
     FourFiles() {
         for (const auto& [path, length] : Files)

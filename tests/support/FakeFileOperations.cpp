@@ -32,6 +32,7 @@ public:
         if (const std::error_code error = mDisk.record({FileOp::Write, mPath, position, bytes}))
             return error;
         Entry& entry = mDisk.mEntries.at(mPath);
+        mDisk.mRule.wrote(mPath, offset, data, size, entry.length);
         if (position < 1 || position - 1 + bytes > entry.length) {
             mDisk.mWroteOutsideFile = true;
             return {};
@@ -41,10 +42,16 @@ public:
         return {};
     }
 
-    std::error_code flushToDevice() override { return mDisk.record({FileOp::Flush, mPath}); }
+    std::error_code flushToDevice() override {
+        if (const std::error_code error = mDisk.record({FileOp::Flush, mPath}))
+            return error;
+        mDisk.mRule.flushed(mPath, mDisk.mEntries.at(mPath).length);
+        return {};
+    }
 
     std::error_code close() override {
         const std::error_code error = mDisk.record({FileOp::Close, mPath});
+        mDisk.mRule.closed(mPath);
         release();
         return error;
     }
@@ -98,7 +105,7 @@ std::error_code FakeFileOperations::record(const RecordedOp& op) {
     return {};
 }
 
-OpenResult FakeFileOperations::open(const std::string& path, const FileIdentity&) {
+OpenResult FakeFileOperations::open(const std::string& path, const FileIdentity& identity) {
     if (const std::error_code error = record({FileOp::Open, path}))
         return {nullptr, error};
     const auto found = mEntries.find(path);
@@ -108,14 +115,18 @@ OpenResult FakeFileOperations::open(const std::string& path, const FileIdentity&
         return {nullptr, WipeErrc::SymbolicLink};
     if (found->second.kind != Kind::Regular)
         return {nullptr, WipeErrc::NotRegularFile};
+    mRule.opened(path, identity);
     return {std::make_unique<File>(*this, path), {}};
 }
 
-std::error_code FakeFileOperations::remove(const std::string& path, const FileIdentity&) {
+std::error_code FakeFileOperations::remove(const std::string& path, const FileIdentity& identity) {
+    if (onRemove)
+        onRemove(path);
     if (const std::error_code error = record({FileOp::Remove, path}))
         return error;
     if (mEntries.erase(path) == 0)
         return {ENOENT, std::system_category()};
+    mRule.removed(path, identity);
     return {};
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "engine/FileOperations.h"
+#include "tests/support/DestructionRule.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -48,7 +50,8 @@ public:
     // Fails the occurrence-th operation of this kind on this path with the errno given.
     void failOn(FileOp op, const std::string& path, int errorNumber, int occurrence = 1);
 
-    // Identities are not looked at: the paths of this disk name the same file throughout.
+    // Identities are not looked at, only handed to the rule: the paths of this disk name the same
+    // file throughout.
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     std::error_code remove(const std::string& path, const FileIdentity& identity) override;
 
@@ -59,6 +62,10 @@ public:
     int count(FileOp op, const std::string& path) const;
     int openFiles() const { return mOpenFiles; }
     bool wroteOutsideFile() const { return mWroteOutsideFile; }
+    // Runs inside every removal, before it is made, as a slow device's delete lets a person act.
+    std::function<void(const std::string&)> onRemove;
+    // Checked on every operation of every test that uses this disk.
+    DestructionRule& rule() { return mRule; }
 
 private:
     class File;
@@ -80,6 +87,7 @@ private:
     std::map<std::pair<FileOp, std::string>, int> mCounts;
     int mOpenFiles = 0;
     bool mWroteOutsideFile = false;
+    DestructionRule mRule;
 };
 
 } // namespace wypelark::testing

@@ -2,6 +2,7 @@
 
 #include "engine/WipeHost.h"
 #include "engine/WipeReport.h"
+#include "tests/support/DestructionRule.h"
 #include "tests/support/TempDir.h"
 
 #include <array>
@@ -22,6 +23,14 @@ public:
         float value = 0;
         std::vector<float> values; // every value set, in order
     };
+
+    FakeWipeHost() = default;
+    // Lets the disk's rule ask for this host's pass count.
+    explicit FakeWipeHost(DestructionRule& rule) {
+        rule.requiredPasses = [this] { return passes; };
+    }
+    FakeWipeHost(const FakeWipeHost&) = delete;
+    FakeWipeHost& operator=(const FakeWipeHost&) = delete;
 
     std::vector<std::string> items;
     std::map<std::string, FileIdentity> identities;

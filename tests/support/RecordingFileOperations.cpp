@@ -1,5 +1,7 @@
 #include "tests/support/RecordingFileOperations.h"
 
+#include <limits>
+
 namespace wypelark::testing {
 
 class RecordingFileOperations::File final : public OpenFile {
@@ -11,14 +13,26 @@ public:
     // Records the 1-based position the run counts in.
     std::error_code writeAt(std::int64_t offset, const char* data, std::size_t size) override {
         const std::error_code error = mInner->writeAt(offset, data, size);
+        // Another program may shorten a real file meanwhile: its end is not this write's fault.
+        if (!error)
+            mOwner.rule.wrote(mPath, offset, data, size, std::numeric_limits<std::int64_t>::max());
         mOwner.writes.push_back(
             {FileOp::Write, mPath, offset + 1, static_cast<std::int64_t>(size)});
         if (mOwner.onWrite)
             mOwner.onWrite(static_cast<int>(mOwner.writes.size()));
         return error;
     }
-    std::error_code flushToDevice() override { return mInner->flushToDevice(); }
-    std::error_code close() override { return mInner->close(); }
+    std::error_code flushToDevice() override {
+        const std::error_code error = mInner->flushToDevice();
+        std::int64_t length = 0;
+        if (!error && !mInner->length(length))
+            mOwner.rule.flushed(mPath, length);
+        return error;
+    }
+    std::error_code close() override {
+        mOwner.rule.closed(mPath);
+        return mInner->close();
+    }
     std::error_code describe(StorageFacts& facts) override { return mInner->describe(facts); }
 
 private:
@@ -29,9 +43,19 @@ private:
 
 OpenResult RecordingFileOperations::open(const std::string& path, const FileIdentity& identity) {
     OpenResult opened = mInner.open(path, identity);
-    if (opened.file)
+    if (opened.file) {
+        rule.opened(path, identity);
         opened.file = std::make_unique<File>(std::move(opened.file), path, *this);
+    }
     return opened;
+}
+
+std::error_code RecordingFileOperations::remove(const std::string& path,
+                                                const FileIdentity& identity) {
+    const std::error_code error = mInner.remove(path, identity);
+    if (!error)
+        rule.removed(path, identity);
+    return error;
 }
 
 } // namespace wypelark::testing

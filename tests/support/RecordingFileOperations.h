@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FileOperations.h"
+#include "tests/support/DestructionRule.h"
 #include "tests/support/FakeFileOperations.h"
 
 #include <functional>
@@ -11,18 +12,18 @@
 namespace wypelark::testing {
 
 // Passes every operation on to another FileOperations, records the writes, and calls onWrite
-// after each one (numbered from 1) so that a test can act in the middle of a run.
+// after each one (numbered from 1) so that a test can act in the middle of a run. Everything that
+// succeeds is checked against the rule.
 class RecordingFileOperations final : public FileOperations {
 public:
     explicit RecordingFileOperations(FileOperations& inner) : mInner(inner) {}
 
     std::vector<RecordedOp> writes;
     std::function<void(int)> onWrite;
+    DestructionRule rule;
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
-    std::error_code remove(const std::string& path, const FileIdentity& identity) override {
-        return mInner.remove(path, identity);
-    }
+    std::error_code remove(const std::string& path, const FileIdentity& identity) override;
 
 private:
     class File;

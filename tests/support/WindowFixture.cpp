@@ -4,6 +4,7 @@
 #include "ui/FileListBox.h"
 
 #include <QAction>
+#include <QSlider>
 #include <QTest>
 #include <QToolBar>
 
@@ -18,6 +19,9 @@ WindowFixture::WindowFixture() {
 void WindowFixture::openWindow(FileOperations* over) {
     window = std::make_unique<frmMain>(
         WindowServices{over ? *over : files, directories, *settings, messages, urls});
+    files.rule.requiredPasses = [this] {
+        return window->findChild<QSlider*>(QStringLiteral("sliDelete"))->value();
+    };
 }
 
 void WindowFixture::selectFiles(const QStringList& names) {

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "engine/FileIdentity.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace wypelark::testing {
+
+// The one rule this program lives by, checked on every operation a test's disk sees: a file is
+// removed only after the run wrote its whole length with the fill, once per pass, each pass
+// flushed, as many times as the pass count asks, with the identity it was opened with; no write
+// goes past a file's end or writes anything but the fill. A break fails the test at once, with
+// what happened to that path.
+class DestructionRule {
+public:
+    // The passes a removal needs; a test's host can answer with its pass count.
+    std::function<int()> requiredPasses = [] { return 1; };
+
+    void opened(const std::string& path, const FileIdentity& identity);
+    void wrote(const std::string& path, std::int64_t offset, const char* data, std::size_t size,
+               std::int64_t length);
+    // A flush that covers every byte written since the last complete pass makes a pass.
+    void flushed(const std::string& path, std::int64_t length);
+    void closed(const std::string& path);
+    void removed(const std::string& path, const FileIdentity& identity);
+
+    int passesMade(const std::string& path) const;
+
+private:
+    struct Record {
+        FileIdentity identity;
+        std::map<std::int64_t, std::int64_t> covered; // written byte ranges [start, end)
+        int passes = 0;
+        std::vector<std::string> history;
+    };
+
+    Record& record(const std::string& path, const std::string& event);
+    static bool covers(const Record& record, std::int64_t length);
+    void broken(const std::string& path, const std::string& what) const;
+
+    std::map<std::string, Record> mRecords;
+};
+
+} // namespace wypelark::testing
