@@ -1,6 +1,6 @@
 #include "browse/PosixDirectoryAccess.h"
 #include "engine/PosixFileOperations.h"
-#include "list/PathScan.h"
+#include "list/RawArguments.h"
 #include "settings/RegistryFile.h"
 #include "ui/FailureReportingApplication.h"
 #include "ui/MessageBoxes.h"
@@ -10,25 +10,11 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
-#include <cstring>
 #include <vector>
 
 namespace {
 
-bool hasOptions(int argc, char* argv[]) {
-    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-        if (argv[i][0] == '-' && argv[i][1] != '\0')
-            return true;
-    }
-    return false;
-}
-
-// --help and --version answer, and an unknown option is refused, without a display.
-int answerOptions(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("wypelark"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(WYPELARK_VERSION));
-    QCommandLineParser parser;
+void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Overwrites files in place, then deletes them. The files and folders named "
                        "are put in the deletion list; nothing is destroyed before Delete."));
@@ -37,6 +23,15 @@ int answerOptions(int argc, char* argv[]) {
     parser.addPositionalArgument(QStringLiteral("paths"),
                                  QStringLiteral("Files, or folders with every file below them."),
                                  QStringLiteral("[PATH...]"));
+}
+
+// --help and --version answer, and an unknown option is refused, without a display.
+int answerOptions(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("wypelark"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(WYPELARK_VERSION));
+    QCommandLineParser parser;
+    describeOptions(parser);
     parser.process(app);
     return 0;
 }
@@ -44,7 +39,12 @@ int answerOptions(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (hasOptions(argc, argv))
+    QCommandLineParser parser;
+    describeOptions(parser);
+    const wypelark::ParsedArguments parsed = wypelark::parseRawArguments(
+        parser, argv[0], std::vector<QByteArray>(argv + 1, argv + argc));
+    if (!parsed.ok || parser.isSet(QStringLiteral("help")) ||
+        parser.isSet(QStringLiteral("version")))
         return answerOptions(argc, argv);
     wypelark::FailureReportingApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wypelark"));
@@ -61,8 +61,7 @@ int main(int argc, char* argv[]) {
                      Qt::QueuedConnection);
     window.show();
     // Once the window shows, so that a box naming refused paths stands over it.
-    const std::vector<QByteArray> paths =
-        wypelark::pathArguments(std::vector<QByteArray>(argv + 1, argv + argc));
+    const std::vector<QByteArray>& paths = parsed.operands;
     if (!paths.empty()) {
         QTimer::singleShot(0, &window,
                            [&] { window.addPaths(paths, directories.currentFolder()); });

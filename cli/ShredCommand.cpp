@@ -5,6 +5,7 @@
 #include "engine/WipeError.h"
 #include "engine/WipeRun.h"
 #include "list/PathScan.h"
+#include "list/RawArguments.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -65,11 +66,11 @@ void describeOptions(QCommandLineParser& parser) {
 int parse(const std::vector<QByteArray>& args, CommandContext& context, Options& options) {
     QCommandLineParser parser;
     describeOptions(parser);
-    QStringList arguments{QStringLiteral("wypelark-cli")};
-    for (const QByteArray& arg : args)
-        arguments << QString::fromLocal8Bit(arg);
-    if (!parser.parse(arguments)) {
-        context.err << "wypelark-cli: " << parser.errorText().toStdString()
+    // The operands are the parser's own, so that what it took as an option's value is never
+    // taken for a file.
+    const ParsedArguments parsed = parseRawArguments(parser, "wypelark-cli", args);
+    if (!parsed.ok) {
+        context.err << "wypelark-cli: " << parsed.errorText.toStdString()
                     << "\nTry 'wypelark-cli --help'.\n";
         return ExitUsage;
     }
@@ -102,7 +103,7 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
     options.dryRun = parser.isSet(QStringLiteral("dry-run"));
     options.quiet = parser.isSet(QStringLiteral("quiet"));
     options.json = parser.isSet(QStringLiteral("report"));
-    options.paths = pathArguments(args, {"-n", "--passes"});
+    options.paths = parsed.operands;
     if (options.paths.empty()) {
         context.err << "wypelark-cli: no file given\nTry 'wypelark-cli --help'.\n";
         return ExitUsage;

@@ -29,6 +29,8 @@ public:
             return "What was read back differs from what was written; the file was left";
         case WipeErrc::OtherFileSystem:
             return "Another file system is mounted here; it was not entered";
+        case WipeErrc::EmptyName:
+            return "An empty argument names no file; nothing was looked for";
         case WipeErrc::HolesDoNotFit:
             return "A sparse file whose holes would not fit in the free space of its volume; "
                    "left alone";

@@ -15,6 +15,7 @@ enum class WipeErrc {
     HolesDoNotFit = 1007,
     OtherFileSystem = 1008,
     ReadBackDiffers = 1009,
+    EmptyName = 1010,
 };
 
 const std::error_category& wipeCategory();

@@ -117,23 +117,6 @@ std::vector<KeptFolder> removeEmptiedFolders(const std::vector<QByteArray>& fold
     return kept;
 }
 
-std::vector<QByteArray> pathArguments(const std::vector<QByteArray>& args,
-                                      const std::vector<QByteArray>& optionsTakingValue) {
-    std::vector<QByteArray> paths;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const QByteArray& arg = args[i];
-        if (!optionsEnded && arg == "--")
-            optionsEnded = true;
-        else if (!optionsEnded && std::find(optionsTakingValue.begin(), optionsTakingValue.end(),
-                                            arg) != optionsTakingValue.end())
-            ++i; // its value
-        else if (optionsEnded || !arg.startsWith('-') || arg == "-")
-            paths.push_back(arg);
-    }
-    return paths;
-}
-
 QByteArray absolutePath(const QByteArray& path, const QByteArray& base) {
     const QByteArray joined = path.startsWith('/') ? path : base + '/' + path;
     QByteArray clean;
@@ -149,6 +132,10 @@ PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base)
     PathScan scan;
     Walker walker(scan);
     for (const QByteArray& given : paths) {
+        if (given.isEmpty()) {
+            scan.refused.push_back({given, WipeErrc::EmptyName});
+            continue;
+        }
         const QByteArray path = absolutePath(given, base);
         struct stat status {};
         if (::lstat(path.constData(), &status) != 0) {

@@ -26,7 +26,8 @@ struct PathScan {
 // taken against base. A regular file is found as it is; a folder gives every regular file below
 // it, hidden ones included, sorted by raw name in each folder, depth first. Symbolic links are
 // never followed, no other mounted file system is entered, and links, special files and folders
-// that cannot be read are refused, each with its reason.
+// that cannot be read are refused, each with its reason. An empty path names nothing and is
+// refused too (taken against base it would name base itself).
 PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
 
 struct KeptFolder {
@@ -38,12 +39,6 @@ struct KeptFolder {
 // before their children, and only rmdir(2) is used, never on what a folder holds. The folders
 // that stay come back, parents first, each with the reason.
 std::vector<KeptFolder> removeEmptiedFolders(const std::vector<QByteArray>& folders);
-
-// The paths among raw command-line arguments, with their bytes (a parsed string would lose the
-// bytes of names that are not UTF-8): everything after "--", "-" itself, and every argument that
-// is no option and no option's value.
-std::vector<QByteArray> pathArguments(const std::vector<QByteArray>& args,
-                                      const std::vector<QByteArray>& optionsTakingValue = {});
 
 // A path made absolute against base, with its "." segments and doubled separators left out;
 // the bytes of every name are kept as they are.

@@ -1,5 +1,6 @@
 #include "cli/ShredCommand.h"
 #include "engine/PosixFileOperations.h"
+#include "tests/support/RecordingFileOperations.h"
 #include "tests/support/TempDir.h"
 
 #include <QJsonArray>
@@ -13,6 +14,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -88,6 +90,55 @@ TEST(ShredCommand, exitsZeroOneOrTwoAndNamesWhatItSkipsWhileTheRestIsDestroyed) 
         EXPECT_EQ(c.run(usage), ExitUsage);
     EXPECT_TRUE(fs::exists(c.dir.file("target")));
 }
+
+struct OperandCase {
+    std::vector<QByteArray> args;
+    std::set<std::string> touched; // names in the folder, every other file stays as it was
+    int status;
+};
+
+void PrintTo(const OperandCase& c, std::ostream* os) {
+    for (const QByteArray& arg : c.args)
+        *os << "'" << arg.toStdString() << "' ";
+}
+
+class Operands : public ::testing::TestWithParam<OperandCase> {};
+
+// Files are named like the options' values and like options, so that a value taken for a file,
+// or an option for a value, destroys a file no one named.
+TEST_P(Operands, areExactlyWhatTheParserSawAndNothingElseIsTouched) {
+    const OperandCase& c = GetParam();
+    Command command;
+    const std::vector<std::string> names{"target", "json", "3", "-x", "--report", "sub/inner"};
+    fs::create_directories(command.dir.path() / "sub");
+    for (const std::string& name : names)
+        command.dir.makeFile(name, 10, 'k');
+    RecordingFileOperations files{command.disk};
+
+    EXPECT_EQ(command.run(c.args, &files), c.status) << command.err.str();
+
+    std::set<std::string> touched;
+    for (const RecordedOp& write : files.writes)
+        touched.insert(fs::relative(write.path, command.dir.path()).string());
+    EXPECT_EQ(touched, c.touched);
+    for (const std::string& name : names) {
+        if (c.touched.count(name) == 0) {
+            EXPECT_EQ(readWhole(command.dir.file(name)), std::string(10, 'k')) << name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ArgumentLists, Operands,
+    ::testing::Values(OperandCase{{"--report", "json", "target"}, {"target"}, ExitDestroyed},
+                      OperandCase{{"-rn", "3", "sub"}, {"sub/inner"}, ExitDestroyed},
+                      OperandCase{{"-rn3", "sub"}, {"sub/inner"}, ExitDestroyed},
+                      OperandCase{{"--passes=2", "json"}, {"json"}, ExitDestroyed},
+                      OperandCase{
+                          {"-n", "2", "--", "-x", "--report"}, {"-x", "--report"}, ExitDestroyed},
+                      OperandCase{{"", "target"}, {"target"}, ExitNotAllDestroyed},
+                      OperandCase{{"-r", ""}, {}, ExitNotAllDestroyed},
+                      OperandCase{{"-x"}, {}, ExitUsage}));
 
 TEST(ShredCommand, aDryRunChangesNothing) {
     Command c;
