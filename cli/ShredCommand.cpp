@@ -178,7 +178,8 @@ QJsonObject jsonReport(const PathScan& scan, const CommandHost& host,
 }
 
 void textReport(std::ostream& out, const Options& options, const CommandHost& host,
-                const VerifyingFileOperations* verifier, const QStringList& keptFolders) {
+                const VerifyingFileOperations* verifier,
+                const std::vector<KeptFolder>& keptFolders) {
     if (!options.quiet) {
         for (const FoundFile& file : host.destroyed())
             out << "destroyed " << printablePath(file.path.toStdString()) << "\n";
@@ -201,8 +202,12 @@ void textReport(std::ostream& out, const Options& options, const CommandHost& ho
             out << rate;
         }
     }
-    for (const QString& folder : keptFolders)
-        out << "folder kept, it still holds files: " << folder.toStdString() << "\n";
+    for (const KeptFolder& folder : keptFolders) {
+        out << "folder kept: " << printablePath(folder.path.toStdString()) << ": "
+            << (folder.reason == std::errc::directory_not_empty ? "it still holds files or folders"
+                                                                : folder.reason.message())
+            << "\n";
+    }
 }
 
 } // namespace
@@ -249,11 +254,9 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
         context.err << "\n";
         return ExitInterrupted;
     }
-    QStringList keptFolders;
-    if (options.recursive) {
-        for (const KeptFolder& folder : removeEmptiedFolders(scan.folders))
-            keptFolders << QString::fromStdString(printablePath(folder.path.toStdString()));
-    }
+    std::vector<KeptFolder> keptFolders;
+    if (options.recursive)
+        keptFolders = removeEmptiedFolders(context.files, scan.folders);
     const VerifyingFileOperations* verified = options.verify ? &verifier : nullptr;
     if (options.json) {
         context.out << QJsonDocument(jsonReport(scan, host, verified, bytes, seconds))

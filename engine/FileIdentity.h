@@ -4,25 +4,58 @@
 #include <string>
 #include <system_error>
 
-struct stat;
-
 namespace wypelark {
 
-// Which file a list item means: the device and inode of the file, and of the folder it was found
-// in, taken when it entered the list. The run opens and deletes a name only while it still names
-// this same file in this same folder.
-struct FileIdentity {
+// What tells a file from one made later in its place that got the same inode number (ext4 hands
+// a freed number out again at once): its birth time where the file system keeps one, else its
+// inode generation where the file system gives that, else nothing.
+struct InodeStamp {
+    enum class Kind : std::uint8_t { None, Birth, Generation };
+    Kind kind = Kind::None;
+    std::int64_t value = 0;        // birth seconds, or the generation
+    std::uint32_t nanoseconds = 0; // of the birth time
+
+    bool operator==(const InodeStamp&) const = default;
+};
+
+// One file system node: device, inode and stamp.
+struct NodeIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
-    std::uint64_t folderDevice = 0;
-    std::uint64_t folderInode = 0;
+    InodeStamp stamp;
 
-    bool known() const { return inode != 0; }
+    bool operator==(const NodeIdentity&) const = default;
+};
+
+// Which file a list item means: the file and the folder it was found in, taken when it entered
+// the list. The run opens and deletes a name only while it still names this same file in this
+// same folder. A folder added as a folder is identified the same way, with its parent folder.
+struct FileIdentity {
+    NodeIdentity file;
+    NodeIdentity folder;
+
+    bool known() const { return file.inode != 0; }
     bool operator==(const FileIdentity&) const = default;
 };
 
-// The identity of a file and the folder it was found in, from their stat(2) data.
-FileIdentity identityOf(const struct stat& file, const struct stat& folder);
+// What one look at a name shows (statx(2), a final symbolic link not followed).
+struct NodeLook {
+    unsigned mode = 0;
+    std::int64_t size = 0;
+    std::int64_t allocatedBytes = 0;
+    std::uint64_t linkCount = 0;
+    std::uint64_t mountId = 0; // 0 where the kernel does not tell
+    NodeIdentity node;
+};
+
+// Looks at name in the open folder; an empty name looks at the open descriptor itself. The stamp
+// is taken too: a generation needs the node opened for reading, which is done for regular files
+// and folders only.
+std::error_code lookAtNode(int folder, const char* name, NodeLook& look);
+
+// Whether a look shows the node identified: same device and inode, and the same stamp where one
+// was taken (a stamp that cannot be taken now does not match one that could).
+bool isNode(const NodeLook& look, const NodeIdentity& identity);
 
 // Why a file of this st_mode is not one to overwrite: a symbolic link, or anything else that is
 // not a regular file; nothing for a regular file.

@@ -52,6 +52,13 @@ public:
     // Deletes the name, only while it still names the file with that identity.
     virtual std::error_code remove(const std::string& path, const FileIdentity& identity) = 0;
 
+    // Removes an empty folder, only while path still names the folder with that identity (its
+    // own and its parent's); a folder that holds anything stays as it is.
+    virtual std::error_code removeFolder(const std::string& /*path*/,
+                                         const FileIdentity& /*identity*/) {
+        return std::make_error_code(std::errc::operation_not_supported);
+    }
+
     // Looked at after a file's last pass, before it is deleted: an error leaves the file.
     virtual std::error_code checkBeforeRemove(const std::string& /*path*/,
                                               const FileIdentity& /*identity*/) {

@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h> // sync_file_range needs _GNU_SOURCE, which g++ defines
+#include <functional>
 #include <linux/fs.h>
 #include <memory>
 #include <random>
@@ -168,9 +170,8 @@ std::error_code refuseKernelFileSystem(int fd) {
 
 // A pass writes every byte, holes included: a sparse file whose holes would not fit in the free
 // space would fill the volume and fail half-way.
-std::error_code refuseUnfittingHoles(int fd, const struct stat& status) {
-    const std::int64_t allocated = static_cast<std::int64_t>(status.st_blocks) * 512;
-    const std::int64_t holes = static_cast<std::int64_t>(status.st_size) - allocated;
+std::error_code refuseUnfittingHoles(int fd, const NodeLook& look) {
+    const std::int64_t holes = look.size - look.allocatedBytes;
     if (holes <= 0)
         return {};
     struct statvfs volume {};
@@ -183,15 +184,10 @@ std::error_code refuseUnfittingHoles(int fd, const struct stat& status) {
     return {};
 }
 
-bool isListedFile(const struct stat& status, const FileIdentity& identity) {
-    return identity.known() && static_cast<std::uint64_t>(status.st_dev) == identity.device &&
-           static_cast<std::uint64_t>(status.st_ino) == identity.inode;
-}
-
-std::error_code refuseUnlessListed(const struct stat& status, const FileIdentity& identity) {
-    if (const std::error_code refused = refuseUnlessRegular(status.st_mode))
+std::error_code refuseUnlessListed(const NodeLook& look, const FileIdentity& identity) {
+    if (const std::error_code refused = refuseUnlessRegular(look.mode))
         return refused;
-    if (!isListedFile(status, identity))
+    if (!isNode(look, identity.file))
         return WipeErrc::Changed;
     return {};
 }
@@ -204,35 +200,40 @@ std::error_code openListedFolder(const std::string& path, const FileIdentity& id
     if (fd < 0)
         return errno == ENOTDIR ? make_error_code(WipeErrc::Changed) : lastError();
     folder = UniqueFd(fd);
-    struct stat status {};
-    if (::fstat(folder.get(), &status) != 0)
-        return lastError();
-    if (static_cast<std::uint64_t>(status.st_dev) != identity.folderDevice ||
-        static_cast<std::uint64_t>(status.st_ino) != identity.folderInode)
+    NodeLook look;
+    if (const std::error_code error = lookAtNode(folder.get(), "", look))
+        return error;
+    if (!isNode(look, identity.folder))
         return WipeErrc::Changed;
     return refuseKernelFileSystem(folder.get());
 }
 
 // Linux deletes names, not files, and the name looked at may name another file a moment later.
-// So the name is first moved to a private name of this run's, the file there is looked at, and
-// only the listed file is deleted; anything else is put back where it was. A file system that
+// So the name is first moved to a private name of this run's, the node there is looked at, and
+// only the listed one is deleted; anything else is put back where it was. A file system that
 // cannot rename that way gets the plain look just before the delete.
 std::error_code removeListedName(int folder, const std::string& name,
-                                 const FileIdentity& identity) {
+                                 const std::function<bool(const NodeLook&)>& listed,
+                                 int unlinkFlags) {
     const std::string aside = privateName();
     const auto listedAt = [&](const std::string& at) {
-        struct stat status {};
-        return ::fstatat(folder, at.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-               S_ISREG(status.st_mode) && isListedFile(status, identity);
+        NodeLook look;
+        return !lookAtNode(folder, at.c_str(), look) && listed(look);
     };
     if (renameat2(folder, name.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) != 0) {
         if (errno != EINVAL && errno != ENOSYS)
             return lastError();
-        return ::unlinkat(folder, name.c_str(), 0) == 0 ? std::error_code() : lastError();
+        return ::unlinkat(folder, name.c_str(), unlinkFlags) == 0 ? std::error_code() : lastError();
     }
     for (int attempt = 0; attempt < 8; ++attempt) {
-        if (listedAt(aside))
-            return ::unlinkat(folder, aside.c_str(), 0) == 0 ? std::error_code() : lastError();
+        if (listedAt(aside)) {
+            if (::unlinkat(folder, aside.c_str(), unlinkFlags) == 0)
+                return {};
+            // A folder that filled up meanwhile, say: it goes back under its name.
+            const std::error_code error = lastError();
+            renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE);
+            return error;
+        }
         // Another file took the name meanwhile: it goes back. If the name has been taken again,
         // the two trade places, and what comes aside is looked at in turn.
         if (renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) == 0) {
@@ -248,6 +249,33 @@ std::error_code removeListedName(int folder, const std::string& name,
     // Still not settled: whatever is aside goes back if its name is free.
     renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE);
     return WipeErrc::Changed;
+}
+
+// Whether the open folder holds nothing but "." and "..".
+std::error_code refuseUnlessEmpty(int parent, const std::string& name, const NodeLook& shown) {
+    const UniqueFd folder(::openat(parent, name.c_str(),
+                                   O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!folder.valid())
+        return lastError();
+    NodeLook opened;
+    if (const std::error_code error = lookAtNode(folder.get(), "", opened))
+        return error;
+    if (!isNode(opened, shown.node))
+        return WipeErrc::Changed;
+    const int own = ::dup(folder.get());
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(own < 0 ? nullptr : ::fdopendir(own), ::closedir);
+    if (!dir) {
+        const std::error_code error = lastError();
+        if (own >= 0)
+            ::close(own);
+        return error;
+    }
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string entryName = entry->d_name;
+        if (entryName != "." && entryName != "..")
+            return std::make_error_code(std::errc::directory_not_empty);
+    }
+    return {};
 }
 
 } // namespace
@@ -267,9 +295,9 @@ OpenResult PosixFileOperations::open(const std::string& path, const FileIdentity
     if (const std::error_code error = openListedFolder(parts.folder, identity, folder))
         return {nullptr, error};
     // Look before opening, so that a device or FIFO is never even opened.
-    struct stat before {};
-    if (::fstatat(folder.get(), parts.name.c_str(), &before, AT_SYMLINK_NOFOLLOW) != 0)
-        return {nullptr, lastError()};
+    NodeLook before;
+    if (const std::error_code error = lookAtNode(folder.get(), parts.name.c_str(), before))
+        return {nullptr, error};
     if (const std::error_code refused = refuseUnlessListed(before, identity))
         return {nullptr, refused};
 
@@ -285,9 +313,9 @@ OpenResult PosixFileOperations::open(const std::string& path, const FileIdentity
     UniqueFd owned(fd);
 
     // What was opened is what was looked at, and what was listed.
-    struct stat opened {};
-    if (::fstat(owned.get(), &opened) != 0)
-        return {nullptr, lastError()};
+    NodeLook opened;
+    if (const std::error_code error = lookAtNode(owned.get(), "", opened))
+        return {nullptr, error};
     if (const std::error_code refused = refuseUnlessListed(opened, identity))
         return {nullptr, refused};
     if (const std::error_code refused = refuseKernelFileSystem(owned.get()))
@@ -306,12 +334,34 @@ std::error_code PosixFileOperations::remove(const std::string& path, const FileI
     UniqueFd folder;
     if (const std::error_code error = openListedFolder(parts.folder, identity, folder))
         return error;
-    struct stat status {};
-    if (::fstatat(folder.get(), parts.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
-        return lastError();
-    if (!S_ISREG(status.st_mode) || !isListedFile(status, identity))
+    NodeLook look;
+    if (const std::error_code error = lookAtNode(folder.get(), parts.name.c_str(), look))
+        return error;
+    if (refuseUnlessListed(look, identity))
         return WipeErrc::Changed;
-    return removeListedName(folder.get(), parts.name, identity);
+    return removeListedName(
+        folder.get(), parts.name,
+        [&](const NodeLook& at) { return !refuseUnlessListed(at, identity); }, 0);
+}
+
+std::error_code PosixFileOperations::removeFolder(const std::string& path,
+                                                  const FileIdentity& identity) {
+    const PathParts parts = splitPath(path);
+    UniqueFd parent;
+    if (const std::error_code error = openListedFolder(parts.folder, identity, parent))
+        return error;
+    NodeLook look;
+    if (const std::error_code error = lookAtNode(parent.get(), parts.name.c_str(), look))
+        return error;
+    const auto listed = [&](const NodeLook& at) {
+        return S_ISDIR(at.mode) && isNode(at, identity.file);
+    };
+    if (!listed(look))
+        return WipeErrc::Changed;
+    // A folder that holds anything is not even moved.
+    if (const std::error_code error = refuseUnlessEmpty(parent.get(), parts.name, look))
+        return error;
+    return removeListedName(parent.get(), parts.name, listed, AT_REMOVEDIR);
 }
 
 std::error_code PosixFileOperations::readBack(const std::string& path, const FileIdentity& identity,
@@ -332,10 +382,10 @@ std::error_code PosixFileOperations::readBack(const std::string& path, const Fil
         ::fdatasync(file.get());
         ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_DONTNEED);
     }
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0)
-        return lastError();
-    if (const std::error_code refused = refuseUnlessListed(status, identity))
+    NodeLook look;
+    if (const std::error_code error = lookAtNode(file.get(), "", look))
+        return error;
+    if (const std::error_code refused = refuseUnlessListed(look, identity))
         return refused;
 
     constexpr std::size_t Piece = std::size_t{4} << 20;

@@ -32,6 +32,7 @@ public:
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     std::error_code remove(const std::string& path, const FileIdentity& identity) override;
+    std::error_code removeFolder(const std::string& path, const FileIdentity& identity) override;
     // O_DIRECT with aligned buffers where the file system allows it; elsewhere the file's pages
     // are dropped from the cache first (posix_fadvise DONTNEED), then read.
     std::error_code readBack(const std::string& path, const FileIdentity& identity,

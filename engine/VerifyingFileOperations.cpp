@@ -20,6 +20,11 @@ std::error_code VerifyingFileOperations::remove(const std::string& path,
     return mInner.remove(path, identity);
 }
 
+std::error_code VerifyingFileOperations::removeFolder(const std::string& path,
+                                                      const FileIdentity& identity) {
+    return mInner.removeFolder(path, identity);
+}
+
 std::error_code VerifyingFileOperations::checkBeforeRemove(const std::string& path,
                                                            const FileIdentity& identity) {
     if (const std::error_code error = mInner.checkBeforeRemove(path, identity))

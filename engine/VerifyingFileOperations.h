@@ -16,6 +16,7 @@ public:
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     std::error_code remove(const std::string& path, const FileIdentity& identity) override;
+    std::error_code removeFolder(const std::string& path, const FileIdentity& identity) override;
     std::error_code checkBeforeRemove(const std::string& path,
                                       const FileIdentity& identity) override;
 

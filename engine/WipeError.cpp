@@ -28,7 +28,8 @@ public:
         case WipeErrc::ReadBackDiffers:
             return "What was read back differs from what was written; the file was left";
         case WipeErrc::OtherFileSystem:
-            return "Another file system is mounted here; it was not entered";
+            return "Another file system, or another mount of one, is mounted here; it was not "
+                   "entered";
         case WipeErrc::EmptyName:
             return "An empty argument names no file; nothing was looked for";
         case WipeErrc::HolesDoNotFit:

@@ -1,9 +1,11 @@
 #include "list/FileMeasure.h"
 
 #include "engine/StorageRemark.h"
+#include "engine/UniqueFd.h"
 #include "engine/WipeError.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 
@@ -20,15 +22,22 @@ FileMeasurement measureFile(const QByteArray& path) {
 
 FolderLook lookAtFolder(const QByteArray& folder) {
     FolderLook look;
-    struct stat status {};
+    const UniqueFd fd(::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    NodeLook node;
     struct statfs fileSystem {};
-    if (::stat(folder.constData(), &status) != 0 ||
-        ::statfs(folder.constData(), &fileSystem) != 0) {
+    if (!fd.valid()) {
         look.error = {errno, std::system_category()};
         return look;
     }
-    look.device = static_cast<std::uint64_t>(status.st_dev);
-    look.inode = static_cast<std::uint64_t>(status.st_ino);
+    if (const std::error_code error = lookAtNode(fd.get(), "", node)) {
+        look.error = error;
+        return look;
+    }
+    if (::fstatfs(fd.get(), &fileSystem) != 0) {
+        look.error = {errno, std::system_category()};
+        return look;
+    }
+    look.node = node.node;
     if (isKernelFileSystem(static_cast<std::uint64_t>(fileSystem.f_type)))
         look.error = WipeErrc::KernelFileSystem;
     return look;
@@ -40,16 +49,14 @@ FileMeasurement measureFileIn(const FolderLook& folder, const QByteArray& path) 
         measured.error = folder.error;
         return measured;
     }
-    struct stat status {};
-    if (::lstat(path.constData(), &status) != 0)
-        measured.error = {errno, std::system_category()};
-    else
-        measured.error = refuseUnlessRegular(status.st_mode);
+    NodeLook look;
+    measured.error = lookAtNode(AT_FDCWD, path.constData(), look);
+    if (!measured.error)
+        measured.error = refuseUnlessRegular(look.mode);
     if (measured.error)
         return measured;
-    measured.size = static_cast<qint64>(status.st_size);
-    measured.identity = {static_cast<std::uint64_t>(status.st_dev),
-                         static_cast<std::uint64_t>(status.st_ino), folder.device, folder.inode};
+    measured.size = look.size;
+    measured.identity = {look.node, folder.node};
     return measured;
 }
 

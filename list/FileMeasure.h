@@ -21,8 +21,7 @@ FileMeasurement measureFile(const QByteArray& path);
 
 // One look at a folder, for measuring many of its files.
 struct FolderLook {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
+    NodeIdentity node;
     std::error_code error; // the folder cannot be looked at, or lies on a kernel file system
 };
 FolderLook lookAtFolder(const QByteArray& folder);

@@ -1,5 +1,6 @@
 #include "list/PathScan.h"
 
+#include "engine/FileOperations.h"
 #include "engine/StorageRemark.h"
 #include "engine/UniqueFd.h"
 #include "engine/WipeError.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -49,11 +51,87 @@ std::error_code namesIn(int folder, std::vector<QByteArray>& names) {
     return {};
 }
 
+// Whether a name in a folder leads into another mount: another device, or, for a bind mount of
+// the same file system, another mount ID.
+bool crossesMount(const NodeLook& folder, const NodeLook& entry) {
+    if (entry.node.device != folder.node.device)
+        return true;
+    return folder.mountId != 0 && entry.mountId != 0 && entry.mountId != folder.mountId;
+}
+
+// A folder read, with what is left of it to walk.
+struct Frame {
+    QByteArray path;
+    NodeLook look;
+    std::vector<std::pair<QByteArray, NodeLook>> entries;
+    std::size_t next = 0;
+};
+
+// Walks a folder depth first without recursion. Each folder is open only while it is read: a
+// subfolder is opened again by its path, and what opens must be the folder its parent showed,
+// on the same mount, or it is refused as changed.
 class Walker {
 public:
     explicit Walker(PathScan& scan) : mScan(scan) {}
 
-    void walk(int folder, const QByteArray& path, const struct stat& folderStatus) {
+    void walk(const QByteArray& path, const NodeIdentity& parent) {
+        NodeLook look;
+        UniqueFd folder;
+        if (const std::error_code error = openFolder(path, folder, look)) {
+            mScan.refused.push_back({path, error});
+            return;
+        }
+        std::vector<Frame> frames;
+        read(folder.get(), path, look, parent, frames);
+        while (!frames.empty()) {
+            Frame& frame = frames.back();
+            if (frame.next == frame.entries.size()) {
+                frames.pop_back();
+                continue;
+            }
+            const auto [name, entry] = std::move(frame.entries[frame.next++]);
+            const QByteArray full = fullPath(frame.path, name);
+            if (full.size() >= PATH_MAX) {
+                mScan.refused.push_back({full, std::make_error_code(std::errc::filename_too_long)});
+            } else if (S_ISREG(entry.mode)) {
+                mScan.files.push_back({full, entry.size, {entry.node, frame.look.node}});
+            } else if (!S_ISDIR(entry.mode)) {
+                mScan.refused.push_back({full, refuseUnlessRegular(entry.mode)});
+            } else if (crossesMount(frame.look, entry)) {
+                mScan.refused.push_back({full, WipeErrc::OtherFileSystem});
+            } else {
+                enter(full, entry, frame.look, frames);
+            }
+        }
+    }
+
+private:
+    static std::error_code openFolder(const QByteArray& path, UniqueFd& folder, NodeLook& look) {
+        folder =
+            UniqueFd(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!folder.valid())
+            return lastError();
+        return lookAtNode(folder.get(), "", look);
+    }
+
+    // frames may grow: parent is a copy, not a reference into it.
+    void enter(const QByteArray& path, const NodeLook& shown, NodeLook parent,
+               std::vector<Frame>& frames) {
+        NodeLook look;
+        UniqueFd folder;
+        if (const std::error_code error = openFolder(path, folder, look)) {
+            mScan.refused.push_back({path, error});
+            return;
+        }
+        if (!isNode(look, shown.node) || crossesMount(parent, look)) {
+            mScan.refused.push_back({path, WipeErrc::Changed});
+            return;
+        }
+        read(folder.get(), path, look, parent.node, frames);
+    }
+
+    void read(int folder, const QByteArray& path, const NodeLook& look, const NodeIdentity& parent,
+              std::vector<Frame>& frames) {
         struct statfs fileSystem {};
         if (::fstatfs(folder, &fileSystem) == 0 &&
             isKernelFileSystem(static_cast<std::uint64_t>(fileSystem.f_type))) {
@@ -65,55 +143,45 @@ public:
             mScan.refused.push_back({path, error});
             return;
         }
-        mScan.folders.push_back(path);
-        for (const QByteArray& name : names) {
-            const QByteArray full = fullPath(path, name);
-            struct stat status {};
-            if (::fstatat(folder, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
-                mScan.refused.push_back({full, lastError()});
-            } else if (S_ISREG(status.st_mode)) {
-                mScan.files.push_back(
-                    {full, static_cast<qint64>(status.st_size), identityOf(status, folderStatus)});
-            } else if (S_ISDIR(status.st_mode)) {
-                enter(folder, name, full, status, folderStatus.st_dev);
-            } else {
-                mScan.refused.push_back({full, refuseUnlessRegular(status.st_mode)});
-            }
+        mScan.folders.push_back({path, {look.node, parent}});
+        Frame frame{path, look, {}, 0};
+        frame.entries.reserve(names.size());
+        for (QByteArray& name : names) {
+            NodeLook entry;
+            if (const std::error_code error = lookAtNode(folder, name.constData(), entry))
+                mScan.refused.push_back({fullPath(path, name), error});
+            else
+                frame.entries.emplace_back(std::move(name), entry);
         }
+        frames.push_back(std::move(frame));
     }
 
-    void enter(int parent, const QByteArray& name, const QByteArray& path,
-               const struct stat& looked, dev_t device) {
-        if (looked.st_dev != device) {
-            mScan.refused.push_back({path, WipeErrc::OtherFileSystem});
-            return;
-        }
-        const UniqueFd folder(
-            ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        struct stat status {};
-        if (!folder.valid() || ::fstat(folder.get(), &status) != 0) {
-            mScan.refused.push_back({path, lastError()});
-            return;
-        }
-        if (status.st_dev != looked.st_dev || status.st_ino != looked.st_ino) {
-            mScan.refused.push_back({path, WipeErrc::Changed});
-            return;
-        }
-        walk(folder.get(), path, status);
-    }
-
-private:
     PathScan& mScan;
 };
 
+// The identity of the folder that holds path, or nothing when it cannot be looked at.
+NodeIdentity parentOf(const QByteArray& path) {
+    const UniqueFd parent(
+        ::open(splitPath(path.toStdString()).folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    NodeLook look;
+    if (!parent.valid() || lookAtNode(parent.get(), "", look))
+        return {};
+    return look.node;
+}
+
 } // namespace
 
-std::vector<KeptFolder> removeEmptiedFolders(const std::vector<QByteArray>& folders) {
+std::vector<KeptFolder> removeEmptiedFolders(FileOperations& files,
+                                             const std::vector<FoundFolder>& folders) {
     std::vector<KeptFolder> kept;
     for (std::size_t i = folders.size(); i-- > 0;) {
-        if (::rmdir(folders[i].constData()) != 0 && errno != ENOENT)
-            kept.insert(kept.begin(), {folders[i], lastError()});
+        const FoundFolder& folder = folders[i];
+        const std::error_code error =
+            files.removeFolder(folder.path.toStdString(), folder.identity);
+        if (error && error != std::errc::no_such_file_or_directory)
+            kept.push_back({folder.path, error});
     }
+    std::reverse(kept.begin(), kept.end());
     return kept;
 }
 
@@ -142,26 +210,18 @@ PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base)
             scan.refused.push_back({path, lastError()});
             continue;
         }
-        if (!S_ISDIR(status.st_mode)) {
-            FoundFile found{path, 0, {}};
-            std::int64_t size = 0;
-            if (const std::error_code error =
-                    identifyFile(path.toStdString(), found.identity, size)) {
-                scan.refused.push_back({path, error});
-                continue;
-            }
-            found.size = size;
-            scan.files.push_back(found);
+        if (S_ISDIR(status.st_mode)) {
+            walker.walk(path, parentOf(path));
             continue;
         }
-        const UniqueFd folder(
-            ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        struct stat opened {};
-        if (!folder.valid() || ::fstat(folder.get(), &opened) != 0) {
-            scan.refused.push_back({path, lastError()});
+        FoundFile found{path, 0, {}};
+        std::int64_t size = 0;
+        if (const std::error_code error = identifyFile(path.toStdString(), found.identity, size)) {
+            scan.refused.push_back({path, error});
             continue;
         }
-        walker.walk(folder.get(), path, opened);
+        found.size = size;
+        scan.files.push_back(found);
     }
     return scan;
 }

@@ -9,24 +9,34 @@
 
 namespace wypelark {
 
+class FileOperations;
+
 struct FoundFile {
     QByteArray path;
     qint64 size = 0;
     FileIdentity identity;
 };
 
+// A folder walked: its identity is its own and its parent's.
+struct FoundFolder {
+    QByteArray path;
+    FileIdentity identity;
+};
+
 // What a set of paths names: the regular files, the folders walked, and what was refused.
 struct PathScan {
     std::vector<FoundFile> files;
-    std::vector<QByteArray> folders; // every folder walked, parents before their children
+    std::vector<FoundFolder> folders; // every folder walked, parents before their children
     std::vector<RefusedFile> refused;
 };
 
 // Finds the files that paths name, as the command line or a drop gives them. A relative path is
 // taken against base. A regular file is found as it is; a folder gives every regular file below
 // it, hidden ones included, sorted by raw name in each folder, depth first. Symbolic links are
-// never followed, no other mounted file system is entered, and links, special files and folders
-// that cannot be read are refused, each with its reason. An empty path names nothing and is
+// never followed, no other mount is entered (bind mounts of the same file system included), and
+// links, special files, mount points and folders that cannot be read are refused, each with its
+// reason. The walk needs no stack of its own and holds one folder open at a time, so any depth
+// ends; a path too long to be opened is refused by its name. An empty path names nothing and is
 // refused too (taken against base it would name base itself).
 PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
 
@@ -36,9 +46,11 @@ struct KeptFolder {
 };
 
 // After a run, removes the folders that are empty now, deepest first: folders lists parents
-// before their children, and only rmdir(2) is used, never on what a folder holds. The folders
-// that stay come back, parents first, each with the reason.
-std::vector<KeptFolder> removeEmptiedFolders(const std::vector<QByteArray>& folders);
+// before their children. Each is removed only while its path still leads to the folder walked,
+// and only when empty, never with what it holds. The folders that stay come back, parents
+// first, each with the reason.
+std::vector<KeptFolder> removeEmptiedFolders(FileOperations& files,
+                                             const std::vector<FoundFolder>& folders);
 
 // A path made absolute against base, with its "." segments and doubled separators left out;
 // the bytes of every name are kept as they are.

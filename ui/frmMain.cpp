@@ -30,6 +30,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopedValueRollback>
+#include <QSet>
 #include <QShortcut>
 #include <QSlider>
 #include <QToolBar>
@@ -431,11 +433,14 @@ void frmMain::tlbMain_ButtonClick(QAction* button) {
 }
 
 void frmMain::deleteCommand(QAction* button) {
-    // Pause enables Delete before the run has seen the request; the run is not entered twice.
-    if (mRun.active())
+    // Pause enables Delete before the run has seen the request; the run is not entered twice,
+    // nor a second command started while the first still removes emptied folders.
+    if (mRun.active() || mInDeleteCommand)
         return;
-    if (!mRun.resumePending() && mList.count() > 0 && !confirmFreshRun())
+    const bool removesSomething = mList.count() > 0 || !mAddedFolders.empty();
+    if (!mRun.resumePending() && removesSomething && !confirmFreshRun())
         return;
+    const QScopedValueRollback commandUnderWay(mInDeleteCommand, true);
     button->setEnabled(false);
     setToolbarButtonEnabled(ToolbarButton::Pause, true);
     setToolbarButtonEnabled(ToolbarButton::Exit, false);
@@ -452,28 +457,60 @@ bool frmMain::confirmFreshRun() {
     const QLocale locale;
     const int files = mList.count();
     const int passes = sliDelete->value();
-    const QString question =
-        QStringLiteral("Destroy %1 %2 (%3) with %4 %5? This cannot be undone.")
-            .arg(locale.toString(files),
-                 files == 1 ? QStringLiteral("file") : QStringLiteral("files"),
-                 megabyteText(mList.totalSize(), locale), locale.toString(passes),
-                 passes == 1 ? QStringLiteral("pass") : QStringLiteral("passes"));
+    const auto folders = static_cast<qlonglong>(mAddedFolders.size());
+    const QString folderCount = QStringLiteral("%1 %2").arg(
+        locale.toString(folders),
+        folders == 1 ? QStringLiteral("folder") : QStringLiteral("folders"));
+    QString question;
+    if (files == 0) {
+        question = QStringLiteral("Remove the %1 added as folders, where they are empty? This "
+                                  "cannot be undone.")
+                       .arg(folderCount);
+    } else {
+        question = QStringLiteral("Destroy %1 %2 (%3) with %4 %5? This cannot be undone.")
+                       .arg(locale.toString(files),
+                            files == 1 ? QStringLiteral("file") : QStringLiteral("files"),
+                            megabyteText(mList.totalSize(), locale), locale.toString(passes),
+                            passes == 1 ? QStringLiteral("pass") : QStringLiteral("passes"));
+        if (folders > 0)
+            question += QStringLiteral(" The %1 added as folders are removed afterwards where "
+                                       "the run leaves them empty.")
+                            .arg(folderCount);
+    }
     return mServices.messages.confirm(this, QStringLiteral("Wypelark"), question,
                                       QStringLiteral("Destroy"));
 }
 
-// The list changes only while no run is under way: a run walks it by position.
+// The list changes only while no run is under way: a run walks it by position, and the Delete
+// command then removes the folders that were added, until it has returned.
 bool frmMain::listEditable() const {
-    return !mRun.active() && !mRun.resumePending();
+    return !mRun.active() && !mRun.resumePending() && !mInDeleteCommand;
 }
 
 void frmMain::removeSelectedFromList() {
     if (!listEditable())
         return;
     std::vector<int> positions;
-    for (const QModelIndex& row : lvwList->selectionModel()->selectedRows())
+    QSet<QByteArray> removed;
+    for (const QModelIndex& row : lvwList->selectionModel()->selectedRows()) {
         positions.push_back(row.row() + 1);
+        removed.insert(mList.path(row.row() + 1));
+    }
     mList.remove(positions);
+    forgetFoldersAbove(removed);
+}
+
+// A file taken off the list takes the folders it was added with along: no later run removes them
+// or what they hold.
+void frmMain::forgetFoldersAbove(const QSet<QByteArray>& paths) {
+    QSet<QByteArray> forgotten;
+    for (const QByteArray& path : paths) {
+        for (qsizetype slash = path.lastIndexOf('/'); slash > 0;
+             slash = path.lastIndexOf('/', slash - 1))
+            forgotten.insert(path.left(slash));
+    }
+    std::erase_if(mAddedFolders,
+                  [&](const FoundFolder& folder) { return forgotten.contains(folder.path); });
 }
 
 void frmMain::showListMenu(const QPoint& at) {
@@ -574,11 +611,18 @@ void frmMain::showPendingReport() {
 // After a run that went to its end, the folders that were added as folders and that the run left
 // empty go, deepest first; a folder that still holds anything stays and is named.
 void frmMain::removeEmptiedFolders() {
+    // The worker reads a copy of its own: folders dropped meanwhile are added to the window's.
+    const std::vector<FoundFolder> folders = mAddedFolders;
     std::vector<KeptFolder> kept;
-    mWaiter.wait([&] { kept = wypelark::removeEmptiedFolders(mAddedFolders); });
-    mAddedFolders.clear();
+    mWaiter.wait([&] { kept = wypelark::removeEmptiedFolders(mServices.files, folders); });
+    QSet<QByteArray> gone;
+    for (const FoundFolder& folder : folders)
+        gone.insert(folder.path);
+    for (const KeptFolder& folder : kept)
+        gone.remove(folder.path);
+    std::erase_if(mAddedFolders,
+                  [&](const FoundFolder& folder) { return gone.contains(folder.path); });
     for (const KeptFolder& folder : kept) {
-        mAddedFolders.push_back(folder.path);
         const QString reason = folder.reason == std::errc::directory_not_empty
                                    ? QStringLiteral("it still holds files or folders")
                                    : QString::fromStdString(folder.reason.message());
@@ -592,8 +636,11 @@ void frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& b
     PathScan scan;
     mWaiter.wait([&] { scan = scanPaths(paths, base); });
     mList.appendNew(scan.files);
-    for (const QByteArray& folder : scan.folders) {
-        if (std::find(mAddedFolders.begin(), mAddedFolders.end(), folder) == mAddedFolders.end())
+    QSet<QByteArray> known;
+    for (const FoundFolder& folder : mAddedFolders)
+        known.insert(folder.path);
+    for (const FoundFolder& folder : scan.folders) {
+        if (!known.contains(folder.path))
             mAddedFolders.push_back(folder);
     }
     if (!scan.refused.empty())

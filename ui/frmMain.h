@@ -6,6 +6,7 @@
 #include "engine/WipeReport.h"
 #include "engine/WipeRun.h"
 #include "list/DeletionListModel.h"
+#include "list/PathScan.h"
 #include "ui/EventLoopWaiter.h"
 
 #include <QElapsedTimer>
@@ -118,6 +119,7 @@ private:
     bool confirmCloseWhilePaused();
     bool listEditable() const;
     void removeSelectedFromList();
+    void forgetFoldersAbove(const QSet<QByteArray>& paths);
     void showListMenu(const QPoint& at);
     void nameForScreenReaders();
     void showFolderError(const QByteArray& folder, std::error_code error);
@@ -153,10 +155,11 @@ private:
     WaitingFileOperations mFiles{mServices.files, mWaiter};
     WipeRun mRun;
     WipeReport mPendingReport;
-    std::vector<QByteArray> mAddedFolders; // folders added as folders, parents first
-    QStringList mKeptFolders;              // emptied folders that could not be removed
+    std::vector<FoundFolder> mAddedFolders; // folders added as folders, parents first
+    QStringList mKeptFolders;               // emptied folders that could not be removed
     QElapsedTimer mSinceYield;
     int mChosenDrive = -1;
+    bool mInDeleteCommand = false;
     static constexpr qint64 YieldIntervalNs = 1'000'000;
 
     QToolBar* tlbMain = nullptr;

@@ -12,11 +12,15 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace wypelark;
 using namespace wypelark::testing;
@@ -139,6 +143,51 @@ INSTANTIATE_TEST_SUITE_P(
                       OperandCase{{"", "target"}, {"target"}, ExitNotAllDestroyed},
                       OperandCase{{"-r", ""}, {}, ExitNotAllDestroyed},
                       OperandCase{{"-x"}, {}, ExitUsage}));
+
+// A bind mount of the same file system below the tree is a mount all the same: it is named as
+// skipped, and what it shows is untouched.
+TEST(ShredCommand, aRecursiveWalkNeverEntersABindMount) {
+    Command c;
+    fs::create_directories(c.dir.path() / "outside");
+    fs::create_directories(c.dir.path() / "tree/sub");
+    c.dir.makeFile("outside/keep", 10, 'k');
+    c.dir.makeFile("tree/mine", 10, 'm');
+    if (::mount(c.dir.file("outside").c_str(), c.dir.file("tree/sub").c_str(), nullptr, MS_BIND,
+                nullptr) != 0)
+        GTEST_SKIP() << "cannot bind-mount here: " << std::strerror(errno);
+
+    const int status = c.run({"-r", "tree"});
+    ::umount2(c.dir.file("tree/sub").c_str(), MNT_DETACH);
+
+    EXPECT_EQ(status, ExitNotAllDestroyed);
+    EXPECT_EQ(readWhole(c.dir.file("outside/keep")), std::string(10, 'k'));
+    EXPECT_FALSE(fs::exists(c.dir.file("tree/mine")));
+    EXPECT_NE(c.err.str().find(c.dir.file("tree/sub")), std::string::npos) << c.err.str();
+}
+
+// Far deeper than a path can name: the walk ends with a report, the files it could reach
+// destroyed and the first folder too deep to open named.
+TEST(ShredCommand, aTreeOfAnyDepthEndsInAReport) {
+    Command c;
+    fs::create_directories(c.dir.path() / "deep");
+    c.dir.makeFile("deep/top", 10);
+    int folder = ::open(c.dir.file("deep").c_str(), O_PATH | O_DIRECTORY);
+    for (int level = 0; level < 2200 && folder >= 0; ++level) {
+        ASSERT_EQ(::mkdirat(folder, "d", 0700), 0);
+        const int next = ::openat(folder, "d", O_PATH | O_DIRECTORY);
+        ::close(folder);
+        folder = next;
+    }
+    ASSERT_GE(folder, 0);
+    ::close(folder);
+
+    EXPECT_EQ(c.run({"-r", "deep"}), ExitNotAllDestroyed);
+
+    EXPECT_FALSE(fs::exists(c.dir.file("deep/top")));
+    EXPECT_NE(c.err.str().find(std::make_error_code(std::errc::filename_too_long).message()),
+              std::string::npos);
+    ASSERT_EQ(std::system(("rm -rf " + c.dir.file("deep")).c_str()), 0);
+}
 
 TEST(ShredCommand, aDryRunChangesNothing) {
     Command c;

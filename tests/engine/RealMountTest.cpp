@@ -2,6 +2,7 @@
 // real overlay mount and a real loop-mounted btrfs image, and checks what the end-of-run report
 // says of them. Elsewhere the tests are skipped with the reason.
 #include "engine/PosixFileOperations.h"
+#include "engine/WipeError.h"
 #include "engine/WipeRun.h"
 #include "tests/support/FakeWipeHost.h"
 #include "tests/support/TempDir.h"
@@ -102,6 +103,37 @@ TEST(RealMounts, aFileWithAnotherNameOnThisDiskIsReported) {
     ASSERT_FALSE(remarks.empty());
     EXPECT_EQ(remarks.back().reason, StorageReason::OtherNames);
     EXPECT_EQ(readWhole(dir.file("second")), std::string(100, '0'));
+}
+
+// ext4 with small inodes keeps no birth time: the inode generation tells a file from the one made
+// after it under the same inode number.
+TEST(RealMounts, aFileMadeAgainUnderTheSameInodeNumberIsToldApartWithoutBirthTimes) {
+    TempDir dir;
+    const std::string image = dir.file("ext4.img");
+    fs::resize_file(dir.makeFile("ext4.img", 0), 32u << 20);
+    fs::create_directory(dir.file("mnt"));
+    if (std::system(("mkfs.ext4 -q -I 128 " + image + " >/dev/null 2>&1").c_str()) != 0)
+        GTEST_SKIP() << "mkfs.ext4 could not make an image";
+    if (std::system(("mount -o loop " + image + " " + dir.file("mnt") + " 2>/dev/null").c_str()) !=
+        0)
+        GTEST_SKIP() << "cannot loop-mount an image here (no loop device or no permission)";
+    const MountGuard mounted(dir.file("mnt"));
+    const std::string path = dir.makeFile("mnt/notes", 100, 'n');
+    FileIdentity listed;
+    std::int64_t size = 0;
+    ASSERT_FALSE(identifyFile(path, listed, size));
+    EXPECT_EQ(listed.file.stamp.kind, InodeStamp::Kind::Generation);
+    fs::remove(path);
+    dir.makeFile("mnt/notes", 100, 'i');
+    FileIdentity now;
+    ASSERT_FALSE(identifyFile(path, now, size));
+    if (now.file.inode != listed.file.inode)
+        GTEST_SKIP() << "the inode number was not handed out again";
+
+    PosixFileOperations disk;
+    EXPECT_EQ(disk.open(path, listed).error, make_error_code(WipeErrc::Changed));
+    EXPECT_EQ(disk.remove(path, listed), make_error_code(WipeErrc::Changed));
+    EXPECT_EQ(readWhole(path), std::string(100, 'i'));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "tests/support/TempDir.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -46,16 +48,14 @@ std::string readWhole(const std::string& path) {
 
 FileIdentity identityNow(const std::string& path) {
     FileIdentity identity;
-    struct stat folder {};
-    if (::stat(splitPath(path).folder.c_str(), &folder) == 0) {
-        identity.folderDevice = static_cast<std::uint64_t>(folder.st_dev);
-        identity.folderInode = static_cast<std::uint64_t>(folder.st_ino);
-    }
-    struct stat file {};
-    if (::lstat(path.c_str(), &file) == 0) {
-        identity.device = static_cast<std::uint64_t>(file.st_dev);
-        identity.inode = static_cast<std::uint64_t>(file.st_ino);
-    }
+    NodeLook look;
+    const int folder = ::open(splitPath(path).folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0 && !lookAtNode(folder, "", look))
+        identity.folder = look.node;
+    if (folder >= 0)
+        ::close(folder);
+    if (!lookAtNode(AT_FDCWD, path.c_str(), look))
+        identity.file = look.node;
     return identity;
 }
 

@@ -1,8 +1,10 @@
 #include "tests/support/WindowFixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMimeData>
 #include <QProcess>
+#include <QTreeView>
 
 #include <filesystem>
 #include <fstream>
@@ -108,6 +110,45 @@ TEST_F(AddPaths, aFolderGivesEveryFileBelowItAndEmptiedFoldersGoAfterTheRun) {
     EXPECT_TRUE(messages.shown[1].text.contains(QString::fromUtf8(tree + "/b")));
     if (!mounted)
         GTEST_SKIP() << "no nested mount: mounting needs root";
+}
+
+// Folders go only as they were added, only when asked, and only while still listed.
+TEST_F(AddPaths, noFolderIsRemovedThatWasSwappedTakenOffTheListOrNotAskedFor) {
+    fs::create_directories(dir.path() / "tree/sub");
+    dir.makeFile("tree/sub/f", 1);
+    window->addPaths({"tree"}, folder());
+    auto* list = control<QTreeView>("lvwList");
+    list->selectAll();
+    control<QAction>("mnuListRemove")->trigger(); // f off the list: its folders go off it too
+    ASSERT_EQ(window->deletionList().count(), 0);
+    click(1);
+    EXPECT_TRUE(fs::exists(dir.file("tree/sub/f")));
+    EXPECT_TRUE(messages.questions.empty());
+
+    fs::create_directories(dir.path() / "empty");
+    window->addPaths({"empty"}, folder());
+    messages.confirmAnswer = false;
+    click(1); // asks, even with no file listed
+    EXPECT_TRUE(fs::exists(dir.file("empty")));
+    ASSERT_EQ(messages.questions.size(), 1u);
+
+    // During the run an unlisted empty folder takes the place of an added one.
+    fs::create_directories(dir.path() / "other/e");
+    fs::create_directories(dir.path() / "victim");
+    dir.makeFile("other/x", 70000);
+    window->addPaths({"other"}, folder());
+    files.onWrite = [&](int n) {
+        if (n == 1) {
+            fs::rename(dir.file("other/e"), dir.file("e.old"));
+            fs::rename(dir.file("victim"), dir.file("other/e"));
+        }
+    };
+    messages.confirmAnswer = true;
+    click(1);
+    EXPECT_FALSE(fs::exists(dir.file("empty")));
+    EXPECT_FALSE(fs::exists(dir.file("other/x")));
+    EXPECT_TRUE(fs::exists(dir.file("other/e"))); // the victim, still there
+    EXPECT_TRUE(fs::exists(dir.file("e.old")));
 }
 
 } // namespace
