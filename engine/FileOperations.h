@@ -52,6 +52,10 @@ public:
     // Deletes the name, only while it still names the file with that identity.
     virtual std::error_code remove(const std::string& path, const FileIdentity& identity) = 0;
 
+    // Puts the deletes made in the folder that holds path on the device, only while that path
+    // still leads to the folder of that identity.
+    virtual std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) = 0;
+
     // Removes an empty folder, only while path still names the folder with that identity (its
     // own and its parent's); a folder that holds anything stays as it is.
     virtual std::error_code removeFolder(const std::string& /*path*/,

@@ -344,6 +344,23 @@ std::error_code PosixFileOperations::remove(const std::string& path, const FileI
         [&](const NodeLook& at) { return !refuseUnlessListed(at, identity); }, 0);
 }
 
+std::error_code PosixFileOperations::syncFolderOf(const std::string& path,
+                                                  const FileIdentity& identity) {
+    UniqueFd folder;
+    if (const std::error_code error = openListedFolder(splitPath(path).folder, identity, folder))
+        return error;
+    const UniqueFd readable(::openat(folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!readable.valid()) {
+        if (errno != EACCES)
+            return lastError();
+        ::sync();
+        return {};
+    }
+    if (::fsync(readable.get()) != 0)
+        return lastError();
+    return {};
+}
+
 std::error_code PosixFileOperations::removeFolder(const std::string& path,
                                                   const FileIdentity& identity) {
     const PathParts parts = splitPath(path);

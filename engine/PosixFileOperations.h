@@ -33,6 +33,8 @@ public:
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     std::error_code remove(const std::string& path, const FileIdentity& identity) override;
     std::error_code removeFolder(const std::string& path, const FileIdentity& identity) override;
+    // fsync(2) of the folder; a folder that cannot be opened for reading gets sync(2).
+    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
     // O_DIRECT with aligned buffers where the file system allows it; elsewhere the file's pages
     // are dropped from the cache first (posix_fadvise DONTNEED), then read.
     std::error_code readBack(const std::string& path, const FileIdentity& identity,

@@ -17,6 +17,9 @@ public:
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     std::error_code remove(const std::string& path, const FileIdentity& identity) override;
     std::error_code removeFolder(const std::string& path, const FileIdentity& identity) override;
+    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
+        return mInner.syncFolderOf(path, identity);
+    }
     std::error_code checkBeforeRemove(const std::string& path,
                                       const FileIdentity& identity) override;
 

@@ -67,6 +67,11 @@ std::error_code WaitingFileOperations::remove(const std::string& path,
     return waitFor(mWaiter, [&] { return mInner.remove(path, identity); });
 }
 
+std::error_code WaitingFileOperations::syncFolderOf(const std::string& path,
+                                                    const FileIdentity& identity) {
+    return waitFor(mWaiter, [&] { return mInner.syncFolderOf(path, identity); });
+}
+
 std::error_code WaitingFileOperations::removeFolder(const std::string& path,
                                                     const FileIdentity& identity) {
     return waitFor(mWaiter, [&] { return mInner.removeFolder(path, identity); });

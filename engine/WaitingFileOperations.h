@@ -17,6 +17,7 @@ public:
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     std::error_code remove(const std::string& path, const FileIdentity& identity) override;
     std::error_code removeFolder(const std::string& path, const FileIdentity& identity) override;
+    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
     std::error_code checkBeforeRemove(const std::string& path,
                                       const FileIdentity& identity) override;
     std::error_code readBack(const std::string& path, const FileIdentity& identity,

@@ -21,6 +21,9 @@ const char* stepText(WipeStep step) {
         return "was overwritten, but the device does not give the overwrite back";
     case WipeStep::Delete:
         return "was overwritten but could not be deleted";
+    case WipeStep::Sync:
+        return "was overwritten and deleted, but its folder could not be flushed to the device, "
+               "so its name may come back after a power cut";
     }
     return "failed";
 }

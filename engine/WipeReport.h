@@ -9,7 +9,7 @@
 namespace wypelark {
 
 // The step of the run at which a file failed.
-enum class WipeStep { Open, Length, Write, Flush, Close, Verify, Delete };
+enum class WipeStep { Open, Length, Write, Flush, Close, Verify, Delete, Sync };
 
 struct WipeFailure {
     std::string path;

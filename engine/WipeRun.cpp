@@ -237,17 +237,41 @@ void WipeRun::deleteCurrentItem() {
         fail(path, WipeStep::Verify, error);
         return;
     }
+    // Deletes in one folder are made durable together, before the next folder's first.
+    if (!mAwaitingSync.empty() &&
+        !(mAwaitingSync.front().identity.folder == identity.folder &&
+          splitPath(mAwaitingSync.front().path).folder == splitPath(path).folder))
+        syncRemovals();
     if (const std::error_code error = mFiles.remove(path, identity)) {
         fail(path, WipeStep::Delete, error);
         return;
     }
+    RemovalAwaitingSync removed{mFileIndex, path, identity, {}};
     for (const StorageReason reason : storageReasons(mCurrentFacts))
-        mReport.remarks.push_back({path, reason});
+        removed.remarks.push_back({path, reason});
     if (mCurrentShrank)
-        mReport.remarks.push_back({path, StorageReason::Shrank});
+        removed.remarks.push_back({path, StorageReason::Shrank});
+    mAwaitingSync.push_back(std::move(removed));
+}
+
+// A delete is durable once its folder is on the device: until then a power cut can bring the
+// name back, and the file is not called destroyed.
+void WipeRun::syncRemovals() {
+    if (mAwaitingSync.empty())
+        return;
+    const RemovalAwaitingSync& first = mAwaitingSync.front();
+    const std::error_code error = mFiles.syncFolderOf(first.path, first.identity);
+    for (const RemovalAwaitingSync& removed : std::exchange(mAwaitingSync, {})) {
+        if (error)
+            failItem(removed.index, removed.path, WipeStep::Sync, error);
+        else
+            mReport.remarks.insert(mReport.remarks.end(), removed.remarks.begin(),
+                                   removed.remarks.end());
+    }
 }
 
 void WipeRun::stop() {
+    syncRemovals();
     mResumePending = true;
     mHost.setToolbarButtonEnabled(ToolbarButton::Delete, true);
     mHost.setToolbarButtonEnabled(ToolbarButton::Pause, false);
@@ -259,6 +283,8 @@ WipeReport WipeRun::takeStoppedReport() {
 }
 
 void WipeRun::endRun() {
+    syncRemovals();
+    std::sort(mUndestroyed.begin(), mUndestroyed.end());
     mHost.removeDestroyedItems(std::exchange(mUndestroyed, {}));
     mHost.refreshFileList();
     if (!mReport.empty()) {
@@ -279,9 +305,13 @@ void WipeRun::fail(WipeStep step, std::error_code error) {
 }
 
 void WipeRun::fail(const std::string& path, WipeStep step, std::error_code error) {
+    failItem(mFileIndex, path, step, error);
+}
+
+void WipeRun::failItem(int index, const std::string& path, WipeStep step, std::error_code error) {
     mReport.failures.push_back({path, step, error});
-    if (mUndestroyed.empty() || mUndestroyed.back() != mFileIndex)
-        mUndestroyed.push_back(mFileIndex);
+    if (std::find(mUndestroyed.begin(), mUndestroyed.end(), index) == mUndestroyed.end())
+        mUndestroyed.push_back(index);
 }
 
 } // namespace wypelark

@@ -62,10 +62,12 @@ private:
     bool flushAndCloseCurrentFile(const std::string& fillBlock);
     bool overwriteGrowth(std::int64_t length, const std::string& fillBlock);
     void deleteCurrentItem();
+    void syncRemovals();
     void stop();
     void endRun();
     void fail(WipeStep step, std::error_code error);
     void fail(const std::string& path, WipeStep step, std::error_code error);
+    void failItem(int index, const std::string& path, WipeStep step, std::error_code error);
 
     WipeHost& mHost;
     FileOperations& mFiles;
@@ -86,6 +88,14 @@ private:
     FileIdentity mCurrentIdentity;
     StorageFacts mCurrentFacts;
     bool mCurrentShrank = false;
+    // Files deleted, whose folder has not been put on the device yet; all in one folder.
+    struct RemovalAwaitingSync {
+        int index;
+        std::string path;
+        FileIdentity identity;
+        std::vector<StorageRemark> remarks;
+    };
+    std::vector<RemovalAwaitingSync> mAwaitingSync;
     WipeReport mReport;
     std::vector<int> mUndestroyed; // indices of the items that failed in this run
 };

@@ -37,6 +37,9 @@ public:
     std::error_code remove(const std::string& path, const FileIdentity& identity) override {
         return mDisk.remove(path, identity);
     }
+    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
+        return mDisk.syncFolderOf(path, identity);
+    }
     std::error_code readBack(const std::string& path, const FileIdentity& identity,
                              const ReadChunk& chunk, bool& bypassedCache) override {
         return mDisk.readBack(

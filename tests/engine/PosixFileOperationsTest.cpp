@@ -35,6 +35,9 @@ public:
     std::error_code remove(const std::string& path, const FileIdentity& identity) override {
         return mDisk.remove(path, identity);
     }
+    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
+        return mDisk.syncFolderOf(path, identity);
+    }
 
 private:
     class Inspected final : public OpenFile {

@@ -144,4 +144,26 @@ TEST(WipeRunFailure, failuresBeforeAStopAreReportedOnceWhenTheContinuedRunEnds) 
     EXPECT_EQ(host.reports[1].failures.size(), 1u);
 }
 
+// The folder is flushed once for the deletes made in it; when that fails, its files are not
+// called destroyed.
+TEST(WipeRunFailure, aFolderThatCannotBeFlushedLeavesItsDeletedFilesNotDestroyed) {
+    FakeFileOperations disk;
+    FakeWipeHost host{disk.rule()};
+    for (const char* path : {"/a/x", "/a/y", "/b/z"})
+        disk.addFile(path, 10);
+    host.items = {"/a/x", "/a/y", "/b/z"};
+    disk.failOn(FileOp::SyncFolder, "/a", EIO);
+    WipeRun run(host, disk);
+
+    run.WipeFiles();
+
+    EXPECT_EQ(disk.count(FileOp::SyncFolder, "/a"), 1);
+    EXPECT_EQ(disk.count(FileOp::SyncFolder, "/b"), 1);
+    EXPECT_EQ(host.items, (std::vector<std::string>{"/a/x", "/a/y"}));
+    ASSERT_EQ(host.reports.size(), 1u);
+    ASSERT_EQ(host.reports[0].failures.size(), 2u);
+    EXPECT_EQ(host.reports[0].failures[0].step, WipeStep::Sync);
+    EXPECT_EQ(host.reports[0].failures[0].error.value(), EIO);
+}
+
 } // namespace

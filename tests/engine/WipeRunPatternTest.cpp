@@ -87,6 +87,7 @@ TEST(WipeRunOrder, eachPassOpensWritesFlushesAndClosesThenTheFileIsDeleted) {
     std::vector<FileOp> expected = pass;
     expected.insert(expected.end(), pass.begin(), pass.end());
     expected.push_back(FileOp::Remove);
+    expected.push_back(FileOp::SyncFolder); // the delete is durable before the run ends
     EXPECT_EQ(seen, expected);
 }
 

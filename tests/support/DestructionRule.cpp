@@ -76,6 +76,18 @@ void DestructionRule::removed(const std::string& path, const FileIdentity& ident
     if (!(found.identity == identity))
         broken(path, "removed with an identity its passes were not made with");
     mRecords.erase(path);
+    mAwaitingSync[splitPath(path).folder].push_back(path);
+}
+
+void DestructionRule::folderSynced(const std::string& folder) {
+    mAwaitingSync.erase(folder);
+}
+
+DestructionRule::~DestructionRule() {
+    for (const auto& [folder, paths] : mAwaitingSync) {
+        for (const std::string& path : paths)
+            ADD_FAILURE() << "a file was deleted, but its folder never flushed: " << path;
+    }
 }
 
 int DestructionRule::passesMade(const std::string& path) const {

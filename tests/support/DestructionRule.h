@@ -28,6 +28,14 @@ public:
     void flushed(const std::string& path, std::int64_t length);
     void closed(const std::string& path);
     void removed(const std::string& path, const FileIdentity& identity);
+    // The deletes made in folder were asked to be made durable; a failure there is the run's to
+    // report.
+    void folderSynced(const std::string& folder);
+    // A delete never made durable is a break too.
+    ~DestructionRule();
+    DestructionRule() = default;
+    DestructionRule(const DestructionRule&) = delete;
+    DestructionRule& operator=(const DestructionRule&) = delete;
 
     int passesMade(const std::string& path) const;
 
@@ -44,6 +52,7 @@ private:
     void broken(const std::string& path, const std::string& what) const;
 
     std::map<std::string, Record> mRecords;
+    std::map<std::string, std::vector<std::string>> mAwaitingSync; // removed paths by folder
 };
 
 } // namespace wypelark::testing

@@ -130,6 +130,12 @@ std::error_code FakeFileOperations::remove(const std::string& path, const FileId
     return {};
 }
 
+std::error_code FakeFileOperations::syncFolderOf(const std::string& path, const FileIdentity&) {
+    const std::string folder = splitPath(path).folder;
+    mRule.folderSynced(folder);
+    return record({FileOp::SyncFolder, folder});
+}
+
 std::vector<Write> FakeFileOperations::writesTo(const std::string& path) const {
     std::vector<Write> writes;
     for (const RecordedOp& op : mOps) {

@@ -12,7 +12,7 @@
 
 namespace wypelark::testing {
 
-enum class FileOp { Open, Length, Write, Flush, Close, Remove };
+enum class FileOp { Open, Length, Write, Flush, Close, Remove, SyncFolder };
 
 struct RecordedOp {
     FileOp op;
@@ -54,6 +54,8 @@ public:
     // file throughout.
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     std::error_code remove(const std::string& path, const FileIdentity& identity) override;
+    // Recorded under the folder's path.
+    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
 
     bool exists(const std::string& path) const { return mEntries.count(path) > 0; }
     const Entry& entry(const std::string& path) const { return mEntries.at(path); }

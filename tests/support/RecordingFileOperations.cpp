@@ -50,6 +50,12 @@ OpenResult RecordingFileOperations::open(const std::string& path, const FileIden
     return opened;
 }
 
+std::error_code RecordingFileOperations::syncFolderOf(const std::string& path,
+                                                      const FileIdentity& identity) {
+    rule.folderSynced(splitPath(path).folder);
+    return mInner.syncFolderOf(path, identity);
+}
+
 std::error_code RecordingFileOperations::remove(const std::string& path,
                                                 const FileIdentity& identity) {
     const std::error_code error = mInner.remove(path, identity);

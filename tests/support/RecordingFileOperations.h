@@ -24,6 +24,7 @@ public:
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     std::error_code remove(const std::string& path, const FileIdentity& identity) override;
+    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
     std::error_code removeFolder(const std::string& path, const FileIdentity& identity) override {
         return mInner.removeFolder(path, identity);
     }

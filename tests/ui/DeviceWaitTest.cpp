@@ -50,6 +50,9 @@ public:
         pass("remove", path);
         return mInner.remove(path, identity);
     }
+    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
+        return mInner.syncFolderOf(path, identity);
+    }
 
 private:
     class File final : public OpenFile {
