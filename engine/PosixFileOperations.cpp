@@ -278,6 +278,20 @@ std::error_code refuseUnlessEmpty(int parent, const std::string& name, const Nod
     return {};
 }
 
+// fsync(2) needs a folder opened for reading, which an O_PATH descriptor is not.
+std::error_code syncOpenFolder(int folder) {
+    const UniqueFd readable(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!readable.valid()) {
+        if (errno != EACCES)
+            return lastError();
+        ::sync();
+        return {};
+    }
+    if (::fsync(readable.get()) != 0)
+        return lastError();
+    return {};
+}
+
 } // namespace
 
 int syncFileRange(int fd, off_t offset, off_t bytes, unsigned flags) {
@@ -349,16 +363,7 @@ std::error_code PosixFileOperations::syncFolderOf(const std::string& path,
     UniqueFd folder;
     if (const std::error_code error = openListedFolder(splitPath(path).folder, identity, folder))
         return error;
-    const UniqueFd readable(::openat(folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!readable.valid()) {
-        if (errno != EACCES)
-            return lastError();
-        ::sync();
-        return {};
-    }
-    if (::fsync(readable.get()) != 0)
-        return lastError();
-    return {};
+    return syncOpenFolder(folder.get());
 }
 
 std::error_code PosixFileOperations::removeFolder(const std::string& path,
@@ -378,7 +383,11 @@ std::error_code PosixFileOperations::removeFolder(const std::string& path,
     // A folder that holds anything is not even moved.
     if (const std::error_code error = refuseUnlessEmpty(parent.get(), parts.name, look))
         return error;
-    return removeListedName(parent.get(), parts.name, listed, AT_REMOVEDIR);
+    if (const std::error_code error =
+            removeListedName(parent.get(), parts.name, listed, AT_REMOVEDIR))
+        return error;
+    // Removed for good, or a folder the run emptied comes back after a power cut.
+    return syncOpenFolder(parent.get());
 }
 
 std::error_code PosixFileOperations::readBack(const std::string& path, const FileIdentity& identity,
