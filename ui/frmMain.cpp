@@ -451,6 +451,8 @@ void frmMain::deleteCommand(QAction* button) {
     button->setEnabled(true);
     setToolbarButtonEnabled(ToolbarButton::Exit, true);
     showPendingReport();
+    if (std::exchange(mCloseWhenStopped, false))
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 bool frmMain::confirmFreshRun() {
@@ -556,7 +558,18 @@ bool frmMain::Form_Unload() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (Form_Unload() || !confirmCloseWhilePaused()) {
+    if (Form_Unload()) {
+        event->ignore();
+        return;
+    }
+    // Pause was pressed, but the run beneath this handler has not stopped yet: the close waits
+    // for it, and then asks as for any paused run.
+    if (mRun.active()) {
+        mCloseWhenStopped = true;
+        event->ignore();
+        return;
+    }
+    if (!confirmCloseWhilePaused()) {
         event->ignore();
         return;
     }

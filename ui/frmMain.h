@@ -160,6 +160,7 @@ private:
     QElapsedTimer mSinceYield;
     int mChosenDrive = -1;
     bool mInDeleteCommand = false;
+    bool mCloseWhenStopped = false; // a close came while a paused run had not stopped yet
     static constexpr qint64 YieldIntervalNs = 1'000'000;
 
     QToolBar* tlbMain = nullptr;

@@ -260,6 +260,25 @@ TEST_F(Commands, exitWhilePausedAsksNamingThePartlyOverwrittenFileAndCancelKeeps
     EXPECT_TRUE(window->run().resumePending());
 }
 
+TEST_F(Commands, aCloseInTheSameTurnAsPauseWaitsForTheStopAndThenAsks) {
+    addFiles({{"a", 120000}});
+    files.onWrite = [&](int n) {
+        if (n == 1) {
+            click(2);
+            window->close();
+        }
+    };
+    messages.confirmAnswer = true; // the fresh run's question
+    click(1);
+    messages.confirmAnswer = false;
+    QCoreApplication::processEvents();
+
+    ASSERT_EQ(messages.questions.size(), 2u);
+    EXPECT_TRUE(messages.questions[1].contains(QString::fromStdString(dir.file("a"))));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->run().resumePending());
+}
+
 TEST_F(Commands, everyControlHasANameForScreenReaders) {
     std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(window.get())};
     QStringList unnamed;
