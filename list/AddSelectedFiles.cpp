@@ -15,21 +15,25 @@ QByteArray fullPath(const QByteArray& folder, const QByteArray& name) {
 
 std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
                                           const std::vector<FileListEntry>& entries,
-                                          DeletionListModel& list) {
+                                          DeletionListModel& list, ListedPaths listed) {
     std::vector<RefusedFile> refused;
     const FolderLook look = lookAtFolder(folder);
     for (const FileListEntry& entry : entries) {
         if (!entry.selected)
             continue;
         const QByteArray path = fullPath(folder, entry.name);
-        if (list.contains(path))
+        const bool known = list.contains(path);
+        if (known && listed == ListedPaths::Skip)
             continue;
         const FileMeasurement measured = measureFileIn(look, path);
         if (measured.error) {
             refused.push_back({path, measured.error});
             continue;
         }
-        list.append(path, measured.size, measured.identity);
+        if (known)
+            list.takeAgain(path, measured.size, measured.identity);
+        else
+            list.append(path, measured.size, measured.identity);
     }
     return refused;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "list/ListedPaths.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -26,7 +28,8 @@ struct RefusedFile {
 // they come back so that the window can name them.
 std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
                                           const std::vector<FileListEntry>& entries,
-                                          DeletionListModel& list);
+                                          DeletionListModel& list,
+                                          ListedPaths listed = ListedPaths::Skip);
 
 // The full path of a file in a folder: one "/" between them, none added after the root.
 QByteArray fullPath(const QByteArray& folder, const QByteArray& name);

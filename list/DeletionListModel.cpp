@@ -3,6 +3,7 @@
 #include "list/SizeText.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <algorithm>
 #include <functional>
@@ -47,11 +48,14 @@ QByteArray DeletionListModel::path(int position) const {
     return mItems.at(static_cast<std::size_t>(position - 1)).path;
 }
 
-void DeletionListModel::appendNew(const std::vector<FoundFile>& files) {
+void DeletionListModel::appendNew(const std::vector<FoundFile>& files, ListedPaths listed) {
     std::vector<const FoundFile*> fresh;
     QSet<QByteArray> seen;
     for (const FoundFile& file : files) {
-        if (!mPaths.contains(file.path) && !seen.contains(file.path)) {
+        if (mRows.contains(file.path)) {
+            if (listed == ListedPaths::TakeAgain)
+                takeAgain(file.path, file.size, file.identity);
+        } else if (!seen.contains(file.path)) {
             seen.insert(file.path);
             fresh.push_back(&file);
         }
@@ -61,10 +65,31 @@ void DeletionListModel::appendNew(const std::vector<FoundFile>& files) {
     beginInsertRows({}, count(), count() + static_cast<int>(fresh.size()) - 1);
     mItems.reserve(mItems.size() + fresh.size());
     for (const FoundFile* file : fresh) {
+        mRows.insert(file->path, mItems.size());
         mItems.push_back({file->path, file->size, file->identity});
-        mPaths.insert(file->path);
     }
     endInsertRows();
+}
+
+void DeletionListModel::takeAgain(const QByteArray& path, qint64 size,
+                                  const FileIdentity& identity) {
+    const auto row = mRows.find(path);
+    if (row == mRows.end())
+        return;
+    Item& item = mItems[row.value()];
+    if (item.identity == identity && item.bytes == size)
+        return;
+    item.identity = identity;
+    item.bytes = size;
+    const int at = static_cast<int>(row.value());
+    emit dataChanged(index(at, File), index(at, Size));
+}
+
+void DeletionListModel::indexRows() {
+    mRows.clear();
+    mRows.reserve(static_cast<qsizetype>(mItems.size()));
+    for (std::size_t row = 0; row < mItems.size(); ++row)
+        mRows.insert(mItems[row].path, row);
 }
 
 QString DeletionListModel::shownPath(int position) const {
@@ -78,8 +103,8 @@ FileIdentity DeletionListModel::identity(int position) const {
 void DeletionListModel::append(const QByteArray& path, qint64 size, const FileIdentity& identity) {
     const int row = count();
     beginInsertRows({}, row, row);
+    mRows.insert(path, mItems.size());
     mItems.push_back({path, size, identity});
-    mPaths.insert(path);
     endInsertRows();
 }
 
@@ -90,23 +115,27 @@ void DeletionListModel::remove(std::vector<int> positions) {
         if (position < 1 || position > count())
             continue;
         beginRemoveRows({}, position - 1, position - 1);
-        mPaths.remove(mItems[static_cast<std::size_t>(position - 1)].path);
         mItems.erase(mItems.begin() + (position - 1));
         endRemoveRows();
     }
+    indexRows();
 }
 
 void DeletionListModel::keepOnly(const std::vector<int>& positions) {
-    std::vector<int> others;
-    for (int position = 1; position <= count(); ++position) {
-        if (std::find(positions.begin(), positions.end(), position) == positions.end())
-            others.push_back(position);
+    std::vector<bool> keep(mItems.size(), false);
+    for (const int position : positions) {
+        if (position >= 1 && position <= count())
+            keep[static_cast<std::size_t>(position - 1)] = true;
     }
-    if (static_cast<int>(others.size()) == count()) {
-        clear();
-        return;
+    beginResetModel();
+    std::vector<Item> kept;
+    for (std::size_t row = 0; row < mItems.size(); ++row) {
+        if (keep[row])
+            kept.push_back(std::move(mItems[row]));
     }
-    remove(others);
+    mItems = std::move(kept);
+    indexRows();
+    endResetModel();
 }
 
 qint64 DeletionListModel::totalSize() const {
@@ -119,7 +148,7 @@ qint64 DeletionListModel::totalSize() const {
 void DeletionListModel::clear() {
     beginResetModel();
     mItems.clear();
-    mPaths.clear();
+    mRows.clear();
     endResetModel();
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "engine/FileIdentity.h"
+#include "list/ListedPaths.h"
 #include "list/PathScan.h"
 
 #include <QAbstractTableModel>
 #include <QByteArray>
-#include <QSet>
+#include <QHash>
 #include <QString>
 
 #include <vector>
@@ -35,10 +36,13 @@ public:
     QString shownPath(int position) const;
     // Which file the item meant when it was added.
     FileIdentity identity(int position) const;
-    bool contains(const QByteArray& path) const { return mPaths.contains(path); }
+    bool contains(const QByteArray& path) const { return mRows.contains(path); }
     void append(const QByteArray& path, qint64 size, const FileIdentity& identity);
-    // Appends every file not listed yet, in order, at once.
-    void appendNew(const std::vector<FoundFile>& files);
+    // Appends every file not listed yet, in order, at once; a listed path is skipped or taken
+    // again.
+    void appendNew(const std::vector<FoundFile>& files, ListedPaths listed = ListedPaths::Skip);
+    // The listed path takes the file now there.
+    void takeAgain(const QByteArray& path, qint64 size, const FileIdentity& identity);
     void clear();
     // Removes the items at the given 1-based positions.
     void remove(std::vector<int> positions);
@@ -54,8 +58,10 @@ private:
         FileIdentity identity;
     };
 
+    void indexRows();
+
     std::vector<Item> mItems;
-    QSet<QByteArray> mPaths;
+    QHash<QByteArray, std::size_t> mRows; // 0-based row of each path
 };
 
 } // namespace wypelark

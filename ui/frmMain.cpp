@@ -362,7 +362,7 @@ void frmMain::filFiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
 
 void frmMain::mnuPopUpAdd_Click() {
     const std::vector<RefusedFile> refused =
-        AddSelectedFiles(dirPath->path(), filFiles->entries(), mList);
+        AddSelectedFiles(dirPath->path(), filFiles->entries(), mList, listedPaths());
     if (!refused.empty())
         mServices.messages.information(this, QStringLiteral("Wypelark"), refusedFilesText(refused));
 }
@@ -487,6 +487,12 @@ bool frmMain::confirmFreshRun() {
 // command then removes the folders that were added, until it has returned.
 bool frmMain::listEditable() const {
     return !mRun.active() && !mRun.resumePending() && !mInDeleteCommand;
+}
+
+// A path listed again takes the file now there, but not under a run: the run holds the items it
+// has reached to the files they meant.
+ListedPaths frmMain::listedPaths() const {
+    return listEditable() ? ListedPaths::TakeAgain : ListedPaths::Skip;
 }
 
 void frmMain::removeSelectedFromList() {
@@ -648,7 +654,7 @@ void frmMain::removeEmptiedFolders() {
 void frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& base) {
     PathScan scan;
     mWaiter.wait([&] { scan = scanPaths(paths, base); });
-    mList.appendNew(scan.files);
+    mList.appendNew(scan.files, listedPaths());
     QSet<QByteArray> known;
     for (const FoundFolder& folder : mAddedFolders)
         known.insert(folder.path);

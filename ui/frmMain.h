@@ -118,6 +118,7 @@ private:
     bool confirmFreshRun();
     bool confirmCloseWhilePaused();
     bool listEditable() const;
+    ListedPaths listedPaths() const;
     void removeSelectedFromList();
     void forgetFoldersAbove(const QSet<QByteArray>& paths);
     void showListMenu(const QPoint& at);

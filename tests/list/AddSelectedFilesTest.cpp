@@ -160,4 +160,24 @@ TEST_F(AddSelectedFilesTest, clearEmptiesTheListAndItsIndex) {
     EXPECT_EQ(list.count(), 1);
 }
 
+// An editor saves by renaming a new file onto the name: adding the path again takes that file,
+// where the caller allows it, and only then.
+TEST_F(AddSelectedFilesTest, aListedPathAddedAgainTakesTheFileNowThereWhenAllowed) {
+    dir.makeFile("a", 1);
+    AddSelectedFiles(folder, {{"a", true}}, list);
+    const FileIdentity before = list.identity(1);
+    dir.makeFile("a.new", 5);
+    fs::rename(dir.file("a.new"), dir.file("a"));
+
+    AddSelectedFiles(folder, {{"a", true}}, list);
+    EXPECT_EQ(list.identity(1), before);
+    list.appendNew({{bytes(dir.file("a")), 5, identityNow(dir.file("a"))}});
+    EXPECT_EQ(list.identity(1), before);
+
+    AddSelectedFiles(folder, {{"a", true}}, list, ListedPaths::TakeAgain);
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list.identity(1), identityNow(dir.file("a")));
+    EXPECT_EQ(cell(list, 0, DeletionListModel::Size), QStringLiteral("5"));
+}
+
 } // namespace
