@@ -204,9 +204,7 @@ void textReport(std::ostream& out, const Options& options, const CommandHost& ho
     }
     for (const KeptFolder& folder : keptFolders) {
         out << "folder kept: " << printablePath(folder.path.toStdString()) << ": "
-            << (folder.reason == std::errc::directory_not_empty ? "it still holds files or folders"
-                                                                : folder.reason.message())
-            << "\n";
+            << keptFolderReason(folder) << "\n";
     }
 }
 

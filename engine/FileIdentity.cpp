@@ -69,6 +69,7 @@ std::error_code lookAtNode(int folder, const char* name, NodeLook& look) {
     look.size = static_cast<std::int64_t>(looked.stx_size);
     look.allocatedBytes = static_cast<std::int64_t>(looked.stx_blocks) * 512;
     look.linkCount = looked.stx_nlink;
+    look.owner = looked.stx_uid;
     look.mountId = (looked.stx_mask & STATX_MNT_ID) != 0 ? looked.stx_mnt_id : 0;
     look.node.device = makedev(looked.stx_dev_major, looked.stx_dev_minor);
     look.node.inode = looked.stx_ino;
@@ -101,6 +102,12 @@ PathParts splitPath(const std::string& path) {
     if (slash == std::string::npos)
         return {".", path};
     return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (!folder.empty() && folder.back() == '/')
+        return folder + name;
+    return folder + '/' + name;
 }
 
 std::error_code identifyFile(const std::string& path, FileIdentity& identity, std::int64_t& size) {

@@ -44,6 +44,7 @@ struct NodeLook {
     std::int64_t size = 0;
     std::int64_t allocatedBytes = 0;
     std::uint64_t linkCount = 0;
+    std::uint32_t owner = 0;
     std::uint64_t mountId = 0; // 0 where the kernel does not tell
     NodeIdentity node;
 };
@@ -67,6 +68,8 @@ struct PathParts {
     std::string name;
 };
 PathParts splitPath(const std::string& path);
+// The path of a name in a folder: one "/" between them, none added after the root.
+std::string joinPath(const std::string& folder, const std::string& name);
 
 // Takes the identity and the length of the regular file at path. A final symbolic link is
 // refused; the folders on the way are followed, so a folder reached through a link (a linked

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace wypelark {
 
@@ -36,6 +37,20 @@ public:
     virtual std::error_code describe(StorageFacts& facts) = 0;
 };
 
+// What a delete did. When another program's file, moved aside while the name was looked at,
+// could not be put back because its name was taken again meanwhile, strandedAt says where it is.
+struct RemoveResult {
+    std::error_code error;
+    std::string strandedAt;
+};
+
+// A file found under the private name a delete moves a file to, left by a run that was killed
+// between that move and the delete. reason is empty when it held only the fill and was removed.
+struct Leftover {
+    std::string path;
+    std::error_code reason;
+};
+
 struct OpenResult {
     std::unique_ptr<OpenFile> file;
     std::error_code error;
@@ -50,7 +65,14 @@ public:
     // identity; never creates one and never follows a final symbolic link.
     virtual OpenResult open(const std::string& path, const FileIdentity& identity) = 0;
     // Deletes the name, only while it still names the file with that identity.
-    virtual std::error_code remove(const std::string& path, const FileIdentity& identity) = 0;
+    virtual RemoveResult remove(const std::string& path, const FileIdentity& identity) = 0;
+
+    // Finds what earlier runs left under private names in the folder that holds path (while it is
+    // still the folder of that identity), removes each that holds only the fill, and names all.
+    virtual std::vector<Leftover> sweepLeftovers(const std::string& /*path*/,
+                                                 const FileIdentity& /*identity*/) {
+        return {};
+    }
 
     // Puts the deletes made in the folder that holds path on the device, only while that path
     // still leads to the folder of that identity.
@@ -58,9 +80,9 @@ public:
 
     // Removes an empty folder, only while path still names the folder with that identity (its
     // own and its parent's); a folder that holds anything stays as it is.
-    virtual std::error_code removeFolder(const std::string& /*path*/,
-                                         const FileIdentity& /*identity*/) {
-        return std::make_error_code(std::errc::operation_not_supported);
+    virtual RemoveResult removeFolder(const std::string& /*path*/,
+                                      const FileIdentity& /*identity*/) {
+        return {std::make_error_code(std::errc::operation_not_supported), {}};
     }
 
     // Looked at after a file's last pass, before it is deleted: an error leaves the file.

@@ -3,7 +3,9 @@
 #include "engine/StorageRemark.h"
 #include "engine/UniqueFd.h"
 #include "engine/WipeError.h"
+#include "engine/WipeRun.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -18,6 +20,7 @@
 #include <sys/syscall.h>
 #include <sys/vfs.h>
 #include <unistd.h>
+#include <vector>
 
 namespace wypelark {
 namespace {
@@ -149,14 +152,24 @@ int renameat2(int fromFolder, const char* from, int toFolder, const char* to, un
     return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
 }
 
+constexpr char PrivatePrefix[] = ".wypelark-";
+constexpr std::size_t PrivateDigits = 16;
+constexpr char Hex[] = "0123456789abcdef";
+
 // A name in the folder that no one else uses: hidden, with 64 random bits.
 std::string privateName() {
-    static constexpr char Hex[] = "0123456789abcdef";
     std::random_device random;
-    std::string name = ".wypelark-";
-    for (int i = 0; i < 16; ++i)
+    std::string name = PrivatePrefix;
+    for (std::size_t i = 0; i < PrivateDigits; ++i)
         name += Hex[random() % 16];
     return name;
+}
+
+bool isPrivateName(const std::string& name) {
+    const std::string prefix = PrivatePrefix;
+    return name.size() == prefix.size() + PrivateDigits &&
+           name.compare(0, prefix.size(), prefix) == 0 &&
+           name.find_first_not_of(Hex, prefix.size()) == std::string::npos;
 }
 
 std::error_code refuseKernelFileSystem(int fd) {
@@ -211,19 +224,22 @@ std::error_code openListedFolder(const std::string& path, const FileIdentity& id
 // Linux deletes names, not files, and the name looked at may name another file a moment later.
 // So the name is first moved to a private name of this run's, the node there is looked at, and
 // only the listed one is deleted; anything else is put back where it was. A file system that
-// cannot rename that way gets the plain look just before the delete.
-std::error_code removeListedName(int folder, const std::string& name,
-                                 const std::function<bool(const NodeLook&)>& listed,
-                                 int unlinkFlags) {
+// cannot rename that way gets the plain look just before the delete. When something cannot be
+// put back (its name was taken again meanwhile), the result says under which name it stays.
+RemoveResult removeListedName(int folder, const std::string& name,
+                              const std::function<bool(const NodeLook&)>& listed, int unlinkFlags) {
     const std::string aside = privateName();
     const auto listedAt = [&](const std::string& at) {
         NodeLook look;
         return !lookAtNode(folder, at.c_str(), look) && listed(look);
     };
+    const auto stranded = [&](std::error_code error) { return RemoveResult{error, aside}; };
     if (renameat2(folder, name.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) != 0) {
         if (errno != EINVAL && errno != ENOSYS)
-            return lastError();
-        return ::unlinkat(folder, name.c_str(), unlinkFlags) == 0 ? std::error_code() : lastError();
+            return {lastError(), {}};
+        if (::unlinkat(folder, name.c_str(), unlinkFlags) != 0)
+            return {lastError(), {}};
+        return {};
     }
     for (int attempt = 0; attempt < 8; ++attempt) {
         if (listedAt(aside)) {
@@ -231,24 +247,26 @@ std::error_code removeListedName(int folder, const std::string& name,
                 return {};
             // A folder that filled up meanwhile, say: it goes back under its name.
             const std::error_code error = lastError();
-            renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE);
-            return error;
+            if (renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) != 0)
+                return stranded(error);
+            return {error, {}};
         }
         // Another file took the name meanwhile: it goes back. If the name has been taken again,
         // the two trade places, and what comes aside is looked at in turn.
         if (renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) == 0) {
             if (!listedAt(name))
-                return WipeErrc::Changed;
+                return {WipeErrc::Changed, {}};
             if (renameat2(folder, name.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) != 0)
-                return lastError();
+                return {lastError(), {}};
         } else if (errno != EEXIST ||
                    renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_EXCHANGE) != 0) {
-            return lastError();
+            return stranded(lastError());
         }
     }
     // Still not settled: whatever is aside goes back if its name is free.
-    renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE);
-    return WipeErrc::Changed;
+    if (renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) != 0)
+        return stranded(WipeErrc::Changed);
+    return {WipeErrc::Changed, {}};
 }
 
 // Whether the open folder holds nothing but "." and "..".
@@ -290,6 +308,33 @@ std::error_code syncOpenFolder(int folder) {
     if (::fsync(readable.get()) != 0)
         return lastError();
     return {};
+}
+
+// Whether the regular file at name in the open folder, the node looked at, holds only fill bytes.
+std::error_code refuseUnlessOnlyFill(int folder, const std::string& name, const NodeLook& shown,
+                                     char fill) {
+    const UniqueFd file(
+        ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.valid())
+        return lastError();
+    NodeLook opened;
+    if (const std::error_code error = lookAtNode(file.get(), "", opened))
+        return error;
+    if (!isNode(opened, shown.node))
+        return WipeErrc::Changed;
+    std::vector<char> buffer(std::size_t{1} << 20);
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastError();
+        }
+        if (got == 0)
+            return {};
+        if (std::any_of(buffer.begin(), buffer.begin() + got, [&](char c) { return c != fill; }))
+            return WipeErrc::NotOnlyFill;
+    }
 }
 
 } // namespace
@@ -343,19 +388,22 @@ OpenResult PosixFileOperations::open(const std::string& path, const FileIdentity
     return {std::make_unique<PosixOpenFile>(std::move(owned), mWindow, mWriteBack), {}};
 }
 
-std::error_code PosixFileOperations::remove(const std::string& path, const FileIdentity& identity) {
+RemoveResult PosixFileOperations::remove(const std::string& path, const FileIdentity& identity) {
     const PathParts parts = splitPath(path);
     UniqueFd folder;
     if (const std::error_code error = openListedFolder(parts.folder, identity, folder))
-        return error;
+        return {error, {}};
     NodeLook look;
     if (const std::error_code error = lookAtNode(folder.get(), parts.name.c_str(), look))
-        return error;
+        return {error, {}};
     if (refuseUnlessListed(look, identity))
-        return WipeErrc::Changed;
-    return removeListedName(
+        return {WipeErrc::Changed, {}};
+    RemoveResult result = removeListedName(
         folder.get(), parts.name,
         [&](const NodeLook& at) { return !refuseUnlessListed(at, identity); }, 0);
+    if (!result.strandedAt.empty())
+        result.strandedAt = joinPath(parts.folder, result.strandedAt);
+    return result;
 }
 
 std::error_code PosixFileOperations::syncFolderOf(const std::string& path,
@@ -366,28 +414,83 @@ std::error_code PosixFileOperations::syncFolderOf(const std::string& path,
     return syncOpenFolder(folder.get());
 }
 
-std::error_code PosixFileOperations::removeFolder(const std::string& path,
-                                                  const FileIdentity& identity) {
+std::vector<Leftover> PosixFileOperations::sweepLeftovers(const std::string& path,
+                                                          const FileIdentity& identity) {
+    const std::string folderPath = splitPath(path).folder;
+    UniqueFd folder;
+    if (openListedFolder(folderPath, identity, folder))
+        return {};
+    std::vector<std::string> names;
+    {
+        const int own = ::openat(folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const std::unique_ptr<DIR, int (*)(DIR*)> dir(own < 0 ? nullptr : ::fdopendir(own),
+                                                      ::closedir);
+        if (!dir) {
+            if (own >= 0)
+                ::close(own);
+            return {};
+        }
+        while (const dirent* entry = ::readdir(dir.get())) {
+            if (isPrivateName(entry->d_name))
+                names.emplace_back(entry->d_name);
+        }
+    }
+    std::vector<Leftover> found;
+    bool removedAny = false;
+    for (const std::string& name : names) {
+        Leftover leftover{joinPath(folderPath, name), {}};
+        NodeLook look;
+        if (const std::error_code error = lookAtNode(folder.get(), name.c_str(), look)) {
+            if (error == std::errc::no_such_file_or_directory)
+                continue; // another run's, deleted meanwhile
+            leftover.reason = error;
+        } else if (const std::error_code refused = refuseUnlessRegular(look.mode)) {
+            leftover.reason = refused;
+        } else if (look.owner != ::geteuid() || look.linkCount != 1) {
+            leftover.reason = WipeErrc::OwnedByAnother;
+        } else {
+            leftover.reason = refuseUnlessOnlyFill(folder.get(), name, look, WipeRun::FillByte);
+        }
+        if (!leftover.reason) {
+            leftover.reason =
+                removeListedName(
+                    folder.get(), name,
+                    [&](const NodeLook& at) { return S_ISREG(at.mode) && isNode(at, look.node); },
+                    0)
+                    .error;
+            removedAny = removedAny || !leftover.reason;
+        }
+        found.push_back(std::move(leftover));
+    }
+    if (removedAny)
+        static_cast<void>(syncOpenFolder(folder.get()));
+    return found;
+}
+
+RemoveResult PosixFileOperations::removeFolder(const std::string& path,
+                                               const FileIdentity& identity) {
     const PathParts parts = splitPath(path);
     UniqueFd parent;
     if (const std::error_code error = openListedFolder(parts.folder, identity, parent))
-        return error;
+        return {error, {}};
     NodeLook look;
     if (const std::error_code error = lookAtNode(parent.get(), parts.name.c_str(), look))
-        return error;
+        return {error, {}};
     const auto listed = [&](const NodeLook& at) {
         return S_ISDIR(at.mode) && isNode(at, identity.file);
     };
     if (!listed(look))
-        return WipeErrc::Changed;
+        return {WipeErrc::Changed, {}};
     // A folder that holds anything is not even moved.
     if (const std::error_code error = refuseUnlessEmpty(parent.get(), parts.name, look))
-        return error;
-    if (const std::error_code error =
-            removeListedName(parent.get(), parts.name, listed, AT_REMOVEDIR))
-        return error;
+        return {error, {}};
+    RemoveResult result = removeListedName(parent.get(), parts.name, listed, AT_REMOVEDIR);
+    if (!result.strandedAt.empty())
+        result.strandedAt = joinPath(parts.folder, result.strandedAt);
+    if (result.error)
+        return result;
     // Removed for good, or a folder the run emptied comes back after a power cut.
-    return syncOpenFolder(parent.get());
+    return {syncOpenFolder(parent.get()), {}};
 }
 
 std::error_code PosixFileOperations::readBack(const std::string& path, const FileIdentity& identity,

@@ -31,8 +31,10 @@ public:
                                  WriteBackCall writeBack = {});
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
-    std::error_code remove(const std::string& path, const FileIdentity& identity) override;
-    std::error_code removeFolder(const std::string& path, const FileIdentity& identity) override;
+    RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
+    RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) override;
+    std::vector<Leftover> sweepLeftovers(const std::string& path,
+                                         const FileIdentity& identity) override;
     // fsync(2) of the folder; a folder that cannot be opened for reading gets sync(2).
     std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
     // O_DIRECT with aligned buffers where the file system allows it; elsewhere the file's pages

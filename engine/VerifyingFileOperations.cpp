@@ -15,13 +15,18 @@ OpenResult VerifyingFileOperations::open(const std::string& path, const FileIden
     return mInner.open(path, identity);
 }
 
-std::error_code VerifyingFileOperations::remove(const std::string& path,
-                                                const FileIdentity& identity) {
+RemoveResult VerifyingFileOperations::remove(const std::string& path,
+                                             const FileIdentity& identity) {
     return mInner.remove(path, identity);
 }
 
-std::error_code VerifyingFileOperations::removeFolder(const std::string& path,
-                                                      const FileIdentity& identity) {
+std::vector<Leftover> VerifyingFileOperations::sweepLeftovers(const std::string& path,
+                                                              const FileIdentity& identity) {
+    return mInner.sweepLeftovers(path, identity);
+}
+
+RemoveResult VerifyingFileOperations::removeFolder(const std::string& path,
+                                                   const FileIdentity& identity) {
     return mInner.removeFolder(path, identity);
 }
 

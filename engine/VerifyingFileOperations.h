@@ -15,8 +15,10 @@ public:
     VerifyingFileOperations(FileOperations& inner, char fill);
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
-    std::error_code remove(const std::string& path, const FileIdentity& identity) override;
-    std::error_code removeFolder(const std::string& path, const FileIdentity& identity) override;
+    RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
+    RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) override;
+    std::vector<Leftover> sweepLeftovers(const std::string& path,
+                                         const FileIdentity& identity) override;
     std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
         return mInner.syncFolderOf(path, identity);
     }

@@ -62,9 +62,13 @@ OpenResult WaitingFileOperations::open(const std::string& path, const FileIdenti
     return opened;
 }
 
-std::error_code WaitingFileOperations::remove(const std::string& path,
-                                              const FileIdentity& identity) {
+RemoveResult WaitingFileOperations::remove(const std::string& path, const FileIdentity& identity) {
     return waitFor(mWaiter, [&] { return mInner.remove(path, identity); });
+}
+
+std::vector<Leftover> WaitingFileOperations::sweepLeftovers(const std::string& path,
+                                                            const FileIdentity& identity) {
+    return waitFor(mWaiter, [&] { return mInner.sweepLeftovers(path, identity); });
 }
 
 std::error_code WaitingFileOperations::syncFolderOf(const std::string& path,
@@ -72,8 +76,8 @@ std::error_code WaitingFileOperations::syncFolderOf(const std::string& path,
     return waitFor(mWaiter, [&] { return mInner.syncFolderOf(path, identity); });
 }
 
-std::error_code WaitingFileOperations::removeFolder(const std::string& path,
-                                                    const FileIdentity& identity) {
+RemoveResult WaitingFileOperations::removeFolder(const std::string& path,
+                                                 const FileIdentity& identity) {
     return waitFor(mWaiter, [&] { return mInner.removeFolder(path, identity); });
 }
 

@@ -15,8 +15,10 @@ public:
     WaitingFileOperations(FileOperations& inner, DeviceWaiter& waiter);
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
-    std::error_code remove(const std::string& path, const FileIdentity& identity) override;
-    std::error_code removeFolder(const std::string& path, const FileIdentity& identity) override;
+    RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
+    RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) override;
+    std::vector<Leftover> sweepLeftovers(const std::string& path,
+                                         const FileIdentity& identity) override;
     std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
     std::error_code checkBeforeRemove(const std::string& path,
                                       const FileIdentity& identity) override;

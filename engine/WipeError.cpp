@@ -32,6 +32,10 @@ public:
                    "entered";
         case WipeErrc::EmptyName:
             return "An empty argument names no file; nothing was looked for";
+        case WipeErrc::NotOnlyFill:
+            return "Holds something other than the fill; left alone";
+        case WipeErrc::OwnedByAnother:
+            return "Belongs to another user, or has other names; left alone";
         case WipeErrc::HolesDoNotFit:
             return "A sparse file whose holes would not fit in the free space of its volume; "
                    "left alone";

@@ -16,6 +16,8 @@ enum class WipeErrc {
     OtherFileSystem = 1008,
     ReadBackDiffers = 1009,
     EmptyName = 1010,
+    NotOnlyFill = 1011,
+    OwnedByAnother = 1012,
 };
 
 const std::error_category& wipeCategory();

@@ -58,6 +58,10 @@ std::string WipeReport::text() const {
             text += "\n" + printablePath(failure.path) + "\n    " + stepText(failure.step) +
                     ": error " + std::to_string(failure.error.value()) + ", " +
                     failure.error.message() + "\n";
+            if (!failure.strandedAt.empty())
+                text += "    Another program's file took its name meanwhile and could not be put "
+                        "back; it is now at " +
+                        printablePath(failure.strandedAt) + "\n";
         }
     }
     for (const StorageReason reason : AllStorageReasons) {
@@ -72,6 +76,24 @@ std::string WipeReport::text() const {
             text += "\n";
         text += storageReasonText(reason) + "\n" + paths;
     }
+    std::string removed;
+    std::string left;
+    for (const Leftover& leftover : leftovers) {
+        if (leftover.reason)
+            left += "    " + printablePath(leftover.path) + ": " + leftover.reason.message() + "\n";
+        else
+            removed += "    " + printablePath(leftover.path) + "\n";
+    }
+    if (!removed.empty())
+        text += std::string(text.empty() ? "" : "\n") +
+                "An earlier run was stopped after overwriting these files and before deleting "
+                "them; they held only the fill and were deleted now:\n" +
+                removed;
+    if (!left.empty())
+        text += std::string(text.empty() ? "" : "\n") +
+                "These files have the hidden names an interrupted run leaves behind, but were "
+                "left alone:\n" +
+                left;
     return text;
 }
 

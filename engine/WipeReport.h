@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FileOperations.h"
 #include "engine/StorageRemark.h"
 
 #include <string>
@@ -15,6 +16,9 @@ struct WipeFailure {
     std::string path;
     WipeStep step;
     std::error_code error;
+    // Where another program's file that took the name meanwhile stays, when it could not be put
+    // back under it.
+    std::string strandedAt = {};
 };
 
 // A destroyed file whose old copies the overwrite may not have reached.
@@ -31,9 +35,10 @@ std::string printablePath(const std::string& path);
 struct WipeReport {
     std::vector<WipeFailure> failures;
     std::vector<StorageRemark> remarks;
-    int fileCount = 0; // the files the run was given
+    std::vector<Leftover> leftovers; // found under private names, from runs stopped before
+    int fileCount = 0;               // the files the run was given
 
-    bool empty() const { return failures.empty() && remarks.empty(); }
+    bool empty() const { return failures.empty() && remarks.empty() && leftovers.empty(); }
     // The files not destroyed, each with what failed, the error number and its description;
     // then the destroyed files the overwrite may not have reached, grouped by reason. Control
     // characters in names are shown escaped, so that no name can forge a line of the report.

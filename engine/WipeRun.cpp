@@ -68,6 +68,7 @@ void WipeRun::startFreshRun() {
                         totalPasses == 0 ? 1.0f : static_cast<float>(totalPasses));
     mHost.setBarValue(ProgressBar::Overall, 0);
     mUndestroyed.clear();
+    mSweptFolders.clear();
     mFileIndex = 1;
     mItemEntered = false;
 }
@@ -81,6 +82,17 @@ void WipeRun::enterCurrentItem() {
     mCurrentIdentity = mHost.itemIdentity(mFileIndex);
     mCurrentShrank = false;
     mItemEntered = true;
+    sweepFolderOnce();
+}
+
+// What an earlier run left in this item's folder, when it was stopped between a file's last
+// pass and its delete, is looked for once per folder and run.
+void WipeRun::sweepFolderOnce() {
+    const NodeIdentity& folder = mCurrentIdentity.folder;
+    if (!mSweptFolders.insert({folder.device, folder.inode}).second)
+        return;
+    for (Leftover& leftover : mFiles.sweepLeftovers(mCurrentPath, mCurrentIdentity))
+        mReport.leftovers.push_back(std::move(leftover));
 }
 
 // Runs the remaining passes over the item at mFileIndex. Done means every pass reached the
@@ -242,8 +254,9 @@ void WipeRun::deleteCurrentItem() {
         !(mAwaitingSync.front().identity.folder == identity.folder &&
           splitPath(mAwaitingSync.front().path).folder == splitPath(path).folder))
         syncRemovals();
-    if (const std::error_code error = mFiles.remove(path, identity)) {
-        fail(path, WipeStep::Delete, error);
+    if (const RemoveResult removed = mFiles.remove(path, identity); removed.error) {
+        fail(path, WipeStep::Delete, removed.error);
+        mReport.failures.back().strandedAt = removed.strandedAt;
         return;
     }
     RemovalAwaitingSync removed{mFileIndex, path, identity, {}};

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,7 @@ private:
     std::string buildFillBlock();
     void startFreshRun();
     void enterCurrentItem();
+    void sweepFolderOnce();
     Outcome overwriteCurrentItem(const std::string& fillBlock);
     bool openCurrentFile();
     Outcome writeLoop(const std::string& fillBlock);
@@ -96,6 +98,7 @@ private:
         std::vector<StorageRemark> remarks;
     };
     std::vector<RemovalAwaitingSync> mAwaitingSync;
+    std::set<std::pair<std::uint64_t, std::uint64_t>> mSweptFolders; // device and inode
     WipeReport mReport;
     std::vector<int> mUndestroyed; // indices of the items that failed in this run
 };

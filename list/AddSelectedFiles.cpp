@@ -8,9 +8,7 @@
 namespace wypelark {
 
 QByteArray fullPath(const QByteArray& folder, const QByteArray& name) {
-    if (folder.endsWith('/'))
-        return folder + name;
-    return folder + '/' + name;
+    return QByteArray::fromStdString(joinPath(folder.toStdString(), name.toStdString()));
 }
 
 std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,

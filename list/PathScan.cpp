@@ -4,6 +4,7 @@
 #include "engine/StorageRemark.h"
 #include "engine/UniqueFd.h"
 #include "engine/WipeError.h"
+#include "engine/WipeReport.h"
 
 #include <QList>
 
@@ -176,13 +177,24 @@ std::vector<KeptFolder> removeEmptiedFolders(FileOperations& files,
     std::vector<KeptFolder> kept;
     for (std::size_t i = folders.size(); i-- > 0;) {
         const FoundFolder& folder = folders[i];
-        const std::error_code error =
-            files.removeFolder(folder.path.toStdString(), folder.identity);
-        if (error && error != std::errc::no_such_file_or_directory)
-            kept.push_back({folder.path, error});
+        const RemoveResult removed = files.removeFolder(folder.path.toStdString(), folder.identity);
+        if (removed.error && removed.error != std::errc::no_such_file_or_directory)
+            kept.push_back(
+                {folder.path, removed.error, QByteArray::fromStdString(removed.strandedAt)});
     }
     std::reverse(kept.begin(), kept.end());
     return kept;
+}
+
+std::string keptFolderReason(const KeptFolder& folder) {
+    std::string reason = folder.reason == std::errc::directory_not_empty
+                             ? "it still holds files or folders"
+                             : folder.reason.message();
+    if (!folder.strandedAt.isEmpty())
+        reason += "; another program's folder took its name meanwhile and could not be put back, "
+                  "it is now at " +
+                  printablePath(folder.strandedAt.toStdString());
+    return reason;
 }
 
 QByteArray absolutePath(const QByteArray& path, const QByteArray& base) {

@@ -595,18 +595,26 @@ void frmMain::WipeFiles() {
 QString frmMain::reportSummary(const WipeReport& report) {
     const QLocale locale;
     const int remarked = report.remarkedFileCount();
-    if (report.failures.empty()) {
-        return QStringLiteral("All %1 files were destroyed, but for %2 of them the overwrite may "
-                              "not have reached every old copy.")
-            .arg(locale.toString(report.fileCount), locale.toString(remarked));
+    QString summary;
+    if (!report.failures.empty()) {
+        summary = QStringLiteral("%1 of %2 files could not be destroyed.")
+                      .arg(locale.toString(static_cast<qlonglong>(report.failures.size())),
+                           locale.toString(report.fileCount));
+        if (remarked > 0)
+            summary += QStringLiteral(" For %1 destroyed files the overwrite may not have "
+                                      "reached every old copy.")
+                           .arg(locale.toString(remarked));
+    } else if (remarked > 0) {
+        summary = QStringLiteral("All %1 files were destroyed, but for %2 of them the overwrite "
+                                 "may not have reached every old copy.")
+                      .arg(locale.toString(report.fileCount), locale.toString(remarked));
+    } else {
+        summary =
+            QStringLiteral("All %1 files were destroyed.").arg(locale.toString(report.fileCount));
     }
-    QString summary = QStringLiteral("%1 of %2 files could not be destroyed.")
-                          .arg(locale.toString(static_cast<qlonglong>(report.failures.size())),
-                               locale.toString(report.fileCount));
-    if (remarked > 0)
-        summary += QStringLiteral(" For %1 destroyed files the overwrite may not have reached "
-                                  "every old copy.")
-                       .arg(locale.toString(remarked));
+    if (!report.leftovers.empty())
+        summary += QStringLiteral(" %1 files left behind by an interrupted run were found.")
+                       .arg(locale.toString(static_cast<qlonglong>(report.leftovers.size())));
     return summary;
 }
 
@@ -642,12 +650,10 @@ void frmMain::removeEmptiedFolders() {
     std::erase_if(mAddedFolders,
                   [&](const FoundFolder& folder) { return gone.contains(folder.path); });
     for (const KeptFolder& folder : kept) {
-        const QString reason = folder.reason == std::errc::directory_not_empty
-                                   ? QStringLiteral("it still holds files or folders")
-                                   : QString::fromStdString(folder.reason.message());
         mKeptFolders.append(
             QStringLiteral("%1\n    %2")
-                .arg(QString::fromStdString(printablePath(folder.path.toStdString())), reason));
+                .arg(QString::fromStdString(printablePath(folder.path.toStdString())),
+                     QString::fromStdString(keptFolderReason(folder))));
     }
 }
 
@@ -767,6 +773,8 @@ void frmMain::reportRunEnd(const WipeReport& report) {
                                    report.failures.end());
     mPendingReport.remarks.insert(mPendingReport.remarks.end(), report.remarks.begin(),
                                   report.remarks.end());
+    mPendingReport.leftovers.insert(mPendingReport.leftovers.end(), report.leftovers.begin(),
+                                    report.leftovers.end());
     mPendingReport.fileCount = report.fileCount;
 }
 

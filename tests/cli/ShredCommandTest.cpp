@@ -34,7 +34,7 @@ public:
     OpenResult open(const std::string& path, const FileIdentity& identity) override {
         return mDisk.open(path, identity);
     }
-    std::error_code remove(const std::string& path, const FileIdentity& identity) override {
+    RemoveResult remove(const std::string& path, const FileIdentity& identity) override {
         return mDisk.remove(path, identity);
     }
     std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {

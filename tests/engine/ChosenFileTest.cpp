@@ -166,6 +166,31 @@ TEST(ChosenFile, aNameTradedInALoopWithAFifoOrALinkNeverLosesTheOtherOrLies) {
     }
 }
 
+// A run killed between moving a file to its private name and deleting it leaves the file there.
+// The next run in that folder deletes it when it holds only the fill, and names what it finds.
+TEST(ChosenFile, whatAnInterruptedRunLeftUnderAPrivateNameIsFoundAndNamed) {
+    RealRun r;
+    const std::string filled = r.dir.makeFile(".wypelark-0123456789abcdef", 70000, '0');
+    const std::string other = r.dir.makeFile(".wypelark-fedcba9876543210", 10, 'x');
+    const std::string unlike = r.dir.makeFile(".wypelark-notes", 10, '0');
+    r.list(r.dir.makeFile("listed", 10));
+
+    r.run(1);
+
+    EXPECT_FALSE(fs::exists(filled));
+    EXPECT_EQ(readWhole(other), std::string(10, 'x'));
+    EXPECT_TRUE(fs::exists(unlike));
+    ASSERT_EQ(r.host.reports.size(), 1u);
+    const std::vector<Leftover>& found = r.host.reports[0].leftovers;
+    ASSERT_EQ(found.size(), 2u);
+    for (const Leftover& leftover : found) {
+        EXPECT_EQ(leftover.reason, leftover.path == other ? make_error_code(WipeErrc::NotOnlyFill)
+                                                          : std::error_code())
+            << leftover.path;
+    }
+    EXPECT_TRUE(r.failures().empty());
+}
+
 TEST(ChosenFile, aFileAddedThroughALinkedFolderIsStillDestroyed) {
     RealRun r;
     fs::create_directories(r.dir.path() / "real");

@@ -32,7 +32,7 @@ public:
             opened.file = std::make_unique<Inspected>(std::move(opened.file), path, beforeClose);
         return opened;
     }
-    std::error_code remove(const std::string& path, const FileIdentity& identity) override {
+    RemoveResult remove(const std::string& path, const FileIdentity& identity) override {
         return mDisk.remove(path, identity);
     }
     std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
@@ -163,8 +163,8 @@ TEST(PosixFileOperations, removeReportsTheSystemError) {
     PosixFileOperations disk;
     const std::string path = dir.makeFile("here", 3);
     const FileIdentity identity = identityNow(path);
-    EXPECT_EQ(disk.remove(dir.file("nothing"), identity).value(), ENOENT);
-    EXPECT_FALSE(disk.remove(path, identity));
+    EXPECT_EQ(disk.remove(dir.file("nothing"), identity).error.value(), ENOENT);
+    EXPECT_FALSE(disk.remove(path, identity).error);
     EXPECT_FALSE(fs::exists(path));
 }
 

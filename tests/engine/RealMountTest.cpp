@@ -132,7 +132,7 @@ TEST(RealMounts, aFileMadeAgainUnderTheSameInodeNumberIsToldApartWithoutBirthTim
 
     PosixFileOperations disk;
     EXPECT_EQ(disk.open(path, listed).error, make_error_code(WipeErrc::Changed));
-    EXPECT_EQ(disk.remove(path, listed), make_error_code(WipeErrc::Changed));
+    EXPECT_EQ(disk.remove(path, listed).error, make_error_code(WipeErrc::Changed));
     EXPECT_EQ(readWhole(path), std::string(100, 'i'));
 }
 

@@ -119,13 +119,13 @@ OpenResult FakeFileOperations::open(const std::string& path, const FileIdentity&
     return {std::make_unique<File>(*this, path), {}};
 }
 
-std::error_code FakeFileOperations::remove(const std::string& path, const FileIdentity& identity) {
+RemoveResult FakeFileOperations::remove(const std::string& path, const FileIdentity& identity) {
     if (onRemove)
         onRemove(path);
     if (const std::error_code error = record({FileOp::Remove, path}))
-        return error;
+        return {error, {}};
     if (mEntries.erase(path) == 0)
-        return {ENOENT, std::system_category()};
+        return {{ENOENT, std::system_category()}, {}};
     mRule.removed(path, identity);
     return {};
 }

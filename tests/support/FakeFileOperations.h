@@ -53,7 +53,7 @@ public:
     // Identities are not looked at, only handed to the rule: the paths of this disk name the same
     // file throughout.
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
-    std::error_code remove(const std::string& path, const FileIdentity& identity) override;
+    RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
     // Recorded under the folder's path.
     std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
 

@@ -56,12 +56,12 @@ std::error_code RecordingFileOperations::syncFolderOf(const std::string& path,
     return mInner.syncFolderOf(path, identity);
 }
 
-std::error_code RecordingFileOperations::remove(const std::string& path,
-                                                const FileIdentity& identity) {
-    const std::error_code error = mInner.remove(path, identity);
-    if (!error)
+RemoveResult RecordingFileOperations::remove(const std::string& path,
+                                             const FileIdentity& identity) {
+    RemoveResult removed = mInner.remove(path, identity);
+    if (!removed.error)
         rule.removed(path, identity);
-    return error;
+    return removed;
 }
 
 } // namespace wypelark::testing

@@ -23,9 +23,13 @@ public:
     DestructionRule rule;
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
-    std::error_code remove(const std::string& path, const FileIdentity& identity) override;
+    RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
     std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
-    std::error_code removeFolder(const std::string& path, const FileIdentity& identity) override {
+    std::vector<Leftover> sweepLeftovers(const std::string& path,
+                                         const FileIdentity& identity) override {
+        return mInner.sweepLeftovers(path, identity);
+    }
+    RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) override {
         return mInner.removeFolder(path, identity);
     }
 

@@ -46,7 +46,7 @@ public:
             opened.file = std::make_unique<File>(std::move(opened.file), path, *this);
         return opened;
     }
-    std::error_code remove(const std::string& path, const FileIdentity& identity) override {
+    RemoveResult remove(const std::string& path, const FileIdentity& identity) override {
         pass("remove", path);
         return mInner.remove(path, identity);
     }
