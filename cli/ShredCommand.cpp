@@ -3,6 +3,7 @@
 #include "cli/CommandHost.h"
 #include "engine/VerifyingFileOperations.h"
 #include "engine/WipeError.h"
+#include "engine/WipeReport.h"
 #include "engine/WipeRun.h"
 #include "list/PathScan.h"
 #include "list/RawArguments.h"
@@ -130,56 +131,112 @@ PathScan findFiles(const Options& options, const QByteArray& startFolder) {
     return scan;
 }
 
-QString shown(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(printablePath(path)));
+// A path's exact bytes in JSON: its text when it is valid UTF-8 (JSON escapes what needs it),
+// else its bytes in base64 under the key with "_base64" after it.
+void putPath(QJsonObject& object, const QString& key, const std::string& path) {
+    const QByteArray bytes = QByteArray::fromStdString(path);
+    const QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() == bytes)
+        object.insert(key, text);
+    else
+        object.insert(key + QStringLiteral("_base64"), QString::fromLatin1(bytes.toBase64()));
 }
 
-QJsonObject jsonReport(const PathScan& scan, const CommandHost& host,
-                       const VerifyingFileOperations* verifier, std::int64_t bytes,
-                       double seconds) {
-    QJsonArray destroyed, failed, refused, remarks, onDevice, throughCache;
-    for (const FoundFile& file : host.destroyed())
-        destroyed.append(shown(file.path.toStdString()));
-    for (const WipeFailure& failure : host.report().failures) {
-        failed.append(QJsonObject{
-            {QStringLiteral("path"), shown(failure.path)},
-            {QStringLiteral("step"), static_cast<int>(failure.step)},
-            {QStringLiteral("errno"), failure.error.value()},
-            {QStringLiteral("reason"), QString::fromStdString(failure.error.message())}});
-    }
-    for (const RefusedFile& file : scan.refused) {
-        refused.append(
-            QJsonObject{{QStringLiteral("path"), shown(file.path.toStdString())},
-                        {QStringLiteral("errno"), file.error.value()},
-                        {QStringLiteral("reason"), QString::fromStdString(file.error.message())}});
-    }
-    for (const StorageRemark& remark : host.report().remarks) {
-        remarks.append(QJsonObject{
-            {QStringLiteral("path"), shown(remark.path)},
-            {QStringLiteral("reason"), QString::fromStdString(storageReasonText(remark.reason))}});
-    }
-    if (verifier) {
-        for (const std::string& path : verifier->verifiedOnDevice())
-            onDevice.append(shown(path));
-        for (const std::string& path : verifier->verifiedThroughCache())
-            throughCache.append(shown(path));
-    }
-    return {{QStringLiteral("destroyed"), destroyed},
-            {QStringLiteral("failed"), failed},
-            {QStringLiteral("refused"), refused},
-            {QStringLiteral("remarks"), remarks},
-            {QStringLiteral("verified_on_device"), onDevice},
-            {QStringLiteral("verified_through_cache"), throughCache},
-            {QStringLiteral("verify_read_bytes"),
-             verifier ? static_cast<double>(verifier->bytesRead()) : 0.0},
-            {QStringLiteral("verify_read_seconds"), verifier ? verifier->readSeconds() : 0.0},
-            {QStringLiteral("bytes"), static_cast<double>(bytes)},
-            {QStringLiteral("seconds"), seconds}};
+// In a list of paths, a path that is not valid UTF-8 is an object {"path_base64": ...}.
+QJsonValue pathValue(const std::string& path) {
+    QJsonObject object;
+    putPath(object, QStringLiteral("path"), path);
+    if (object.contains(QStringLiteral("path")))
+        return object.value(QStringLiteral("path"));
+    return object;
 }
 
-void textReport(std::ostream& out, const Options& options, const CommandHost& host,
-                const VerifyingFileOperations* verifier,
-                const std::vector<KeptFolder>& keptFolders) {
+// A system error as its errno; a reason of the program's own as a stable word; both with the
+// sentence that describes them.
+void putError(QJsonObject& object, const std::error_code& error) {
+    if (error.category() == std::system_category())
+        object.insert(QStringLiteral("errno"), error.value());
+    else
+        object.insert(QStringLiteral("reason_code"), QString::fromStdString(reasonWord(error)));
+    object.insert(QStringLiteral("reason"), QString::fromStdString(error.message()));
+}
+
+QJsonObject pathAndError(const std::string& path, const std::error_code& error) {
+    QJsonObject object;
+    putPath(object, QStringLiteral("path"), path);
+    putError(object, error);
+    return object;
+}
+
+struct RunOutcome {
+    const PathScan& scan;
+    const CommandHost& host;
+    const VerifyingFileOperations* verifier;
+    const std::vector<KeptFolder>& keptFolders;
+    std::int64_t bytesWritten;
+    double seconds;
+};
+
+QJsonObject jsonReport(const RunOutcome& run) {
+    QJsonArray destroyed, failed, refused, remarks, onDevice, inMemory, kept, leftovers;
+    for (const FoundFile& file : run.host.destroyed())
+        destroyed.append(pathValue(file.path.toStdString()));
+    for (const WipeFailure& failure : run.host.report().failures) {
+        QJsonObject object = pathAndError(failure.path, failure.error);
+        object.insert(QStringLiteral("step"), QLatin1String(stepWord(failure.step)));
+        if (!failure.strandedAt.empty())
+            putPath(object, QStringLiteral("other_file_stranded_at"), failure.strandedAt);
+        failed.append(object);
+    }
+    for (const RefusedFile& file : run.scan.refused)
+        refused.append(pathAndError(file.path.toStdString(), file.error));
+    for (const StorageRemark& remark : run.host.report().remarks) {
+        QJsonObject object;
+        putPath(object, QStringLiteral("path"), remark.path);
+        object.insert(QStringLiteral("reason"),
+                      QString::fromStdString(storageReasonText(remark.reason)));
+        remarks.append(object);
+    }
+    for (const Leftover& leftover : run.host.report().leftovers) {
+        QJsonObject object;
+        putPath(object, QStringLiteral("path"), leftover.path);
+        object.insert(QStringLiteral("removed"), !leftover.reason);
+        if (leftover.reason)
+            putError(object, leftover.reason);
+        leftovers.append(object);
+    }
+    for (const KeptFolder& folder : run.keptFolders) {
+        QJsonObject object = pathAndError(folder.path.toStdString(), folder.reason);
+        if (!folder.strandedAt.isEmpty())
+            putPath(object, QStringLiteral("other_folder_stranded_at"),
+                    folder.strandedAt.toStdString());
+        kept.append(object);
+    }
+    if (run.verifier) {
+        for (const std::string& path : run.verifier->verifiedOnDevice())
+            onDevice.append(pathValue(path));
+        for (const std::string& path : run.verifier->verifiedThroughCache())
+            inMemory.append(pathValue(path));
+    }
+    return {
+        {QStringLiteral("destroyed"), destroyed},
+        {QStringLiteral("failed"), failed},
+        {QStringLiteral("refused"), refused},
+        {QStringLiteral("remarks"), remarks},
+        {QStringLiteral("leftovers"), leftovers},
+        {QStringLiteral("kept_folders"), kept},
+        {QStringLiteral("verified_on_device"), onDevice},
+        {QStringLiteral("verified_through_cache"), inMemory},
+        {QStringLiteral("verify_read_bytes"),
+         run.verifier ? static_cast<double>(run.verifier->bytesRead()) : 0.0},
+        {QStringLiteral("verify_read_seconds"), run.verifier ? run.verifier->readSeconds() : 0.0},
+        {QStringLiteral("bytes"), static_cast<double>(run.bytesWritten)},
+        {QStringLiteral("seconds"), run.seconds}};
+}
+
+void textReport(std::ostream& out, const Options& options, const RunOutcome& run) {
+    const CommandHost& host = run.host;
+    const VerifyingFileOperations* verifier = run.verifier;
     if (!options.quiet) {
         for (const FoundFile& file : host.destroyed())
             out << "destroyed " << printablePath(file.path.toStdString()) << "\n";
@@ -191,8 +248,7 @@ void textReport(std::ostream& out, const Options& options, const CommandHost& ho
         for (const std::string& path : verifier->verifiedOnDevice())
             out << "read back from the device: " << printablePath(path) << "\n";
         for (const std::string& path : verifier->verifiedThroughCache())
-            out << "read back through the page cache only, not from the device: "
-                << printablePath(path) << "\n";
+            out << "read back from memory only, not from a device: " << printablePath(path) << "\n";
         if (verifier->readSeconds() > 0) {
             char rate[96];
             std::snprintf(rate, sizeof rate, "read back %.1f MB in %.2f s (%.1f MB/s)\n",
@@ -202,7 +258,7 @@ void textReport(std::ostream& out, const Options& options, const CommandHost& ho
             out << rate;
         }
     }
-    for (const KeptFolder& folder : keptFolders) {
+    for (const KeptFolder& folder : run.keptFolders) {
         out << "folder kept: " << printablePath(folder.path.toStdString()) << ": "
             << keptFolderReason(folder) << "\n";
     }
@@ -228,9 +284,6 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
         return scan.refused.empty() ? ExitDestroyed : ExitNotAllDestroyed;
     }
 
-    std::int64_t bytes = 0;
-    for (const FoundFile& file : scan.files)
-        bytes += file.size * options.passes;
     VerifyingFileOperations verifier(context.files, WipeRun::FillByte);
     FileOperations& files = options.verify ? static_cast<FileOperations&>(verifier) : context.files;
     CommandHost host(scan.files, options.passes, context.err,
@@ -243,25 +296,29 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     host.finishProgress();
 
-    if (run.resumePending()) {
-        context.err << "wypelark-cli: interrupted: "
-                    << printablePath(host.itemPath(run.fileIndex()))
-                    << " is partly overwritten and still exists";
-        if (run.fileIndex() < host.itemCount())
-            context.err << "; the files after it are untouched";
-        context.err << "\n";
-        return ExitInterrupted;
+    // An interrupted run is reported in full, the file it stopped in included; no folder is
+    // removed after it.
+    const bool interrupted = run.resumePending();
+    std::string stoppedIn;
+    if (interrupted) {
+        stoppedIn = host.itemPath(run.fileIndex());
+        run.endStopped();
     }
     std::vector<KeptFolder> keptFolders;
-    if (options.recursive)
+    if (options.recursive && !interrupted)
         keptFolders = removeEmptiedFolders(context.files, scan.folders);
-    const VerifyingFileOperations* verified = options.verify ? &verifier : nullptr;
+    const RunOutcome outcome{
+        scan, host, options.verify ? &verifier : nullptr, keptFolders, run.bytesWritten(), seconds};
     if (options.json) {
-        context.out << QJsonDocument(jsonReport(scan, host, verified, bytes, seconds))
-                           .toJson(QJsonDocument::Indented)
-                           .toStdString();
+        context.out
+            << QJsonDocument(jsonReport(outcome)).toJson(QJsonDocument::Indented).toStdString();
     } else {
-        textReport(context.out, options, host, verified, keptFolders);
+        textReport(context.out, options, outcome);
+    }
+    if (interrupted) {
+        context.err << "wypelark-cli: interrupted: " << printablePath(stoppedIn)
+                    << " is partly overwritten and still exists\n";
+        return ExitInterrupted;
     }
     const bool allDestroyed = scan.refused.empty() && host.report().failures.empty();
     return allDestroyed ? ExitDestroyed : ExitNotAllDestroyed;

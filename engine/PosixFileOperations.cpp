@@ -13,6 +13,7 @@
 #include <fcntl.h> // sync_file_range needs _GNU_SOURCE, which g++ defines
 #include <functional>
 #include <linux/fs.h>
+#include <linux/magic.h>
 #include <memory>
 #include <random>
 #include <sys/stat.h>
@@ -296,6 +297,14 @@ std::error_code refuseUnlessEmpty(int parent, const std::string& name, const Nod
     return {};
 }
 
+// Whether the folder's file system keeps its files in memory only (tmpfs, ramfs).
+bool inMemory(int folder) {
+    struct statfs fileSystem {};
+    return ::fstatfs(folder, &fileSystem) == 0 &&
+           (static_cast<std::uint64_t>(fileSystem.f_type) == TMPFS_MAGIC ||
+            static_cast<std::uint64_t>(fileSystem.f_type) == RAMFS_MAGIC);
+}
+
 // fsync(2) needs a folder opened for reading, which an O_PATH descriptor is not.
 std::error_code syncOpenFolder(int folder) {
     const UniqueFd readable(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -501,7 +510,8 @@ std::error_code PosixFileOperations::readBack(const std::string& path, const Fil
         return error;
     constexpr int Flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     UniqueFd file(::openat(folder.get(), parts.name.c_str(), Flags | O_DIRECT));
-    bypassedCache = file.valid();
+    // tmpfs takes O_DIRECT, but its files live in memory: nothing was read from a device.
+    bypassedCache = file.valid() && !inMemory(folder.get());
     if (!file.valid()) {
         if (errno != EINVAL)
             return lastError();

@@ -36,6 +36,11 @@ public:
             return "Holds something other than the fill; left alone";
         case WipeErrc::OwnedByAnother:
             return "Belongs to another user, or has other names; left alone";
+        case WipeErrc::Interrupted:
+            return "The run was interrupted while overwriting it: it is partly overwritten and "
+                   "still exists";
+        case WipeErrc::NotReached:
+            return "The run was interrupted before it got to this file; it is untouched";
         case WipeErrc::HolesDoNotFit:
             return "A sparse file whose holes would not fit in the free space of its volume; "
                    "left alone";
@@ -45,6 +50,42 @@ public:
 };
 
 } // namespace
+
+std::string reasonWord(const std::error_code& error) {
+    if (error.category() != wipeCategory())
+        return {};
+    switch (static_cast<WipeErrc>(error.value())) {
+    case WipeErrc::SymbolicLink:
+        return "symbolic-link";
+    case WipeErrc::NotRegularFile:
+        return "not-regular-file";
+    case WipeErrc::NoPassMade:
+        return "no-pass-made";
+    case WipeErrc::Changed:
+        return "changed";
+    case WipeErrc::KernelFileSystem:
+        return "kernel-file-system";
+    case WipeErrc::KeptGrowing:
+        return "kept-growing";
+    case WipeErrc::HolesDoNotFit:
+        return "holes-do-not-fit";
+    case WipeErrc::OtherFileSystem:
+        return "other-mount";
+    case WipeErrc::ReadBackDiffers:
+        return "read-back-differs";
+    case WipeErrc::EmptyName:
+        return "empty-name";
+    case WipeErrc::NotOnlyFill:
+        return "not-only-fill";
+    case WipeErrc::OwnedByAnother:
+        return "owned-by-another";
+    case WipeErrc::Interrupted:
+        return "interrupted";
+    case WipeErrc::NotReached:
+        return "not-reached";
+    }
+    return "unknown";
+}
 
 const std::error_category& wipeCategory() {
     static const WipeCategory category;

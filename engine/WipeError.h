@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <system_error>
 
 namespace wypelark {
@@ -18,9 +19,14 @@ enum class WipeErrc {
     EmptyName = 1010,
     NotOnlyFill = 1011,
     OwnedByAnother = 1012,
+    Interrupted = 1013,
+    NotReached = 1014,
 };
 
 const std::error_category& wipeCategory();
+// A reason of the run's own as a stable word for machine-read reports ("changed", ...); empty
+// for an error of another category.
+std::string reasonWord(const std::error_code& error);
 std::error_code make_error_code(WipeErrc errc);
 
 } // namespace wypelark

@@ -30,6 +30,28 @@ const char* stepText(WipeStep step) {
 
 } // namespace
 
+const char* stepWord(WipeStep step) {
+    switch (step) {
+    case WipeStep::Open:
+        return "open";
+    case WipeStep::Length:
+        return "measure";
+    case WipeStep::Write:
+        return "write";
+    case WipeStep::Flush:
+        return "flush";
+    case WipeStep::Close:
+        return "close";
+    case WipeStep::Verify:
+        return "verify";
+    case WipeStep::Delete:
+        return "delete";
+    case WipeStep::Sync:
+        return "sync";
+    }
+    return "unknown";
+}
+
 std::string printablePath(const std::string& path) {
     static const char hex[] = "0123456789abcdef";
     std::string shown;

@@ -12,6 +12,9 @@ namespace wypelark {
 // The step of the run at which a file failed.
 enum class WipeStep { Open, Length, Write, Flush, Close, Verify, Delete, Sync };
 
+// The step as a stable word for machine-read reports ("open", "write", ...).
+const char* stepWord(WipeStep step);
+
 struct WipeFailure {
     std::string path;
     WipeStep step;

@@ -69,6 +69,7 @@ void WipeRun::startFreshRun() {
     mHost.setBarValue(ProgressBar::Overall, 0);
     mUndestroyed.clear();
     mSweptFolders.clear();
+    mBytesWritten = 0;
     mFileIndex = 1;
     mItemEntered = false;
 }
@@ -159,6 +160,7 @@ WipeRun::Outcome WipeRun::writeLoop(const std::string& fillBlock) {
             fail(WipeStep::Write, error);
             return Outcome::Failed;
         }
+        mBytesWritten += size;
         if (tail) {
             mWritePos = mFileLen;
         } else {
@@ -236,6 +238,7 @@ bool WipeRun::overwriteGrowth(std::int64_t length, const std::string& fillBlock)
             fail(WipeStep::Write, error);
             return false;
         }
+        mBytesWritten += size;
         mFileLen += size;
         mHost.yieldToEvents();
     }
@@ -293,6 +296,20 @@ void WipeRun::stop() {
 WipeReport WipeRun::takeStoppedReport() {
     mReport.fileCount = mHost.itemCount();
     return std::exchange(mReport, {});
+}
+
+void WipeRun::endStopped() {
+    if (!mResumePending || mActive)
+        return;
+    if (mCurrentFile)
+        static_cast<void>(mCurrentFile->close());
+    mCurrentFile.reset();
+    mResumePending = false;
+    failItem(mFileIndex, mCurrentPath, WipeStep::Write, WipeErrc::Interrupted);
+    for (int index = mFileIndex + 1; index <= mHost.itemCount(); ++index)
+        failItem(index, mHost.itemPath(index), WipeStep::Open, WipeErrc::NotReached);
+    mFileIndex = mHost.itemCount() + 1;
+    endRun();
 }
 
 void WipeRun::endRun() {

@@ -44,6 +44,11 @@ public:
     bool holdsOpenFile() const { return mCurrentFile != nullptr; }
     // What a stopped run has collected so far, for a window that closes before continuing it.
     WipeReport takeStoppedReport();
+    // Ends a stopped run for good, as a normal end does: the file it stopped in is reported as
+    // partly overwritten, the files after it as not reached.
+    void endStopped();
+    // What the run has written since it started, growth of files included.
+    std::int64_t bytesWritten() const { return mBytesWritten; }
 
     int fileIndex() const { return mFileIndex; }
     int pass() const { return mPass; }
@@ -100,6 +105,7 @@ private:
     std::vector<RemovalAwaitingSync> mAwaitingSync;
     std::set<std::pair<std::uint64_t, std::uint64_t>> mSweptFolders; // device and inode
     WipeReport mReport;
+    std::int64_t mBytesWritten = 0;
     std::vector<int> mUndestroyed; // indices of the items that failed in this run
 };
 

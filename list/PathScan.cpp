@@ -7,6 +7,7 @@
 #include "engine/WipeReport.h"
 
 #include <QList>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -235,6 +236,14 @@ PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base)
         found.size = size;
         scan.files.push_back(found);
     }
+    // A file named twice, or found twice, is one file to destroy.
+    QSet<QByteArray> seen;
+    std::erase_if(scan.files, [&](const FoundFile& file) {
+        if (seen.contains(file.path))
+            return true;
+        seen.insert(file.path);
+        return false;
+    });
     return scan;
 }
 

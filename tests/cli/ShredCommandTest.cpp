@@ -220,25 +220,45 @@ TEST(ShredCommand, aReadBackThatDiffersLeavesTheFile) {
     EXPECT_NE(c.out.str().find("read back"), std::string::npos);
 }
 
+// Every path comes back byte for byte, errors of the system apart from the program's own
+// reasons, steps as words, bytes as written; a file named twice is one file.
 TEST(ShredCommand, theJsonReportListsEveryFile) {
     Command c;
     c.dir.makeFile("a", 10);
     c.dir.makeFile("b", 10);
+    const std::string raw = "r\xe9sum\xe9\x1b\\";
+    c.dir.makeFile(raw, 5);
+    fs::create_symlink(c.dir.file("a"), c.dir.file("link"));
+    const std::int64_t sparse = std::int64_t{1} << 40; // more than the volume holds
+    fs::resize_file(c.dir.makeFile("sparse", 0), static_cast<std::uintmax_t>(sparse));
 
-    EXPECT_EQ(c.run({"--report=json", "a", "b", "missing"}), ExitNotAllDestroyed);
+    EXPECT_EQ(c.run({"--report=json", "a", "a", "b", "missing", QByteArray::fromStdString(raw),
+                     "link", "sparse"}),
+              ExitNotAllDestroyed);
 
     QJsonParseError error{};
     const QJsonDocument report =
         QJsonDocument::fromJson(QByteArray::fromStdString(c.out.str()), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << c.out.str();
     const QJsonArray destroyed = report[QStringLiteral("destroyed")].toArray();
-    ASSERT_EQ(destroyed.size(), 2);
+    ASSERT_EQ(destroyed.size(), 3);
     EXPECT_EQ(destroyed[0].toString().toStdString(), c.dir.file("a"));
     EXPECT_EQ(destroyed[1].toString().toStdString(), c.dir.file("b"));
+    EXPECT_EQ(
+        QByteArray::fromBase64(destroyed[2][QStringLiteral("path_base64")].toString().toLatin1()),
+        QByteArray::fromStdString(c.dir.file(raw)));
     const QJsonArray refused = report[QStringLiteral("refused")].toArray();
-    ASSERT_EQ(refused.size(), 1);
+    ASSERT_EQ(refused.size(), 2);
     EXPECT_EQ(refused[0][QStringLiteral("errno")].toInt(), ENOENT);
-    EXPECT_EQ(report[QStringLiteral("bytes")].toInt(), 20);
+    EXPECT_FALSE(refused[1].toObject().contains(QStringLiteral("errno")));
+    EXPECT_EQ(refused[1][QStringLiteral("reason_code")].toString(),
+              QStringLiteral("symbolic-link"));
+    const QJsonArray failed = report[QStringLiteral("failed")].toArray();
+    ASSERT_EQ(failed.size(), 1);
+    EXPECT_EQ(failed[0][QStringLiteral("step")].toString(), QStringLiteral("open"));
+    EXPECT_EQ(failed[0][QStringLiteral("reason_code")].toString(),
+              QStringLiteral("holes-do-not-fit"));
+    EXPECT_EQ(report[QStringLiteral("bytes")].toInt(), 25);
 }
 
 TEST(ShredCommand, ctrlCLeavesExactlyTheCurrentFilePartlyOverwrittenAndExits130) {
@@ -267,6 +287,10 @@ TEST(ShredCommand, ctrlCLeavesExactlyTheCurrentFilePartlyOverwrittenAndExits130)
     EXPECT_NE(QString::fromLocal8Bit(shredder.readAllStandardError())
                   .indexOf(QString::fromStdString(first)),
               -1);
+    // The report is printed all the same, naming both files.
+    const QString report = QString::fromLocal8Bit(shredder.readAllStandardOutput());
+    EXPECT_NE(report.indexOf(QString::fromStdString(first)), -1) << report.toStdString();
+    EXPECT_NE(report.indexOf(QString::fromStdString(second)), -1) << report.toStdString();
 }
 
 } // namespace
