@@ -30,11 +30,14 @@ struct StorageRemark {
     StorageReason reason;
 };
 
-// What a run could not do, and what it could not promise, handed to the window once at the
-// end of the run.
-// A name as a report shows it: control bytes as \xHH, everything else as it is.
+// A name as the program shows it, so that it cannot pass for another: control bytes and bytes
+// that are not UTF-8 as \xHH, a backslash doubled, invisible and direction-changing characters
+// (C1 controls, zero-width characters, bidirectional controls) as \u{XXXX}, everything else as
+// it is. Two different names never show the same.
 std::string printablePath(const std::string& path);
 
+// What a run could not do, and what it could not promise, handed to the window once at the
+// end of the run.
 struct WipeReport {
     std::vector<WipeFailure> failures;
     std::vector<StorageRemark> remarks;

@@ -2,6 +2,7 @@
 
 #include "list/DeletionListModel.h"
 #include "list/FileMeasure.h"
+#include "list/ShownName.h"
 
 #include <QFile>
 
@@ -40,7 +41,7 @@ QString refusedFilesText(const std::vector<RefusedFile>& refused) {
     QString text = QStringLiteral("These files were not added to the list:\n");
     for (const RefusedFile& file : refused) {
         text += QStringLiteral("\n%1\n    error %2, %3\n")
-                    .arg(QFile::decodeName(file.path))
+                    .arg(shownName(file.path))
                     .arg(file.error.value())
                     .arg(QString::fromStdString(file.error.message()));
     }

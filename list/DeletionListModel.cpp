@@ -1,5 +1,6 @@
 #include "list/DeletionListModel.h"
 
+#include "list/ShownName.h"
 #include "list/SizeText.h"
 
 #include <QFile>
@@ -25,7 +26,7 @@ QVariant DeletionListModel::data(const QModelIndex& index, int role) const {
     // hundred thousand files are appended at once.
     const Item& item = mItems[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole)
-        return index.column() == File ? QFile::decodeName(item.path) : sizeText(item.bytes);
+        return index.column() == File ? shownName(item.path) : sizeText(item.bytes);
     if (role == Qt::ToolTipRole && index.column() == Size)
         return megabyteText(item.bytes);
     return {};
@@ -93,7 +94,7 @@ void DeletionListModel::indexRows() {
 }
 
 QString DeletionListModel::shownPath(int position) const {
-    return QFile::decodeName(mItems.at(static_cast<std::size_t>(position - 1)).path);
+    return shownName(mItems.at(static_cast<std::size_t>(position - 1)).path);
 }
 
 FileIdentity DeletionListModel::identity(int position) const {

@@ -5,22 +5,37 @@
 
 namespace wypelark {
 
+namespace {
+
+// Names in the texts are the users' files: shown as text, never read as markup.
+int plainBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return box.exec();
+}
+
+} // namespace
+
 bool QtMessageBoxes::retryCancel(QWidget* parent, const QString& title, const QString& text) {
-    return QMessageBox::critical(parent, title, text, QMessageBox::Retry | QMessageBox::Cancel,
-                                 QMessageBox::Retry) == QMessageBox::Retry;
+    return plainBox(parent, QMessageBox::Critical, title, text,
+                    QMessageBox::Retry | QMessageBox::Cancel,
+                    QMessageBox::Retry) == QMessageBox::Retry;
 }
 
 void QtMessageBoxes::information(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox::information(parent, title, text);
+    plainBox(parent, QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtMessageBoxes::critical(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox::critical(parent, title, text);
+    plainBox(parent, QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtMessageBoxes::confirm(QWidget* parent, const QString& title, const QString& question,
                              const QString& acceptText) {
     QMessageBox box(QMessageBox::Warning, title, question, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* accept = box.addButton(acceptText, QMessageBox::DestructiveRole);
     box.setDefaultButton(box.addButton(QMessageBox::Cancel));
     box.exec();
@@ -32,6 +47,7 @@ std::unique_ptr<QMessageBox> reportBox(QWidget* parent, bool critical, const QSt
     auto box =
         std::make_unique<QMessageBox>(critical ? QMessageBox::Critical : QMessageBox::Information,
                                       title, summary, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
     box->setDetailedText(details);
     return box;
 }

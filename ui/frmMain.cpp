@@ -624,7 +624,7 @@ void frmMain::showPendingReport() {
     const WipeReport report = std::exchange(mPendingReport, {});
     const QStringList kept = std::exchange(mKeptFolders, {});
     QString summary = report.empty() ? QString() : reportSummary(report);
-    QString details = QFile::decodeName(QByteArray::fromStdString(report.text()));
+    QString details = QString::fromStdString(report.text());
     if (!kept.isEmpty()) {
         summary += QStringLiteral(" %1 of the folders added were not removed.")
                        .arg(QLocale().toString(static_cast<qlonglong>(kept.size())));

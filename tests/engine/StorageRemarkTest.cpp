@@ -129,4 +129,42 @@ TEST(StorageReport, theWritesAndFlushesAreTheSameWhereverTheFileLies) {
     }
 }
 
+struct ShownCase {
+    const char* name;
+    const char* shown;
+};
+
+void PrintTo(const ShownCase& c, std::ostream* os) {
+    *os << c.shown;
+}
+
+class ShownNames : public ::testing::TestWithParam<ShownCase> {};
+
+// A name must not pass for another: no hidden characters, no text turned around, no forged
+// lines, and no escape that another name could spell out itself.
+TEST_P(ShownNames, cannotPassForAnotherName) {
+    EXPECT_EQ(printablePath(GetParam().name), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ShownNames,
+                         ::testing::Values(ShownCase{"/home/a/r\xc3\xa9sum\xc3\xa9.txt",
+                                                     "/home/a/r\xc3\xa9sum\xc3\xa9.txt"},
+                                           ShownCase{"invoice\xe2\x80\xaetxt.exe",
+                                                     "invoice\\u{202e}txt.exe"},
+                                           ShownCase{"a\xe2\x81\xa6"
+                                                     "b",
+                                                     "a\\u{2066}b"},
+                                           ShownCase{"zero\xe2\x80\x8b"
+                                                     "width",
+                                                     "zero\\u{200b}width"},
+                                           ShownCase{"c1\xc2\x85"
+                                                     "line",
+                                                     "c1\\u{0085}line"},
+                                           ShownCase{"bom\xef\xbb\xbf", "bom\\u{feff}"},
+                                           ShownCase{"new\nline\x1b", "new\\x0aline\\x1b"},
+                                           ShownCase{"not\xff"
+                                                     "utf8\xc0\xaf",
+                                                     "not\\xffutf8\\xc0\\xaf"},
+                                           ShownCase{"back\\x0a", "back\\\\x0a"}));
+
 } // namespace

@@ -1,0 +1,11 @@
+#include "list/ShownName.h"
+
+#include "engine/WipeReport.h"
+
+namespace wypelark {
+
+QString shownName(const QByteArray& path) {
+    return QString::fromStdString(printablePath(path.toStdString()));
+}
+
+} // namespace wypelark
