@@ -36,18 +36,23 @@ void WipeRun::WipeFiles() {
     if (!mResumePending)
         startFreshRun();
 
-    while (mFileIndex <= mHost.itemCount()) {
-        // An item appended while the run waited on the last one is entered as any other is.
-        if (!mItemEntered)
-            enterCurrentItem();
-        const Outcome outcome = overwriteCurrentItem(fillBlock);
-        if (outcome == Outcome::Stopped)
-            return;
-        if (outcome == Outcome::Done)
-            deleteCurrentItem();
-        ++mFileIndex;
-        mItemEntered = false;
-    }
+    do {
+        while (mFileIndex <= mHost.itemCount()) {
+            // An item appended while the run waited on the last one is entered as any other is.
+            if (!mItemEntered)
+                enterCurrentItem();
+            const Outcome outcome = overwriteCurrentItem(fillBlock);
+            if (outcome == Outcome::Stopped)
+                return;
+            if (outcome == Outcome::Done)
+                deleteCurrentItem();
+            ++mFileIndex;
+            mItemEntered = false;
+        }
+        // The last deletes are made durable; items appended during that wait are handled too,
+        // and nothing waits between the last look at the list and the end of the run.
+        syncRemovals();
+    } while (mFileIndex <= mHost.itemCount());
     endRun();
 }
 
@@ -313,7 +318,6 @@ void WipeRun::endStopped() {
 }
 
 void WipeRun::endRun() {
-    syncRemovals();
     std::sort(mUndestroyed.begin(), mUndestroyed.end());
     mHost.removeDestroyedItems(std::exchange(mUndestroyed, {}));
     mHost.refreshFileList();

@@ -16,17 +16,27 @@ DestructionRule::Record& DestructionRule::record(const std::string& path,
 }
 
 void DestructionRule::opened(const std::string& path, const FileIdentity& identity) {
+    const std::lock_guard lock(mMutex);
     Record& found = record(path, "open");
-    if (found.identity == identity)
+    if (found.started && found.identity == identity)
         return;
     // Another file under the same name: nothing done to the one before counts for it.
+    found.started = true;
+    found.required = requiredPasses();
     found.identity = identity;
     found.covered.clear();
     found.passes = 0;
 }
 
+void DestructionRule::passCountChanged(int passes) {
+    const std::lock_guard lock(mMutex);
+    for (auto& [path, found] : mRecords)
+        found.required = std::min(found.required, passes);
+}
+
 void DestructionRule::wrote(const std::string& path, std::int64_t offset, const char* data,
                             std::size_t size, std::int64_t length) {
+    const std::lock_guard lock(mMutex);
     const auto end = offset + static_cast<std::int64_t>(size);
     Record& found = record(path, "write " + std::to_string(offset) + "+" + std::to_string(size));
     if (offset < 0 || end > length)
@@ -55,6 +65,7 @@ bool DestructionRule::covers(const Record& record, std::int64_t length) {
 }
 
 void DestructionRule::flushed(const std::string& path, std::int64_t length) {
+    const std::lock_guard lock(mMutex);
     Record& found = record(path, "flush at length " + std::to_string(length));
     if (!covers(found, length))
         return;
@@ -64,12 +75,14 @@ void DestructionRule::flushed(const std::string& path, std::int64_t length) {
 }
 
 void DestructionRule::closed(const std::string& path) {
+    const std::lock_guard lock(mMutex);
     record(path, "close");
 }
 
 void DestructionRule::removed(const std::string& path, const FileIdentity& identity) {
+    const std::lock_guard lock(mMutex);
     const Record& found = record(path, "remove");
-    const int required = std::max(1, requiredPasses());
+    const int required = std::max(1, std::min(found.required, requiredPasses()));
     if (found.passes < required)
         broken(path, "removed after " + std::to_string(found.passes) + " complete passes of " +
                          std::to_string(required));
@@ -80,6 +93,7 @@ void DestructionRule::removed(const std::string& path, const FileIdentity& ident
 }
 
 void DestructionRule::folderSynced(const std::string& folder) {
+    const std::lock_guard lock(mMutex);
     mAwaitingSync.erase(folder);
 }
 
@@ -88,11 +102,6 @@ DestructionRule::~DestructionRule() {
         for (const std::string& path : paths)
             ADD_FAILURE() << "a file was deleted, but its folder never flushed: " << path;
     }
-}
-
-int DestructionRule::passesMade(const std::string& path) const {
-    const auto found = mRecords.find(path);
-    return found == mRecords.end() ? 0 : found->second.passes;
 }
 
 void DestructionRule::broken(const std::string& path, const std::string& what) const {

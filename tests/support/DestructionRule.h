@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,11 @@ namespace wypelark::testing {
 // what happened to that path.
 class DestructionRule {
 public:
-    // The passes a removal needs; a test's host can answer with its pass count.
+    // The passes a removal needs; a test's host can answer with its pass count. A count changed
+    // while a file is handled may apply to it or not, as the run's next look at it decides: a
+    // removal needs the least count the file saw.
     std::function<int()> requiredPasses = [] { return 1; };
+    void passCountChanged(int passes);
 
     void opened(const std::string& path, const FileIdentity& identity);
     void wrote(const std::string& path, std::int64_t offset, const char* data, std::size_t size,
@@ -37,10 +41,10 @@ public:
     DestructionRule(const DestructionRule&) = delete;
     DestructionRule& operator=(const DestructionRule&) = delete;
 
-    int passesMade(const std::string& path) const;
-
 private:
     struct Record {
+        bool started = false;
+        int required = 1;
         FileIdentity identity;
         std::map<std::int64_t, std::int64_t> covered; // written byte ranges [start, end)
         int passes = 0;
@@ -51,6 +55,7 @@ private:
     static bool covers(const Record& record, std::int64_t length);
     void broken(const std::string& path, const std::string& what) const;
 
+    mutable std::mutex mMutex; // a window's worker reports the calls it makes
     std::map<std::string, Record> mRecords;
     std::map<std::string, std::vector<std::string>> mAwaitingSync; // removed paths by folder
 };

@@ -40,12 +40,15 @@ public:
     void critical(QWidget*, const QString& title, const QString& text) override {
         shown.push_back({Kind::Critical, title, text});
     }
-    // Questions are kept apart from the messages, and answered with confirmAnswer.
+    // Questions are kept apart from the messages, and answered with confirmAnswer, or by
+    // answerFor from the accepting button's text when a test gives it.
     std::vector<QString> questions;
     bool confirmAnswer = true;
-    bool confirm(QWidget*, const QString&, const QString& question, const QString&) override {
+    std::function<bool(const QString& acceptText)> answerFor;
+    bool confirm(QWidget*, const QString&, const QString& question,
+                 const QString& acceptText) override {
         questions.push_back(question);
-        return confirmAnswer;
+        return answerFor ? answerFor(acceptText) : confirmAnswer;
     }
     void report(QWidget*, bool critical, const QString& title, const QString& summary,
                 const QString& details) override {

@@ -19,9 +19,14 @@ WindowFixture::WindowFixture() {
 void WindowFixture::openWindow(FileOperations* over) {
     window = std::make_unique<frmMain>(
         WindowServices{over ? *over : files, directories, *settings, messages, urls});
-    files.rule.requiredPasses = [this] {
-        return window->findChild<QSlider*>(QStringLiteral("sliDelete"))->value();
-    };
+    // The window's worker asks too: the count is kept where both threads can read it.
+    auto* slider = window->findChild<QSlider*>(QStringLiteral("sliDelete"));
+    mPasses = slider->value();
+    QObject::connect(slider, &QSlider::valueChanged, window.get(), [this](int passes) {
+        mPasses = passes;
+        files.rule.passCountChanged(passes);
+    });
+    files.rule.requiredPasses = [this] { return mPasses.load(); };
 }
 
 void WindowFixture::selectFiles(const QStringList& names) {

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 
 namespace wypelark::testing {
@@ -29,6 +30,7 @@ protected:
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
     std::unique_ptr<frmMain> window;
+    std::atomic<int> mPasses{1};
 
     WindowFixture();
     // Opens the window over the recorded real disk, or over the operations given.
