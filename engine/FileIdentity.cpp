@@ -5,13 +5,16 @@
 #include "engine/WipeError.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <linux/magic.h>
+#include <memory>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/vfs.h>
+#include <unistd.h>
 
 namespace wypelark {
 namespace {
@@ -80,6 +83,39 @@ std::error_code lookAtNode(int folder, const char* name, NodeLook& look) {
                            looked.stx_btime.tv_nsec};
     else
         look.node.stamp = generationOf(folder, name, looked);
+    return {};
+}
+
+std::error_code namesInFolder(int folder, std::vector<std::string>& names) {
+    const int own = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (own < 0)
+        return lastError();
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::fdopendir(own), ::closedir);
+    if (!dir) {
+        const std::error_code error = lastError();
+        ::close(own);
+        return error;
+    }
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+        errno = 0;
+    }
+    return errno != 0 ? lastError() : std::error_code();
+}
+
+std::error_code openShownNode(int folder, const std::string& name, int flags, const NodeLook& shown,
+                              UniqueFd& opened) {
+    opened = UniqueFd(::openat(folder, name.c_str(), flags | O_NOFOLLOW | O_CLOEXEC));
+    if (!opened.valid())
+        return lastError();
+    NodeLook look;
+    if (const std::error_code error = lookAtNode(opened.get(), "", look))
+        return error;
+    if (!isNode(look, shown.node))
+        return WipeErrc::Changed;
     return {};
 }
 

@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace wypelark {
+
+class UniqueFd;
 
 // What tells a file from one made later in its place that got the same inode number (ext4 hands
 // a freed number out again at once): its birth time where the file system keeps one, else its
@@ -53,6 +56,14 @@ struct NodeLook {
 // is taken too: a generation needs the node opened for reading, which is done for regular files
 // and folders only.
 std::error_code lookAtNode(int folder, const char* name, NodeLook& look);
+
+// The names in a folder, "." and ".." left out, in the order the file system gives them. The
+// folder may be an O_PATH descriptor: it is opened for reading by itself.
+std::error_code namesInFolder(int folder, std::vector<std::string>& names);
+
+// Opens name in the open folder without following a link, only while it is the node shown.
+std::error_code openShownNode(int folder, const std::string& name, int flags, const NodeLook& shown,
+                              UniqueFd& opened);
 
 // Whether a look shows the node identified: same device and inode, and the same stamp where one
 // was taken (a stamp that cannot be taken now does not match one that could).

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
-#include <dirent.h>
 #include <fcntl.h> // sync_file_range needs _GNU_SOURCE, which g++ defines
 #include <functional>
 #include <linux/fs.h>
@@ -270,31 +269,16 @@ RemoveResult removeListedName(int folder, const std::string& name,
     return {WipeErrc::Changed, {}};
 }
 
-// Whether the open folder holds nothing but "." and "..".
+// Whether the folder shown holds nothing but "." and "..".
 std::error_code refuseUnlessEmpty(int parent, const std::string& name, const NodeLook& shown) {
-    const UniqueFd folder(::openat(parent, name.c_str(),
-                                   O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (!folder.valid())
-        return lastError();
-    NodeLook opened;
-    if (const std::error_code error = lookAtNode(folder.get(), "", opened))
+    UniqueFd folder;
+    if (const std::error_code error =
+            openShownNode(parent, name, O_RDONLY | O_DIRECTORY | O_NONBLOCK, shown, folder))
         return error;
-    if (!isNode(opened, shown.node))
-        return WipeErrc::Changed;
-    const int own = ::dup(folder.get());
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(own < 0 ? nullptr : ::fdopendir(own), ::closedir);
-    if (!dir) {
-        const std::error_code error = lastError();
-        if (own >= 0)
-            ::close(own);
+    std::vector<std::string> names;
+    if (const std::error_code error = namesInFolder(folder.get(), names))
         return error;
-    }
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const std::string entryName = entry->d_name;
-        if (entryName != "." && entryName != "..")
-            return std::make_error_code(std::errc::directory_not_empty);
-    }
-    return {};
+    return names.empty() ? std::error_code() : std::make_error_code(std::errc::directory_not_empty);
 }
 
 // Whether the folder's file system keeps its files in memory only (tmpfs, ramfs).
@@ -322,15 +306,10 @@ std::error_code syncOpenFolder(int folder) {
 // Whether the regular file at name in the open folder, the node looked at, holds only fill bytes.
 std::error_code refuseUnlessOnlyFill(int folder, const std::string& name, const NodeLook& shown,
                                      char fill) {
-    const UniqueFd file(
-        ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file.valid())
-        return lastError();
-    NodeLook opened;
-    if (const std::error_code error = lookAtNode(file.get(), "", opened))
+    UniqueFd file;
+    if (const std::error_code error =
+            openShownNode(folder, name, O_RDONLY | O_NONBLOCK | O_NOCTTY, shown, file))
         return error;
-    if (!isNode(opened, shown.node))
-        return WipeErrc::Changed;
     std::vector<char> buffer(std::size_t{1} << 20);
     for (;;) {
         const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
@@ -430,23 +409,13 @@ std::vector<Leftover> PosixFileOperations::sweepLeftovers(const std::string& pat
     if (openListedFolder(folderPath, identity, folder))
         return {};
     std::vector<std::string> names;
-    {
-        const int own = ::openat(folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        const std::unique_ptr<DIR, int (*)(DIR*)> dir(own < 0 ? nullptr : ::fdopendir(own),
-                                                      ::closedir);
-        if (!dir) {
-            if (own >= 0)
-                ::close(own);
-            return {};
-        }
-        while (const dirent* entry = ::readdir(dir.get())) {
-            if (isPrivateName(entry->d_name))
-                names.emplace_back(entry->d_name);
-        }
-    }
+    if (namesInFolder(folder.get(), names))
+        return {};
     std::vector<Leftover> found;
     bool removedAny = false;
     for (const std::string& name : names) {
+        if (!isPrivateName(name))
+            continue;
         Leftover leftover{joinPath(folderPath, name), {}};
         NodeLook look;
         if (const std::error_code error = lookAtNode(folder.get(), name.c_str(), look)) {

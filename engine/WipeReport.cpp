@@ -117,6 +117,8 @@ std::string escapedPoint(char32_t point) {
 } // namespace
 
 std::string printablePath(const std::string& path) {
+    if (path.empty())
+        return "\"\""; // an empty argument, named as such
     std::string shown;
     shown.reserve(path.size());
     for (std::size_t at = 0; at < path.size();) {

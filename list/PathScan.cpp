@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -26,29 +25,14 @@ std::error_code lastError() {
     return {errno, std::system_category()};
 }
 
-struct DirCloser {
-    void operator()(DIR* dir) const { ::closedir(dir); }
-};
-
 // The names in an open folder, sorted by their bytes.
 std::error_code namesIn(int folder, std::vector<QByteArray>& names) {
-    const int own = ::dup(folder);
-    if (own < 0)
-        return lastError();
-    const std::unique_ptr<DIR, DirCloser> dir(::fdopendir(own));
-    if (!dir) {
-        ::close(own);
-        return lastError();
-    }
-    errno = 0;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
-            names.push_back(name);
-        errno = 0;
-    }
-    if (errno != 0)
-        return lastError();
+    std::vector<std::string> found;
+    if (const std::error_code error = namesInFolder(folder, found))
+        return error;
+    names.reserve(found.size());
+    for (const std::string& name : found)
+        names.push_back(QByteArray::fromStdString(name));
     std::sort(names.begin(), names.end());
     return {};
 }

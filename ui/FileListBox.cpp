@@ -2,9 +2,9 @@
 
 #include "browse/DirectoryAccess.h"
 #include "browse/NameOrder.h"
+#include "list/ShownName.h"
 
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -27,7 +27,7 @@ std::error_code FileListBox::setFolder(const QByteArray& folder) {
     sortNames(names);
     clear();
     for (const QByteArray& name : names) {
-        auto* item = new QListWidgetItem(QFile::decodeName(name), this);
+        auto* item = new QListWidgetItem(shownName(name), this);
         item->setData(NameRole, name);
     }
     mFolder = folder;

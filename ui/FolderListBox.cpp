@@ -3,8 +3,8 @@
 #include "browse/DirectoryAccess.h"
 #include "browse/NameOrder.h"
 #include "list/AddSelectedFiles.h"
+#include "list/ShownName.h"
 
-#include <QFile>
 #include <QStyle>
 
 namespace wypelark {
@@ -27,7 +27,7 @@ QList<QByteArray> ancestorsAndSelf(const QByteArray& folder) {
 QString lastName(const QByteArray& folder) {
     if (folder == "/")
         return QStringLiteral("/");
-    return QFile::decodeName(folder.mid(folder.lastIndexOf('/') + 1));
+    return shownName(folder.mid(folder.lastIndexOf('/') + 1));
 }
 
 } // namespace
@@ -64,7 +64,7 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
     }
     const QString indent(chain.size() * 2, QLatin1Char(' '));
     for (const QByteArray& name : subfolders) {
-        auto* item = new QListWidgetItem(closed, indent + QFile::decodeName(name), this);
+        auto* item = new QListWidgetItem(closed, indent + shownName(name), this);
         item->setData(PathRole, fullPath(folder, name));
     }
 
