@@ -303,6 +303,23 @@ std::error_code syncOpenFolder(int folder) {
     return {};
 }
 
+// Reads the open file from its start in pieces of the buffer's size, handing each to chunk until
+// the end, or until chunk returns false.
+std::error_code readPieces(int fd, char* buffer, std::size_t size,
+                           const FileOperations::ReadChunk& chunk) {
+    for (std::int64_t offset = 0;;) {
+        const ssize_t got = ::pread(fd, buffer, size, static_cast<off_t>(offset));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastError();
+        }
+        if (got == 0 || !chunk(offset, buffer, static_cast<std::size_t>(got)))
+            return {};
+        offset += got;
+    }
+}
+
 // Whether the regular file at name in the open folder, the node looked at, holds only fill bytes.
 std::error_code refuseUnlessOnlyFill(int folder, const std::string& name, const NodeLook& shown,
                                      char fill) {
@@ -311,18 +328,16 @@ std::error_code refuseUnlessOnlyFill(int folder, const std::string& name, const 
             openShownNode(folder, name, O_RDONLY | O_NONBLOCK | O_NOCTTY, shown, file))
         return error;
     std::vector<char> buffer(std::size_t{1} << 20);
-    for (;;) {
-        const ssize_t got = ::read(file.get(), buffer.data(), buffer.size());
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return lastError();
-        }
-        if (got == 0)
-            return {};
-        if (std::any_of(buffer.begin(), buffer.begin() + got, [&](char c) { return c != fill; }))
-            return WipeErrc::NotOnlyFill;
-    }
+    bool onlyFill = true;
+    if (const std::error_code error =
+            readPieces(file.get(), buffer.data(), buffer.size(),
+                       [&](std::int64_t, const char* data, std::size_t size) {
+                           onlyFill =
+                               std::all_of(data, data + size, [&](char c) { return c == fill; });
+                           return onlyFill;
+                       }))
+        return error;
+    return onlyFill ? std::error_code() : make_error_code(WipeErrc::NotOnlyFill);
 }
 
 } // namespace
@@ -501,19 +516,7 @@ std::error_code PosixFileOperations::readBack(const std::string& path, const Fil
         static_cast<char*>(std::aligned_alloc(4096, Piece)), &::free);
     if (!buffer)
         return std::make_error_code(std::errc::not_enough_memory);
-    for (std::int64_t offset = 0;;) {
-        const ssize_t got = ::pread(file.get(), buffer.get(), Piece, static_cast<off_t>(offset));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return lastError();
-        }
-        if (got == 0)
-            return {};
-        if (!chunk(offset, buffer.get(), static_cast<std::size_t>(got)))
-            return {};
-        offset += got;
-    }
+    return readPieces(file.get(), buffer.get(), Piece, chunk);
 }
 
 } // namespace wypelark
