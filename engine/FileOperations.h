@@ -56,7 +56,7 @@ struct OpenResult {
     std::error_code error;
 };
 
-// The disk as the overwrite run sees it.
+// The disk as the overwrite run sees it. Decorators derive from ForwardingFileOperations.
 class FileOperations {
 public:
     virtual ~FileOperations() = default;
@@ -69,10 +69,8 @@ public:
 
     // Finds what earlier runs left under private names in the folder that holds path (while it is
     // still the folder of that identity), removes each that holds only the fill, and names all.
-    virtual std::vector<Leftover> sweepLeftovers(const std::string& /*path*/,
-                                                 const FileIdentity& /*identity*/) {
-        return {};
-    }
+    virtual std::vector<Leftover> sweepLeftovers(const std::string& path,
+                                                 const FileIdentity& identity) = 0;
 
     // Puts the deletes made in the folder that holds path on the device, only while that path
     // still leads to the folder of that identity.
@@ -80,24 +78,17 @@ public:
 
     // Removes an empty folder, only while path still names the folder with that identity (its
     // own and its parent's); a folder that holds anything stays as it is.
-    virtual RemoveResult removeFolder(const std::string& /*path*/,
-                                      const FileIdentity& /*identity*/) {
-        return {std::make_error_code(std::errc::operation_not_supported), {}};
-    }
+    virtual RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) = 0;
 
     // Looked at after a file's last pass, before it is deleted: an error leaves the file.
-    virtual std::error_code checkBeforeRemove(const std::string& /*path*/,
-                                              const FileIdentity& /*identity*/) {
-        return {};
-    }
+    virtual std::error_code checkBeforeRemove(const std::string& path,
+                                              const FileIdentity& identity) = 0;
 
     // Reads the whole file back in order, past the page cache where the file system allows it
     // (bypassedCache tells), handing each piece to chunk; chunk returns false to stop.
     using ReadChunk = std::function<bool(std::int64_t offset, const char* data, std::size_t size)>;
-    virtual std::error_code readBack(const std::string& /*path*/, const FileIdentity& /*identity*/,
-                                     const ReadChunk& /*chunk*/, bool& /*bypassedCache*/) {
-        return std::make_error_code(std::errc::operation_not_supported);
-    }
+    virtual std::error_code readBack(const std::string& path, const FileIdentity& identity,
+                                     const ReadChunk& chunk, bool& bypassedCache) = 0;
 };
 
 } // namespace wypelark

@@ -9,35 +9,16 @@
 namespace wypelark {
 
 VerifyingFileOperations::VerifyingFileOperations(FileOperations& inner, char fill)
-    : mInner(inner), mExpected(std::size_t{1} << 20, fill) {}
-
-OpenResult VerifyingFileOperations::open(const std::string& path, const FileIdentity& identity) {
-    return mInner.open(path, identity);
-}
-
-RemoveResult VerifyingFileOperations::remove(const std::string& path,
-                                             const FileIdentity& identity) {
-    return mInner.remove(path, identity);
-}
-
-std::vector<Leftover> VerifyingFileOperations::sweepLeftovers(const std::string& path,
-                                                              const FileIdentity& identity) {
-    return mInner.sweepLeftovers(path, identity);
-}
-
-RemoveResult VerifyingFileOperations::removeFolder(const std::string& path,
-                                                   const FileIdentity& identity) {
-    return mInner.removeFolder(path, identity);
-}
+    : ForwardingFileOperations(inner), mExpected(std::size_t{1} << 20, fill) {}
 
 std::error_code VerifyingFileOperations::checkBeforeRemove(const std::string& path,
                                                            const FileIdentity& identity) {
-    if (const std::error_code error = mInner.checkBeforeRemove(path, identity))
+    if (const std::error_code error = inner().checkBeforeRemove(path, identity))
         return error;
     bool differs = false;
     bool bypassedCache = false;
     const auto start = std::chrono::steady_clock::now();
-    const std::error_code error = mInner.readBack(
+    const std::error_code error = inner().readBack(
         path, identity,
         [&](std::int64_t, const char* data, std::size_t size) {
             mBytesRead += static_cast<std::int64_t>(size);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/FileOperations.h"
+#include "engine/ForwardingFileOperations.h"
 
 #include <set>
 #include <string>
@@ -10,18 +10,10 @@ namespace wypelark {
 // Passes every operation on, and before a file is deleted reads it back, past the page cache
 // where the file system allows it, comparing every byte with the fill. A file that reads back
 // anything else, or cannot be read, is left.
-class VerifyingFileOperations final : public FileOperations {
+class VerifyingFileOperations final : public ForwardingFileOperations {
 public:
     VerifyingFileOperations(FileOperations& inner, char fill);
 
-    OpenResult open(const std::string& path, const FileIdentity& identity) override;
-    RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
-    RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) override;
-    std::vector<Leftover> sweepLeftovers(const std::string& path,
-                                         const FileIdentity& identity) override;
-    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
-        return mInner.syncFolderOf(path, identity);
-    }
     std::error_code checkBeforeRemove(const std::string& path,
                                       const FileIdentity& identity) override;
 
@@ -33,7 +25,6 @@ public:
     double readSeconds() const { return mReadSeconds; }
 
 private:
-    FileOperations& mInner;
     std::string mExpected; // a piece of fill to compare with
     std::set<std::string> mOnDevice;
     std::set<std::string> mThroughCache;

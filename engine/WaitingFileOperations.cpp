@@ -52,44 +52,44 @@ private:
 } // namespace
 
 WaitingFileOperations::WaitingFileOperations(FileOperations& inner, DeviceWaiter& waiter)
-    : mInner(inner), mWaiter(waiter) {}
+    : ForwardingFileOperations(inner), mWaiter(waiter) {}
 
 OpenResult WaitingFileOperations::open(const std::string& path, const FileIdentity& identity) {
     OpenResult opened;
-    mWaiter.wait([&] { opened = mInner.open(path, identity); });
+    mWaiter.wait([&] { opened = inner().open(path, identity); });
     if (opened.file)
         opened.file = std::make_unique<WaitingOpenFile>(std::move(opened.file), mWaiter);
     return opened;
 }
 
 RemoveResult WaitingFileOperations::remove(const std::string& path, const FileIdentity& identity) {
-    return waitFor(mWaiter, [&] { return mInner.remove(path, identity); });
+    return waitFor(mWaiter, [&] { return inner().remove(path, identity); });
 }
 
 std::vector<Leftover> WaitingFileOperations::sweepLeftovers(const std::string& path,
                                                             const FileIdentity& identity) {
-    return waitFor(mWaiter, [&] { return mInner.sweepLeftovers(path, identity); });
+    return waitFor(mWaiter, [&] { return inner().sweepLeftovers(path, identity); });
 }
 
 std::error_code WaitingFileOperations::syncFolderOf(const std::string& path,
                                                     const FileIdentity& identity) {
-    return waitFor(mWaiter, [&] { return mInner.syncFolderOf(path, identity); });
+    return waitFor(mWaiter, [&] { return inner().syncFolderOf(path, identity); });
 }
 
 RemoveResult WaitingFileOperations::removeFolder(const std::string& path,
                                                  const FileIdentity& identity) {
-    return waitFor(mWaiter, [&] { return mInner.removeFolder(path, identity); });
+    return waitFor(mWaiter, [&] { return inner().removeFolder(path, identity); });
 }
 
 std::error_code WaitingFileOperations::checkBeforeRemove(const std::string& path,
                                                          const FileIdentity& identity) {
-    return waitFor(mWaiter, [&] { return mInner.checkBeforeRemove(path, identity); });
+    return waitFor(mWaiter, [&] { return inner().checkBeforeRemove(path, identity); });
 }
 
 std::error_code WaitingFileOperations::readBack(const std::string& path,
                                                 const FileIdentity& identity,
                                                 const ReadChunk& chunk, bool& bypassedCache) {
-    return waitFor(mWaiter, [&] { return mInner.readBack(path, identity, chunk, bypassedCache); });
+    return waitFor(mWaiter, [&] { return inner().readBack(path, identity, chunk, bypassedCache); });
 }
 
 } // namespace wypelark

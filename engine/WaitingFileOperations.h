@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/FileOperations.h"
+#include "engine/ForwardingFileOperations.h"
 
 namespace wypelark {
 
@@ -10,7 +10,7 @@ class DeviceWaiter;
 // can wait on the device: open, length, describe, flush, close, delete, and the writes that also
 // wait for the write-back of earlier ones. Writes that only copy into the page cache are made on
 // the calling thread, where a hand-off would cost more than the write.
-class WaitingFileOperations final : public FileOperations {
+class WaitingFileOperations final : public ForwardingFileOperations {
 public:
     WaitingFileOperations(FileOperations& inner, DeviceWaiter& waiter);
 
@@ -26,7 +26,6 @@ public:
                              const ReadChunk& chunk, bool& bypassedCache) override;
 
 private:
-    FileOperations& mInner;
     DeviceWaiter& mWaiter;
 };
 

@@ -1,4 +1,5 @@
 #include "cli/ShredCommand.h"
+#include "engine/ForwardingFileOperations.h"
 #include "engine/PosixFileOperations.h"
 #include "tests/support/RecordingFileOperations.h"
 #include "tests/support/TempDir.h"
@@ -29,17 +30,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // The real disk, except that what a read-back hands over has one byte changed.
-class ForgetfulDevice final : public FileOperations {
+class ForgetfulDevice final : public ForwardingFileOperations {
 public:
-    OpenResult open(const std::string& path, const FileIdentity& identity) override {
-        return mDisk.open(path, identity);
-    }
-    RemoveResult remove(const std::string& path, const FileIdentity& identity) override {
-        return mDisk.remove(path, identity);
-    }
-    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
-        return mDisk.syncFolderOf(path, identity);
-    }
+    ForgetfulDevice() : ForwardingFileOperations(mDisk) {}
     std::error_code readBack(const std::string& path, const FileIdentity& identity,
                              const ReadChunk& chunk, bool& bypassedCache) override {
         return mDisk.readBack(

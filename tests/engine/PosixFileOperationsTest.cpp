@@ -1,4 +1,5 @@
 #include "engine/PosixFileOperations.h"
+#include "engine/ForwardingFileOperations.h"
 #include "engine/WipeError.h"
 #include "engine/WipeRun.h"
 #include "tests/support/FakeWipeHost.h"
@@ -18,8 +19,10 @@ namespace fs = std::filesystem;
 namespace {
 
 // The real disk, with a look at each file's bytes just before every close.
-class InspectingFileOperations final : public FileOperations {
+class InspectingFileOperations final : public ForwardingFileOperations {
 public:
+    InspectingFileOperations() : ForwardingFileOperations(mDisk) {}
+
     struct Snapshot {
         std::string path;
         std::string content;
@@ -31,12 +34,6 @@ public:
         if (opened.file)
             opened.file = std::make_unique<Inspected>(std::move(opened.file), path, beforeClose);
         return opened;
-    }
-    RemoveResult remove(const std::string& path, const FileIdentity& identity) override {
-        return mDisk.remove(path, identity);
-    }
-    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
-        return mDisk.syncFolderOf(path, identity);
     }
 
 private:

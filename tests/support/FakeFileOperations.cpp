@@ -136,6 +136,31 @@ std::error_code FakeFileOperations::syncFolderOf(const std::string& path, const 
     return record({FileOp::SyncFolder, folder});
 }
 
+RemoveResult FakeFileOperations::removeFolder(const std::string& path, const FileIdentity&) {
+    const auto found = mEntries.find(path);
+    if (found == mEntries.end())
+        return {{ENOENT, std::system_category()}, {}};
+    if (found->second.kind != Kind::Directory)
+        return {{ENOTDIR, std::system_category()}, {}};
+    const auto next = std::next(found);
+    if (next != mEntries.end() && next->first.starts_with(path + "/"))
+        return {{ENOTEMPTY, std::system_category()}, {}};
+    mEntries.erase(found);
+    return {};
+}
+
+std::error_code FakeFileOperations::readBack(const std::string& path, const FileIdentity&,
+                                             const ReadChunk& chunk, bool& bypassedCache) {
+    bypassedCache = false;
+    const auto found = mEntries.find(path);
+    if (found == mEntries.end())
+        return {ENOENT, std::system_category()};
+    if (!found->second.contentKept)
+        return std::make_error_code(std::errc::operation_not_supported);
+    chunk(0, found->second.content.data(), found->second.content.size());
+    return {};
+}
+
 std::vector<Write> FakeFileOperations::writesTo(const std::string& path) const {
     std::vector<Write> writes;
     for (const RecordedOp& op : mOps) {

@@ -56,6 +56,18 @@ public:
     RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
     // Recorded under the folder's path.
     std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
+    // No private names are ever left on this disk.
+    std::vector<Leftover> sweepLeftovers(const std::string&, const FileIdentity&) override {
+        return {};
+    }
+    // Removes a folder entry that nothing lies below.
+    RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) override;
+    std::error_code checkBeforeRemove(const std::string&, const FileIdentity&) override {
+        return {};
+    }
+    // Hands the content kept, through the cache; a file kept by length only cannot be read.
+    std::error_code readBack(const std::string& path, const FileIdentity& identity,
+                             const ReadChunk& chunk, bool& bypassedCache) override;
 
     bool exists(const std::string& path) const { return mEntries.count(path) > 0; }
     const Entry& entry(const std::string& path) const { return mEntries.at(path); }

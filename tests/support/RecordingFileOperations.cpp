@@ -42,7 +42,7 @@ private:
 };
 
 OpenResult RecordingFileOperations::open(const std::string& path, const FileIdentity& identity) {
-    OpenResult opened = mInner.open(path, identity);
+    OpenResult opened = inner().open(path, identity);
     if (opened.file) {
         rule.opened(path, identity);
         opened.file = std::make_unique<File>(std::move(opened.file), path, *this);
@@ -53,12 +53,12 @@ OpenResult RecordingFileOperations::open(const std::string& path, const FileIden
 std::error_code RecordingFileOperations::syncFolderOf(const std::string& path,
                                                       const FileIdentity& identity) {
     rule.folderSynced(splitPath(path).folder);
-    return mInner.syncFolderOf(path, identity);
+    return inner().syncFolderOf(path, identity);
 }
 
 RemoveResult RecordingFileOperations::remove(const std::string& path,
                                              const FileIdentity& identity) {
-    RemoveResult removed = mInner.remove(path, identity);
+    RemoveResult removed = inner().remove(path, identity);
     if (!removed.error)
         rule.removed(path, identity);
     return removed;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/FileOperations.h"
+#include "engine/ForwardingFileOperations.h"
 #include "tests/support/DestructionRule.h"
 #include "tests/support/FakeFileOperations.h"
 
@@ -14,9 +14,9 @@ namespace wypelark::testing {
 // Passes every operation on to another FileOperations, records the writes, and calls onWrite
 // after each one (numbered from 1) so that a test can act in the middle of a run. Everything that
 // succeeds is checked against the rule.
-class RecordingFileOperations final : public FileOperations {
+class RecordingFileOperations final : public ForwardingFileOperations {
 public:
-    explicit RecordingFileOperations(FileOperations& inner) : mInner(inner) {}
+    explicit RecordingFileOperations(FileOperations& inner) : ForwardingFileOperations(inner) {}
 
     std::vector<RecordedOp> writes;
     std::function<void(int)> onWrite;
@@ -25,17 +25,9 @@ public:
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
     std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
-    std::vector<Leftover> sweepLeftovers(const std::string& path,
-                                         const FileIdentity& identity) override {
-        return mInner.sweepLeftovers(path, identity);
-    }
-    RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) override {
-        return mInner.removeFolder(path, identity);
-    }
 
 private:
     class File;
-    FileOperations& mInner;
 };
 
 } // namespace wypelark::testing

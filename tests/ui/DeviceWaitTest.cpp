@@ -1,3 +1,4 @@
+#include "engine/ForwardingFileOperations.h"
 #include "tests/support/WindowFixture.h"
 
 #include <QSlider>
@@ -19,10 +20,10 @@ namespace {
 // Passes every operation on and records it; the first open, flush and delete of one path are
 // held, as a slow device holds them, until the test lets them go. A held call that is never let
 // go gives up after a while, so that a window that waits on it fails the test instead of hanging.
-class GatedFileOperations final : public FileOperations {
+class GatedFileOperations final : public ForwardingFileOperations {
 public:
     GatedFileOperations(FileOperations& inner, std::string gatedPath)
-        : mInner(inner), mGatedPath(std::move(gatedPath)) {}
+        : ForwardingFileOperations(inner), mGatedPath(std::move(gatedPath)) {}
 
     std::vector<std::string> ops() const {
         const std::lock_guard lock(mMutex);
@@ -41,17 +42,14 @@ public:
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override {
         pass("open", path);
-        OpenResult opened = mInner.open(path, identity);
+        OpenResult opened = inner().open(path, identity);
         if (opened.file)
             opened.file = std::make_unique<File>(std::move(opened.file), path, *this);
         return opened;
     }
     RemoveResult remove(const std::string& path, const FileIdentity& identity) override {
         pass("remove", path);
-        return mInner.remove(path, identity);
-    }
-    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
-        return mInner.syncFolderOf(path, identity);
+        return inner().remove(path, identity);
     }
 
 private:
@@ -95,7 +93,6 @@ private:
         }
     }
 
-    FileOperations& mInner;
     std::string mGatedPath;
     mutable std::mutex mMutex;
     std::condition_variable mChanged;

@@ -3,6 +3,7 @@
 // count, Pause, Delete and close. The disk beneath holds calls at random, as a slow device does,
 // while the person acts. Every operation is checked against the destruction rule, and after each
 // run the list against the disk. A failure names its seed; WYPELARK_SEED runs that seed alone.
+#include "engine/ForwardingFileOperations.h"
 #include "tests/support/WindowFixture.h"
 
 #include <QAction>
@@ -27,9 +28,10 @@ namespace {
 
 // Passes every operation on; each call that can wait on the device is held, now and then, until
 // the person at the window has acted.
-class SlowDevice final : public FileOperations {
+class SlowDevice final : public ForwardingFileOperations {
 public:
-    SlowDevice(FileOperations& inner, unsigned seed) : mInner(inner), mRandom(seed) {}
+    SlowDevice(FileOperations& inner, unsigned seed)
+        : ForwardingFileOperations(inner), mRandom(seed) {}
 
     bool held() const {
         const std::lock_guard lock(mMutex);
@@ -43,27 +45,27 @@ public:
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override {
         maybeHold();
-        OpenResult opened = mInner.open(path, identity);
+        OpenResult opened = inner().open(path, identity);
         if (opened.file)
             opened.file = std::make_unique<File>(std::move(opened.file), *this);
         return opened;
     }
     RemoveResult remove(const std::string& path, const FileIdentity& identity) override {
         maybeHold();
-        return mInner.remove(path, identity);
+        return inner().remove(path, identity);
     }
     std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override {
         maybeHold();
-        return mInner.syncFolderOf(path, identity);
+        return inner().syncFolderOf(path, identity);
     }
     RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) override {
         maybeHold();
-        return mInner.removeFolder(path, identity);
+        return inner().removeFolder(path, identity);
     }
     std::vector<Leftover> sweepLeftovers(const std::string& path,
                                          const FileIdentity& identity) override {
         maybeHold();
-        return mInner.sweepLeftovers(path, identity);
+        return inner().sweepLeftovers(path, identity);
     }
 
 private:
@@ -100,7 +102,6 @@ private:
         mHeld = false;
     }
 
-    FileOperations& mInner;
     std::mt19937 mRandom;
     mutable std::mutex mMutex;
     std::condition_variable mChanged;

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/ForwardingFileOperations.h"
+
+namespace wypelark {
+
+OpenResult ForwardingFileOperations::open(const std::string& path, const FileIdentity& identity) {
+    return mInner.open(path, identity);
+}
+
+RemoveResult ForwardingFileOperations::remove(const std::string& path,
+                                              const FileIdentity& identity) {
+    return mInner.remove(path, identity);
+}
+
+std::vector<Leftover> ForwardingFileOperations::sweepLeftovers(const std::string& path,
+                                                               const FileIdentity& identity) {
+    return mInner.sweepLeftovers(path, identity);
+}
+
+std::error_code ForwardingFileOperations::syncFolderOf(const std::string& path,
+                                                       const FileIdentity& identity) {
+    return mInner.syncFolderOf(path, identity);
+}
+
+RemoveResult ForwardingFileOperations::removeFolder(const std::string& path,
+                                                    const FileIdentity& identity) {
+    return mInner.removeFolder(path, identity);
+}
+
+std::error_code ForwardingFileOperations::checkBeforeRemove(const std::string& path,
+                                                            const FileIdentity& identity) {
+    return mInner.checkBeforeRemove(path, identity);
+}
+
+std::error_code ForwardingFileOperations::readBack(const std::string& path,
+                                                   const FileIdentity& identity,
+                                                   const ReadChunk& chunk, bool& bypassedCache) {
+    return mInner.readBack(path, identity, chunk, bypassedCache);
+}
+
+} // namespace wypelark

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/FileOperations.h"
+
+namespace wypelark {
+
+// Passes every operation on to another FileOperations. Decorators derive from it and override
+// what they change, so that none can drop an operation by forgetting it: what they do not
+// override still reaches the disk beneath.
+class ForwardingFileOperations : public FileOperations {
+public:
+    explicit ForwardingFileOperations(FileOperations& inner) : mInner(inner) {}
+
+    OpenResult open(const std::string& path, const FileIdentity& identity) override;
+    RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
+    std::vector<Leftover> sweepLeftovers(const std::string& path,
+                                         const FileIdentity& identity) override;
+    std::error_code syncFolderOf(const std::string& path, const FileIdentity& identity) override;
+    RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) override;
+    std::error_code checkBeforeRemove(const std::string& path,
+                                      const FileIdentity& identity) override;
+    std::error_code readBack(const std::string& path, const FileIdentity& identity,
+                             const ReadChunk& chunk, bool& bypassedCache) override;
+
+protected:
+    FileOperations& inner() const { return mInner; }
+
+private:
+    FileOperations& mInner;
+};
+
+} // namespace wypelark
