@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "browse/PosixDirectoryAccess.h"
+#include "control/WipeController.h"
 #include "engine/PosixFileOperations.h"
 #include "list/RawArguments.h"
 #include "settings/RegistryFile.h"
@@ -55,7 +57,8 @@ int main(int argc, char* argv[]) {
     wypelark::RegistryFile settings;
     wypelark::QtMessageBoxes messages;
     wypelark::DesktopUrlOpener urls;
-    wypelark::frmMain window({files, directories, settings, messages, urls});
+    wypelark::WipeController controller({files, &settings});
+    wypelark::frmMain window(controller, {directories, messages, urls});
     // The window has no task-bar button, so closing it is what ends the program.
     QObject::connect(&window, &wypelark::frmMain::unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

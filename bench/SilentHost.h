@@ -49,7 +49,9 @@ public:
     void yieldToEvents() override {}
     void reportRunEnd(const WipeReport& report) override {
         failed = failed || !report.failures.empty();
-        std::cerr << report.text();
+        for (const WipeFailure& failure : report.failures)
+            std::cerr << printablePath(failure.path) << ": " << stepWord(failure.step) << ": "
+                      << failure.error.message() << "\n";
     }
 
 private:

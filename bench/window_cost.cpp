@@ -4,6 +4,7 @@
 #include "bench/BenchFile.h"
 #include "bench/SilentHost.h"
 #include "browse/PosixDirectoryAccess.h"
+#include "control/WipeController.h"
 #include "engine/PosixFileOperations.h"
 #include "engine/WipeRun.h"
 #include "list/FileMeasure.h"
@@ -53,7 +54,8 @@ int main(int argc, char* argv[]) {
     RegistryFile settings(work.path() + QStringLiteral("/settings.conf"));
     QtMessageBoxes messages;
     DesktopUrlOpener urls;
-    frmMain window({files, directories, settings, messages, urls});
+    WipeController controller({files, &settings});
+    frmMain window(controller, {directories, messages, urls});
     window.show();
 
     std::vector<double> headless;
@@ -68,10 +70,10 @@ int main(int argc, char* argv[]) {
     };
     const auto throughWindow = [&] {
         makeSyncedFile(path, mib << 20);
-        window.deletionList().append(QByteArray::fromStdString(path), mib << 20,
-                                     measureFile(QByteArray::fromStdString(path)).identity);
+        controller.list().append(QByteArray::fromStdString(path), mib << 20,
+                                 measureFile(QByteArray::fromStdString(path)).identity);
         const auto start = Clock::now();
-        window.WipeFiles();
+        controller.run().WipeFiles();
         windowed.push_back(seconds(start));
     };
     // Alternate which goes first, so that neither always inherits the other's write-back.

@@ -7,6 +7,7 @@
 // usage: window_latency [FILE_MIB [WRITE_BACK_WINDOW_MIB]]
 #include "bench/BenchFile.h"
 #include "browse/PosixDirectoryAccess.h"
+#include "control/WipeController.h"
 #include "engine/PosixFileOperations.h"
 #include "list/FileMeasure.h"
 #include "settings/RegistryFile.h"
@@ -22,6 +23,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 
 #include <algorithm>
 #include <cstdio>
@@ -75,6 +77,10 @@ double percentile(std::vector<double> values, double fraction) {
 
 } // namespace
 
+QAction* toolbarButton(const QWidget& window, int index) {
+    return window.findChild<QToolBar*>(QStringLiteral("tlbMain"))->actions().at(index - 1);
+}
+
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -92,13 +98,14 @@ int main(int argc, char* argv[]) {
     RegistryFile settings(work.path() + QStringLiteral("/settings.conf"));
     StderrMessageBoxes messages;
     DesktopUrlOpener urls;
-    frmMain window({files, directories, settings, messages, urls});
+    WipeController controller({files, &settings});
+    frmMain window(controller, {directories, messages, urls});
     window.findChild<QSlider*>(QStringLiteral("sliDelete"))->setValue(passes);
     window.show();
 
     makeSyncedFile(path, bytes);
-    window.deletionList().append(QByteArray::fromStdString(path), bytes,
-                                 measureFile(QByteArray::fromStdString(path)).identity);
+    controller.list().append(QByteArray::fromStdString(path), bytes,
+                             measureFile(QByteArray::fromStdString(path)).identity);
 
     QElapsedTimer clock;
     std::vector<double> gaps;
@@ -118,7 +125,7 @@ int main(int argc, char* argv[]) {
     pause.setTimerType(Qt::PreciseTimer);
     QObject::connect(&pause, &QTimer::timeout, &pause, [&] {
         pressed = true;
-        window.tlbMain_ButtonClick(window.toolbarButton(2));
+        window.tlbMain_ButtonClick(toolbarButton(window, 2));
     });
 
     const double cpuBefore = cpuSeconds();
@@ -129,13 +136,13 @@ int main(int argc, char* argv[]) {
     const double pressDueAt = clock.nsecsElapsed() / 1e6 + pauseDelayMs;
     pause.start(pauseDelayMs);
     const double firstStart = clock.nsecsElapsed() / 1e6;
-    window.tlbMain_ButtonClick(window.toolbarButton(1));
+    window.tlbMain_ButtonClick(toolbarButton(window, 1));
     const double returned = clock.nsecsElapsed() / 1e6;
     double runMs = returned - firstStart;
-    if (window.run().resumePending()) {
+    if (controller.run().resumePending()) {
         lastTick = -1; // the time between the runs is not the run's
         const double secondStart = clock.nsecsElapsed() / 1e6;
-        window.tlbMain_ButtonClick(window.toolbarButton(1));
+        window.tlbMain_ButtonClick(toolbarButton(window, 1));
         runMs += clock.nsecsElapsed() / 1e6 - secondStart;
     }
     ticker.stop();

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CommandHost.h"
 
-#include "engine/WipeRun.h"
+#include "control/WipeController.h"
 
 #include <cstdio>
 #include <string>
@@ -20,52 +21,28 @@ std::string megabytes(double bytes) {
 
 } // namespace
 
-CommandHost::CommandHost(std::vector<FoundFile> files, int passes, std::ostream& progress,
-                         bool showProgress, const volatile std::sig_atomic_t* interrupted)
-    : mFiles(std::move(files)), mPasses(passes), mProgress(progress), mShowProgress(showProgress),
-      mInterrupted(interrupted) {}
-
-std::string CommandHost::itemPath(int index) const {
-    return mFiles.at(static_cast<std::size_t>(index - 1)).path.toStdString();
+CommandHost::CommandHost(WipeController& controller, std::ostream& progress, bool showProgress,
+                         const volatile std::sig_atomic_t* interrupted)
+    : mController(controller), mProgress(progress), mShowProgress(showProgress),
+      mInterrupted(interrupted) {
+    connect(&controller, &WipeController::progressChanged, this,
+            [this](ProgressBar bar, float, float maximum, float value) {
+                follow(bar, maximum, value);
+            });
+    connect(&controller, &WipeController::yielding, this, &CommandHost::betweenWrites);
 }
 
-FileIdentity CommandHost::itemIdentity(int index) const {
-    return mFiles.at(static_cast<std::size_t>(index - 1)).identity;
-}
-
-void CommandHost::removeDestroyedItems(const std::vector<int>& undestroyed) {
-    std::vector<FoundFile> kept;
-    for (int index = 1; index <= itemCount(); ++index) {
-        const FoundFile& file = mFiles[static_cast<std::size_t>(index - 1)];
-        const bool failed =
-            std::find(undestroyed.begin(), undestroyed.end(), index) != undestroyed.end();
-        (failed ? kept : mDestroyed).push_back(file);
-    }
-    mFiles = kept;
-}
-
-void CommandHost::setBarMaximum(ProgressBar bar, float maximum) {
-    mMaximum[slot(bar)] = maximum;
-}
-
-void CommandHost::setBarValue(ProgressBar bar, float value) {
+void CommandHost::follow(ProgressBar bar, float maximum, float value) {
     // A new pass starts the current bar again: what the last one wrote is counted done.
     if (bar == ProgressBar::Current && value < mValue[slot(bar)])
         mBytesBefore += static_cast<std::int64_t>(mMaximum[slot(bar)]);
+    mMaximum[slot(bar)] = maximum;
     mValue[slot(bar)] = value;
 }
 
-float CommandHost::barMaximum(ProgressBar bar) const {
-    return mMaximum[slot(bar)];
-}
-
-float CommandHost::barValue(ProgressBar bar) const {
-    return mValue[slot(bar)];
-}
-
-void CommandHost::yieldToEvents() {
-    if (mInterrupted && *mInterrupted && mRun && !mRun->stopRequested())
-        mRun->setStopRequested(true);
+void CommandHost::betweenWrites() {
+    if (mInterrupted && *mInterrupted && !mController.run().stopRequested())
+        mController.pauseCommand();
     if (!mShowProgress)
         return;
     const auto now = std::chrono::steady_clock::now();
@@ -76,22 +53,25 @@ void CommandHost::yieldToEvents() {
 }
 
 void CommandHost::drawProgress() {
-    if (!mRun || mRun->fileIndex() < 1 || mRun->fileIndex() > itemCount())
+    const WipeRun& run = mController.run();
+    const DeletionListModel& list = mController.list();
+    if (run.fileIndex() < 1 || run.fileIndex() > list.count())
         return;
+    const int passes = mController.passCount();
     std::int64_t total = 0;
-    for (const FoundFile& file : mFiles)
-        total += file.size * mPasses;
+    for (int position = 1; position <= list.count(); ++position)
+        total += list.size(position) * passes;
     const double done = static_cast<double>(mBytesBefore) + mValue[slot(ProgressBar::Current)];
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - mStart).count();
     const double rate = seconds > 0 ? done / seconds : 0;
     const double left = rate > 0 ? (static_cast<double>(total) - done) / rate : 0;
     char line[160];
-    std::snprintf(line, sizeof line, "pass %d/%d  %s of %s  %s/s  %d:%02d left", mRun->pass(),
-                  mPasses, megabytes(done).c_str(), megabytes(static_cast<double>(total)).c_str(),
+    std::snprintf(line, sizeof line, "pass %d/%d  %s of %s  %s/s  %d:%02d left", run.pass(), passes,
+                  megabytes(done).c_str(), megabytes(static_cast<double>(total)).c_str(),
                   megabytes(rate).c_str(), static_cast<int>(left) / 60,
                   static_cast<int>(left) % 60);
-    std::string name = printablePath(itemPath(mRun->fileIndex()));
+    std::string name = printablePath(list.path(run.fileIndex()).toStdString());
     if (name.size() > 40)
         name = "..." + name.substr(name.size() - 37);
     mProgress << "\r\033[K" << name << "  " << line << std::flush;

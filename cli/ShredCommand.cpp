@@ -1,11 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ShredCommand.h"
 
 #include "cli/CommandHost.h"
-#include "engine/VerifyingFileOperations.h"
+#include "control/PassCountSetting.h"
+#include "control/WipeController.h"
+#include "control/WipeTexts.h"
 #include "engine/WipeError.h"
-#include "engine/WipeReport.h"
-#include "engine/WipeRun.h"
-#include "list/PathScan.h"
 #include "list/RawArguments.h"
 
 #include <QCommandLineParser>
@@ -21,9 +21,6 @@
 
 namespace wypelark {
 namespace {
-
-constexpr int MinPasses = 1;
-constexpr int MaxPasses = 20;
 
 struct Options {
     int passes = 0;
@@ -83,13 +80,12 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
         context.out << "wypelark-cli " WYPELARK_VERSION "\n";
         return ExitDestroyed;
     }
-    options.passes = context.storedPasses >= MinPasses && context.storedPasses <= MaxPasses
-                         ? context.storedPasses
-                         : MinPasses;
+    options.passes = PassCountSetting::inRange(context.storedPasses) ? context.storedPasses
+                                                                     : PassCountSetting::Minimum;
     if (parser.isSet(QStringLiteral("passes"))) {
         bool ok = false;
         options.passes = parser.value(QStringLiteral("passes")).toInt(&ok);
-        if (!ok || options.passes < MinPasses || options.passes > MaxPasses) {
+        if (!ok || !PassCountSetting::inRange(options.passes)) {
             context.err << "wypelark-cli: --passes takes a whole number from 1 to 20\n";
             return ExitUsage;
         }
@@ -112,23 +108,24 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
     return -1;
 }
 
-// The files the paths name; without --recursive a folder is refused.
-PathScan findFiles(const Options& options, const QByteArray& startFolder) {
+// Lists the files the paths name; without --recursive a folder is refused. Returns what was
+// refused.
+std::vector<RefusedFile> listFiles(const Options& options, const QByteArray& startFolder,
+                                   WipeController& controller) {
     std::vector<QByteArray> walkable;
-    PathScan refusedFolders;
+    std::vector<RefusedFile> refused;
     for (const QByteArray& given : options.paths) {
         const QByteArray path = absolutePath(given, startFolder);
         struct stat status {};
         if (!options.recursive && ::lstat(path.constData(), &status) == 0 &&
             S_ISDIR(status.st_mode))
-            refusedFolders.refused.push_back({path, {EISDIR, std::system_category()}});
+            refused.push_back({path, {EISDIR, std::system_category()}});
         else
             walkable.push_back(given);
     }
-    PathScan scan = scanPaths(walkable, startFolder);
-    scan.refused.insert(scan.refused.begin(), refusedFolders.refused.begin(),
-                        refusedFolders.refused.end());
-    return scan;
+    const std::vector<RefusedFile> unlisted = controller.addPaths(walkable, startFolder);
+    refused.insert(refused.end(), unlisted.begin(), unlisted.end());
+    return refused;
 }
 
 // A path's exact bytes in JSON: its text when it is valid UTF-8 (JSON escapes what needs it),
@@ -158,7 +155,7 @@ void putError(QJsonObject& object, const std::error_code& error) {
         object.insert(QStringLiteral("errno"), error.value());
     else
         object.insert(QStringLiteral("reason_code"), QString::fromStdString(reasonWord(error)));
-    object.insert(QStringLiteral("reason"), QString::fromStdString(error.message()));
+    object.insert(QStringLiteral("reason"), WipeTexts::reason(error));
 }
 
 QJsonObject pathAndError(const std::string& path, const std::error_code& error) {
@@ -169,35 +166,33 @@ QJsonObject pathAndError(const std::string& path, const std::error_code& error) 
 }
 
 struct RunOutcome {
-    const PathScan& scan;
-    const CommandHost& host;
-    const VerifyingFileOperations* verifier;
-    const std::vector<KeptFolder>& keptFolders;
-    std::int64_t bytesWritten;
+    const std::vector<RefusedFile>& refused;
+    const WipeController& controller;
+    const RunRecord& record;
     double seconds;
 };
 
 QJsonObject jsonReport(const RunOutcome& run) {
     QJsonArray destroyed, failed, refused, remarks, onDevice, inMemory, kept, leftovers;
-    for (const FoundFile& file : run.host.destroyed())
-        destroyed.append(pathValue(file.path.toStdString()));
-    for (const WipeFailure& failure : run.host.report().failures) {
+    const VerifyingFileOperations* verifier = run.controller.verifier();
+    for (const QByteArray& path : run.controller.destroyed())
+        destroyed.append(pathValue(path.toStdString()));
+    for (const WipeFailure& failure : run.record.report.failures) {
         QJsonObject object = pathAndError(failure.path, failure.error);
         object.insert(QStringLiteral("step"), QLatin1String(stepWord(failure.step)));
         if (!failure.strandedAt.empty())
             putPath(object, QStringLiteral("other_file_stranded_at"), failure.strandedAt);
         failed.append(object);
     }
-    for (const RefusedFile& file : run.scan.refused)
+    for (const RefusedFile& file : run.refused)
         refused.append(pathAndError(file.path.toStdString(), file.error));
-    for (const StorageRemark& remark : run.host.report().remarks) {
+    for (const StorageRemark& remark : run.record.report.remarks) {
         QJsonObject object;
         putPath(object, QStringLiteral("path"), remark.path);
-        object.insert(QStringLiteral("reason"),
-                      QString::fromStdString(storageReasonText(remark.reason)));
+        object.insert(QStringLiteral("reason"), WipeTexts::storageReason(remark.reason));
         remarks.append(object);
     }
-    for (const Leftover& leftover : run.host.report().leftovers) {
+    for (const Leftover& leftover : run.record.report.leftovers) {
         QJsonObject object;
         putPath(object, QStringLiteral("path"), leftover.path);
         object.insert(QStringLiteral("removed"), !leftover.reason);
@@ -205,45 +200,43 @@ QJsonObject jsonReport(const RunOutcome& run) {
             putError(object, leftover.reason);
         leftovers.append(object);
     }
-    for (const KeptFolder& folder : run.keptFolders) {
+    for (const KeptFolder& folder : run.record.keptFolders) {
         QJsonObject object = pathAndError(folder.path.toStdString(), folder.reason);
         if (!folder.strandedAt.isEmpty())
             putPath(object, QStringLiteral("other_folder_stranded_at"),
                     folder.strandedAt.toStdString());
         kept.append(object);
     }
-    if (run.verifier) {
-        for (const std::string& path : run.verifier->verifiedOnDevice())
+    if (verifier) {
+        for (const std::string& path : verifier->verifiedOnDevice())
             onDevice.append(pathValue(path));
-        for (const std::string& path : run.verifier->verifiedThroughCache())
+        for (const std::string& path : verifier->verifiedThroughCache())
             inMemory.append(pathValue(path));
     }
-    return {
-        {QStringLiteral("destroyed"), destroyed},
-        {QStringLiteral("failed"), failed},
-        {QStringLiteral("refused"), refused},
-        {QStringLiteral("remarks"), remarks},
-        {QStringLiteral("leftovers"), leftovers},
-        {QStringLiteral("kept_folders"), kept},
-        {QStringLiteral("verified_on_device"), onDevice},
-        {QStringLiteral("verified_through_cache"), inMemory},
-        {QStringLiteral("verify_read_bytes"),
-         run.verifier ? static_cast<double>(run.verifier->bytesRead()) : 0.0},
-        {QStringLiteral("verify_read_seconds"), run.verifier ? run.verifier->readSeconds() : 0.0},
-        {QStringLiteral("bytes"), static_cast<double>(run.bytesWritten)},
-        {QStringLiteral("seconds"), run.seconds}};
+    return {{QStringLiteral("destroyed"), destroyed},
+            {QStringLiteral("failed"), failed},
+            {QStringLiteral("refused"), refused},
+            {QStringLiteral("remarks"), remarks},
+            {QStringLiteral("leftovers"), leftovers},
+            {QStringLiteral("kept_folders"), kept},
+            {QStringLiteral("verified_on_device"), onDevice},
+            {QStringLiteral("verified_through_cache"), inMemory},
+            {QStringLiteral("verify_read_bytes"),
+             verifier ? static_cast<double>(verifier->bytesRead()) : 0.0},
+            {QStringLiteral("verify_read_seconds"), verifier ? verifier->readSeconds() : 0.0},
+            {QStringLiteral("bytes"), static_cast<double>(run.controller.run().bytesWritten())},
+            {QStringLiteral("seconds"), run.seconds}};
 }
 
 void textReport(std::ostream& out, const Options& options, const RunOutcome& run) {
-    const CommandHost& host = run.host;
-    const VerifyingFileOperations* verifier = run.verifier;
+    const VerifyingFileOperations* verifier = run.controller.verifier();
     if (!options.quiet) {
-        for (const FoundFile& file : host.destroyed())
-            out << "destroyed " << printablePath(file.path.toStdString()) << "\n";
+        for (const QByteArray& path : run.controller.destroyed())
+            out << "destroyed " << printablePath(path.toStdString()) << "\n";
     }
-    const std::string text = host.report().text();
-    if (!text.empty())
-        out << text;
+    const QString details = WipeTexts::reportDetails(run.record.report);
+    if (!details.isEmpty())
+        out << details.toStdString();
     if (verifier && !options.quiet) {
         for (const std::string& path : verifier->verifiedOnDevice())
             out << "read back from the device: " << printablePath(path) << "\n";
@@ -258,9 +251,9 @@ void textReport(std::ostream& out, const Options& options, const RunOutcome& run
             out << rate;
         }
     }
-    for (const KeptFolder& folder : run.keptFolders) {
+    for (const KeptFolder& folder : run.record.keptFolders) {
         out << "folder kept: " << printablePath(folder.path.toStdString()) << ": "
-            << keptFolderReason(folder) << "\n";
+            << WipeTexts::keptFolderReason(folder).toStdString() << "\n";
     }
 }
 
@@ -271,44 +264,41 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     if (const int status = parse(args, context, options); status >= 0)
         return status;
 
-    const PathScan scan = findFiles(options, context.startFolder);
-    for (const RefusedFile& file : scan.refused) {
+    WipeController controller({context.files, nullptr, false, options.verify});
+    controller.setPassCount(options.passes);
+    const std::vector<RefusedFile> refused = listFiles(options, context.startFolder, controller);
+    for (const RefusedFile& file : refused) {
         context.err << "wypelark-cli: " << printablePath(file.path.toStdString()) << ": "
-                    << file.error.message() << "; skipped\n";
+                    << WipeTexts::reason(file.error).toStdString() << "; skipped\n";
     }
+    const DeletionListModel& list = controller.list();
     if (options.dryRun) {
-        for (const FoundFile& file : scan.files) {
-            context.out << "would destroy " << printablePath(file.path.toStdString()) << " ("
-                        << file.size << " bytes, " << options.passes << " passes)\n";
+        for (int position = 1; position <= list.count(); ++position) {
+            context.out << "would destroy " << printablePath(list.path(position).toStdString())
+                        << " (" << list.size(position) << " bytes, " << options.passes
+                        << " passes)\n";
         }
-        return scan.refused.empty() ? ExitDestroyed : ExitNotAllDestroyed;
+        return refused.empty() ? ExitDestroyed : ExitNotAllDestroyed;
     }
 
-    VerifyingFileOperations verifier(context.files, WipeRun::FillByte);
-    FileOperations& files = options.verify ? static_cast<FileOperations&>(verifier) : context.files;
-    CommandHost host(scan.files, options.passes, context.err,
+    CommandHost host(controller, context.err,
                      context.errIsTerminal && !options.quiet && !options.json, context.interrupted);
-    WipeRun run(host, files);
-    host.attach(run);
     const auto start = std::chrono::steady_clock::now();
-    run.WipeFiles();
+    controller.deleteCommand();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     host.finishProgress();
 
     // An interrupted run is reported in full, the file it stopped in included; no folder is
     // removed after it.
-    const bool interrupted = run.resumePending();
+    const bool interrupted = controller.run().resumePending();
     std::string stoppedIn;
     if (interrupted) {
-        stoppedIn = host.itemPath(run.fileIndex());
-        run.endStopped();
+        stoppedIn = list.path(controller.run().fileIndex()).toStdString();
+        controller.endInterruptedRun();
     }
-    std::vector<KeptFolder> keptFolders;
-    if (options.recursive && !interrupted)
-        keptFolders = removeEmptiedFolders(context.files, scan.folders);
-    const RunOutcome outcome{
-        scan, host, options.verify ? &verifier : nullptr, keptFolders, run.bytesWritten(), seconds};
+    const RunRecord record = controller.takeRecord();
+    const RunOutcome outcome{refused, controller, record, seconds};
     if (options.json) {
         context.out
             << QJsonDocument(jsonReport(outcome)).toJson(QJsonDocument::Indented).toStdString();
@@ -320,7 +310,7 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
                     << " is partly overwritten and still exists\n";
         return ExitInterrupted;
     }
-    const bool allDestroyed = scan.refused.empty() && host.report().failures.empty();
+    const bool allDestroyed = refused.empty() && record.report.failures.empty();
     return allDestroyed ? ExitDestroyed : ExitNotAllDestroyed;
 }
 

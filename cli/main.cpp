@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ShredCommand.h"
+#include "control/PassCountSetting.h"
 #include "engine/PosixFileOperations.h"
-#include "settings/PassCountText.h"
 #include "settings/RegistryFile.h"
-#include "settings/RegistryStrings.h"
 
 #include <QCoreApplication>
 
@@ -33,9 +33,7 @@ int main(int argc, char* argv[]) {
     ::sigaction(SIGINT, &action, nullptr);
 
     const wypelark::RegistryFile settings;
-    const int stored = wypelark::parsePassCount(
-        wypelark::RegGetString(settings, wypelark::RegistryFile::CurrentUser,
-                               QStringLiteral("Software\\Wipelark"), QStringLiteral("Overwrite")));
+    const int stored = wypelark::PassCountSetting::read(settings);
     std::unique_ptr<char, decltype(&::free)> cwd(::getcwd(nullptr, 0), &::free);
 
     wypelark::PosixFileOperations files;

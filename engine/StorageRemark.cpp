@@ -52,25 +52,4 @@ bool isKernelFileSystem(std::uint64_t fileSystemType) {
     return among(KernelTypes, fileSystemType);
 }
 
-std::string storageReasonText(StorageReason reason) {
-    switch (reason) {
-    case StorageReason::CopyOnWrite:
-        return "On a copy-on-write or log-structured file system new writes go to new blocks, so "
-               "the old blocks of these files stay on the device until they are reused:";
-    case StorageReason::Overlay:
-        return "On an overlay mount the writes went to the upper layer; a copy of these files in "
-               "a lower layer is still there:";
-    case StorageReason::NetworkOrFuse:
-        return "On a network or FUSE file system the server or the FUSE program decides where "
-               "writes go, so the old data of these files may remain there:";
-    case StorageReason::OtherNames:
-        return "These files had other names (hard links): their content was overwritten, but "
-               "their other names remain, holding the overwritten content:";
-    case StorageReason::Shrank:
-        return "These files got shorter while they were overwritten; the blocks they gave back "
-               "were not overwritten and may still hold old data:";
-    }
-    return {};
-}
-
 } // namespace wypelark

@@ -27,7 +27,4 @@ std::vector<StorageReason> storageReasons(const StorageFacts& facts);
 // windows into the kernel, not data on a device.
 bool isKernelFileSystem(std::uint64_t fileSystemType);
 
-// One short sentence per reason, for the end-of-run message.
-std::string storageReasonText(StorageReason reason);
-
 } // namespace wypelark

@@ -45,10 +45,6 @@ struct WipeReport {
     int fileCount = 0;               // the files the run was given
 
     bool empty() const { return failures.empty() && remarks.empty() && leftovers.empty(); }
-    // The files not destroyed, each with what failed, the error number and its description;
-    // then the destroyed files the overwrite may not have reached, grouped by reason. Control
-    // characters in names are shown escaped, so that no name can forge a line of the report.
-    std::string text() const;
     // How many destroyed files got a remark.
     int remarkedFileCount() const;
 };

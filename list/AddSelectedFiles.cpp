@@ -37,15 +37,4 @@ std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
     return refused;
 }
 
-QString refusedFilesText(const std::vector<RefusedFile>& refused) {
-    QString text = QStringLiteral("These files were not added to the list:\n");
-    for (const RefusedFile& file : refused) {
-        text += QStringLiteral("\n%1\n    error %2, %3\n")
-                    .arg(shownName(file.path))
-                    .arg(file.error.value())
-                    .arg(QString::fromStdString(file.error.message()));
-    }
-    return text;
-}
-
 } // namespace wypelark

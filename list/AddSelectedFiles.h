@@ -34,7 +34,4 @@ std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
 // The full path of a file in a folder: one "/" between them, none added after the root.
 QByteArray fullPath(const QByteArray& folder, const QByteArray& name);
 
-// The message naming each refused file and why.
-QString refusedFilesText(const std::vector<RefusedFile>& refused);
-
 } // namespace wypelark

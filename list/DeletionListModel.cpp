@@ -97,6 +97,10 @@ QString DeletionListModel::shownPath(int position) const {
     return shownName(mItems.at(static_cast<std::size_t>(position - 1)).path);
 }
 
+qint64 DeletionListModel::size(int position) const {
+    return mItems.at(static_cast<std::size_t>(position - 1)).bytes;
+}
+
 FileIdentity DeletionListModel::identity(int position) const {
     return mItems.at(static_cast<std::size_t>(position - 1)).identity;
 }

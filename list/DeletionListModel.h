@@ -34,6 +34,8 @@ public:
     QByteArray path(int position) const;
     // The path as the list shows it.
     QString shownPath(int position) const;
+    // The item's size when it was added.
+    qint64 size(int position) const;
     // Which file the item meant when it was added.
     FileIdentity identity(int position) const;
     bool contains(const QByteArray& path) const { return mRows.contains(path); }

@@ -171,17 +171,6 @@ std::vector<KeptFolder> removeEmptiedFolders(FileOperations& files,
     return kept;
 }
 
-std::string keptFolderReason(const KeptFolder& folder) {
-    std::string reason = folder.reason == std::errc::directory_not_empty
-                             ? "it still holds files or folders"
-                             : folder.reason.message();
-    if (!folder.strandedAt.isEmpty())
-        reason += "; another program's folder took its name meanwhile and could not be put back, "
-                  "it is now at " +
-                  printablePath(folder.strandedAt.toStdString());
-    return reason;
-}
-
 QByteArray absolutePath(const QByteArray& path, const QByteArray& base) {
     const QByteArray joined = path.startsWith('/') ? path : base + '/' + path;
     QByteArray clean;

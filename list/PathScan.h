@@ -46,9 +46,6 @@ struct KeptFolder {
     QByteArray strandedAt = {}; // another program's folder that could not be put back, if any
 };
 
-// Why a folder stayed, as the reports say it.
-std::string keptFolderReason(const KeptFolder& folder);
-
 // After a run, removes the folders that are empty now, deepest first: folders lists parents
 // before their children. Each is removed only while its path still leads to the folder walked,
 // and only when empty, never with what it holds. The folders that stay come back, parents

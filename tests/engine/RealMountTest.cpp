@@ -43,7 +43,7 @@ std::vector<StorageRemark> destroy(const std::string& path) {
     EXPECT_FALSE(fs::exists(path));
     if (host.reports.empty())
         return {};
-    EXPECT_TRUE(host.reports[0].failures.empty()) << host.reports[0].text();
+    EXPECT_TRUE(host.reports[0].failures.empty()) << host.reports[0].failures[0].path;
     return host.reports[0].remarks;
 }
 

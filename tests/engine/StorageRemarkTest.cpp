@@ -80,7 +80,7 @@ TEST(StorageReport, ordinaryFileSystemsNeedNoMessage) {
     EXPECT_TRUE(outcome.reports.empty());
 }
 
-TEST(StorageReport, namesTheFilesByReasonWithOneSentenceEach) {
+TEST(StorageReport, namesEachFileThatMayKeepOldCopiesWithItsReason) {
     const Outcome outcome = runOver({{"/cow1", Btrfs},
                                      {"/plain", Ext4},
                                      {"/net", Nfs},
@@ -90,22 +90,17 @@ TEST(StorageReport, namesTheFilesByReasonWithOneSentenceEach) {
     ASSERT_EQ(outcome.reports.size(), 1u);
     const WipeReport& report = outcome.reports[0];
     EXPECT_TRUE(report.failures.empty());
-    ASSERT_EQ(report.remarks.size(), 4u);
-    const std::string text = report.text();
-    EXPECT_EQ(text.find("not destroyed"), std::string::npos);
-    const std::string cow = storageReasonText(R::CopyOnWrite);
-    const std::string net = storageReasonText(R::NetworkOrFuse);
-    const std::string linked = storageReasonText(R::OtherNames);
-    ASSERT_NE(text.find(cow), std::string::npos);
-    EXPECT_EQ(text.find(cow), text.rfind(cow)); // one sentence per reason
-    EXPECT_NE(text.find(cow + "\n    /cow1\n    /cow2\n"), std::string::npos);
-    EXPECT_NE(text.find(net + "\n    /net\n"), std::string::npos);
-    EXPECT_NE(text.find(linked + "\n    /linked\n"), std::string::npos);
-    EXPECT_EQ(text.find(storageReasonText(R::Overlay)), std::string::npos);
-    EXPECT_EQ(text.find("/plain"), std::string::npos);
+    std::vector<std::pair<std::string, R>> remarks;
+    for (const StorageRemark& remark : report.remarks)
+        remarks.emplace_back(remark.path, remark.reason);
+    const std::vector<std::pair<std::string, R>> expected{{"/cow1", R::CopyOnWrite},
+                                                          {"/net", R::NetworkOrFuse},
+                                                          {"/cow2", R::CopyOnWrite},
+                                                          {"/linked", R::OtherNames}};
+    EXPECT_EQ(remarks, expected);
 }
 
-TEST(StorageReport, aFileNotDestroyedIsOnlyAFailureAndComesFirst) {
+TEST(StorageReport, aFileNotDestroyedIsOnlyAFailure) {
     const Outcome outcome = runOver({{"/cow", Btrfs}, {"/stuck", Btrfs}}, 1);
 
     ASSERT_EQ(outcome.reports.size(), 1u);
@@ -114,8 +109,6 @@ TEST(StorageReport, aFileNotDestroyedIsOnlyAFailureAndComesFirst) {
     EXPECT_EQ(report.failures[0].path, "/stuck");
     ASSERT_EQ(report.remarks.size(), 1u);
     EXPECT_EQ(report.remarks[0].path, "/cow");
-    const std::string text = report.text();
-    EXPECT_LT(text.find("not destroyed"), text.find(storageReasonText(R::CopyOnWrite)));
 }
 
 TEST(StorageReport, theWritesAndFlushesAreTheSameWhereverTheFileLies) {

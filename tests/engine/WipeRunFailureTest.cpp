@@ -52,10 +52,6 @@ TEST_P(InjectedFailure, isReportedOnceAndTheOtherFilesAreStillDestroyed) {
     EXPECT_EQ(failure.path, "/x/bad");
     EXPECT_EQ(failure.step, c.step);
     EXPECT_EQ(failure.error.value(), EIO);
-    const std::string text = host.reports[0].text();
-    EXPECT_NE(text.find("/x/bad"), std::string::npos);
-    EXPECT_NE(text.find("error " + std::to_string(EIO)), std::string::npos);
-    EXPECT_NE(text.find(failure.error.message()), std::string::npos);
     if (c.op != FileOp::Remove) {
         EXPECT_EQ(disk.count(FileOp::Remove, "/x/bad"), 0);
     }

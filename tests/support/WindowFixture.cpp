@@ -1,5 +1,6 @@
 #include "tests/support/WindowFixture.h"
 
+#include "control/PassCountSetting.h"
 #include "settings/RegistryStrings.h"
 #include "ui/FileListBox.h"
 
@@ -17,8 +18,10 @@ WindowFixture::WindowFixture() {
 }
 
 void WindowFixture::openWindow(FileOperations* over) {
-    window = std::make_unique<frmMain>(
-        WindowServices{over ? *over : files, directories, *settings, messages, urls});
+    window.reset();
+    controller =
+        std::make_unique<WipeController>(ControllerSetup{over ? *over : files, settings.get()});
+    window = std::make_unique<frmMain>(*controller, WindowServices{directories, messages, urls});
     // The window's worker asks too: the count is kept where both threads can read it.
     auto* slider = window->findChild<QSlider*>(QStringLiteral("sliDelete"));
     mPasses = slider->value();
@@ -47,8 +50,8 @@ QStringList WindowFixture::fileListNames() const {
 }
 
 void WindowFixture::saveStoredCount(const QString& text) {
-    RegSaveString(*settings, RegistryFile::CurrentUser, frmMain::SettingsKey,
-                  QStringLiteral("OverWrite"), text);
+    RegSaveString(*settings, RegistryFile::CurrentUser, PassCountSetting::Key,
+                  PassCountSetting::WrittenName, text);
 }
 
 } // namespace wypelark::testing
@@ -56,12 +59,16 @@ void WindowFixture::saveStoredCount(const QString& text) {
 namespace wypelark::testing {
 
 QString WindowFixture::storedCount() const {
-    return RegGetString(*settings, RegistryFile::CurrentUser, frmMain::SettingsKey,
-                        QStringLiteral("Overwrite"), QStringLiteral("(none)"));
+    return RegGetString(*settings, RegistryFile::CurrentUser, PassCountSetting::Key,
+                        PassCountSetting::ReadName, QStringLiteral("(none)"));
 }
 
-void WindowFixture::click(int button) {
-    QAction* action = window->toolbarButton(button);
+QAction* WindowFixture::button(int index) const {
+    return control<QToolBar>("tlbMain")->actions().at(index - 1);
+}
+
+void WindowFixture::click(int index) {
+    QAction* action = button(index);
     QWidget* widget = control<QToolBar>("tlbMain")->widgetForAction(action);
     ASSERT_NE(widget, nullptr);
     QTest::mouseClick(widget, Qt::LeftButton);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/WipeController.h"
 #include "engine/PosixFileOperations.h"
 #include "settings/RegistryFile.h"
 #include "tests/support/FakeDirectoryAccess.h"
@@ -29,6 +30,7 @@ protected:
     std::unique_ptr<RegistryFile> settings;
     FakeMessageBoxes messages;
     FakeUrlOpener urls;
+    std::unique_ptr<WipeController> controller;
     std::unique_ptr<frmMain> window;
     std::atomic<int> mPasses{1};
 
@@ -47,6 +49,8 @@ protected:
     QStringList fileListNames() const;
     void saveStoredCount(const QString& text);
     QString storedCount() const;
+    // The toolbar's button at a 1-based index.
+    QAction* button(int index) const;
     // Clicks a toolbar button by its 1-based index, as the mouse would.
     void click(int button);
     // Makes files, shows them in the file list, selects them and adds them to the list.

@@ -22,7 +22,7 @@ protected:
         openWindow();
         window->show();
     }
-    QByteArray listed(int position) const { return window->deletionList().path(position); }
+    QByteArray listed(int position) const { return controller->list().path(position); }
     // The addresses as a file manager's text/uri-list carries them.
     void drop(const QList<QUrl>& urls) {
         QMimeData data;
@@ -42,7 +42,7 @@ TEST_F(AddPaths, commandLinePathsAreAddedInOrderAndTheRefusedNamedInOneBox) {
                       QByteArray::fromStdString(dir.file("missing"))},
                      folder());
 
-    ASSERT_EQ(window->deletionList().count(), 2);
+    ASSERT_EQ(controller->list().count(), 2);
     EXPECT_EQ(listed(1), folder() + "/" + QByteArray::fromStdString(raw));
     EXPECT_EQ(listed(2), folder() + "/rel.txt");
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -58,11 +58,11 @@ TEST_F(AddPaths, aDropOfLocalFilesKeepsTheirBytesAndAnythingElseChangesNothing) 
         QString::fromLatin1(QByteArray::fromStdString(dir.file(raw)).toPercentEncoding("/")));
 
     drop({local, QUrl(QStringLiteral("https://example.com/file.txt"))});
-    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_EQ(controller->list().count(), 0);
     ASSERT_EQ(messages.shown.size(), 1u);
 
     drop({local});
-    ASSERT_EQ(window->deletionList().count(), 1);
+    ASSERT_EQ(controller->list().count(), 1);
     EXPECT_EQ(listed(1), QByteArray::fromStdString(dir.file(raw)));
 }
 
@@ -86,7 +86,7 @@ TEST_F(AddPaths, aFolderGivesEveryFileBelowItAndEmptiedFoldersGoAfterTheRun) {
     window->addPaths({"tree"}, folder());
 
     const QByteArray tree = folder() + "/tree";
-    ASSERT_EQ(window->deletionList().count(), 3);
+    ASSERT_EQ(controller->list().count(), 3);
     EXPECT_EQ(listed(1), tree + "/.hidden");
     EXPECT_EQ(listed(2), tree + "/a/deep/x");
     EXPECT_EQ(listed(3), tree + "/b/busy");
@@ -100,7 +100,7 @@ TEST_F(AddPaths, aFolderGivesEveryFileBelowItAndEmptiedFoldersGoAfterTheRun) {
     // Another program keeps writing to b/busy: it stays, and so does its folder.
     files.onWrite = [&](int) { std::ofstream(dir.file("tree/b/busy"), std::ios::app) << "more"; };
     fs::remove(dir.file("tree/a/link"));
-    window->tlbMain_ButtonClick(window->toolbarButton(1));
+    window->tlbMain_ButtonClick(button(1));
 
     EXPECT_FALSE(fs::exists(dir.file("tree/a")));
     EXPECT_TRUE(fs::exists(dir.file("tree/b/busy")));
@@ -120,7 +120,7 @@ TEST_F(AddPaths, noFolderIsRemovedThatWasSwappedTakenOffTheListOrNotAskedFor) {
     auto* list = control<QTreeView>("lvwList");
     list->selectAll();
     control<QAction>("mnuListRemove")->trigger(); // f off the list: its folders go off it too
-    ASSERT_EQ(window->deletionList().count(), 0);
+    ASSERT_EQ(controller->list().count(), 0);
     click(1);
     EXPECT_TRUE(fs::exists(dir.file("tree/sub/f")));
     EXPECT_TRUE(messages.questions.empty());

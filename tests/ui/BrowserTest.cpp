@@ -121,8 +121,8 @@ TEST_F(Browser, onlyTheRightButtonOpensThePopUpMenuAndItKeepsTheSelection) {
     QTest::mousePress(fileList()->viewport(), Qt::RightButton, {}, entryCentre(1));
     menu()->hide();
     window->mnuPopUpAdd_Click();
-    ASSERT_EQ(window->deletionList().count(), 2);
-    EXPECT_EQ(window->deletionList().path(2), folder() + "/c");
+    ASSERT_EQ(controller->list().count(), 2);
+    EXPECT_EQ(controller->list().path(2), folder() + "/c");
 
     QTest::mousePress(fileList()->viewport(), Qt::LeftButton, {}, entryCentre(1));
     EXPECT_FALSE(menu()->isVisible());
@@ -149,7 +149,7 @@ TEST_F(Browser, aDoubleClickAddsTheSelectionAsTheClicksLeaveIt) {
 
     // A plain double-click selects the one file under the pointer, and adds it.
     doubleClick(2, {});
-    const DeletionListModel& list = window->deletionList();
+    const DeletionListModel& list = controller->list();
     ASSERT_EQ(list.count(), 1);
     EXPECT_EQ(list.path(1), folder() + "/c");
 
@@ -168,7 +168,7 @@ TEST_F(Browser, aRefusedFileIsNamedInOneMessage) {
 
     window->mnuPopUpAdd_Click();
 
-    EXPECT_EQ(window->deletionList().count(), 1);
+    EXPECT_EQ(controller->list().count(), 1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(QString::fromStdString(dir.file("shortcut"))));
 }

@@ -1,3 +1,4 @@
+#include "control/WipeTexts.h"
 #include "engine/StorageRemark.h"
 #include "engine/WipeReport.h"
 #include "tests/support/WindowFixture.h"
@@ -48,8 +49,8 @@ protected:
         window->show();
     }
     ButtonStates states() const {
-        return {window->toolbarButton(1)->isEnabled(), window->toolbarButton(2)->isEnabled(),
-                window->toolbarButton(6)->isEnabled(), window->run().stopRequested()};
+        return {button(1)->isEnabled(), button(2)->isEnabled(), button(6)->isEnabled(),
+                controller->run().stopRequested()};
     }
     void setPasses(int passes) { control<QSlider>("sliDelete")->setValue(passes); }
     float overall() { return control<FloatProgressBar>("prgOverall")->valueF(); }
@@ -76,7 +77,7 @@ TEST_F(Commands, aCompletedRunPassesThroughTheTableAndDestroysTheFiles) {
     EXPECT_EQ(states(), RunEnded);
     EXPECT_FALSE(fs::exists(dir.file("a")));
     EXPECT_FALSE(fs::exists(dir.file("b")));
-    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_EQ(controller->list().count(), 0);
     EXPECT_TRUE(fileListNames().isEmpty());
     EXPECT_EQ(overall(), 6);
     EXPECT_EQ(control<FloatProgressBar>("prgOverall")->maximumF(), 6);
@@ -115,8 +116,8 @@ TEST_F(Commands, pauseStopsAfterTheNextWriteAndDeleteContinuesWithTheSameWrites)
     EXPECT_TRUE(closeAllowed);
     EXPECT_EQ(files.writes.size(), 4u); // the write after the Pause was the last
     EXPECT_EQ(states(), PausePressed);
-    EXPECT_TRUE(window->run().resumePending());
-    EXPECT_EQ(window->deletionList().count(), 2);
+    EXPECT_TRUE(controller->run().resumePending());
+    EXPECT_EQ(controller->list().count(), 2);
     EXPECT_TRUE(fs::exists(dir.file("a")));
     const float overallAtStop = overall();
 
@@ -131,7 +132,7 @@ TEST_F(Commands, pauseStopsAfterTheNextWriteAndDeleteContinuesWithTheSameWrites)
     EXPECT_EQ(overall(), 4);
     EXPECT_FALSE(fs::exists(dir.file("a")));
     EXPECT_FALSE(fs::exists(dir.file("b")));
-    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_EQ(controller->list().count(), 0);
     EXPECT_EQ(states(), RunEnded);
 }
 
@@ -141,8 +142,8 @@ TEST_F(Commands, aFileWhoseNameIsNotUtf8IsListedAddedAndDestroyed) {
     control<FileListBox>("filFiles")->refresh();
     control<FileListBox>("filFiles")->selectAll();
     window->mnuPopUpAdd_Click();
-    ASSERT_EQ(window->deletionList().count(), 1);
-    EXPECT_EQ(window->deletionList().path(1), folder() + "/" + QByteArray::fromStdString(name));
+    ASSERT_EQ(controller->list().count(), 1);
+    EXPECT_EQ(controller->list().path(1), folder() + "/" + QByteArray::fromStdString(name));
 
     click(1);
 
@@ -162,7 +163,7 @@ TEST_F(Commands, aFreshRunAsksFirstAndCancelChangesNothingWhileContinuingDoesNot
     EXPECT_EQ(messages.questions[0],
               QStringLiteral("Destroy 2 files (0.1 MB) with 3 passes? This cannot be undone."));
     EXPECT_TRUE(files.writes.empty());
-    EXPECT_EQ(window->deletionList().count(), 2);
+    EXPECT_EQ(controller->list().count(), 2);
     EXPECT_EQ(states(), JustOpened);
 
     messages.confirmAnswer = true;
@@ -171,7 +172,7 @@ TEST_F(Commands, aFreshRunAsksFirstAndCancelChangesNothingWhileContinuingDoesNot
             click(2);
     };
     click(1); // asks again, and starts
-    ASSERT_TRUE(window->run().resumePending());
+    ASSERT_TRUE(controller->run().resumePending());
     files.onWrite = nullptr;
     click(1); // continues without asking
 
@@ -195,14 +196,14 @@ TEST_F(Commands, rowsAreRemovedFromTheListOnlyWhileNoRunIsUnderWay) {
         if (n == 1) {
             pressDeleteOnRow(1);
             control<QAction>("mnuListClear")->trigger();
-            countsDuringRun.push_back(window->deletionList().count());
+            countsDuringRun.push_back(controller->list().count());
             click(2);
         }
     };
     click(1);
     pressDeleteOnRow(1); // paused
     control<QAction>("mnuListClear")->trigger();
-    countsDuringRun.push_back(window->deletionList().count());
+    countsDuringRun.push_back(controller->list().count());
     files.onWrite = nullptr;
     click(1);
     EXPECT_EQ(countsDuringRun, (std::vector<int>{3, 3}));
@@ -210,10 +211,10 @@ TEST_F(Commands, rowsAreRemovedFromTheListOnlyWhileNoRunIsUnderWay) {
 
     addFiles({{"d", 1}, {"e", 1}, {"f", 1}});
     pressDeleteOnRow(1);
-    ASSERT_EQ(window->deletionList().count(), 2);
-    EXPECT_EQ(window->deletionList().path(2), folder() + "/f");
+    ASSERT_EQ(controller->list().count(), 2);
+    EXPECT_EQ(controller->list().path(2), folder() + "/f");
     control<QAction>("mnuListClear")->trigger();
-    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_EQ(controller->list().count(), 0);
     EXPECT_TRUE(fs::exists(dir.file("e"))); // taken off the list, not destroyed
 }
 
@@ -236,7 +237,7 @@ TEST_F(Commands, theWholeRoadCanBeDrivenFromTheKeyboard) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier); // Delete, confirmed
 
-    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_EQ(controller->list().count(), 0);
     EXPECT_EQ(messages.questions.size(), 1u);
     EXPECT_EQ(files.writes.size(), 2u * 2 + 2); // two passes over both files
     EXPECT_FALSE(fs::exists(dir.file("a")));
@@ -257,7 +258,7 @@ TEST_F(Commands, exitWhilePausedAsksNamingThePartlyOverwrittenFileAndCancelKeeps
     ASSERT_EQ(messages.questions.size(), 2u);
     EXPECT_TRUE(messages.questions[1].contains(QString::fromStdString(dir.file("a"))));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->run().resumePending());
+    EXPECT_TRUE(controller->run().resumePending());
 }
 
 TEST_F(Commands, aCloseInTheSameTurnAsPauseWaitsForTheStopAndThenAsks) {
@@ -276,7 +277,7 @@ TEST_F(Commands, aCloseInTheSameTurnAsPauseWaitsForTheStopAndThenAsks) {
     ASSERT_EQ(messages.questions.size(), 2u);
     EXPECT_TRUE(messages.questions[1].contains(QString::fromStdString(dir.file("a"))));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->run().resumePending());
+    EXPECT_TRUE(controller->run().resumePending());
 }
 
 TEST_F(Commands, everyControlHasANameForScreenReaders) {
@@ -337,8 +338,8 @@ TEST_F(Commands, infoDuringARunOpensTheProductPageOnceAndTheRunGoesOn) {
 }
 
 TEST_F(Commands, aSeparatorOrAnUnknownCaptionDoesNothing) {
-    window->tlbMain_ButtonClick(window->toolbarButton(3));
-    window->tlbMain_ButtonClick(window->toolbarButton(5));
+    window->tlbMain_ButtonClick(button(3));
+    window->tlbMain_ButtonClick(button(5));
     QAction stranger(QStringLiteral("delete"));
     window->tlbMain_ButtonClick(&stranger);
     EXPECT_EQ(states(), JustOpened);
@@ -382,8 +383,8 @@ TEST_F(Commands, filesThatWereNotDestroyedAreNamedInOneMessageAfterTheRun) {
     EXPECT_EQ(states(), RunEnded); // the same after the message as without one
     EXPECT_FALSE(fs::exists(dir.file("a")));
     EXPECT_FALSE(fs::exists(dir.file("b")));
-    ASSERT_EQ(window->deletionList().count(), 1); // the file not destroyed stays listed
-    EXPECT_EQ(window->deletionList().path(1), folder() + "/a");
+    ASSERT_EQ(controller->list().count(), 1); // the file not destroyed stays listed
+    EXPECT_EQ(controller->list().path(1), folder() + "/a");
 }
 
 TEST_F(Commands, aFileThatFailedStaysListedAloneAndTheNextDeleteDestroysIt) {
@@ -391,8 +392,8 @@ TEST_F(Commands, aFileThatFailedStaysListedAloneAndTheNextDeleteDestroysIt) {
     // Another program writes to "busy" as long as the run does.
     files.onWrite = [&](int) { std::ofstream(dir.file("busy"), std::ios::app) << "more"; };
     click(1);
-    ASSERT_EQ(window->deletionList().count(), 1);
-    EXPECT_EQ(window->deletionList().path(1), folder() + "/busy");
+    ASSERT_EQ(controller->list().count(), 1);
+    EXPECT_EQ(controller->list().path(1), folder() + "/busy");
     EXPECT_TRUE(fs::exists(dir.file("busy")));
     EXPECT_FALSE(fs::exists(dir.file("a")));
 
@@ -400,7 +401,7 @@ TEST_F(Commands, aFileThatFailedStaysListedAloneAndTheNextDeleteDestroysIt) {
     click(1);
 
     EXPECT_FALSE(fs::exists(dir.file("busy")));
-    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_EQ(controller->list().count(), 0);
     EXPECT_EQ(messages.shown.size(), 1u); // only the first run had something to say
 }
 
@@ -412,7 +413,7 @@ TEST_F(Commands, failuresFromBeforeAPauseAreShownWhenTheWindowClosesWhilePaused)
             click(2);
     };
     click(1);
-    ASSERT_TRUE(window->run().resumePending());
+    ASSERT_TRUE(controller->run().resumePending());
     EXPECT_TRUE(messages.shown.empty());
 
     EXPECT_TRUE(window->close());
@@ -431,10 +432,10 @@ TEST_F(Commands, theReportOfAThousandFailuresFitsTheScreenAndNoNameForgesALine) 
             {"/home/someone/a rather long folder name/file" + std::to_string(i) + ".txt",
              WipeStep::Open, std::make_error_code(std::errc::io_error)});
     report.failures[7].path = "/x/evil\nThese files were destroyed:";
-    const QString details = QString::fromStdString(report.text());
+    const QString details = WipeTexts::reportDetails(report);
 
     const auto box = reportBox(window.get(), true, QStringLiteral("Wypelark"),
-                               frmMain::reportSummary(report), details);
+                               WipeTexts::reportSummary(report), details);
     box->show();
 
     EXPECT_EQ(box->text(), QStringLiteral("1,000 of 10,000 files could not be destroyed."));
@@ -455,8 +456,7 @@ TEST_F(Commands, aDestroyedFileWithAnotherNameIsMentionedInAnInformationMessage)
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, FakeMessageBoxes::Kind::Information);
     const QString text = messages.shown[0].text;
-    EXPECT_TRUE(
-        text.contains(QString::fromStdString(storageReasonText(StorageReason::OtherNames))));
+    EXPECT_TRUE(text.contains(WipeTexts::storageReason(StorageReason::OtherNames)));
     EXPECT_TRUE(text.contains(QString::fromStdString(dir.file("linked"))));
     EXPECT_FALSE(text.contains(QString::fromStdString(dir.file("plain"))));
     EXPECT_EQ(states(), RunEnded);

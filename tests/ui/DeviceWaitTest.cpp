@@ -137,7 +137,7 @@ TEST_F(DeviceWait, theWindowHandlesEventsWhileTheDeviceHoldsAnOpenAFlushOrADelet
     // Paused during the first pass's flush: the run stopped after the next write, in pass two.
     EXPECT_EQ(heldSeen, (std::vector<std::string>{"open a", "flush a"}));
     EXPECT_TRUE(closeRefused);
-    EXPECT_TRUE(window->run().resumePending());
+    EXPECT_TRUE(controller->run().resumePending());
     EXPECT_EQ(gated.ops().back(), "write 1+50000 a");
     EXPECT_TRUE(fs::exists(a));
 
@@ -159,7 +159,7 @@ TEST_F(DeviceWait, theWindowHandlesEventsWhileTheDeviceHoldsAnOpenAFlushOrADelet
     EXPECT_EQ(gated.ops(), expected);
     EXPECT_FALSE(fs::exists(a));
     EXPECT_FALSE(fs::exists(dir.file("b")));
-    EXPECT_EQ(window->deletionList().count(), 0);
+    EXPECT_EQ(controller->list().count(), 0);
     EXPECT_TRUE(messages.shown.empty());
 }
 

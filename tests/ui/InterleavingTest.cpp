@@ -117,8 +117,8 @@ protected:
 
     std::set<std::string> listed() const {
         std::set<std::string> paths;
-        for (int position = 1; position <= window->deletionList().count(); ++position)
-            paths.insert(window->deletionList().path(position).toStdString());
+        for (int position = 1; position <= controller->list().count(); ++position)
+            paths.insert(controller->list().path(position).toStdString());
         return paths;
     }
 
@@ -259,7 +259,8 @@ TEST_F(Interleaving, whateverThePersonDoesWhileTheRunWaitsTheRuleHolds) {
                 break;
             click(1);
             QCoreApplication::processEvents(); // a close that waited for the run to stop
-            if (window->isVisible() && !window->run().resumePending() && !window->run().active())
+            if (window->isVisible() && !controller->run().resumePending() &&
+                !controller->run().active())
                 checkListAgainstDisk();
         }
         person.stop();

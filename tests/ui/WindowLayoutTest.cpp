@@ -113,7 +113,7 @@ TEST_F(WindowLayout, toolbarHoldsSixEntriesInOrderAllEnabled) {
                                QString(),
                                QStringLiteral("Exit")};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(actions[i], window->toolbarButton(i + 1));
+        EXPECT_EQ(actions[i], button(i + 1));
         EXPECT_EQ(actions[i]->text(), captions[i]) << i + 1;
         EXPECT_EQ(actions[i]->isSeparator(), i == 2 || i == 4) << i + 1;
         EXPECT_TRUE(actions[i]->isEnabled()) << i + 1;

@@ -1,4 +1,4 @@
-#include "ui/EventLoopWaiter.h"
+#include "control/EventLoopWaiter.h"
 
 #include <QEventLoop>
 

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/VerifyingFileOperations.h"
+#include "engine/WaitingFileOperations.h"
+
+#include <optional>
+
+namespace wypelark {
+
+class DeviceWaiter;
+
+// The disk as a run sees it, assembled in one place: the real operations; on them, when asked,
+// a read-back of every file before it is deleted; outermost, when a waiter is given, every call
+// that can wait on the device made through it.
+class FileOperationsChain {
+public:
+    FileOperationsChain(FileOperations& disk, DeviceWaiter* waiter, bool readBack);
+    FileOperationsChain(const FileOperationsChain&) = delete;
+    FileOperationsChain& operator=(const FileOperationsChain&) = delete;
+
+    FileOperations& operations() { return *mOuter; }
+    // The real operations alone, for work that waits as a whole and needs no read-back.
+    FileOperations& disk() { return mDisk; }
+    // What the read-backs found, when the chain reads back.
+    const VerifyingFileOperations* verifier() const { return mVerifying ? &*mVerifying : nullptr; }
+
+private:
+    FileOperations& mDisk;
+    std::optional<VerifyingFileOperations> mVerifying;
+    std::optional<WaitingFileOperations> mWaiting;
+    FileOperations* mOuter;
+};
+
+} // namespace wypelark

@@ -1,0 +1,329 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "control/WipeController.h"
+
+#include "control/PassCountSetting.h"
+#include "control/WipeTexts.h"
+
+#include <QCoreApplication>
+#include <QScopedValueRollback>
+#include <QSet>
+
+#include <algorithm>
+#include <utility>
+
+namespace wypelark {
+namespace {
+
+std::size_t slot(ToolbarButton button) {
+    return static_cast<std::size_t>(button) - 1;
+}
+
+std::size_t slot(ProgressBar bar) {
+    return static_cast<std::size_t>(bar);
+}
+
+} // namespace
+
+WipeController::WipeController(const ControllerSetup& setup, QObject* parent)
+    : QObject(parent), mSettings(setup.settings),
+      mWaiter(setup.awayFromThisThread ? std::make_optional<EventLoopWaiter>() : std::nullopt),
+      mChain(setup.disk, mWaiter ? &*mWaiter : nullptr, setup.readBack),
+      mRun(*this, mChain.operations()) {}
+
+WipeController::~WipeController() = default;
+
+void WipeController::onDevice(const std::function<void()>& call) {
+    if (mWaiter)
+        mWaiter->wait(call);
+    else
+        call();
+}
+
+// --- The pass count ---------------------------------------------------------------------------
+
+int WipeController::storedPassCount() const {
+    return mSettings ? PassCountSetting::clamped(PassCountSetting::read(*mSettings))
+                     : PassCountSetting::Minimum;
+}
+
+void WipeController::setPassCount(int passes) {
+    mPasses = PassCountSetting::clamped(passes);
+    // The save syncs the settings file, which can wait for a run's dirty data on the same disk.
+    if (mSettings)
+        onDevice([&] { PassCountSetting::save(*mSettings, mPasses); });
+}
+
+// --- Intake -----------------------------------------------------------------------------------
+
+// A path listed again takes the file now there, but not under a run: the run holds the items it
+// has reached to the files they meant.
+ListedPaths WipeController::listedPaths() const {
+    return listEditable() ? ListedPaths::TakeAgain : ListedPaths::Skip;
+}
+
+std::vector<RefusedFile> WipeController::addPaths(const std::vector<QByteArray>& paths,
+                                                  const QByteArray& base) {
+    PathScan scan;
+    onDevice([&] { scan = scanPaths(paths, base); });
+    mList.appendNew(scan.files, listedPaths());
+    takeFolders(scan.folders);
+    return std::move(scan.refused);
+}
+
+void WipeController::takeFolders(const std::vector<FoundFolder>& folders) {
+    QSet<QByteArray> known;
+    for (const FoundFolder& folder : mAddedFolders)
+        known.insert(folder.path);
+    for (const FoundFolder& folder : folders) {
+        if (!known.contains(folder.path))
+            mAddedFolders.push_back(folder);
+    }
+}
+
+// Files and folders dropped from a file manager come as file:// addresses whose escaped bytes
+// are the names' own bytes. Anything else changes nothing.
+std::optional<std::vector<RefusedFile>> WipeController::addUrls(const QList<QUrl>& urls) {
+    const bool allLocal =
+        !urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl& url) {
+            return url.isLocalFile() && url.host().isEmpty();
+        });
+    if (!allLocal)
+        return std::nullopt;
+    std::vector<QByteArray> paths;
+    for (const QUrl& url : urls)
+        paths.push_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    return addPaths(paths, "/");
+}
+
+std::vector<RefusedFile> WipeController::addSelected(const QByteArray& folder,
+                                                     const std::vector<FileListEntry>& entries) {
+    return AddSelectedFiles(folder, entries, mList, listedPaths());
+}
+
+// --- Editing the list -------------------------------------------------------------------------
+
+bool WipeController::listEditable() const {
+    return !mRun.active() && !mRun.resumePending() && !mInDeleteCommand;
+}
+
+void WipeController::removeFromList(const std::vector<int>& positions) {
+    if (!listEditable())
+        return;
+    std::vector<QByteArray> removed;
+    for (const int position : positions)
+        removed.push_back(mList.path(position));
+    mList.remove(positions);
+    forgetFoldersAbove(removed);
+}
+
+void WipeController::clearList() {
+    if (!listEditable())
+        return;
+    // Nothing of a folder added before is to be destroyed any more: no run removes it.
+    mList.clear();
+    mAddedFolders.clear();
+}
+
+// A file taken off the list takes the folders it was added with along: no later run removes them
+// or what they hold.
+void WipeController::forgetFoldersAbove(const std::vector<QByteArray>& paths) {
+    QSet<QByteArray> forgotten;
+    for (const QByteArray& path : paths) {
+        for (qsizetype slash = path.lastIndexOf('/'); slash > 0;
+             slash = path.lastIndexOf('/', slash - 1))
+            forgotten.insert(path.left(slash));
+    }
+    std::erase_if(mAddedFolders,
+                  [&](const FoundFolder& folder) { return forgotten.contains(folder.path); });
+}
+
+// --- Delete and Pause -------------------------------------------------------------------------
+
+bool WipeController::commandEnabled(ToolbarButton button) const {
+    return mEnabled[slot(button)];
+}
+
+void WipeController::setCommandEnabled(ToolbarButton button, bool enabled) {
+    mEnabled[slot(button)] = enabled;
+    emit commandEnabledChanged(button, enabled);
+}
+
+bool WipeController::deleteNeedsConfirmation() const {
+    const bool removesSomething = mList.count() > 0 || !mAddedFolders.empty();
+    return !mRun.resumePending() && removesSomething;
+}
+
+QString WipeController::destroyQuestion() const {
+    return WipeTexts::destroyQuestion(mList.count(), mList.totalSize(), mPasses,
+                                      static_cast<int>(mAddedFolders.size()));
+}
+
+// Pause enables Delete before the run has seen the request; the run is not entered twice, nor a
+// second command started while the first still removes emptied folders.
+bool WipeController::mayStart() const {
+    return !mRun.active() && !mInDeleteCommand;
+}
+
+void WipeController::deleteCommand() {
+    if (!mayStart())
+        return;
+    const QScopedValueRollback commandUnderWay(mInDeleteCommand, true);
+    if (!mRun.resumePending())
+        mDestroyed.clear();
+    setCommandEnabled(ToolbarButton::Delete, false);
+    setCommandEnabled(ToolbarButton::Pause, true);
+    setCommandEnabled(ToolbarButton::Exit, false);
+    mRun.setStopRequested(false);
+    mRun.WipeFiles();
+    if (!mRun.resumePending())
+        removeEmptiedFolders();
+    setCommandEnabled(ToolbarButton::Delete, true);
+    setCommandEnabled(ToolbarButton::Exit, true);
+}
+
+void WipeController::pauseCommand() {
+    setCommandEnabled(ToolbarButton::Exit, true);
+    setCommandEnabled(ToolbarButton::Pause, false);
+    setCommandEnabled(ToolbarButton::Delete, true);
+    mRun.setStopRequested(true);
+}
+
+// After a run that went to its end, the folders that were added as folders and that the run left
+// empty go, deepest first; a folder that still holds anything stays and is named.
+void WipeController::removeEmptiedFolders() {
+    // The worker reads a copy of its own: folders dropped meanwhile are added to the list's.
+    const std::vector<FoundFolder> folders = mAddedFolders;
+    if (folders.empty())
+        return;
+    std::vector<KeptFolder> kept;
+    onDevice([&] { kept = wypelark::removeEmptiedFolders(mChain.disk(), folders); });
+    QSet<QByteArray> gone;
+    for (const FoundFolder& folder : folders)
+        gone.insert(folder.path);
+    for (const KeptFolder& folder : kept)
+        gone.remove(folder.path);
+    std::erase_if(mAddedFolders,
+                  [&](const FoundFolder& folder) { return gone.contains(folder.path); });
+    mRecord.keptFolders.insert(mRecord.keptFolders.end(), kept.begin(), kept.end());
+}
+
+// --- Closing ----------------------------------------------------------------------------------
+
+bool WipeController::closeRefused() const {
+    // While the window waits on the device, the call that waits is still under way beneath the
+    // handler that would close it.
+    return !commandEnabled(ToolbarButton::Exit) || (mWaiter && mWaiter->waiting());
+}
+
+CloseAnswer WipeController::closeAnswer() {
+    if (closeRefused())
+        return CloseAnswer::Refuse;
+    // Pause was pressed, but the run beneath this handler has not stopped yet: the close waits
+    // for it, and then asks as for any paused run.
+    if (mRun.active()) {
+        mCloseWhenStopped = true;
+        return CloseAnswer::AfterStop;
+    }
+    return mRun.resumePending() ? CloseAnswer::AskFirst : CloseAnswer::Accept;
+}
+
+QString WipeController::closeQuestion() const {
+    return WipeTexts::closeWhilePausedQuestion(mList.shownPath(mRun.fileIndex()));
+}
+
+void WipeController::endPausedRun() {
+    if (mRun.resumePending())
+        reportRunEnd(mRun.takeStoppedReport());
+}
+
+void WipeController::endInterruptedRun() {
+    mRun.endStopped();
+}
+
+RunRecord WipeController::takeRecord() {
+    return std::exchange(mRecord, {});
+}
+
+// --- The run's host ---------------------------------------------------------------------------
+
+int WipeController::itemCount() const {
+    return mList.count();
+}
+
+std::string WipeController::itemPath(int index) const {
+    return mList.path(index).toStdString();
+}
+
+FileIdentity WipeController::itemIdentity(int index) const {
+    return mList.identity(index);
+}
+
+void WipeController::removeDestroyedItems(const std::vector<int>& undestroyed) {
+    std::size_t next = 0;
+    for (int index = 1; index <= mList.count(); ++index) {
+        if (next < undestroyed.size() && undestroyed[next] == index)
+            ++next;
+        else
+            mDestroyed.push_back(mList.path(index));
+    }
+    mList.keepOnly(undestroyed);
+}
+
+void WipeController::emitBar(ProgressBar which) {
+    const Bar& bar = mBars[slot(which)];
+    emit progressChanged(which, bar.minimum, bar.maximum, bar.value);
+}
+
+void WipeController::setBarMinimum(ProgressBar which, float minimum) {
+    mBars[slot(which)].minimum = minimum;
+    emitBar(which);
+}
+
+void WipeController::setBarMaximum(ProgressBar which, float maximum) {
+    mBars[slot(which)].maximum = maximum;
+    emitBar(which);
+}
+
+void WipeController::setBarValue(ProgressBar which, float value) {
+    mBars[slot(which)].value = value;
+    emitBar(which);
+}
+
+float WipeController::barMaximum(ProgressBar which) const {
+    return mBars[slot(which)].maximum;
+}
+
+float WipeController::barValue(ProgressBar which) const {
+    return mBars[slot(which)].value;
+}
+
+void WipeController::setToolbarButtonEnabled(ToolbarButton button, bool enabled) {
+    setCommandEnabled(button, enabled);
+}
+
+void WipeController::refreshFileList() {
+    emit filesChanged();
+}
+
+void WipeController::yieldToEvents() {
+    emit yielding();
+    if (!mWaiter)
+        return;
+    // A 50,000-byte write usually takes tens of microseconds; handling events after every one
+    // would cost more than the writes. Within a millisecond of the last pass through the event
+    // loop nothing a person does can be waiting, so the window stays just as live.
+    if (mSinceYield.isValid() && mSinceYield.nsecsElapsed() < YieldIntervalNs)
+        return;
+    QCoreApplication::processEvents();
+    mSinceYield.start();
+}
+
+void WipeController::reportRunEnd(const WipeReport& report) {
+    WipeReport& kept = mRecord.report;
+    kept.failures.insert(kept.failures.end(), report.failures.begin(), report.failures.end());
+    kept.remarks.insert(kept.remarks.end(), report.remarks.begin(), report.remarks.end());
+    kept.leftovers.insert(kept.leftovers.end(), report.leftovers.begin(), report.leftovers.end());
+    kept.fileCount = report.fileCount;
+}
+
+} // namespace wypelark

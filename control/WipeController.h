@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "control/EventLoopWaiter.h"
+#include "control/FileOperationsChain.h"
+#include "engine/WipeHost.h"
+#include "engine/WipeReport.h"
+#include "engine/WipeRun.h"
+#include "list/AddSelectedFiles.h"
+#include "list/DeletionListModel.h"
+#include "list/PathScan.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QUrl>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace wypelark {
+
+class RegistryFile;
+
+// How a controller is set up for its front end.
+struct ControllerSetup {
+    FileOperations& disk;
+    // Where the pass count is remembered when it changes; nowhere when null.
+    RegistryFile* settings = nullptr;
+    // Every call that can wait on the device is made on a worker while this thread goes on
+    // handling its events, as a window needs; otherwise on this thread.
+    bool awayFromThisThread = true;
+    // Every file is read back before it is deleted, and left when it differs from the fill.
+    bool readBack = false;
+};
+
+// What a command left to be said once it ended: the run's report and the folders added as
+// folders that stayed.
+struct RunRecord {
+    WipeReport report;
+    std::vector<KeptFolder> keptFolders;
+
+    bool empty() const { return report.empty() && keptFolders.empty(); }
+};
+
+// What a close asked for gets.
+enum class CloseAnswer {
+    Refuse,    // a run is going, or a call that waits on the device is under way
+    AfterStop, // a Pause was pressed and the run has not stopped yet: closed once it has
+    AskFirst,  // a paused run would end with the close: the person is asked
+    Accept,
+};
+
+// The application between the core and its front ends: the deletion list and the folders added
+// as folders, the pass count, the run with its waiter and its file operations, the intake of
+// paths, and the rules of Delete, Pause, editing the list and closing. It is the run's host, and
+// tells the front ends what changed through its signals.
+class WipeController final : public QObject, private WipeHost {
+    Q_OBJECT
+
+public:
+    explicit WipeController(const ControllerSetup& setup, QObject* parent = nullptr);
+    ~WipeController() override;
+
+    DeletionListModel& list() { return mList; }
+    const DeletionListModel& list() const { return mList; }
+    WipeRun& run() { return mRun; }
+    const WipeRun& run() const { return mRun; }
+    const VerifyingFileOperations* verifier() const { return mChain.verifier(); }
+    // The files the last command destroyed, in the list's order.
+    const std::vector<QByteArray>& destroyed() const { return mDestroyed; }
+
+    // The pass count: the one remembered, and the one the next run makes.
+    int storedPassCount() const;
+    int passCount() const override { return mPasses; }
+    void setPassCount(int passes);
+
+    // Adds the files that paths name, folders with everything below them; relative paths are
+    // taken against base. What could not be added comes back.
+    std::vector<RefusedFile> addPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
+    // Adds what a drop names when every address is a local file or folder; nothing otherwise.
+    std::optional<std::vector<RefusedFile>> addUrls(const QList<QUrl>& urls);
+    // Adds the entries selected in a folder's file list.
+    std::vector<RefusedFile> addSelected(const QByteArray& folder,
+                                         const std::vector<FileListEntry>& entries);
+
+    // The list changes only while no run is under way: a run walks it by position, and the
+    // Delete command then removes the folders that were added, until it has returned.
+    bool listEditable() const;
+    // Removes the items at the given 1-based positions, and the folders they were added with.
+    void removeFromList(const std::vector<int>& positions);
+    void clearList();
+
+    bool commandEnabled(ToolbarButton button) const;
+    // Whether Delete can start or continue a run now: the run is not entered twice.
+    bool mayStart() const;
+    // Whether Delete would start a fresh run that destroys something, which is asked first.
+    bool deleteNeedsConfirmation() const;
+    QString destroyQuestion() const;
+    // Starts a fresh run or continues a paused one; after a run that went to its end, removes
+    // the folders added as folders that it left empty. Returns when the run stopped or ended.
+    void deleteCommand();
+    void pauseCommand();
+
+    // Whether a close must be refused now; the window's own question.
+    bool closeRefused() const;
+    CloseAnswer closeAnswer();
+    QString closeQuestion() const;
+    // Whether a close asked for while the run was stopping waits to be made, once; it is made
+    // after what the run left to say was said.
+    bool takeCloseWhenStopped() { return std::exchange(mCloseWhenStopped, false); }
+    // A paused run ends: what it could not do before the Pause goes into the record.
+    void endPausedRun();
+    // An interrupted run ends for good: the file it stopped in is reported as partly
+    // overwritten, the files after it as not reached.
+    void endInterruptedRun();
+
+    RunRecord takeRecord();
+    const RunRecord& record() const { return mRecord; }
+
+signals:
+    void progressChanged(ProgressBar bar, float minimum, float maximum, float value);
+    void commandEnabledChanged(ToolbarButton button, bool enabled);
+    // Files of the folder being shown may have gone.
+    void filesChanged();
+    // Called between writes, as often as the run goes through its event loop.
+    void yielding();
+
+private:
+    struct Bar {
+        float minimum = 0;
+        float maximum = 100;
+        float value = 0;
+    };
+
+    void onDevice(const std::function<void()>& call);
+    void setCommandEnabled(ToolbarButton button, bool enabled);
+    ListedPaths listedPaths() const;
+    void takeFolders(const std::vector<FoundFolder>& folders);
+    void forgetFoldersAbove(const std::vector<QByteArray>& paths);
+    void removeEmptiedFolders();
+    void emitBar(ProgressBar which);
+
+    // WipeHost
+    int itemCount() const override;
+    std::string itemPath(int index) const override;
+    FileIdentity itemIdentity(int index) const override;
+    void removeDestroyedItems(const std::vector<int>& undestroyed) override;
+    void setBarMinimum(ProgressBar which, float minimum) override;
+    void setBarMaximum(ProgressBar which, float maximum) override;
+    void setBarValue(ProgressBar which, float value) override;
+    float barMaximum(ProgressBar which) const override;
+    float barValue(ProgressBar which) const override;
+    void setToolbarButtonEnabled(ToolbarButton button, bool enabled) override;
+    void refreshFileList() override;
+    void yieldToEvents() override;
+    void reportRunEnd(const WipeReport& report) override;
+
+    RegistryFile* mSettings;
+    std::optional<EventLoopWaiter> mWaiter;
+    FileOperationsChain mChain;
+    DeletionListModel mList;
+    WipeRun mRun;
+    RunRecord mRecord;
+    std::vector<FoundFolder> mAddedFolders; // folders added as folders, parents first
+    std::vector<QByteArray> mDestroyed;
+    std::array<Bar, 2> mBars{};
+    std::array<bool, 6> mEnabled{true, true, true, true, true, true};
+    QElapsedTimer mSinceYield;
+    int mPasses = 1;
+    bool mInDeleteCommand = false;
+    bool mCloseWhenStopped = false; // a close came while a paused run had not stopped yet
+    static constexpr qint64 YieldIntervalNs = 1'000'000;
+};
+
+} // namespace wypelark

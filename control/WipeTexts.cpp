@@ -1,0 +1,272 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "control/WipeTexts.h"
+
+#include "engine/WipeError.h"
+#include "list/ShownName.h"
+#include "list/SizeText.h"
+
+#include <QLocale>
+
+namespace wypelark {
+namespace {
+
+QString shown(const std::string& path) {
+    return QString::fromStdString(printablePath(path));
+}
+
+QString ownReason(WipeErrc errc) {
+    switch (errc) {
+    case WipeErrc::SymbolicLink:
+        return WipeTexts::tr("Is a symbolic link; neither it nor its target was touched");
+    case WipeErrc::NotRegularFile:
+        return WipeTexts::tr("Not a regular file; left alone");
+    case WipeErrc::NoPassMade:
+        return WipeTexts::tr("No overwrite pass was made; the file was left alone");
+    case WipeErrc::Changed:
+        return WipeTexts::tr("Changed since it was added: the name, or a folder on its way, now "
+                             "leads to another file; nothing there was touched");
+    case WipeErrc::KernelFileSystem:
+        return WipeTexts::tr("Lies on one of the kernel's own file systems (sysfs, procfs and the "
+                             "like), whose files are settings, not data; left alone");
+    case WipeErrc::KeptGrowing:
+        return WipeTexts::tr("Another program kept writing to it; it was left in place");
+    case WipeErrc::ReadBackDiffers:
+        return WipeTexts::tr("What was read back differs from what was written; the file was "
+                             "left");
+    case WipeErrc::OtherFileSystem:
+        return WipeTexts::tr("Another file system, or another mount of one, is mounted here; it "
+                             "was not entered");
+    case WipeErrc::EmptyName:
+        return WipeTexts::tr("An empty argument names no file; nothing was looked for");
+    case WipeErrc::NotOnlyFill:
+        return WipeTexts::tr("Holds something other than the fill; left alone");
+    case WipeErrc::OwnedByAnother:
+        return WipeTexts::tr("Belongs to another user, or has other names; left alone");
+    case WipeErrc::Interrupted:
+        return WipeTexts::tr("The run was interrupted while overwriting it: it is partly "
+                             "overwritten and still exists");
+    case WipeErrc::NotReached:
+        return WipeTexts::tr("The run was interrupted before it got to this file; it is "
+                             "untouched");
+    case WipeErrc::HolesDoNotFit:
+        return WipeTexts::tr("A sparse file whose holes would not fit in the free space of its "
+                             "volume; left alone");
+    }
+    return WipeTexts::tr("Unknown error");
+}
+
+QString remarksByReason(const std::vector<StorageRemark>& remarks) {
+    QString text;
+    for (const StorageReason reason : AllStorageReasons) {
+        QString paths;
+        for (const StorageRemark& remark : remarks) {
+            if (remark.reason == reason)
+                paths += QStringLiteral("    ") + shown(remark.path) + QLatin1Char('\n');
+        }
+        if (paths.isEmpty())
+            continue;
+        if (!text.isEmpty())
+            text += QLatin1Char('\n');
+        text += WipeTexts::storageReason(reason) + QLatin1Char('\n') + paths;
+    }
+    return text;
+}
+
+QString failuresText(const std::vector<WipeFailure>& failures) {
+    if (failures.empty())
+        return {};
+    QString text = WipeTexts::tr("These files were not destroyed:") + QLatin1Char('\n');
+    for (const WipeFailure& failure : failures) {
+        text += QStringLiteral("\n%1\n    %2: %3\n")
+                    .arg(shown(failure.path), WipeTexts::step(failure.step),
+                         WipeTexts::errorLine(failure.error));
+        if (!failure.strandedAt.empty())
+            text += QStringLiteral("    ") +
+                    WipeTexts::tr("Another program's file took its name meanwhile and could not "
+                                  "be put back; it is now at %1")
+                        .arg(shown(failure.strandedAt)) +
+                    QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString leftoversText(const std::vector<Leftover>& leftovers) {
+    QString removed;
+    QString left;
+    for (const Leftover& leftover : leftovers) {
+        if (leftover.reason)
+            left += QStringLiteral("    %1: %2\n")
+                        .arg(shown(leftover.path), WipeTexts::reason(leftover.reason));
+        else
+            removed += QStringLiteral("    ") + shown(leftover.path) + QLatin1Char('\n');
+    }
+    QString text;
+    if (!removed.isEmpty())
+        text += WipeTexts::tr("An earlier run was stopped after overwriting these files and "
+                              "before deleting them; they held only the fill and were deleted "
+                              "now:") +
+                QLatin1Char('\n') + removed;
+    if (!left.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) +
+                WipeTexts::tr("These files have the hidden names an interrupted run leaves "
+                              "behind, but were left alone:") +
+                QLatin1Char('\n') + left;
+    return text;
+}
+
+QString joinedParts(const QStringList& parts) {
+    QString text;
+    for (const QString& part : parts) {
+        if (part.isEmpty())
+            continue;
+        if (!text.isEmpty())
+            text += QLatin1Char('\n');
+        text += part;
+    }
+    return text;
+}
+
+} // namespace
+
+QString WipeTexts::reason(const std::error_code& error) {
+    if (error.category() == wipeCategory())
+        return ownReason(static_cast<WipeErrc>(error.value()));
+    return QString::fromStdString(error.message());
+}
+
+QString WipeTexts::errorLine(const std::error_code& error) {
+    return tr("error %1, %2").arg(error.value()).arg(reason(error));
+}
+
+QString WipeTexts::step(WipeStep step) {
+    switch (step) {
+    case WipeStep::Open:
+        return tr("could not be opened");
+    case WipeStep::Length:
+        return tr("could not be measured");
+    case WipeStep::Write:
+        return tr("could not be overwritten");
+    case WipeStep::Flush:
+        return tr("could not be flushed to the device");
+    case WipeStep::Close:
+        return tr("could not be closed");
+    case WipeStep::Verify:
+        return tr("was overwritten, but the device does not give the overwrite back");
+    case WipeStep::Delete:
+        return tr("was overwritten but could not be deleted");
+    case WipeStep::Sync:
+        return tr("was overwritten and deleted, but its folder could not be flushed to the "
+                  "device, so its name may come back after a power cut");
+    }
+    return tr("failed");
+}
+
+QString WipeTexts::storageReason(StorageReason reason) {
+    switch (reason) {
+    case StorageReason::CopyOnWrite:
+        return tr("On a copy-on-write or log-structured file system new writes go to new blocks, "
+                  "so the old blocks of these files stay on the device until they are reused:");
+    case StorageReason::Overlay:
+        return tr("On an overlay mount the writes went to the upper layer; a copy of these files "
+                  "in a lower layer is still there:");
+    case StorageReason::NetworkOrFuse:
+        return tr("On a network or FUSE file system the server or the FUSE program decides where "
+                  "writes go, so the old data of these files may remain there:");
+    case StorageReason::OtherNames:
+        return tr("These files had other names (hard links): their content was overwritten, but "
+                  "their other names remain, holding the overwritten content:");
+    case StorageReason::Shrank:
+        return tr("These files got shorter while they were overwritten; the blocks they gave back "
+                  "were not overwritten and may still hold old data:");
+    }
+    return {};
+}
+
+QString WipeTexts::keptFolderReason(const KeptFolder& folder) {
+    QString reason = folder.reason == std::errc::directory_not_empty
+                         ? tr("it still holds files or folders")
+                         : WipeTexts::reason(folder.reason);
+    if (!folder.strandedAt.isEmpty())
+        reason += tr("; another program's folder took its name meanwhile and could not be put "
+                     "back, it is now at %1")
+                      .arg(shown(folder.strandedAt.toStdString()));
+    return reason;
+}
+
+QString WipeTexts::reportDetails(const WipeReport& report) {
+    return joinedParts({failuresText(report.failures), remarksByReason(report.remarks),
+                        leftoversText(report.leftovers)});
+}
+
+QString WipeTexts::reportSummary(const WipeReport& report) {
+    const QLocale locale;
+    const int failed = static_cast<int>(report.failures.size());
+    const int remarked = report.remarkedFileCount();
+    QString summary;
+    if (failed > 0) {
+        summary = tr("%1 of %Ln files could not be destroyed.", nullptr, report.fileCount)
+                      .arg(locale.toString(failed));
+        if (remarked > 0)
+            summary += QLatin1Char(' ') + tr("For %Ln destroyed files the overwrite may not have "
+                                             "reached every old copy.",
+                                             nullptr, remarked);
+    } else if (remarked > 0) {
+        summary = tr("All %Ln files were destroyed, but for %1 of them the overwrite may not have "
+                     "reached every old copy.",
+                     nullptr, report.fileCount)
+                      .arg(locale.toString(remarked));
+    } else {
+        summary = tr("All %Ln files were destroyed.", nullptr, report.fileCount);
+    }
+    if (!report.leftovers.empty())
+        summary += QLatin1Char(' ') + tr("%Ln files left behind by an interrupted run were found.",
+                                         nullptr, static_cast<int>(report.leftovers.size()));
+    return summary;
+}
+
+QString WipeTexts::keptFoldersSummary(int count) {
+    return tr("%Ln of the folders added were not removed.", nullptr, count);
+}
+
+QString WipeTexts::keptFoldersDetails(const std::vector<KeptFolder>& kept) {
+    QString text =
+        tr("These folders were added as folders and were kept:") + QStringLiteral("\n\n");
+    for (const KeptFolder& folder : kept)
+        text += QStringLiteral("%1\n    %2\n")
+                    .arg(shown(folder.path.toStdString()), keptFolderReason(folder));
+    return text;
+}
+
+QString WipeTexts::refusedFiles(const std::vector<RefusedFile>& refused) {
+    QString text = tr("These files were not added to the list:") + QLatin1Char('\n');
+    for (const RefusedFile& file : refused)
+        text += QStringLiteral("\n%1\n    %2\n").arg(shownName(file.path), errorLine(file.error));
+    return text;
+}
+
+QString WipeTexts::onlyLocalDrops() {
+    return tr("Only files and folders of this computer can be dropped here.");
+}
+
+QString WipeTexts::destroyQuestion(int files, qint64 bytes, int passes, int folders) {
+    const QString folderCount = tr("%Ln folders", nullptr, folders);
+    if (files == 0)
+        return tr("Remove the %1 added as folders, where they are empty? This cannot be undone.")
+            .arg(folderCount);
+    QString question = tr("Destroy %1 (%2) with %3? This cannot be undone.")
+                           .arg(tr("%Ln files", nullptr, files), megabyteText(bytes, QLocale()),
+                                tr("%Ln passes", nullptr, passes));
+    if (folders > 0)
+        question += QLatin1Char(' ') + tr("The %1 added as folders are removed afterwards where "
+                                          "the run leaves them empty.")
+                                           .arg(folderCount);
+    return question;
+}
+
+QString WipeTexts::closeWhilePausedQuestion(const QString& shownFile) {
+    return tr("The run is paused. %1 is partly overwritten and still exists, and the files after "
+              "it are untouched. Close all the same?")
+        .arg(shownFile);
+}
+
+} // namespace wypelark

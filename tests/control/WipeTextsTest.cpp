@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "control/WipeTexts.h"
+#include "engine/WipeError.h"
+
+#include <gtest/gtest.h>
+
+using namespace wypelark;
+
+namespace {
+
+using R = StorageReason;
+
+TEST(WipeTexts, theReportNamesFailuresFirstThenEachStorageReasonOnceWithItsFiles) {
+    WipeReport report;
+    report.fileCount = 6;
+    report.failures.push_back({"/x/bad", WipeStep::Open, {EIO, std::system_category()}});
+    report.remarks = {{"/cow1", R::CopyOnWrite},
+                      {"/net", R::NetworkOrFuse},
+                      {"/cow2", R::CopyOnWrite},
+                      {"/linked", R::OtherNames}};
+
+    const QString text = WipeTexts::reportDetails(report);
+
+    const QString failure = QStringLiteral("/x/bad\n    %1: error %2, %3\n")
+                                .arg(WipeTexts::step(WipeStep::Open))
+                                .arg(EIO)
+                                .arg(QString::fromStdString(std::strerror(EIO)));
+    EXPECT_TRUE(text.contains(failure)) << text.toStdString();
+    const QString cow = WipeTexts::storageReason(R::CopyOnWrite);
+    EXPECT_EQ(text.count(cow), 1);
+    EXPECT_LT(text.indexOf(QStringLiteral("not destroyed")), text.indexOf(cow));
+    EXPECT_TRUE(text.contains(cow + QStringLiteral("\n    /cow1\n    /cow2\n")));
+    EXPECT_TRUE(
+        text.contains(WipeTexts::storageReason(R::NetworkOrFuse) + QStringLiteral("\n    /net\n")));
+    EXPECT_TRUE(
+        text.contains(WipeTexts::storageReason(R::OtherNames) + QStringLiteral("\n    /linked\n")));
+    EXPECT_FALSE(text.contains(WipeTexts::storageReason(R::Overlay)));
+
+    report.failures.clear();
+    EXPECT_FALSE(WipeTexts::reportDetails(report).contains(QStringLiteral("not destroyed")));
+}
+
+// A reason added to the engine without a sentence would reach a person as a bare code.
+TEST(WipeTexts, everyReasonOfTheProgramsOwnHasASentenceAndAStableWord) {
+    const QString unknown = WipeTexts::reason({9999, wipeCategory()});
+    for (int value = static_cast<int>(WipeErrc::SymbolicLink);
+         value <= static_cast<int>(WipeErrc::NotReached); ++value) {
+        const std::error_code error{value, wipeCategory()};
+        EXPECT_NE(WipeTexts::reason(error), unknown) << value;
+        EXPECT_NE(reasonWord(error), "unknown") << value;
+    }
+    const RefusedFile link{"/x/link", WipeErrc::SymbolicLink};
+    const QString refused = WipeTexts::refusedFiles({link});
+    EXPECT_TRUE(refused.contains(QStringLiteral("/x/link\n    error 1001, Is a symbolic link")));
+}
+
+} // namespace
