@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browse/PosixDirectoryAccess.h"
+#include "control/Translations.h"
 #include "control/WipeController.h"
 #include "engine/PosixFileOperations.h"
 #include "list/RawArguments.h"
@@ -17,14 +18,16 @@
 namespace {
 
 void describeOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Overwrites files in place, then deletes them. The files and folders named "
-                       "are put in the deletion list; nothing is destroyed before Delete."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Overwrites files in place, then deletes them. The files and "
+                "folders named are put in the deletion list; nothing is "
+                "destroyed before Delete."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("paths"),
-                                 QStringLiteral("Files, or folders with every file below them."),
-                                 QStringLiteral("[PATH...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("paths"),
+        QCoreApplication::translate("main", "Files, or folders with every file below them."),
+        QStringLiteral("[PATH...]"));
 }
 
 // --help and --version answer, and an unknown option is refused, without a display.
@@ -32,6 +35,7 @@ int answerOptions(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wypelark"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WYPELARK_VERSION));
+    wypelark::installTranslations(app);
     QCommandLineParser parser;
     describeOptions(parser);
     parser.process(app);
@@ -51,6 +55,7 @@ int main(int argc, char* argv[]) {
     wypelark::FailureReportingApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wypelark"));
     QApplication::setApplicationVersion(QStringLiteral(WYPELARK_VERSION));
+    wypelark::installTranslations(app);
 
     wypelark::PosixFileOperations files;
     wypelark::PosixDirectoryAccess directories;

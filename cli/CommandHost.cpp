@@ -66,15 +66,19 @@ void CommandHost::drawProgress() {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - mStart).count();
     const double rate = seconds > 0 ? done / seconds : 0;
     const double left = rate > 0 ? (static_cast<double>(total) - done) / rate : 0;
-    char line[160];
-    std::snprintf(line, sizeof line, "pass %d/%d  %s of %s  %s/s  %d:%02d left", run.pass(), passes,
-                  megabytes(done).c_str(), megabytes(static_cast<double>(total)).c_str(),
-                  megabytes(rate).c_str(), static_cast<int>(left) / 60,
+    char time[32];
+    std::snprintf(time, sizeof time, "%d:%02d", static_cast<int>(left) / 60,
                   static_cast<int>(left) % 60);
+    const QString line =
+        tr("pass %1/%2  %3 of %4  %5/s  %6 left")
+            .arg(QString::number(run.pass()), QString::number(passes),
+                 QString::fromStdString(megabytes(done)),
+                 QString::fromStdString(megabytes(static_cast<double>(total))),
+                 QString::fromStdString(megabytes(rate)), QString::fromLatin1(time));
     std::string name = printablePath(list.path(run.fileIndex()).toStdString());
     if (name.size() > 40)
         name = "..." + name.substr(name.size() - 37);
-    mProgress << "\r\033[K" << name << "  " << line << std::flush;
+    mProgress << "\r\033[K" << name << "  " << line.toStdString() << std::flush;
     mDrawn = true;
 }
 

@@ -9,6 +9,7 @@
 #include "list/RawArguments.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,6 +23,23 @@
 namespace wypelark {
 namespace {
 
+// The command line's own sentences.
+struct T {
+    Q_DECLARE_TR_FUNCTIONS(ShredCommand)
+};
+
+std::string text(const QString& sentence) {
+    return sentence.toStdString();
+}
+
+QString shownPath(const std::string& path) {
+    return QString::fromStdString(printablePath(path));
+}
+
+QString shownPath(const QByteArray& path) {
+    return shownPath(path.toStdString());
+}
+
 struct Options {
     int passes = 0;
     bool recursive = false;
@@ -34,29 +52,27 @@ struct Options {
 
 void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        QStringLiteral("Overwrites files in place with the character 0, pass after pass, each pass "
-                       "flushed to the device, then deletes them."));
+        T::tr("Overwrites files in place with the character 0, pass after pass, each pass "
+              "flushed to the device, then deletes them."));
     parser.addOptions({
         {{QStringLiteral("n"), QStringLiteral("passes")},
-         QStringLiteral(
-             "Overwrite N times, 1 to 20 (default: the count the window stored, else 1)."),
+         T::tr("Overwrite N times, 1 to 20 (default: the count the window stored, else 1)."),
          QStringLiteral("N")},
         {{QStringLiteral("r"), QStringLiteral("recursive")},
-         QStringLiteral("Destroy every regular file below the folders given, then remove the "
-                        "folders it emptied.")},
+         T::tr("Destroy every regular file below the folders given, then remove the "
+               "folders it emptied.")},
         {QStringLiteral("verify"),
-         QStringLiteral("Read each file back from the device after its last pass; delete it only "
-                        "if every byte is the fill.")},
-        {QStringLiteral("dry-run"),
-         QStringLiteral("Print what would be destroyed; change nothing.")},
+         T::tr("Read each file back from the device after its last pass; delete it only "
+               "if every byte is the fill.")},
+        {QStringLiteral("dry-run"), T::tr("Print what would be destroyed; change nothing.")},
         {{QStringLiteral("q"), QStringLiteral("quiet")},
-         QStringLiteral("No progress and no report of destroyed files; failures only.")},
-        {QStringLiteral("report"), QStringLiteral("Print the report as JSON on standard output."),
+         T::tr("No progress and no report of destroyed files; failures only.")},
+        {QStringLiteral("report"), T::tr("Print the report as JSON on standard output."),
          QStringLiteral("json")},
     });
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("paths"), QStringLiteral("Files to destroy."),
+    parser.addPositionalArgument(QStringLiteral("paths"), T::tr("Files to destroy."),
                                  QStringLiteral("PATH..."));
 }
 
@@ -68,8 +84,8 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
     // taken for a file.
     const ParsedArguments parsed = parseRawArguments(parser, "wypelark-cli", args);
     if (!parsed.ok) {
-        context.err << "wypelark-cli: " << parsed.errorText.toStdString()
-                    << "\nTry 'wypelark-cli --help'.\n";
+        context.err << "wypelark-cli: " << parsed.errorText.toStdString() << "\n"
+                    << text(T::tr("Try 'wypelark-cli --help'.")) << "\n";
         return ExitUsage;
     }
     if (parser.isSet(QStringLiteral("help"))) {
@@ -86,13 +102,14 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
         bool ok = false;
         options.passes = parser.value(QStringLiteral("passes")).toInt(&ok);
         if (!ok || !PassCountSetting::inRange(options.passes)) {
-            context.err << "wypelark-cli: --passes takes a whole number from 1 to 20\n";
+            context.err << "wypelark-cli: "
+                        << text(T::tr("--passes takes a whole number from 1 to 20")) << "\n";
             return ExitUsage;
         }
     }
     if (parser.isSet(QStringLiteral("report")) &&
         parser.value(QStringLiteral("report")) != QStringLiteral("json")) {
-        context.err << "wypelark-cli: --report takes json\n";
+        context.err << "wypelark-cli: " << text(T::tr("--report takes json")) << "\n";
         return ExitUsage;
     }
     options.recursive = parser.isSet(QStringLiteral("recursive"));
@@ -102,7 +119,8 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
     options.json = parser.isSet(QStringLiteral("report"));
     options.paths = parsed.operands;
     if (options.paths.empty()) {
-        context.err << "wypelark-cli: no file given\nTry 'wypelark-cli --help'.\n";
+        context.err << "wypelark-cli: " << text(T::tr("no file given")) << "\n"
+                    << text(T::tr("Try 'wypelark-cli --help'.")) << "\n";
         return ExitUsage;
     }
     return -1;
@@ -232,28 +250,32 @@ void textReport(std::ostream& out, const Options& options, const RunOutcome& run
     const VerifyingFileOperations* verifier = run.controller.verifier();
     if (!options.quiet) {
         for (const QByteArray& path : run.controller.destroyed())
-            out << "destroyed " << printablePath(path.toStdString()) << "\n";
+            out << text(T::tr("destroyed %1").arg(shownPath(path))) << "\n";
     }
     const QString details = WipeTexts::reportDetails(run.record.report);
     if (!details.isEmpty())
         out << details.toStdString();
     if (verifier && !options.quiet) {
         for (const std::string& path : verifier->verifiedOnDevice())
-            out << "read back from the device: " << printablePath(path) << "\n";
+            out << text(T::tr("read back from the device: %1").arg(shownPath(path))) << "\n";
         for (const std::string& path : verifier->verifiedThroughCache())
-            out << "read back from memory only, not from a device: " << printablePath(path) << "\n";
+            out << text(T::tr("read back from memory only, not from a device: %1")
+                            .arg(shownPath(path)))
+                << "\n";
         if (verifier->readSeconds() > 0) {
-            char rate[96];
-            std::snprintf(rate, sizeof rate, "read back %.1f MB in %.2f s (%.1f MB/s)\n",
-                          static_cast<double>(verifier->bytesRead()) / 1e6, verifier->readSeconds(),
-                          static_cast<double>(verifier->bytesRead()) / 1e6 /
-                              verifier->readSeconds());
-            out << rate;
+            const double megabytes = static_cast<double>(verifier->bytesRead()) / 1e6;
+            const double seconds = verifier->readSeconds();
+            out << text(T::tr("read back %1 MB in %2 s (%3 MB/s)")
+                            .arg(megabytes, 0, 'f', 1)
+                            .arg(seconds, 0, 'f', 2)
+                            .arg(megabytes / seconds, 0, 'f', 1))
+                << "\n";
         }
     }
     for (const KeptFolder& folder : run.record.keptFolders) {
-        out << "folder kept: " << printablePath(folder.path.toStdString()) << ": "
-            << WipeTexts::keptFolderReason(folder).toStdString() << "\n";
+        out << text(T::tr("folder kept: %1: %2")
+                        .arg(shownPath(folder.path), WipeTexts::keptFolderReason(folder)))
+            << "\n";
     }
 }
 
@@ -268,15 +290,19 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     controller.setPassCount(options.passes);
     const std::vector<RefusedFile> refused = listFiles(options, context.startFolder, controller);
     for (const RefusedFile& file : refused) {
-        context.err << "wypelark-cli: " << printablePath(file.path.toStdString()) << ": "
-                    << WipeTexts::reason(file.error).toStdString() << "; skipped\n";
+        context.err << "wypelark-cli: "
+                    << text(T::tr("%1: %2; skipped")
+                                .arg(shownPath(file.path), WipeTexts::reason(file.error)))
+                    << "\n";
     }
     const DeletionListModel& list = controller.list();
     if (options.dryRun) {
         for (int position = 1; position <= list.count(); ++position) {
-            context.out << "would destroy " << printablePath(list.path(position).toStdString())
-                        << " (" << list.size(position) << " bytes, " << options.passes
-                        << " passes)\n";
+            context.out << text(T::tr("would destroy %1 (%2 bytes, %3 passes)")
+                                    .arg(shownPath(list.path(position)),
+                                         QString::number(list.size(position)),
+                                         QString::number(options.passes)))
+                        << "\n";
         }
         return refused.empty() ? ExitDestroyed : ExitNotAllDestroyed;
     }
@@ -306,8 +332,10 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
         textReport(context.out, options, outcome);
     }
     if (interrupted) {
-        context.err << "wypelark-cli: interrupted: " << printablePath(stoppedIn)
-                    << " is partly overwritten and still exists\n";
+        context.err << "wypelark-cli: "
+                    << text(T::tr("interrupted: %1 is partly overwritten and still exists")
+                                .arg(shownPath(stoppedIn)))
+                    << "\n";
         return ExitInterrupted;
     }
     const bool allDestroyed = refused.empty() && record.report.failures.empty();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ShredCommand.h"
 #include "control/PassCountSetting.h"
+#include "control/Translations.h"
 #include "engine/PosixFileOperations.h"
 #include "settings/RegistryFile.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wypelark-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WYPELARK_VERSION));
+    wypelark::installTranslations(app);
 
     struct sigaction action {};
     action.sa_handler = onInterrupt;

@@ -12,7 +12,7 @@ FailureReportingApplication::FailureReportingApplication(int& argc, char** argv)
     : QApplication(argc, argv) {}
 
 QString FailureReportingApplication::failureText(int number, const QString& description) {
-    return QStringLiteral("Run-time error %1:\n\n%2").arg(number).arg(description);
+    return tr("Run-time error %1:\n\n%2").arg(number).arg(description);
 }
 
 bool FailureReportingApplication::notify(QObject* receiver, QEvent* event) {
@@ -26,7 +26,7 @@ bool FailureReportingApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         description = QString::fromStdString(error.what());
     } catch (...) {
-        description = QStringLiteral("Unknown error");
+        description = tr("Unknown error");
     }
     QMessageBox::critical(nullptr, QStringLiteral("Wypelark"), failureText(number, description));
     std::_Exit(EXIT_FAILURE);

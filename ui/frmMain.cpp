@@ -81,12 +81,12 @@ void frmMain::buildWindow() {
     buildDeletionList();
     buildDeleteMethod();
     buildBrowser();
-    lblOverall = named(centredLabel(QStringLiteral("Overall Progress"), this), "lblOverall");
+    lblOverall = named(centredLabel(tr("Overall Progress"), this), "lblOverall");
     lblOverall->setGeometry(6, 486, 553, 13);
-    lblCurrent = named(centredLabel(QStringLiteral("Current File Progress"), this), "lblCurrent");
+    lblCurrent = named(centredLabel(tr("Current File Progress"), this), "lblCurrent");
     lblCurrent->setGeometry(6, 450, 553, 13);
     mnuPopUp = named(new QMenu(QStringLiteral("PopUp"), this), "mnuPopUp");
-    mnuPopUpAdd = named(mnuPopUp->addAction(QStringLiteral("Add Selected Files")), "mnuPopUpAdd");
+    mnuPopUpAdd = named(mnuPopUp->addAction(tr("Add Selected Files")), "mnuPopUpAdd");
     setFocusOrder();
     nameForScreenReaders();
 }
@@ -104,16 +104,13 @@ void frmMain::buildToolbar() {
         action->setToolTip(tip);
         return action;
     };
-    mButtons = {
-        button(":/icons/wypelark.svg", QStringLiteral("Delete"),
-               QStringLiteral("Destroy the listed files, or go on with a paused run")),
-        button(":/icons/pause.svg", QStringLiteral("Pause"),
-               QStringLiteral("Stop the run after its next write")),
-        tlbMain->addSeparator(),
-        button(":/icons/info.svg", QStringLiteral("Info"),
-               QStringLiteral("Open Wypelark's web page")),
-        tlbMain->addSeparator(),
-        button(":/icons/exit.svg", QStringLiteral("Exit"), QStringLiteral("Close Wypelark"))};
+    mButtons = {button(":/icons/wypelark.svg", tr("Delete"),
+                       tr("Destroy the listed files, or go on with a paused run")),
+                button(":/icons/pause.svg", tr("Pause"), tr("Stop the run after its next write")),
+                tlbMain->addSeparator(),
+                button(":/icons/info.svg", tr("Info"), tr("Open Wypelark's web page")),
+                tlbMain->addSeparator(),
+                button(":/icons/exit.svg", tr("Exit"), tr("Close Wypelark"))};
     // Every button as wide as the widest caption needs.
     std::vector<QWidget*> buttons;
     int width = 38;
@@ -153,7 +150,7 @@ void frmMain::buildProgress() {
 }
 
 void frmMain::buildDeletionList() {
-    fraToDelete = named(new QGroupBox(QStringLiteral("Files to Delete"), this), "fraToDelete");
+    fraToDelete = named(new QGroupBox(tr("Files to Delete"), this), "fraToDelete");
     fraToDelete->setGeometry(3, 243, 559, 202);
     lvwList = named(new QTreeView(fraToDelete), "lvwList");
     lvwList->setGeometry(6, 18, 547, 178);
@@ -170,10 +167,10 @@ void frmMain::buildDeletionList() {
     lvwList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lvwList->setContextMenuPolicy(Qt::CustomContextMenu);
     mnuList = named(new QMenu(QStringLiteral("List"), this), "mnuList");
-    mnuListRemove = named(mnuList->addAction(QStringLiteral("Remove from List")), "mnuListRemove");
+    mnuListRemove = named(mnuList->addAction(tr("Remove from List")), "mnuListRemove");
     // The Delete key itself: the standard Delete binding also holds Ctrl+D on X11, the toolbar's.
     mnuListRemove->setShortcut(QKeySequence(Qt::Key_Delete));
-    mnuListClear = named(mnuList->addAction(QStringLiteral("Clear List")), "mnuListClear");
+    mnuListClear = named(mnuList->addAction(tr("Clear List")), "mnuListClear");
     // The Delete key removes the selected rows while the list has the focus.
     auto* removeKey = new QShortcut(QKeySequence(Qt::Key_Delete), lvwList);
     removeKey->setContext(Qt::WidgetShortcut);
@@ -181,7 +178,7 @@ void frmMain::buildDeletionList() {
 }
 
 void frmMain::buildDeleteMethod() {
-    fraDelete = named(new QGroupBox(QStringLiteral("Delete Method"), this), "fraDelete");
+    fraDelete = named(new QGroupBox(tr("Delete Method"), this), "fraDelete");
     fraDelete->setGeometry(3, 180, 559, 61);
     sliDelete = named(new QSlider(Qt::Horizontal, fraDelete), "sliDelete");
     sliDelete->setGeometry(6, 36, 541, 19);
@@ -196,8 +193,7 @@ void frmMain::buildDeleteMethod() {
 }
 
 void frmMain::buildBrowser() {
-    fraPath =
-        named(new QGroupBox(QStringLiteral("Select Files and Folders to Delete"), this), "fraPath");
+    fraPath = named(new QGroupBox(tr("Select Files and Folders to Delete"), this), "fraPath");
     fraPath->setGeometry(3, 42, 559, 136);
     filFiles = named(new FileListBox(mServices.directories, fraPath), "filFiles");
     filFiles->setGeometry(279, 42, 274, 84);
@@ -214,13 +210,13 @@ void frmMain::nameForScreenReaders() {
     prgCurrent->setAccessibleName(lblCurrent->text());
     prgOverall->setAccessibleName(lblOverall->text());
     lvwList->setAccessibleName(fraToDelete->title());
-    dirPath->setAccessibleName(QStringLiteral("Folders"));
-    filFiles->setAccessibleName(QStringLiteral("Files"));
-    drvDrive->setAccessibleName(QStringLiteral("Drives"));
-    drvDrive->view()->setAccessibleName(QStringLiteral("Drives"));
-    sliDelete->setAccessibleName(QStringLiteral("Passes"));
+    dirPath->setAccessibleName(tr("Folders"));
+    filFiles->setAccessibleName(tr("Files"));
+    drvDrive->setAccessibleName(tr("Drives"));
+    drvDrive->view()->setAccessibleName(tr("Drives"));
+    sliDelete->setAccessibleName(tr("Passes"));
     if (auto* more = tlbMain->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More"));
+        more->setAccessibleName(tr("More"));
 }
 
 void frmMain::setFocusOrder() {
@@ -290,10 +286,10 @@ void frmMain::drvDrive_Change() {
             return;
         const QString description = QString::fromStdString(error.message());
         if (!isDeviceNotReady(error)) {
-            mServices.messages.information(this, QStringLiteral("Error"), description);
+            mServices.messages.information(this, tr("Error"), description);
             return;
         }
-        if (!mServices.messages.retryCancel(this, QStringLiteral("Drive not ready"), description))
+        if (!mServices.messages.retryCancel(this, tr("Drive not ready"), description))
             return;
     }
 }
@@ -311,8 +307,7 @@ void frmMain::dirPath_Change() {
 }
 
 void frmMain::showFolderError(const QByteArray&, std::error_code error) {
-    mServices.messages.information(this, QStringLiteral("Error"),
-                                   QString::fromStdString(error.message()));
+    mServices.messages.information(this, tr("Error"), QString::fromStdString(error.message()));
 }
 
 void frmMain::filFiles_DblClick() {
@@ -338,13 +333,13 @@ void frmMain::showRefused(const std::vector<RefusedFile>& refused) {
 
 QString frmMain::methodCaption(int passes, const QString& current) {
     if (passes == 1)
-        return QStringLiteral("Quick delete (Not very safe)");
+        return tr("Quick delete (Not very safe)");
     if (passes < 10 && passes > 1)
-        return QStringLiteral("Might delete (Somewhat safe)");
+        return tr("Might delete (Somewhat safe)");
     if (passes < 20 && passes > 9)
-        return QStringLiteral("Military delete (Safe)");
+        return tr("Military delete (Safe)");
     if (passes > 19)
-        return QStringLiteral("Secure delete (No recovery)");
+        return tr("Secure delete (No recovery)");
     return current;
 }
 

@@ -53,6 +53,10 @@ for page in wypelark wypelark-cli; do
 done
 
 launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+for language in pl de; do
+    [ -s "$root/usr/share/wypelark/translations/wypelark_$language.qm" ] ||
+        fail "no $language translation"
+done
 [ -f "$root/usr/share/applications/$launchable" ] || fail "launchable $launchable missing"
 binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
 [ -x "$root/usr/bin/$binary" ] || fail "provided binary $binary missing"

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main of the tests below the window: a Qt Core application, an English locale and a
 // settings folder of its own, so no test sees the developer's desktop.
+#include "control/Translations.h"
 #include <QCoreApplication>
+
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -13,6 +15,7 @@ int main(int argc, char* argv[]) {
     qputenv("LC_ALL", "C.UTF-8");
     QCoreApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    wypelark::installTranslations(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,7 @@
 // The main of the Qt-based tests: an offscreen platform unless one is set, the Fusion style, an
 // English locale and a settings folder of its own, so no test sees the developer's desktop.
+#include "control/Translations.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QStyleFactory>
@@ -20,6 +22,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    wypelark::installTranslations(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,477 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ShredCommand</name>
+    <message>
+        <source>Overwrites files in place with the character 0, pass after pass, each pass flushed to the device, then deletes them.</source>
+        <translation>Überschreibt Dateien an Ort und Stelle mit dem Zeichen 0, Durchgang für Durchgang, jeden Durchgang auf das Gerät geschrieben, und löscht sie dann.</translation>
+    </message>
+    <message>
+        <source>Overwrite N times, 1 to 20 (default: the count the window stored, else 1).</source>
+        <translation>N-mal überschreiben, 1 bis 20 (Vorgabe: die vom Fenster gespeicherte Zahl, sonst 1).</translation>
+    </message>
+    <message>
+        <source>Destroy every regular file below the folders given, then remove the folders it emptied.</source>
+        <translation>Jede reguläre Datei unterhalb der angegebenen Ordner vernichten, dann die geleerten Ordner entfernen.</translation>
+    </message>
+    <message>
+        <source>Read each file back from the device after its last pass; delete it only if every byte is the fill.</source>
+        <translation>Jede Datei nach ihrem letzten Durchgang vom Gerät zurücklesen; sie nur löschen, wenn jedes Byte die Füllung ist.</translation>
+    </message>
+    <message>
+        <source>Print what would be destroyed; change nothing.</source>
+        <translation>Ausgeben, was vernichtet würde; nichts ändern.</translation>
+    </message>
+    <message>
+        <source>No progress and no report of destroyed files; failures only.</source>
+        <translation>Kein Fortschritt und keine Liste vernichteter Dateien; nur Fehlschläge.</translation>
+    </message>
+    <message>
+        <source>Print the report as JSON on standard output.</source>
+        <translation>Den Bericht als JSON auf der Standardausgabe ausgeben.</translation>
+    </message>
+    <message>
+        <source>Files to destroy.</source>
+        <translation>Zu vernichtende Dateien.</translation>
+    </message>
+    <message>
+        <source>Try &apos;wypelark-cli --help&apos;.</source>
+        <translation>Versuchen Sie &apos;wypelark-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>--passes takes a whole number from 1 to 20</source>
+        <translation>--passes erwartet eine ganze Zahl von 1 bis 20</translation>
+    </message>
+    <message>
+        <source>--report takes json</source>
+        <translation>--report erwartet json</translation>
+    </message>
+    <message>
+        <source>no file given</source>
+        <translation>keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>destroyed %1</source>
+        <translation>vernichtet: %1</translation>
+    </message>
+    <message>
+        <source>read back from the device: %1</source>
+        <translation>vom Gerät zurückgelesen: %1</translation>
+    </message>
+    <message>
+        <source>read back from memory only, not from a device: %1</source>
+        <translation>nur aus dem Speicher zurückgelesen, nicht von einem Gerät: %1</translation>
+    </message>
+    <message>
+        <source>read back %1 MB in %2 s (%3 MB/s)</source>
+        <translation>%1 MB in %2 s zurückgelesen (%3 MB/s)</translation>
+    </message>
+    <message>
+        <source>folder kept: %1: %2</source>
+        <translation>Ordner behalten: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; skipped</source>
+        <translation>%1: %2; übersprungen</translation>
+    </message>
+    <message>
+        <source>would destroy %1 (%2 bytes, %3 passes)</source>
+        <translation>würde %1 vernichten (%2 Bytes, %3 Durchgänge)</translation>
+    </message>
+    <message>
+        <source>interrupted: %1 is partly overwritten and still exists</source>
+        <translation>unterbrochen: %1 ist teilweise überschrieben und existiert noch</translation>
+    </message>
+</context>
+<context>
+    <name>WipeTexts</name>
+    <message>
+        <source>Is a symbolic link; neither it nor its target was touched</source>
+        <translation>Ist eine symbolische Verknüpfung; weder sie noch ihr Ziel wurde angerührt</translation>
+    </message>
+    <message>
+        <source>Not a regular file; left alone</source>
+        <translation>Keine reguläre Datei; unberührt gelassen</translation>
+    </message>
+    <message>
+        <source>No overwrite pass was made; the file was left alone</source>
+        <translation>Es wurde kein Überschreibdurchgang gemacht; die Datei blieb unberührt</translation>
+    </message>
+    <message>
+        <source>Changed since it was added: the name, or a folder on its way, now leads to another file; nothing there was touched</source>
+        <translation>Seit dem Hinzufügen geändert: Der Name oder ein Ordner auf dem Weg führt jetzt zu einer anderen Datei; dort wurde nichts angerührt</translation>
+    </message>
+    <message>
+        <source>Lies on one of the kernel&apos;s own file systems (sysfs, procfs and the like), whose files are settings, not data; left alone</source>
+        <translation>Liegt auf einem der eigenen Dateisysteme des Kernels (sysfs, procfs und ähnliche), deren Dateien Einstellungen sind, keine Daten; unberührt gelassen</translation>
+    </message>
+    <message>
+        <source>Another program kept writing to it; it was left in place</source>
+        <translation>Ein anderes Programm schrieb weiter hinein; sie wurde an Ort und Stelle gelassen</translation>
+    </message>
+    <message>
+        <source>What was read back differs from what was written; the file was left</source>
+        <translation>Das Zurückgelesene weicht vom Geschriebenen ab; die Datei wurde gelassen</translation>
+    </message>
+    <message>
+        <source>Another file system, or another mount of one, is mounted here; it was not entered</source>
+        <translation>Hier ist ein anderes Dateisystem oder eine andere Einhängung eines solchen eingehängt; es wurde nicht betreten</translation>
+    </message>
+    <message>
+        <source>An empty argument names no file; nothing was looked for</source>
+        <translation>Ein leeres Argument nennt keine Datei; es wurde nichts gesucht</translation>
+    </message>
+    <message>
+        <source>Holds something other than the fill; left alone</source>
+        <translation>Enthält etwas anderes als die Füllung; unberührt gelassen</translation>
+    </message>
+    <message>
+        <source>Belongs to another user, or has other names; left alone</source>
+        <translation>Gehört einem anderen Benutzer oder hat weitere Namen; unberührt gelassen</translation>
+    </message>
+    <message>
+        <source>The run was interrupted while overwriting it: it is partly overwritten and still exists</source>
+        <translation>Der Lauf wurde beim Überschreiben unterbrochen: Sie ist teilweise überschrieben und existiert noch</translation>
+    </message>
+    <message>
+        <source>The run was interrupted before it got to this file; it is untouched</source>
+        <translation>Der Lauf wurde unterbrochen, bevor er diese Datei erreichte; sie ist unberührt</translation>
+    </message>
+    <message>
+        <source>A sparse file whose holes would not fit in the free space of its volume; left alone</source>
+        <translation>Eine Datei mit Lücken, deren Lücken nicht in den freien Platz ihres Datenträgers passen würden; unberührt gelassen</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>These files were not destroyed:</source>
+        <translation>Diese Dateien wurden nicht vernichtet:</translation>
+    </message>
+    <message>
+        <source>Another program&apos;s file took its name meanwhile and could not be put back; it is now at %1</source>
+        <translation>Die Datei eines anderen Programms hat inzwischen ihren Namen übernommen und konnte nicht zurückgelegt werden; sie liegt jetzt unter %1</translation>
+    </message>
+    <message>
+        <source>An earlier run was stopped after overwriting these files and before deleting them; they held only the fill and were deleted now:</source>
+        <translation>Ein früherer Lauf wurde nach dem Überschreiben dieser Dateien und vor ihrem Löschen angehalten; sie enthielten nur die Füllung und wurden jetzt gelöscht:</translation>
+    </message>
+    <message>
+        <source>These files have the hidden names an interrupted run leaves behind, but were left alone:</source>
+        <translation>Diese Dateien tragen die versteckten Namen, die ein unterbrochener Lauf hinterlässt, wurden aber unberührt gelassen:</translation>
+    </message>
+    <message>
+        <source>error %1, %2</source>
+        <translation>Fehler %1, %2</translation>
+    </message>
+    <message>
+        <source>could not be opened</source>
+        <translation>konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>could not be measured</source>
+        <translation>konnte nicht gemessen werden</translation>
+    </message>
+    <message>
+        <source>could not be overwritten</source>
+        <translation>konnte nicht überschrieben werden</translation>
+    </message>
+    <message>
+        <source>could not be flushed to the device</source>
+        <translation>konnte nicht auf das Gerät geschrieben werden</translation>
+    </message>
+    <message>
+        <source>could not be closed</source>
+        <translation>konnte nicht geschlossen werden</translation>
+    </message>
+    <message>
+        <source>was overwritten, but the device does not give the overwrite back</source>
+        <translation>wurde überschrieben, aber das Gerät gibt das Überschriebene nicht zurück</translation>
+    </message>
+    <message>
+        <source>was overwritten but could not be deleted</source>
+        <translation>wurde überschrieben, konnte aber nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>was overwritten and deleted, but its folder could not be flushed to the device, so its name may come back after a power cut</source>
+        <translation>wurde überschrieben und gelöscht, aber ihr Ordner konnte nicht auf das Gerät geschrieben werden, daher kann ihr Name nach einem Stromausfall zurückkehren</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>On a copy-on-write or log-structured file system new writes go to new blocks, so the old blocks of these files stay on the device until they are reused:</source>
+        <translation>Auf einem Copy-on-Write- oder logstrukturierten Dateisystem gehen neue Schreibvorgänge in neue Blöcke, daher bleiben die alten Blöcke dieser Dateien auf dem Gerät, bis sie wiederverwendet werden:</translation>
+    </message>
+    <message>
+        <source>On an overlay mount the writes went to the upper layer; a copy of these files in a lower layer is still there:</source>
+        <translation>Auf einer Overlay-Einhängung gingen die Schreibvorgänge in die obere Schicht; eine Kopie dieser Dateien in einer unteren Schicht ist noch da:</translation>
+    </message>
+    <message>
+        <source>On a network or FUSE file system the server or the FUSE program decides where writes go, so the old data of these files may remain there:</source>
+        <translation>Auf einem Netzwerk- oder FUSE-Dateisystem entscheidet der Server oder das FUSE-Programm, wohin geschrieben wird, daher können die alten Daten dieser Dateien dort bleiben:</translation>
+    </message>
+    <message>
+        <source>These files had other names (hard links): their content was overwritten, but their other names remain, holding the overwritten content:</source>
+        <translation>Diese Dateien hatten weitere Namen (harte Verknüpfungen): Ihr Inhalt wurde überschrieben, aber die weiteren Namen bleiben und enthalten den überschriebenen Inhalt:</translation>
+    </message>
+    <message>
+        <source>These files got shorter while they were overwritten; the blocks they gave back were not overwritten and may still hold old data:</source>
+        <translation>Diese Dateien wurden beim Überschreiben kürzer; die freigegebenen Blöcke wurden nicht überschrieben und können noch alte Daten enthalten:</translation>
+    </message>
+    <message>
+        <source>it still holds files or folders</source>
+        <translation>er enthält noch Dateien oder Ordner</translation>
+    </message>
+    <message>
+        <source>; another program&apos;s folder took its name meanwhile and could not be put back, it is now at %1</source>
+        <translation>; der Ordner eines anderen Programms hat inzwischen seinen Namen übernommen und konnte nicht zurückgelegt werden, er liegt jetzt unter %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be destroyed.</source>
+        <translation>
+            <numerusform>%1 von %Ln Datei konnte nicht vernichtet werden.</numerusform>
+            <numerusform>%1 von %Ln Dateien konnten nicht vernichtet werden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>For %Ln destroyed files the overwrite may not have reached every old copy.</source>
+        <translation>
+            <numerusform>Bei %Ln vernichteten Datei hat das Überschreiben womöglich nicht jede alte Kopie erreicht.</numerusform>
+            <numerusform>Bei %Ln vernichteten Dateien hat das Überschreiben womöglich nicht jede alte Kopie erreicht.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln files were destroyed, but for %1 of them the overwrite may not have reached every old copy.</source>
+        <translation>
+            <numerusform>Die %Ln Datei wurde vernichtet, aber bei %1 davon hat das Überschreiben womöglich nicht jede alte Kopie erreicht.</numerusform>
+            <numerusform>Alle %Ln Dateien wurden vernichtet, aber bei %1 davon hat das Überschreiben womöglich nicht jede alte Kopie erreicht.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln files were destroyed.</source>
+        <translation>
+            <numerusform>Die %Ln Datei wurde vernichtet.</numerusform>
+            <numerusform>Alle %Ln Dateien wurden vernichtet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files left behind by an interrupted run were found.</source>
+        <translation>
+            <numerusform>%Ln von einem unterbrochenen Lauf zurückgelassene Datei wurde gefunden.</numerusform>
+            <numerusform>%Ln von einem unterbrochenen Lauf zurückgelassene Dateien wurden gefunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of the folders added were not removed.</source>
+        <translation>
+            <numerusform>%Ln der hinzugefügten Ordner wurde nicht entfernt.</numerusform>
+            <numerusform>%Ln der hinzugefügten Ordner wurden nicht entfernt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These folders were added as folders and were kept:</source>
+        <translation>Diese Ordner wurden als Ordner hinzugefügt und behalten:</translation>
+    </message>
+    <message>
+        <source>These files were not added to the list:</source>
+        <translation>Diese Dateien wurden nicht zur Liste hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>Only files and folders of this computer can be dropped here.</source>
+        <translation>Hier können nur Dateien und Ordner dieses Computers abgelegt werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <translation>
+            <numerusform>%Ln Ordner</numerusform>
+            <numerusform>%Ln Ordner</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove the %1 added as folders, where they are empty? This cannot be undone.</source>
+        <translation>Die %1, die als Ordner hinzugefügt wurden, entfernen, wo sie leer sind? Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Destroy %1 (%2) with %3? This cannot be undone.</source>
+        <translation>%1 (%2) mit %3 vernichten? Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <translation>
+            <numerusform>%Ln Datei</numerusform>
+            <numerusform>%Ln Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln passes</source>
+        <translation>
+            <numerusform>%Ln Durchgang</numerusform>
+            <numerusform>%Ln Durchgängen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The %1 added as folders are removed afterwards where the run leaves them empty.</source>
+        <translation>Die %1, die als Ordner hinzugefügt wurden, werden danach entfernt, wo der Lauf sie leer hinterlässt.</translation>
+    </message>
+    <message>
+        <source>The run is paused. %1 is partly overwritten and still exists, and the files after it are untouched. Close all the same?</source>
+        <translation>Der Lauf ist angehalten. %1 ist teilweise überschrieben und existiert noch, die Dateien danach sind unberührt. Trotzdem schließen?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Overwrites files in place, then deletes them. The files and folders named are put in the deletion list; nothing is destroyed before Delete.</source>
+        <translation>Überschreibt Dateien an Ort und Stelle und löscht sie dann. Die genannten Dateien und Ordner kommen in die Löschliste; vor Löschen wird nichts vernichtet.</translation>
+    </message>
+    <message>
+        <source>Files, or folders with every file below them.</source>
+        <translation>Dateien, oder Ordner mit allen Dateien darunter.</translation>
+    </message>
+</context>
+<context>
+    <name>wypelark::CommandHost</name>
+    <message>
+        <source>pass %1/%2  %3 of %4  %5/s  %6 left</source>
+        <translation>Durchgang %1/%2  %3 von %4  %5/s  noch %6</translation>
+    </message>
+</context>
+<context>
+    <name>wypelark::FailureReportingApplication</name>
+    <message>
+        <source>Run-time error %1:
+
+%2</source>
+        <translation>Laufzeitfehler %1:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>wypelark::frmMain</name>
+    <message>
+        <source>Overall Progress</source>
+        <translation>Gesamtfortschritt</translation>
+    </message>
+    <message>
+        <source>Current File Progress</source>
+        <translation>Fortschritt der aktuellen Datei</translation>
+    </message>
+    <message>
+        <source>Add Selected Files</source>
+        <translation>Ausgewählte Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Destroy the listed files, or go on with a paused run</source>
+        <translation>Die aufgelisteten Dateien vernichten oder einen angehaltenen Lauf fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stop the run after its next write</source>
+        <translation>Den Lauf nach seinem nächsten Schreibvorgang anhalten</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Open Wypelark&apos;s web page</source>
+        <translation>Die Webseite von Wypelark öffnen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Close Wypelark</source>
+        <translation>Wypelark schließen</translation>
+    </message>
+    <message>
+        <source>Files to Delete</source>
+        <translation>Zu löschende Dateien</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Delete Method</source>
+        <translation>Löschmethode</translation>
+    </message>
+    <message>
+        <source>Select Files and Folders to Delete</source>
+        <translation>Zu löschende Dateien und Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Laufwerke</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Durchgänge</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Drive not ready</source>
+        <translation>Laufwerk nicht bereit</translation>
+    </message>
+    <message>
+        <source>Quick delete (Not very safe)</source>
+        <translation>Schnelles Löschen (nicht sehr sicher)</translation>
+    </message>
+    <message>
+        <source>Might delete (Somewhat safe)</source>
+        <translation>Gründliches Löschen (einigermaßen sicher)</translation>
+    </message>
+    <message>
+        <source>Military delete (Safe)</source>
+        <translation>Militärisches Löschen (sicher)</translation>
+    </message>
+    <message>
+        <source>Secure delete (No recovery)</source>
+        <translation>Sicheres Löschen (keine Wiederherstellung)</translation>
+    </message>
+    <message>
+        <source>Destroy</source>
+        <translation>Vernichten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+</TS>

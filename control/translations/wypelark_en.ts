@@ -1,0 +1,70 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>WipeTexts</name>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be destroyed.</source>
+        <translation>
+            <numerusform>%1 of %Ln files could not be destroyed.</numerusform>
+            <numerusform>%1 of %Ln files could not be destroyed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>For %Ln destroyed files the overwrite may not have reached every old copy.</source>
+        <translation>
+            <numerusform>For %Ln destroyed files the overwrite may not have reached every old copy.</numerusform>
+            <numerusform>For %Ln destroyed files the overwrite may not have reached every old copy.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln files were destroyed, but for %1 of them the overwrite may not have reached every old copy.</source>
+        <translation>
+            <numerusform>All %Ln files were destroyed, but for %1 of them the overwrite may not have reached every old copy.</numerusform>
+            <numerusform>All %Ln files were destroyed, but for %1 of them the overwrite may not have reached every old copy.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln files were destroyed.</source>
+        <translation>
+            <numerusform>All %Ln files were destroyed.</numerusform>
+            <numerusform>All %Ln files were destroyed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files left behind by an interrupted run were found.</source>
+        <translation>
+            <numerusform>%Ln files left behind by an interrupted run were found.</numerusform>
+            <numerusform>%Ln files left behind by an interrupted run were found.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of the folders added were not removed.</source>
+        <translation>
+            <numerusform>%Ln of the folders added were not removed.</numerusform>
+            <numerusform>%Ln of the folders added were not removed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <translation>
+            <numerusform>%Ln folder</numerusform>
+            <numerusform>%Ln folders</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <translation>
+            <numerusform>%Ln file</numerusform>
+            <numerusform>%Ln files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln passes</source>
+        <translation>
+            <numerusform>%Ln pass</numerusform>
+            <numerusform>%Ln passes</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,486 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>ShredCommand</name>
+    <message>
+        <source>Overwrites files in place with the character 0, pass after pass, each pass flushed to the device, then deletes them.</source>
+        <translation>Nadpisuje pliki w miejscu znakiem 0, przebieg po przebiegu, każdy przebieg zapisany na urządzenie, a potem je usuwa.</translation>
+    </message>
+    <message>
+        <source>Overwrite N times, 1 to 20 (default: the count the window stored, else 1).</source>
+        <translation>Nadpisz N razy, od 1 do 20 (domyślnie: liczba zapamiętana przez okno, a bez niej 1).</translation>
+    </message>
+    <message>
+        <source>Destroy every regular file below the folders given, then remove the folders it emptied.</source>
+        <translation>Zniszcz każdy zwykły plik w podanych folderach, a potem usuń foldery, które opróżniono.</translation>
+    </message>
+    <message>
+        <source>Read each file back from the device after its last pass; delete it only if every byte is the fill.</source>
+        <translation>Po ostatnim przebiegu odczytaj każdy plik z urządzenia; usuń go tylko wtedy, gdy każdy bajt jest wypełnieniem.</translation>
+    </message>
+    <message>
+        <source>Print what would be destroyed; change nothing.</source>
+        <translation>Wypisz, co zostałoby zniszczone; niczego nie zmieniaj.</translation>
+    </message>
+    <message>
+        <source>No progress and no report of destroyed files; failures only.</source>
+        <translation>Bez postępu i bez listy zniszczonych plików; tylko niepowodzenia.</translation>
+    </message>
+    <message>
+        <source>Print the report as JSON on standard output.</source>
+        <translation>Wypisz raport jako JSON na standardowe wyjście.</translation>
+    </message>
+    <message>
+        <source>Files to destroy.</source>
+        <translation>Pliki do zniszczenia.</translation>
+    </message>
+    <message>
+        <source>Try &apos;wypelark-cli --help&apos;.</source>
+        <translation>Spróbuj &apos;wypelark-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>--passes takes a whole number from 1 to 20</source>
+        <translation>--passes przyjmuje liczbę całkowitą od 1 do 20</translation>
+    </message>
+    <message>
+        <source>--report takes json</source>
+        <translation>--report przyjmuje json</translation>
+    </message>
+    <message>
+        <source>no file given</source>
+        <translation>nie podano żadnego pliku</translation>
+    </message>
+    <message>
+        <source>destroyed %1</source>
+        <translation>zniszczono %1</translation>
+    </message>
+    <message>
+        <source>read back from the device: %1</source>
+        <translation>odczytano z urządzenia: %1</translation>
+    </message>
+    <message>
+        <source>read back from memory only, not from a device: %1</source>
+        <translation>odczytano tylko z pamięci, nie z urządzenia: %1</translation>
+    </message>
+    <message>
+        <source>read back %1 MB in %2 s (%3 MB/s)</source>
+        <translation>odczytano %1 MB w %2 s (%3 MB/s)</translation>
+    </message>
+    <message>
+        <source>folder kept: %1: %2</source>
+        <translation>folder zachowany: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; skipped</source>
+        <translation>%1: %2; pominięto</translation>
+    </message>
+    <message>
+        <source>would destroy %1 (%2 bytes, %3 passes)</source>
+        <translation>zniszczyłby %1 (bajtów: %2, przebiegów: %3)</translation>
+    </message>
+    <message>
+        <source>interrupted: %1 is partly overwritten and still exists</source>
+        <translation>przerwano: %1 jest częściowo nadpisany i nadal istnieje</translation>
+    </message>
+</context>
+<context>
+    <name>WipeTexts</name>
+    <message>
+        <source>Is a symbolic link; neither it nor its target was touched</source>
+        <translation>To dowiązanie symboliczne; nie tknięto ani jego, ani jego celu</translation>
+    </message>
+    <message>
+        <source>Not a regular file; left alone</source>
+        <translation>To nie jest zwykły plik; pozostawiono go</translation>
+    </message>
+    <message>
+        <source>No overwrite pass was made; the file was left alone</source>
+        <translation>Nie wykonano żadnego przebiegu nadpisywania; plik pozostawiono</translation>
+    </message>
+    <message>
+        <source>Changed since it was added: the name, or a folder on its way, now leads to another file; nothing there was touched</source>
+        <translation>Zmienił się od dodania: nazwa albo folder na jego ścieżce prowadzi teraz do innego pliku; niczego tam nie tknięto</translation>
+    </message>
+    <message>
+        <source>Lies on one of the kernel&apos;s own file systems (sysfs, procfs and the like), whose files are settings, not data; left alone</source>
+        <translation>Leży w jednym z własnych systemów plików jądra (sysfs, procfs i podobnych), których pliki są ustawieniami, a nie danymi; pozostawiono go</translation>
+    </message>
+    <message>
+        <source>Another program kept writing to it; it was left in place</source>
+        <translation>Inny program wciąż do niego zapisywał; pozostawiono go na miejscu</translation>
+    </message>
+    <message>
+        <source>What was read back differs from what was written; the file was left</source>
+        <translation>Odczytana zawartość różni się od zapisanej; plik pozostawiono</translation>
+    </message>
+    <message>
+        <source>Another file system, or another mount of one, is mounted here; it was not entered</source>
+        <translation>Zamontowano tu inny system plików albo inne zamontowanie tego samego; nie wchodzono do niego</translation>
+    </message>
+    <message>
+        <source>An empty argument names no file; nothing was looked for</source>
+        <translation>Pusty argument nie wskazuje żadnego pliku; niczego nie szukano</translation>
+    </message>
+    <message>
+        <source>Holds something other than the fill; left alone</source>
+        <translation>Zawiera coś innego niż wypełnienie; pozostawiono go</translation>
+    </message>
+    <message>
+        <source>Belongs to another user, or has other names; left alone</source>
+        <translation>Należy do innego użytkownika albo ma inne nazwy; pozostawiono go</translation>
+    </message>
+    <message>
+        <source>The run was interrupted while overwriting it: it is partly overwritten and still exists</source>
+        <translation>Przebieg przerwano podczas jego nadpisywania: jest częściowo nadpisany i nadal istnieje</translation>
+    </message>
+    <message>
+        <source>The run was interrupted before it got to this file; it is untouched</source>
+        <translation>Przebieg przerwano, zanim dotarł do tego pliku; jest nietknięty</translation>
+    </message>
+    <message>
+        <source>A sparse file whose holes would not fit in the free space of its volume; left alone</source>
+        <translation>Plik rzadki, którego dziury nie zmieściłyby się w wolnym miejscu woluminu; pozostawiono go</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>These files were not destroyed:</source>
+        <translation>Tych plików nie zniszczono:</translation>
+    </message>
+    <message>
+        <source>Another program&apos;s file took its name meanwhile and could not be put back; it is now at %1</source>
+        <translation>Plik innego programu zajął w międzyczasie jego nazwę i nie dało się go przywrócić; jest teraz w %1</translation>
+    </message>
+    <message>
+        <source>An earlier run was stopped after overwriting these files and before deleting them; they held only the fill and were deleted now:</source>
+        <translation>Wcześniejszy przebieg zatrzymano po nadpisaniu tych plików, a przed ich usunięciem; zawierały tylko wypełnienie i zostały teraz usunięte:</translation>
+    </message>
+    <message>
+        <source>These files have the hidden names an interrupted run leaves behind, but were left alone:</source>
+        <translation>Te pliki mają ukryte nazwy, które zostawia przerwany przebieg, ale pozostawiono je:</translation>
+    </message>
+    <message>
+        <source>error %1, %2</source>
+        <translation>błąd %1, %2</translation>
+    </message>
+    <message>
+        <source>could not be opened</source>
+        <translation>nie dał się otworzyć</translation>
+    </message>
+    <message>
+        <source>could not be measured</source>
+        <translation>nie dał się zmierzyć</translation>
+    </message>
+    <message>
+        <source>could not be overwritten</source>
+        <translation>nie dał się nadpisać</translation>
+    </message>
+    <message>
+        <source>could not be flushed to the device</source>
+        <translation>nie dał się zapisać na urządzenie</translation>
+    </message>
+    <message>
+        <source>could not be closed</source>
+        <translation>nie dał się zamknąć</translation>
+    </message>
+    <message>
+        <source>was overwritten, but the device does not give the overwrite back</source>
+        <translation>został nadpisany, ale urządzenie nie oddaje nadpisanej zawartości</translation>
+    </message>
+    <message>
+        <source>was overwritten but could not be deleted</source>
+        <translation>został nadpisany, ale nie dał się usunąć</translation>
+    </message>
+    <message>
+        <source>was overwritten and deleted, but its folder could not be flushed to the device, so its name may come back after a power cut</source>
+        <translation>został nadpisany i usunięty, ale jego folderu nie dało się zapisać na urządzenie, więc po zaniku zasilania jego nazwa może wrócić</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>nie powiódł się</translation>
+    </message>
+    <message>
+        <source>On a copy-on-write or log-structured file system new writes go to new blocks, so the old blocks of these files stay on the device until they are reused:</source>
+        <translation>W systemie plików typu copy-on-write lub o strukturze dziennika nowe zapisy trafiają do nowych bloków, więc stare bloki tych plików zostają na urządzeniu, dopóki nie zostaną użyte ponownie:</translation>
+    </message>
+    <message>
+        <source>On an overlay mount the writes went to the upper layer; a copy of these files in a lower layer is still there:</source>
+        <translation>W zamontowaniu nakładkowym zapisy trafiły do górnej warstwy; kopia tych plików w niższej warstwie nadal tam jest:</translation>
+    </message>
+    <message>
+        <source>On a network or FUSE file system the server or the FUSE program decides where writes go, so the old data of these files may remain there:</source>
+        <translation>W sieciowym systemie plików lub FUSE o miejscu zapisu decyduje serwer lub program FUSE, więc stare dane tych plików mogą tam pozostać:</translation>
+    </message>
+    <message>
+        <source>These files had other names (hard links): their content was overwritten, but their other names remain, holding the overwritten content:</source>
+        <translation>Te pliki miały inne nazwy (dowiązania twarde): ich zawartość nadpisano, ale inne nazwy pozostają, z nadpisaną zawartością:</translation>
+    </message>
+    <message>
+        <source>These files got shorter while they were overwritten; the blocks they gave back were not overwritten and may still hold old data:</source>
+        <translation>Te pliki skróciły się podczas nadpisywania; zwolnionych przez nie bloków nie nadpisano i mogą nadal zawierać stare dane:</translation>
+    </message>
+    <message>
+        <source>it still holds files or folders</source>
+        <translation>nadal zawiera pliki lub foldery</translation>
+    </message>
+    <message>
+        <source>; another program&apos;s folder took its name meanwhile and could not be put back, it is now at %1</source>
+        <translation>; folder innego programu zajął w międzyczasie jego nazwę i nie dało się go przywrócić, jest teraz w %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be destroyed.</source>
+        <translation>
+            <numerusform>Nie udało się zniszczyć %1 z %Ln pliku.</numerusform>
+            <numerusform>Nie udało się zniszczyć %1 z %Ln plików.</numerusform>
+            <numerusform>Nie udało się zniszczyć %1 z %Ln plików.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>For %Ln destroyed files the overwrite may not have reached every old copy.</source>
+        <translation>
+            <numerusform>Dla %Ln zniszczonego pliku nadpisanie mogło nie objąć wszystkich starych kopii.</numerusform>
+            <numerusform>Dla %Ln zniszczonych plików nadpisanie mogło nie objąć wszystkich starych kopii.</numerusform>
+            <numerusform>Dla %Ln zniszczonych plików nadpisanie mogło nie objąć wszystkich starych kopii.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln files were destroyed, but for %1 of them the overwrite may not have reached every old copy.</source>
+        <translation>
+            <numerusform>Zniszczono %Ln plik, ale dla %1 z nich nadpisanie mogło nie objąć wszystkich starych kopii.</numerusform>
+            <numerusform>Zniszczono wszystkie %Ln pliki, ale dla %1 z nich nadpisanie mogło nie objąć wszystkich starych kopii.</numerusform>
+            <numerusform>Zniszczono wszystkie %Ln plików, ale dla %1 z nich nadpisanie mogło nie objąć wszystkich starych kopii.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln files were destroyed.</source>
+        <translation>
+            <numerusform>Zniszczono %Ln plik.</numerusform>
+            <numerusform>Zniszczono wszystkie %Ln pliki.</numerusform>
+            <numerusform>Zniszczono wszystkie %Ln plików.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files left behind by an interrupted run were found.</source>
+        <translation>
+            <numerusform>Znaleziono %Ln plik pozostawiony przez przerwany przebieg.</numerusform>
+            <numerusform>Znaleziono %Ln pliki pozostawione przez przerwany przebieg.</numerusform>
+            <numerusform>Znaleziono %Ln plików pozostawionych przez przerwany przebieg.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of the folders added were not removed.</source>
+        <translation>
+            <numerusform>Nie usunięto %Ln z dodanych folderów.</numerusform>
+            <numerusform>Nie usunięto %Ln z dodanych folderów.</numerusform>
+            <numerusform>Nie usunięto %Ln z dodanych folderów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These folders were added as folders and were kept:</source>
+        <translation>Te foldery dodano jako foldery i zachowano:</translation>
+    </message>
+    <message>
+        <source>These files were not added to the list:</source>
+        <translation>Tych plików nie dodano do listy:</translation>
+    </message>
+    <message>
+        <source>Only files and folders of this computer can be dropped here.</source>
+        <translation>Można tu upuszczać tylko pliki i foldery z tego komputera.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folders</source>
+        <translation>
+            <numerusform>%Ln folder</numerusform>
+            <numerusform>%Ln foldery</numerusform>
+            <numerusform>%Ln folderów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove the %1 added as folders, where they are empty? This cannot be undone.</source>
+        <translation>Usunąć %1 dodane jako foldery, tam gdzie są puste? Tego nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>Destroy %1 (%2) with %3? This cannot be undone.</source>
+        <translation>Zniszczyć %1 (%2), wykonując %3? Tego nie można cofnąć.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files</source>
+        <translation>
+            <numerusform>%Ln plik</numerusform>
+            <numerusform>%Ln pliki</numerusform>
+            <numerusform>%Ln plików</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln passes</source>
+        <translation>
+            <numerusform>%Ln przebieg</numerusform>
+            <numerusform>%Ln przebiegi</numerusform>
+            <numerusform>%Ln przebiegów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The %1 added as folders are removed afterwards where the run leaves them empty.</source>
+        <translation>%1 dodane jako foldery zostaną potem usunięte tam, gdzie przebieg zostawi je puste.</translation>
+    </message>
+    <message>
+        <source>The run is paused. %1 is partly overwritten and still exists, and the files after it are untouched. Close all the same?</source>
+        <translation>Przebieg jest wstrzymany. %1 jest częściowo nadpisany i nadal istnieje, a pliki po nim są nietknięte. Zamknąć mimo to?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Overwrites files in place, then deletes them. The files and folders named are put in the deletion list; nothing is destroyed before Delete.</source>
+        <translation>Nadpisuje pliki w miejscu, a potem je usuwa. Podane pliki i foldery trafiają na listę do usunięcia; nic nie zostanie zniszczone przed naciśnięciem Usuń.</translation>
+    </message>
+    <message>
+        <source>Files, or folders with every file below them.</source>
+        <translation>Pliki albo foldery ze wszystkimi plikami w nich.</translation>
+    </message>
+</context>
+<context>
+    <name>wypelark::CommandHost</name>
+    <message>
+        <source>pass %1/%2  %3 of %4  %5/s  %6 left</source>
+        <translation>przebieg %1/%2  %3 z %4  %5/s  zostało %6</translation>
+    </message>
+</context>
+<context>
+    <name>wypelark::FailureReportingApplication</name>
+    <message>
+        <source>Run-time error %1:
+
+%2</source>
+        <translation>Błąd wykonania %1:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+</context>
+<context>
+    <name>wypelark::frmMain</name>
+    <message>
+        <source>Overall Progress</source>
+        <translation>Postęp całości</translation>
+    </message>
+    <message>
+        <source>Current File Progress</source>
+        <translation>Postęp bieżącego pliku</translation>
+    </message>
+    <message>
+        <source>Add Selected Files</source>
+        <translation>Dodaj zaznaczone pliki</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Destroy the listed files, or go on with a paused run</source>
+        <translation>Zniszcz pliki z listy albo kontynuuj wstrzymany przebieg</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Stop the run after its next write</source>
+        <translation>Zatrzymaj przebieg po jego następnym zapisie</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>Open Wypelark&apos;s web page</source>
+        <translation>Otwórz stronę internetową programu Wypelark</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Close Wypelark</source>
+        <translation>Zamknij program Wypelark</translation>
+    </message>
+    <message>
+        <source>Files to Delete</source>
+        <translation>Pliki do usunięcia</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Usuń z listy</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Wyczyść listę</translation>
+    </message>
+    <message>
+        <source>Delete Method</source>
+        <translation>Metoda usuwania</translation>
+    </message>
+    <message>
+        <source>Select Files and Folders to Delete</source>
+        <translation>Wybierz pliki i foldery do usunięcia</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Foldery</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Pliki</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Napędy</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Przebiegi</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Więcej</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Drive not ready</source>
+        <translation>Napęd nie jest gotowy</translation>
+    </message>
+    <message>
+        <source>Quick delete (Not very safe)</source>
+        <translation>Szybkie usuwanie (niezbyt bezpieczne)</translation>
+    </message>
+    <message>
+        <source>Might delete (Somewhat safe)</source>
+        <translation>Solidne usuwanie (dość bezpieczne)</translation>
+    </message>
+    <message>
+        <source>Military delete (Safe)</source>
+        <translation>Wojskowe usuwanie (bezpieczne)</translation>
+    </message>
+    <message>
+        <source>Secure delete (No recovery)</source>
+        <translation>Bezpieczne usuwanie (bez odzyskania)</translation>
+    </message>
+    <message>
+        <source>Destroy</source>
+        <translation>Zniszcz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+</TS>
