@@ -1,6 +1,6 @@
 #include "browse/PosixDirectoryAccess.h"
 
-#include "list/AddSelectedFiles.h"
+#include "engine/FileIdentity.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,9 +25,9 @@ bool isFolderEntry(const QByteArray& folder, const dirent& entry) {
     if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
         return false;
     // A link to a folder is browsed as a folder; a dangling link is a file entry.
-    const QByteArray path = fullPath(folder, entry.d_name);
+    const std::string path = joinPath(folder.toStdString(), entry.d_name);
     struct stat status {};
-    return ::stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode);
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 // mountinfo escapes blanks, tabs, newlines and backslashes as octal.

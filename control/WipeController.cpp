@@ -110,6 +110,7 @@ void WipeController::removeFromList(const std::vector<int>& positions) {
     if (!listEditable())
         return;
     std::vector<QByteArray> removed;
+    removed.reserve(positions.size());
     for (const int position : positions)
         removed.push_back(mList.path(position));
     mList.remove(positions);
