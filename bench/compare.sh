@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Times wypelark-cli against dd and GNU shred on identical files, in one run; then the cost of
 # --verify on the big file.
 # usage: bench/compare.sh [BUILD_DIR] [PASSES]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Adds 100,000 files of one folder to the deletion list, then adds them all again (every one a
 // duplicate), and prints the seconds of each. Then adds a tree of as many files (100 folders)
 // as a folder given on the command line or dropped: the walk, which a window makes away from its

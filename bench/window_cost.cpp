@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // The window's share of a run's time: the same overwrite of the same file, once through the
 // headless engine and once through the real window (offscreen), alternating over several
 // rounds. Prints the median seconds of each and the window's extra cost in percent.

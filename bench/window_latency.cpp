@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // How live the window stays during a run: overwrites a freshly written file (default 1 GiB)
 // with 2 passes through the real window (offscreen) while a 5 ms timer records the gaps between
 // its ticks. Pause is pressed at a random moment, then Delete continues the run; the Pause's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Measures the write-back window: overwrites a freshly written file once, in the run's
 // 50,000-byte blocks, through the POSIX file operations with each window size in turn, and
 // prints the longest single write call, the final fdatasync and the throughput.

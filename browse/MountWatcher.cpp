@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "browse/MountWatcher.h"
 
 #include <QSocketNotifier>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "browse/NameOrder.h"
 
 #include <QCollator>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "browse/PosixDirectoryAccess.h"
 
 #include "engine/FileIdentity.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "control/EventLoopWaiter.h"
 
 #include <QEventLoop>

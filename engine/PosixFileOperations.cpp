@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "engine/PosixFileOperations.h"
 
 #include "engine/StorageRemark.h"

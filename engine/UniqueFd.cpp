@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "engine/UniqueFd.h"
 
 #include <cerrno>

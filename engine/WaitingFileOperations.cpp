@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "engine/WaitingFileOperations.h"
 
 #include "engine/DeviceWaiter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "list/AddSelectedFiles.h"
 
 #include "list/DeletionListModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
 #include "list/ListedPaths.h"

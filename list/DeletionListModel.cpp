@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "list/DeletionListModel.h"
 
 #include "list/ShownName.h"
@@ -37,9 +38,9 @@ QVariant DeletionListModel::headerData(int section, Qt::Orientation orientation,
         return {};
     switch (section) {
     case File:
-        return QStringLiteral("File");
+        return tr("File");
     case Size:
-        return QStringLiteral("Size");
+        return tr("Size");
     default:
         return {};
     }

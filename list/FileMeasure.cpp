@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "list/FileMeasure.h"
 
 #include "engine/StorageRemark.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "list/PathScan.h"
 
 #include "engine/FileOperations.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Installs what the build needs (Debian 12 or Ubuntu), builds Wypelark, then either starts the
 # window ("run") or runs every test ("test").
 set -euo pipefail

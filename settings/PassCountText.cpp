@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "settings/PassCountText.h"
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "settings/RegistryFile.h"
 
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "settings/RegistryStrings.h"
 
 #include "settings/RegistryFile.h"

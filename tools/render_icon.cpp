@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Renders the program's SVG icon as a square PNG of the given size, for the icon theme.
 // usage: render_icon SVG SIZE PNG
 #include <QGuiApplication>

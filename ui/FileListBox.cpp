@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "ui/FileListBox.h"
 
 #include "browse/DirectoryAccess.h"

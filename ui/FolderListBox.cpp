@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "ui/FolderListBox.h"
 
 #include "browse/DirectoryAccess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "ui/UrlOpener.h"
 
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "ui/frmMain.h"
 
 #include "browse/DirectoryAccess.h"

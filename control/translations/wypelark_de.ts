@@ -341,6 +341,17 @@
     </message>
 </context>
 <context>
+    <name>wypelark::DeletionListModel</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::FailureReportingApplication</name>
     <message>
         <source>Run-time error %1:

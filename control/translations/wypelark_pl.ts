@@ -350,6 +350,17 @@
     </message>
 </context>
 <context>
+    <name>wypelark::DeletionListModel</name>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::FailureReportingApplication</name>
     <message>
         <source>Run-time error %1:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "cli/ShredCommand.h"
 #include "engine/ForwardingFileOperations.h"
 #include "engine/PosixFileOperations.h"

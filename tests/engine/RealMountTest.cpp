@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Where the machine allows (root, a kernel that lets this process mount), destroys files on a
 // real overlay mount and a real loop-mounted btrfs image, and checks what the end-of-run report
 // says of them. Elsewhere the tests are skipped with the reason.

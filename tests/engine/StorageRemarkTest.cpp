@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "engine/StorageRemark.h"
 #include "engine/WipeRun.h"
 #include "tests/support/FakeFileOperations.h"

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "list/AddSelectedFiles.h"
+#include "engine/FileIdentity.h"
 #include "engine/WipeError.h"
 #include "list/DeletionListModel.h"
+#include "list/PathScan.h"
 #include "list/SizeText.h"
 #include "tests/support/TempDir.h"
 
@@ -54,10 +57,39 @@ TEST(SizeTexts, followTheLocalesSeparators) {
     EXPECT_EQ(megabyteText(1100000000, german), QStringLiteral("1.049,0 MB"));
 }
 
-TEST(FullPath, joinsWithOneSlashAndNoneAfterTheRoot) {
-    EXPECT_EQ(fullPath("/home/ann", "a.txt"), QByteArray("/home/ann/a.txt"));
-    EXPECT_EQ(fullPath("/", "a.txt"), QByteArray("/a.txt"));
+struct PathCase {
+    QByteArray given;
+    QByteArray base;
+    QByteArray absolute; // the path taken against base
+    const char* folder;  // and split into its folder and name
+    const char* name;
+};
+
+class PathHelpers : public ::testing::TestWithParam<PathCase> {};
+
+// A path that came in twisted must still name the same file, byte for byte: a lost or added
+// segment would make the run touch another file.
+TEST_P(PathHelpers, makePathsAbsoluteAndSplitThemWithoutChangingAName) {
+    const PathCase& c = GetParam();
+    const QByteArray absolute = absolutePath(c.given, c.base);
+    EXPECT_EQ(absolute, c.absolute);
+    const PathParts parts = splitPath(absolute.toStdString());
+    EXPECT_EQ(parts.folder, c.folder);
+    EXPECT_EQ(parts.name, c.name);
+    EXPECT_EQ(
+        fullPath(QByteArray::fromStdString(parts.folder), QByteArray::fromStdString(parts.name)),
+        absolute);
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, PathHelpers,
+                         ::testing::Values(PathCase{"a.txt", "/home/ann", "/home/ann/a.txt",
+                                                    "/home/ann", "a.txt"},
+                                           PathCase{"/etc//./x", "/home", "/etc/x", "/etc", "x"},
+                                           PathCase{"./sub/../y", "/", "/sub/../y", "/sub/..", "y"},
+                                           PathCase{"top", "/", "/top", "/", "top"},
+                                           PathCase{"d/\xff\n name ", "/b/", "/b/d/\xff\n name ",
+                                                    "/b/d", "\xff\n name "},
+                                           PathCase{"-rf", "/h", "/h/-rf", "/h", "-rf"}));
 
 class AddSelectedFilesTest : public ::testing::Test {
 protected:

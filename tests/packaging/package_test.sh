@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Builds the Debian package, unpacks it into a temporary root, and checks that everything the
 # desktop entry and the AppStream data name is where they say.
 # usage: package_test.sh BUILD_DIR VERSION

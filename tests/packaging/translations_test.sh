@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LicenseRef-proprietary
 # Every text of the program is in each translation, translated: lupdate run over the sources
 # finds nothing new, nothing gone and nothing unfinished.
 set -euo pipefail
@@ -14,7 +15,7 @@ for ts in control/translations/wypelark_*.ts; do
     only=()
     # English holds only the plural forms: its other texts are the sources themselves.
     [[ $ts == *_en.ts ]] && only=(-pluralonly)
-    "$lupdate" -silent -I . -locations none -no-obsolete "${only[@]}" control ui cli app \
+    "$lupdate" -silent -I . -locations none -no-obsolete "${only[@]}" list control ui cli app \
         -ts "$copy" >/dev/null
     if grep -q 'type="unfinished"\|type="vanished"\|type="obsolete"' "$copy"; then
         echo "$ts: texts missing, unfinished or no longer used:" >&2

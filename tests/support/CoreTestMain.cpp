@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-License-Identifier: LicenseRef-proprietary
 // The main of the tests below the window: a Qt Core application, an English locale and a
 // settings folder of its own, so no test sees the developer's desktop.
 #include "control/Translations.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "tests/support/DestructionRule.h"
 
 #include "engine/WipeRun.h"

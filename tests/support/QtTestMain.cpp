@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // The main of the Qt-based tests: an offscreen platform unless one is set, the Fusion style, an
 // English locale and a settings folder of its own, so no test sees the developer's desktop.
 #include "control/Translations.h"

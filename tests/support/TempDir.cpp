@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "tests/support/TempDir.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "tests/support/WindowFixture.h"
 #include "ui/FileListBox.h"
 #include "ui/FolderListBox.h"

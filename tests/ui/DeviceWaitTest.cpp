@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 #include "engine/ForwardingFileOperations.h"
 #include "tests/support/WindowFixture.h"
 

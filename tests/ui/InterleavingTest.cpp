@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
 // Drives the window's run through many interleavings of what a person can do while the run
 // waits on the device: add files, drop folders, take rows off, clear the list, change the pass
 // count, Pause, Delete and close. The disk beneath holds calls at random, as a slow device does,
