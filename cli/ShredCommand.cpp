@@ -56,7 +56,8 @@ void describeOptions(QCommandLineParser& parser) {
               "flushed to the device, then deletes them."));
     parser.addOptions({
         {{QStringLiteral("n"), QStringLiteral("passes")},
-         T::tr("Overwrite N times, 1 to 20 (default: the count the window stored, else 1)."),
+         T::tr("Overwrite N times, 1 to 20 (default 1); 'stored' takes the count the window "
+               "stored."),
          QStringLiteral("N")},
         {{QStringLiteral("r"), QStringLiteral("recursive")},
          T::tr("Destroy every regular file below the folders given, then remove the "
@@ -96,14 +97,19 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
         context.out << "wypelark-cli " WYPELARK_VERSION "\n";
         return ExitDestroyed;
     }
-    options.passes = PassCountSetting::inRange(context.storedPasses) ? context.storedPasses
-                                                                     : PassCountSetting::Minimum;
-    if (parser.isSet(QStringLiteral("passes"))) {
+    // One pass unless asked: a script does the same whatever someone chose in the window.
+    options.passes = PassCountSetting::Minimum;
+    const QString passes = parser.value(QStringLiteral("passes"));
+    if (passes == QStringLiteral("stored")) {
+        if (PassCountSetting::inRange(context.storedPasses))
+            options.passes = context.storedPasses;
+    } else if (parser.isSet(QStringLiteral("passes"))) {
         bool ok = false;
-        options.passes = parser.value(QStringLiteral("passes")).toInt(&ok);
+        options.passes = passes.toInt(&ok);
         if (!ok || !PassCountSetting::inRange(options.passes)) {
             context.err << "wypelark-cli: "
-                        << text(T::tr("--passes takes a whole number from 1 to 20")) << "\n";
+                        << text(T::tr("--passes takes a whole number from 1 to 20, or stored"))
+                        << "\n";
             return ExitUsage;
         }
     }

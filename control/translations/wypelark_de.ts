@@ -8,10 +8,6 @@
         <translation>Überschreibt Dateien an Ort und Stelle mit dem Zeichen 0, Durchgang für Durchgang, jeden Durchgang auf das Gerät geschrieben, und löscht sie dann.</translation>
     </message>
     <message>
-        <source>Overwrite N times, 1 to 20 (default: the count the window stored, else 1).</source>
-        <translation>N-mal überschreiben, 1 bis 20 (Vorgabe: die vom Fenster gespeicherte Zahl, sonst 1).</translation>
-    </message>
-    <message>
         <source>Destroy every regular file below the folders given, then remove the folders it emptied.</source>
         <translation>Jede reguläre Datei unterhalb der angegebenen Ordner vernichten, dann die geleerten Ordner entfernen.</translation>
     </message>
@@ -38,10 +34,6 @@
     <message>
         <source>Try &apos;wypelark-cli --help&apos;.</source>
         <translation>Versuchen Sie &apos;wypelark-cli --help&apos;.</translation>
-    </message>
-    <message>
-        <source>--passes takes a whole number from 1 to 20</source>
-        <translation>--passes erwartet eine ganze Zahl von 1 bis 20</translation>
     </message>
     <message>
         <source>--report takes json</source>
@@ -82,6 +74,14 @@
     <message>
         <source>interrupted: %1 is partly overwritten and still exists</source>
         <translation>unterbrochen: %1 ist teilweise überschrieben und existiert noch</translation>
+    </message>
+    <message>
+        <source>Overwrite N times, 1 to 20 (default 1); &apos;stored&apos; takes the count the window stored.</source>
+        <translation>N-mal überschreiben, 1 bis 20 (Vorgabe 1); &apos;stored&apos; nimmt die vom Fenster gespeicherte Zahl.</translation>
+    </message>
+    <message>
+        <source>--passes takes a whole number from 1 to 20, or stored</source>
+        <translation>--passes erwartet eine ganze Zahl von 1 bis 20 oder stored</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,6 @@
         <translation>Nadpisuje pliki w miejscu znakiem 0, przebieg po przebiegu, każdy przebieg zapisany na urządzenie, a potem je usuwa.</translation>
     </message>
     <message>
-        <source>Overwrite N times, 1 to 20 (default: the count the window stored, else 1).</source>
-        <translation>Nadpisz N razy, od 1 do 20 (domyślnie: liczba zapamiętana przez okno, a bez niej 1).</translation>
-    </message>
-    <message>
         <source>Destroy every regular file below the folders given, then remove the folders it emptied.</source>
         <translation>Zniszcz każdy zwykły plik w podanych folderach, a potem usuń foldery, które opróżniono.</translation>
     </message>
@@ -38,10 +34,6 @@
     <message>
         <source>Try &apos;wypelark-cli --help&apos;.</source>
         <translation>Spróbuj &apos;wypelark-cli --help&apos;.</translation>
-    </message>
-    <message>
-        <source>--passes takes a whole number from 1 to 20</source>
-        <translation>--passes przyjmuje liczbę całkowitą od 1 do 20</translation>
     </message>
     <message>
         <source>--report takes json</source>
@@ -82,6 +74,14 @@
     <message>
         <source>interrupted: %1 is partly overwritten and still exists</source>
         <translation>przerwano: %1 jest częściowo nadpisany i nadal istnieje</translation>
+    </message>
+    <message>
+        <source>Overwrite N times, 1 to 20 (default 1); &apos;stored&apos; takes the count the window stored.</source>
+        <translation>Nadpisz N razy, od 1 do 20 (domyślnie 1); &apos;stored&apos; bierze liczbę zapamiętaną przez okno.</translation>
+    </message>
+    <message>
+        <source>--passes takes a whole number from 1 to 20, or stored</source>
+        <translation>--passes przyjmuje liczbę całkowitą od 1 do 20 albo stored</translation>
     </message>
 </context>
 <context>

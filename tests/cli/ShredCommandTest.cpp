@@ -55,6 +55,7 @@ struct Command {
     PosixFileOperations disk;
     std::ostringstream out;
     std::ostringstream err;
+    int storedPasses = 0;
 
     int run(const std::vector<QByteArray>& args, FileOperations* files = nullptr) {
         CommandContext context{files ? *files : disk,
@@ -63,7 +64,7 @@ struct Command {
                                false,
                                nullptr,
                                QByteArray::fromStdString(dir.path().string()),
-                               0};
+                               storedPasses};
         return runShredCommand(args, context);
     }
 };
@@ -90,6 +91,20 @@ TEST(ShredCommand, exitsZeroOneOrTwoAndNamesWhatItSkipsWhileTheRestIsDestroyed) 
          {std::vector<QByteArray>{}, {"--passes", "0", "target"}, {"--bogus", "target"}})
         EXPECT_EQ(c.run(usage), ExitUsage);
     EXPECT_TRUE(fs::exists(c.dir.file("target")));
+}
+
+// What someone chose in the window does not change what a script does, unless it asks for it.
+TEST(ShredCommand, makesOnePassUnlessToldAndTheStoredCountOnlyWhenAsked) {
+    const std::vector<std::pair<std::vector<QByteArray>, std::size_t>> cases{
+        {{"f"}, 1}, {{"--passes=stored", "f"}, 5}, {{"-n", "stored", "f"}, 5}, {{"-n3", "f"}, 3}};
+    for (const auto& [args, passes] : cases) {
+        Command c;
+        c.storedPasses = 5;
+        c.dir.makeFile("f", 10);
+        RecordingFileOperations files{c.disk};
+        EXPECT_EQ(c.run(args, &files), ExitDestroyed) << c.err.str();
+        EXPECT_EQ(files.writes.size(), passes) << args.front().toStdString();
+    }
 }
 
 struct OperandCase {
