@@ -119,7 +119,6 @@ public:
     void endInterruptedRun();
 
     RunRecord takeRecord();
-    const RunRecord& record() const { return mRecord; }
 
 signals:
     void progressChanged(ProgressBar bar, float minimum, float maximum, float value);
