@@ -47,6 +47,9 @@ public:
     void information(QWidget*, const QString& title, const QString& text) override {
         print(title, text);
     }
+    void notice(QWidget*, const QString& title, const QString& text) override {
+        print(title, text);
+    }
     void critical(QWidget*, const QString& title, const QString& text) override {
         print(title, text);
     }

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
-#include "engine/WipeHost.h"
-
 #include <QObject>
 
-#include <array>
 #include <chrono>
 #include <csignal>
-#include <cstdint>
 #include <ostream>
 
 namespace wypelark {
@@ -29,7 +25,6 @@ public:
     void finishProgress();
 
 private:
-    void follow(ProgressBar bar, float maximum, float value);
     void betweenWrites();
     void drawProgress();
 
@@ -37,11 +32,7 @@ private:
     std::ostream& mProgress;
     bool mShowProgress;
     const volatile std::sig_atomic_t* mInterrupted;
-    std::array<float, 2> mMaximum{1, 1};
-    std::array<float, 2> mValue{0, 0};
-    std::chrono::steady_clock::time_point mStart = std::chrono::steady_clock::now();
     std::chrono::steady_clock::time_point mLastDrawn;
-    std::int64_t mBytesBefore = 0; // of the passes finished before the current one
     bool mDrawn = false;
 };
 

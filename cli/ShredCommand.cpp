@@ -258,7 +258,10 @@ void textReport(std::ostream& out, const Options& options, const RunOutcome& run
         for (const QByteArray& path : run.controller.destroyed())
             out << text(T::tr("destroyed %1").arg(shownPath(path))) << "\n";
     }
-    const QString details = WipeTexts::reportDetails(run.record.report);
+    // The failures went to standard error.
+    WipeReport remarks = run.record.report;
+    remarks.failures.clear();
+    const QString details = WipeTexts::reportDetails(remarks);
     if (!details.isEmpty())
         out << details.toStdString();
     if (verifier && !options.quiet) {
@@ -282,6 +285,23 @@ void textReport(std::ostream& out, const Options& options, const RunOutcome& run
         out << text(T::tr("folder kept: %1: %2")
                         .arg(shownPath(folder.path), WipeTexts::keptFolderReason(folder)))
             << "\n";
+    }
+    if (!options.quiet)
+        out << text(WipeTexts::destroyedTotals(run.controller.totals())) << "\n";
+}
+
+// Each file not destroyed, what failed, why, and what can be done, whatever the report's form.
+void reportFailures(std::ostream& err, const WipeReport& report) {
+    for (const WipeFailure& failure : report.failures) {
+        QString line = QStringLiteral("%1: %2").arg(
+            shownPath(failure.path), WipeTexts::failureLine(failure.step, failure.error));
+        if (!failure.strandedAt.empty())
+            line += QStringLiteral("; ") + T::tr("another program's file that took its name is "
+                                                 "now at %1")
+                                               .arg(shownPath(failure.strandedAt));
+        if (const QString hint = WipeTexts::failureHint(failure.error); !hint.isEmpty())
+            line += QStringLiteral(" (") + hint + QLatin1Char(')');
+        err << "wypelark-cli: " << text(line) << "\n";
     }
 }
 
@@ -331,6 +351,7 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     }
     const RunRecord record = controller.takeRecord();
     const RunOutcome outcome{refused, controller, record, seconds};
+    reportFailures(context.err, record.report);
     if (options.json) {
         context.out
             << QJsonDocument(jsonReport(outcome)).toJson(QJsonDocument::Indented).toStdString();

@@ -3,6 +3,7 @@
 
 #include "control/PassCountSetting.h"
 #include "control/WipeTexts.h"
+#include "list/ShownName.h"
 
 #include <QCoreApplication>
 #include <QScopedValueRollback>
@@ -155,8 +156,17 @@ bool WipeController::deleteNeedsConfirmation() const {
 }
 
 QString WipeController::destroyQuestion() const {
-    return WipeTexts::destroyQuestion(mList.count(), mList.totalSize(), mPasses,
-                                      static_cast<int>(mAddedFolders.size()));
+    DestroyPlan plan{
+        mList.count(), {}, mList.totalSize(), mPasses, static_cast<int>(mAddedFolders.size()), {}};
+    for (int position = 1; position <= std::min(plan.fileCount, WipeTexts::NamedInMessage);
+         ++position)
+        plan.firstFiles << mList.shownPath(position);
+    for (const FoundFolder& folder : mAddedFolders) {
+        if (plan.firstFolders.size() == WipeTexts::NamedInMessage)
+            break;
+        plan.firstFolders << shownName(folder.path);
+    }
+    return WipeTexts::destroyQuestion(plan);
 }
 
 // Pause enables Delete before the run has seen the request; the run is not entered twice, nor a
@@ -169,13 +179,21 @@ void WipeController::deleteCommand() {
     if (!mayStart())
         return;
     const QScopedValueRollback commandUnderWay(mInDeleteCommand, true);
-    if (!mRun.resumePending())
+    if (mRun.resumePending()) {
+        mProgress.resume(RunProgress::Clock::now());
+    } else {
         mDestroyed.clear();
+        mDestroyedBytes = 0;
+        mList.clearMarks();
+        mProgress.start(mList.totalSize() * mPasses, RunProgress::Clock::now());
+    }
     setCommandEnabled(ToolbarButton::Delete, false);
     setCommandEnabled(ToolbarButton::Pause, true);
     setCommandEnabled(ToolbarButton::Exit, false);
     mRun.setStopRequested(false);
     mRun.WipeFiles();
+    mProgress.sample(mRun.bytesWritten(), RunProgress::Clock::now());
+    mProgress.stop(RunProgress::Clock::now());
     if (!mRun.resumePending())
         removeEmptiedFolders();
     setCommandEnabled(ToolbarButton::Delete, true);
@@ -245,6 +263,33 @@ RunRecord WipeController::takeRecord() {
     return std::exchange(mRecord, {});
 }
 
+ProgressFigures WipeController::progress() {
+    const auto now = RunProgress::Clock::now();
+    if (mRun.active())
+        mProgress.sample(mRun.bytesWritten(), now);
+    const Bar& current = mBars[slot(ProgressBar::Current)];
+    const double span = current.maximum - current.minimum;
+    ProgressFigures figures;
+    figures.fileIndex = mRun.fileIndex();
+    figures.fileCount = mList.count();
+    figures.pass = std::min(mRun.pass(), mPasses);
+    figures.passes = mPasses;
+    figures.passFraction =
+        span > 0 ? std::clamp((current.value - current.minimum) / span, 0.0, 1.0) : 0.0;
+    figures.flushing = mRun.active() && span > 0 && current.value >= current.maximum;
+    figures.doneBytes = mProgress.doneBytes();
+    figures.totalBytes = mProgress.totalBytes();
+    figures.bytesPerSecond = mProgress.bytesPerSecond();
+    figures.secondsLeft = mProgress.secondsLeft(figures.flushing);
+    figures.runningSeconds = mProgress.runningSeconds(now);
+    return figures;
+}
+
+RunTotals WipeController::totals() const {
+    return {static_cast<int>(mDestroyed.size()), mDestroyedBytes, mPasses,
+            mProgress.runningSeconds(RunProgress::Clock::now())};
+}
+
 // --- The run's host ---------------------------------------------------------------------------
 
 int WipeController::itemCount() const {
@@ -262,10 +307,12 @@ FileIdentity WipeController::itemIdentity(int index) const {
 void WipeController::removeDestroyedItems(const std::vector<int>& undestroyed) {
     std::size_t next = 0;
     for (int index = 1; index <= mList.count(); ++index) {
-        if (next < undestroyed.size() && undestroyed[next] == index)
+        if (next < undestroyed.size() && undestroyed[next] == index) {
             ++next;
-        else
-            mDestroyed.push_back(mList.path(index));
+            continue;
+        }
+        mDestroyed.push_back(mList.path(index));
+        mDestroyedBytes += mList.size(index);
     }
     mList.keepOnly(undestroyed);
 }
@@ -307,6 +354,7 @@ void WipeController::refreshFileList() {
 }
 
 void WipeController::yieldToEvents() {
+    mProgress.sample(mRun.bytesWritten(), RunProgress::Clock::now());
     emit yielding();
     if (!mWaiter)
         return;
@@ -325,6 +373,9 @@ void WipeController::reportRunEnd(const WipeReport& report) {
     kept.remarks.insert(kept.remarks.end(), report.remarks.begin(), report.remarks.end());
     kept.leftovers.insert(kept.leftovers.end(), report.leftovers.begin(), report.leftovers.end());
     kept.fileCount = report.fileCount;
+    for (const WipeFailure& failure : report.failures)
+        mList.markFailed(QByteArray::fromStdString(failure.path),
+                         WipeTexts::failureLine(failure.step, failure.error));
 }
 
 } // namespace wypelark

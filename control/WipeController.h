@@ -3,6 +3,7 @@
 
 #include "control/EventLoopWaiter.h"
 #include "control/FileOperationsChain.h"
+#include "control/RunProgress.h"
 #include "engine/WipeHost.h"
 #include "engine/WipeReport.h"
 #include "engine/WipeRun.h"
@@ -120,6 +121,10 @@ public:
 
     RunRecord takeRecord();
 
+    // How far the run has got; taken now, so that a flush that holds the run slows the rate.
+    ProgressFigures progress();
+    RunTotals totals() const;
+
 signals:
     void progressChanged(ProgressBar bar, float minimum, float maximum, float value);
     void commandEnabledChanged(ToolbarButton button, bool enabled);
@@ -166,6 +171,8 @@ private:
     RunRecord mRecord;
     std::vector<FoundFolder> mAddedFolders; // folders added as folders, parents first
     std::vector<QByteArray> mDestroyed;
+    qint64 mDestroyedBytes = 0;
+    RunProgress mProgress;
     std::array<Bar, 2> mBars{};
     std::array<bool, 6> mEnabled{true, true, true, true, true, true};
     QElapsedTimer mSinceYield;

@@ -126,6 +126,21 @@ QString joinedParts(const QStringList& parts) {
     return text;
 }
 
+// The names, each on its own line; beyond the first ten, how many more there are.
+QString namedList(const QStringList& first, int count) {
+    QString text;
+    const int named = std::min({static_cast<int>(first.size()), count, WipeTexts::NamedInMessage});
+    for (int at = 0; at < named; ++at)
+        text += QStringLiteral("\n    ") + first[at];
+    if (count > named)
+        text += QStringLiteral("\n    ") + WipeTexts::tr("and %Ln more", nullptr, count - named);
+    return text;
+}
+
+int percent(double fraction) {
+    return static_cast<int>(fraction * 100.0);
+}
+
 } // namespace
 
 QString WipeTexts::reason(const std::error_code& error) {
@@ -136,6 +151,30 @@ QString WipeTexts::reason(const std::error_code& error) {
 
 QString WipeTexts::errorLine(const std::error_code& error) {
     return tr("error %1, %2").arg(error.value()).arg(reason(error));
+}
+
+QString WipeTexts::failureLine(WipeStep step, const std::error_code& error) {
+    return QStringLiteral("%1: %2").arg(WipeTexts::step(step), errorLine(error));
+}
+
+QString WipeTexts::failureHint(const std::error_code& error) {
+    if (error == std::errc::operation_not_permitted)
+        return tr("The file may be marked immutable or append-only: lsattr shows it, and "
+                  "chattr -i or -a, as root, clears it.");
+    if (error == std::errc::read_only_file_system)
+        return tr("Its file system is mounted read-only: mount it for writing first.");
+    if (error == std::errc::permission_denied)
+        return tr("You may not write to the file or change its folder: its owner, or root, "
+                  "can.");
+    if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy)
+        return tr("The file is in use: end the program that holds it, then try again.");
+    if (error == std::errc::no_such_file_or_directory)
+        return tr("It was deleted or moved after it was added.");
+    if (error == std::errc::io_error)
+        return tr("The device reported an error: it may be failing.");
+    if (error == WipeErrc::Changed)
+        return tr("Add it again if the file now there is to be destroyed.");
+    return {};
 }
 
 QString WipeTexts::step(WipeStep step) {
@@ -224,6 +263,23 @@ QString WipeTexts::reportSummary(const WipeReport& report) {
     return summary;
 }
 
+QString WipeTexts::reportMessage(const WipeReport& report) {
+    QString text = reportSummary(report);
+    const auto named = std::min<std::size_t>(report.failures.size(), NamedInMessage);
+    for (std::size_t at = 0; at < named; ++at) {
+        const WipeFailure& failure = report.failures[at];
+        text += QStringLiteral("\n\n%1\n    %2")
+                    .arg(shown(failure.path), failureLine(failure.step, failure.error));
+        if (const QString hint = failureHint(failure.error); !hint.isEmpty())
+            text += QStringLiteral("\n    ") + hint;
+    }
+    if (report.failures.size() > named)
+        text += QStringLiteral("\n\n") +
+                tr("%Ln more files were not destroyed; Show Details lists them all.", nullptr,
+                   static_cast<int>(report.failures.size() - named));
+    return text;
+}
+
 QString WipeTexts::keptFoldersSummary(int count) {
     return tr("%Ln of the folders added were not removed.", nullptr, count);
 }
@@ -248,18 +304,22 @@ QString WipeTexts::onlyLocalDrops() {
     return tr("Only files and folders of this computer can be dropped here.");
 }
 
-QString WipeTexts::destroyQuestion(int files, qint64 bytes, int passes, int folders) {
+QString WipeTexts::destroyQuestion(const DestroyPlan& plan) {
+    const int files = plan.fileCount;
+    const int folders = plan.folderCount;
     const QString folderCount = tr("%Ln folders", nullptr, folders);
     if (files == 0)
         return tr("Remove the %1 added as folders, where they are empty? This cannot be undone.")
-            .arg(folderCount);
+                   .arg(folderCount) +
+               namedList(plan.firstFolders, folders);
     QString question = tr("Destroy %1 (%2) with %3? This cannot be undone.")
-                           .arg(tr("%Ln files", nullptr, files), megabyteText(bytes, QLocale()),
-                                tr("%Ln passes", nullptr, passes));
+                           .arg(tr("%Ln files", nullptr, files), readableSize(plan.bytes),
+                                passCount(plan.passes)) +
+                       namedList(plan.firstFiles, files);
     if (folders > 0)
-        question += QLatin1Char(' ') + tr("The %1 added as folders are removed afterwards where "
-                                          "the run leaves them empty.")
-                                           .arg(folderCount);
+        question += QStringLiteral("\n\n") +
+                    tr("Afterwards, where the run leaves them empty, these folders are removed:") +
+                    namedList(plan.firstFolders, folders);
     return question;
 }
 
@@ -267,6 +327,65 @@ QString WipeTexts::closeWhilePausedQuestion(const QString& shownFile) {
     return tr("The run is paused. %1 is partly overwritten and still exists, and the files after "
               "it are untouched. Close all the same?")
         .arg(shownFile);
+}
+
+QString WipeTexts::passCount(int passes) {
+    return tr("%Ln passes", nullptr, passes);
+}
+
+QString WipeTexts::passFigure(const ProgressFigures& figures) {
+    if (figures.fileIndex < 1 || figures.fileIndex > figures.fileCount)
+        return {};
+    if (figures.flushing)
+        return tr("Pass %1 of %2: flushing").arg(figures.pass).arg(figures.passes);
+    return tr("Pass %1 of %2: %3 %")
+        .arg(figures.pass)
+        .arg(figures.passes)
+        .arg(percent(figures.passFraction));
+}
+
+QString WipeTexts::overallFigure(const ProgressFigures& figures) {
+    return tr("%1 of %2: %3 %")
+        .arg(readableSize(figures.doneBytes), readableSize(figures.totalBytes))
+        .arg(percent(figures.overallFraction()));
+}
+
+QString WipeTexts::rateFigure(const ProgressFigures& figures) {
+    if (figures.bytesPerSecond <= 0 || !figures.secondsLeft)
+        return tr("Measuring the speed");
+    return tr("%1/s, %2 left")
+        .arg(readableSize(static_cast<qint64>(figures.bytesPerSecond)),
+             clockText(*figures.secondsLeft));
+}
+
+QString WipeTexts::runningStatus(const ProgressFigures& figures) {
+    return tr("Destroying file %1 of %2").arg(figures.fileIndex).arg(figures.fileCount);
+}
+
+QString WipeTexts::pausedStatus() {
+    return tr("Paused. Continue goes on where the run stopped.");
+}
+
+QString WipeTexts::closeRefusedStatus() {
+    return tr("Wypelark closes once the run is paused or done: press Pause first.");
+}
+
+QString WipeTexts::destroyedTotals(const RunTotals& totals) {
+    const auto seconds = static_cast<qint64>(totals.seconds + 0.5);
+    const QString took = seconds < 60 ? tr("%1 s").arg(QLocale().toString(totals.seconds, 'f', 1))
+                                      : clockText(seconds);
+    return tr("%Ln files destroyed (%1, %2) in %3", nullptr, totals.files)
+        .arg(readableSize(totals.bytes), passCount(totals.passes), took);
+}
+
+QString WipeTexts::clockText(qint64 seconds) {
+    const qint64 hours = seconds / 3600;
+    const QString minutesAndSeconds = QStringLiteral("%1:%2")
+                                          .arg(hours > 0 ? (seconds / 60) % 60 : seconds / 60,
+                                               hours > 0 ? 2 : 1, 10, QLatin1Char('0'))
+                                          .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return hours > 0 ? QStringLiteral("%1:%2").arg(hours).arg(minutesAndSeconds)
+                     : minutesAndSeconds;
 }
 
 } // namespace wypelark

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "control/RunProgress.h"
 #include "engine/StorageRemark.h"
 #include "engine/WipeReport.h"
 #include "list/AddSelectedFiles.h"
@@ -8,11 +9,22 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <system_error>
 #include <vector>
 
 namespace wypelark {
+
+// What a fresh run is about to destroy, as the question before it names it.
+struct DestroyPlan {
+    int fileCount = 0;
+    QStringList firstFiles; // shown names, in the list's order, as many as a message names
+    qint64 bytes = 0;
+    int passes = 1;
+    int folderCount = 0; // the folders added as folders, removed where the run empties them
+    QStringList firstFolders;
+};
 
 // Every sentence the run, the list and the folders give a person to read, in the user's
 // language. The engine and the list hand over codes and data; they are put into words here.
@@ -25,6 +37,10 @@ public:
     // "error N, description", as every list of failures names an error.
     static QString errorLine(const std::error_code& error);
     static QString step(WipeStep step);
+    // "could not be opened: error N, description".
+    static QString failureLine(WipeStep step, const std::error_code& error);
+    // What a person can do about a failure whose cause is known; empty otherwise.
+    static QString failureHint(const std::error_code& error);
     static QString storageReason(StorageReason reason);
     static QString keptFolderReason(const KeptFolder& folder);
 
@@ -34,6 +50,11 @@ public:
     static QString reportDetails(const WipeReport& report);
     // The first line of the end-of-run message: how many files were not destroyed, of how many.
     static QString reportSummary(const WipeReport& report);
+    // The summary, then the first files not destroyed with what failed, why, and what can be
+    // done about it; those beyond the first ten are counted.
+    static QString reportMessage(const WipeReport& report);
+    // How many files are named in a message before the rest are counted.
+    static constexpr int NamedInMessage = 10;
     static QString keptFoldersSummary(int count);
     static QString keptFoldersDetails(const std::vector<KeptFolder>& kept);
 
@@ -42,8 +63,22 @@ public:
     static QString onlyLocalDrops();
 
     // The question before a fresh run, and before closing on a paused one.
-    static QString destroyQuestion(int files, qint64 bytes, int passes, int folders);
+    static QString destroyQuestion(const DestroyPlan& plan);
     static QString closeWhilePausedQuestion(const QString& shownFile);
+
+    static QString passCount(int passes);
+    // The figures beside the bars: the current file's pass, and the run's bytes.
+    static QString passFigure(const ProgressFigures& figures);
+    static QString overallFigure(const ProgressFigures& figures);
+    // The speed and the time left, while the run goes.
+    static QString rateFigure(const ProgressFigures& figures);
+    static QString runningStatus(const ProgressFigures& figures);
+    static QString pausedStatus();
+    static QString closeRefusedStatus();
+    // "4 files destroyed (1.2 GB, 3 passes) in 12 s".
+    static QString destroyedTotals(const RunTotals& totals);
+    // A duration as minutes and seconds ("0:42", "1:02:05").
+    static QString clockText(qint64 seconds);
 };
 
 } // namespace wypelark

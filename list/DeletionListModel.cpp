@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QSet>
+#include <QStringList>
 
 #include <algorithm>
 #include <functional>
@@ -30,7 +31,37 @@ QVariant DeletionListModel::data(const QModelIndex& index, int role) const {
         return index.column() == File ? shownName(item.path) : sizeText(item.bytes);
     if (role == Qt::ToolTipRole && index.column() == Size)
         return megabyteText(item.bytes);
+    if (role == Qt::ToolTipRole && index.column() == File)
+        return fileTip(item);
+    if (role == FailureRole)
+        return item.failure;
     return {};
+}
+
+// The name's exact bytes where its shown form escapes some, and why it was not destroyed.
+QString DeletionListModel::fileTip(const Item& item) const {
+    QStringList lines;
+    if (const QString bytes = escapedNameBytes(item.path); !bytes.isEmpty())
+        lines << shownName(item.path) << tr("Bytes: %1").arg(bytes);
+    if (!item.failure.isEmpty())
+        lines << tr("Not destroyed: %1").arg(item.failure);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void DeletionListModel::markFailed(const QByteArray& path, const QString& reason) {
+    const auto row = mRows.find(path);
+    if (row == mRows.end())
+        return;
+    mItems[*row].failure = reason;
+    const int at = static_cast<int>(*row);
+    emit dataChanged(index(at, File), index(at, Size));
+}
+
+void DeletionListModel::clearMarks() {
+    for (Item& item : mItems)
+        item.failure.clear();
+    if (!mItems.empty())
+        emit dataChanged(index(0, File), index(count() - 1, Size));
 }
 
 QVariant DeletionListModel::headerData(int section, Qt::Orientation orientation, int role) const {

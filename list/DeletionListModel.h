@@ -21,6 +21,8 @@ class DeletionListModel final : public QAbstractTableModel {
 
 public:
     enum Column { File, Size, ColumnCount };
+    // Why the last run did not destroy the item's file; empty when it did not fail.
+    static constexpr int FailureRole = Qt::UserRole + 1;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -51,6 +53,10 @@ public:
     void remove(std::vector<int> positions);
     // Removes every item but those at the given 1-based positions, which keep their order.
     void keepOnly(const std::vector<int>& positions);
+    // Marks the item of the path as not destroyed, for the reason given, until the marks are
+    // cleared or the item removed.
+    void markFailed(const QByteArray& path, const QString& reason);
+    void clearMarks();
     // The sizes of all items, as they were when added.
     qint64 totalSize() const;
 
@@ -59,7 +65,10 @@ private:
         QByteArray path;
         qint64 bytes;
         FileIdentity identity;
+        QString failure = {};
     };
+
+    QString fileTip(const Item& item) const;
 
     void indexRows();
 

@@ -10,4 +10,8 @@ namespace wypelark {
 // name can pass for another or forge a line.
 QString shownName(const QByteArray& path);
 
+// A name's exact bytes in hexadecimal ("66 6f 80"), for a name whose shown form escapes
+// anything; empty for a name shown as it is.
+QString escapedNameBytes(const QByteArray& name);
+
 } // namespace wypelark

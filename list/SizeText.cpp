@@ -14,4 +14,8 @@ QString megabyteText(qint64 bytes, const QLocale& locale) {
     return grouped.toString(megabytes, 'f', 1) + QStringLiteral(" MB");
 }
 
+QString readableSize(qint64 bytes, const QLocale& locale) {
+    return locale.formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
+}
+
 } // namespace wypelark

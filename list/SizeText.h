@@ -13,4 +13,8 @@ QString sizeText(qint64 bytes);
 // locale's separators, then " MB".
 QString megabyteText(qint64 bytes, const QLocale& locale = QLocale());
 
+// A size as both front ends say it in sentences: decimal units (kB, MB, GB: powers of 1000)
+// with one decimal, in the locale's form ("2 bytes", "300.0 MB", "1.2 GB").
+QString readableSize(qint64 bytes, const QLocale& locale = QLocale());
+
 } // namespace wypelark

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "ui/MessageBoxes.h"
 
+#include "ui/ReportDialog.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,6 +15,7 @@ int plainBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, cons
              QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, title, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.setDefaultButton(defaultButton);
     return box.exec();
 }
@@ -29,6 +32,15 @@ void QtMessageBoxes::information(QWidget* parent, const QString& title, const QS
     plainBox(parent, QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtMessageBoxes::notice(QWidget* parent, const QString& title, const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->show();
+}
+
 void QtMessageBoxes::critical(QWidget* parent, const QString& title, const QString& text) {
     plainBox(parent, QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
@@ -43,14 +55,9 @@ bool QtMessageBoxes::confirm(QWidget* parent, const QString& title, const QStrin
     return box.clickedButton() == accept;
 }
 
-std::unique_ptr<QMessageBox> reportBox(QWidget* parent, bool critical, const QString& title,
-                                       const QString& summary, const QString& details) {
-    auto box =
-        std::make_unique<QMessageBox>(critical ? QMessageBox::Critical : QMessageBox::Information,
-                                      title, summary, QMessageBox::Ok, parent);
-    box->setTextFormat(Qt::PlainText);
-    box->setDetailedText(details);
-    return box;
+std::unique_ptr<ReportDialog> reportBox(QWidget* parent, bool critical, const QString& title,
+                                        const QString& summary, const QString& details) {
+    return std::make_unique<ReportDialog>(parent, critical, title, summary, details);
 }
 
 void QtMessageBoxes::report(QWidget* parent, bool critical, const QString& title,

@@ -5,7 +5,6 @@
 
 #include <memory>
 
-class QMessageBox;
 class QWidget;
 
 namespace wypelark {
@@ -19,26 +18,31 @@ public:
     virtual bool retryCancel(QWidget* parent, const QString& title, const QString& text) = 0;
     // OK with the information icon.
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
+    // OK with the information icon, in a box that does not wait: what goes on goes on.
+    virtual void notice(QWidget* parent, const QString& title, const QString& text) = 0;
     // OK with the critical icon.
     virtual void critical(QWidget* parent, const QString& title, const QString& text) = 0;
     // The warning icon, a button that does what the question asks, and Cancel, the default; true
     // when the first was chosen.
     virtual bool confirm(QWidget* parent, const QString& title, const QString& question,
                          const QString& acceptText) = 0;
-    // OK with the critical or the information icon: a short summary, and the details (a list of
-    // any length) in a scrolling area, so that the box stays within the screen.
+    // OK with the critical or the information icon: the message, and the details (a list of any
+    // length) behind Show Details, in a box that can be resized and stays within the screen.
     virtual void report(QWidget* parent, bool critical, const QString& title,
                         const QString& summary, const QString& details) = 0;
 };
 
+class ReportDialog;
+
 // The box that report() shows, not yet shown.
-std::unique_ptr<QMessageBox> reportBox(QWidget* parent, bool critical, const QString& title,
-                                       const QString& summary, const QString& details);
+std::unique_ptr<ReportDialog> reportBox(QWidget* parent, bool critical, const QString& title,
+                                        const QString& summary, const QString& details);
 
 class QtMessageBoxes final : public MessageBoxes {
 public:
     bool retryCancel(QWidget* parent, const QString& title, const QString& text) override;
     void information(QWidget* parent, const QString& title, const QString& text) override;
+    void notice(QWidget* parent, const QString& title, const QString& text) override;
     void critical(QWidget* parent, const QString& title, const QString& text) override;
     bool confirm(QWidget* parent, const QString& title, const QString& question,
                  const QString& acceptText) override;

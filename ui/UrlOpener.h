@@ -3,18 +3,22 @@
 
 #include <QUrl>
 
+#include <functional>
+
 namespace wypelark {
 
 // Hands a web address to the desktop's browser.
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    virtual bool open(const QUrl& url) = 0;
+    // Returns at once; whenNotOpened runs later, on this thread, when no browser took the
+    // address.
+    virtual void open(const QUrl& url, std::function<void()> whenNotOpened) = 0;
 };
 
 class DesktopUrlOpener final : public UrlOpener {
 public:
-    bool open(const QUrl& url) override;
+    void open(const QUrl& url, std::function<void()> whenNotOpened) override;
 };
 
 } // namespace wypelark

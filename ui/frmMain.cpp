@@ -6,7 +6,10 @@
 #include "control/PassCountSetting.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
+#include "list/ShownName.h"
+#include "ui/DesktopNotifier.h"
 #include "ui/DriveBox.h"
+#include "ui/FailedRowDelegate.h"
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
 #include "ui/FolderListBox.h"
@@ -24,9 +27,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QSet>
 #include <QShortcut>
 #include <QSlider>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -48,6 +53,22 @@ QLabel* centredLabel(const QString& text, QWidget* parent) {
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
+
+// A label for figures: plain text, at one side of its place.
+QLabel* figureLabel(QWidget* parent, Qt::Alignment side, const QRect& place) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(side | Qt::AlignVCenter);
+    label->setGeometry(place);
+    return label;
+}
+
+// The middle of a text that does not fit goes, so that both ends of a path stay.
+QString fitted(const QLabel* label, const QString& text) {
+    return label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->width());
+}
+
+constexpr int FigureTimerMilliseconds = 250;
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
@@ -85,6 +106,7 @@ void frmMain::buildWindow() {
     lblOverall->setGeometry(6, 486, 553, 13);
     lblCurrent = named(centredLabel(tr("Current File Progress"), this), "lblCurrent");
     lblCurrent->setGeometry(6, 450, 553, 13);
+    buildFigures();
     mnuPopUp = named(new QMenu(QStringLiteral("PopUp"), this), "mnuPopUp");
     mnuPopUpAdd = named(mnuPopUp->addAction(tr("Add Selected Files")), "mnuPopUpAdd");
     setFocusOrder();
@@ -111,7 +133,7 @@ void frmMain::buildToolbar() {
                 button(":/icons/info.svg", tr("Info"), tr("Open Wypelark's web page")),
                 tlbMain->addSeparator(),
                 button(":/icons/exit.svg", tr("Exit"), tr("Close Wypelark"))};
-    // Every button as wide as the widest caption needs.
+    // Every button as wide as the widest caption needs, Delete's "Continue" included.
     std::vector<QWidget*> buttons;
     int width = 38;
     for (QAction* action : mButtons) {
@@ -120,6 +142,10 @@ void frmMain::buildToolbar() {
             width = std::max(width, widget->sizeHint().width());
         }
     }
+    QAction* deleteButton = mButtons[0];
+    deleteButton->setText(tr("Continue"));
+    width = std::max(width, tlbMain->widgetForAction(deleteButton)->sizeHint().width());
+    deleteButton->setText(tr("Delete"));
     for (QWidget* widget : buttons) {
         widget->setFixedSize(width, 36);
         widget->setFocusPolicy(Qt::NoFocus);
@@ -155,6 +181,7 @@ void frmMain::buildDeletionList() {
     lvwList = named(new QTreeView(fraToDelete), "lvwList");
     lvwList->setGeometry(6, 18, 547, 178);
     lvwList->setModel(&mController.list());
+    lvwList->setItemDelegate(new FailedRowDelegate(lvwList));
     lvwList->setRootIsDecorated(false);
     lvwList->setItemsExpandable(false);
     lvwList->setUniformRowHeights(true);
@@ -205,6 +232,23 @@ void frmMain::buildBrowser() {
     drvDrive->setGeometry(9, 18, 169, 21);
 }
 
+// The figures sit in the free ends of the captions' rows and of the toolbar, so that no control
+// moves.
+void frmMain::buildFigures() {
+    lblCurrentFile = named(figureLabel(this, Qt::AlignLeft, {6, 450, 205, 13}), "lblCurrentFile");
+    lblCurrentFigure =
+        named(figureLabel(this, Qt::AlignRight, {354, 450, 205, 13}), "lblCurrentFigure");
+    lblOverallRate = named(figureLabel(this, Qt::AlignLeft, {6, 486, 205, 13}), "lblOverallRate");
+    lblOverallFigure =
+        named(figureLabel(this, Qt::AlignRight, {354, 486, 205, 13}), "lblOverallFigure");
+    lblPasses = named(figureLabel(fraDelete, Qt::AlignRight, {447, 15, 100, 16}), "lblPasses");
+    lblRunStatus = named(figureLabel(this, Qt::AlignRight, {262, 2, 297, 34}), "lblRunStatus");
+    lblRunStatus->setWordWrap(true);
+    mFigureTimer = new QTimer(this);
+    mFigureTimer->setInterval(FigureTimerMilliseconds);
+    connect(mFigureTimer, &QTimer::timeout, this, &frmMain::showFigures);
+}
+
 // What a screen reader calls the controls that show no caption of their own.
 void frmMain::nameForScreenReaders() {
     prgCurrent->setAccessibleName(lblCurrent->text());
@@ -220,8 +264,9 @@ void frmMain::nameForScreenReaders() {
 }
 
 void frmMain::setFocusOrder() {
-    for (QWidget* passive : std::initializer_list<QWidget*>{tlbMain, prgOverall, prgCurrent,
-                                                            lblOverall, lblCurrent, lblStatus})
+    for (QWidget* passive : std::initializer_list<QWidget*>{
+             tlbMain, prgOverall, prgCurrent, lblOverall, lblCurrent, lblStatus, lblCurrentFile,
+             lblCurrentFigure, lblOverallRate, lblOverallFigure, lblPasses, lblRunStatus})
         passive->setFocusPolicy(Qt::NoFocus);
     QWidget::setTabOrder(drvDrive, dirPath);
     QWidget::setTabOrder(dirPath, filFiles);
@@ -249,6 +294,9 @@ void frmMain::connectEvents() {
 void frmMain::connectController() {
     connect(&mController, &WipeController::progressChanged, this,
             [this](ProgressBar which, float minimum, float maximum, float value) {
+                // The overall bar follows the bytes; its figures come from the timer.
+                if (which == ProgressBar::Overall)
+                    return;
                 FloatProgressBar* shown = bar(which);
                 shown->setMinimumF(minimum);
                 shown->setMaximumF(maximum);
@@ -353,6 +401,8 @@ void frmMain::Form_Load() {
 void frmMain::sliDelete_Change() {
     const int passes = sliDelete->value();
     lblStatus->setText(methodCaption(passes, lblStatus->text()));
+    lblPasses->setText(WipeTexts::passCount(passes));
+    sliDelete->setToolTip(WipeTexts::passCount(passes));
     mController.setPassCount(passes);
 }
 
@@ -386,7 +436,13 @@ void frmMain::deleteCommand() {
         !mServices.messages.confirm(this, QStringLiteral("Wypelark"), mController.destroyQuestion(),
                                     tr("Destroy")))
         return;
+    mButtons[0]->setText(tr("Delete"));
+    showStatus(WipeTexts::runningStatus(mController.progress()));
+    mFigureTimer->start();
     mController.deleteCommand();
+    mFigureTimer->stop();
+    showFigures();
+    showRunState();
     showPendingReport();
     if (mController.takeCloseWhenStopped())
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -407,7 +463,17 @@ void frmMain::showListMenu(const QPoint& at) {
 }
 
 void frmMain::infoCommand() {
-    mServices.urls.open(QUrl(ProductPage));
+    const QPointer<frmMain> window(this);
+    mServices.urls.open(QUrl(ProductPage), [window] {
+        if (window)
+            window->showAddress();
+    });
+}
+
+void frmMain::showAddress() {
+    mServices.messages.notice(this, QStringLiteral("Wypelark"),
+                              tr("No web browser took the address. Wypelark's web page is at:") +
+                                  QStringLiteral("\n\n") + ProductPage);
 }
 
 void frmMain::exitCommand() {
@@ -421,6 +487,7 @@ bool frmMain::Form_Unload() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (Form_Unload()) {
+        showStatus(WipeTexts::closeRefusedStatus());
         event->ignore();
         return;
     }
@@ -442,11 +509,64 @@ void frmMain::closeEvent(QCloseEvent* event) {
     emit unloaded();
 }
 
+// Between writes and during flushes: the current file, the pass, the bytes, the speed and the
+// time left.
+void frmMain::showFigures() {
+    const ProgressFigures figures = mController.progress();
+    const bool inFile = figures.fileIndex >= 1 && figures.fileIndex <= figures.fileCount;
+    const QByteArray file = inFile ? mController.list().path(figures.fileIndex) : QByteArray();
+    lblCurrentFile->setText(inFile ? fitted(lblCurrentFile, shownName(file)) : QString());
+    lblCurrentFile->setToolTip(inFile ? shownName(file) : QString());
+    lblCurrentFigure->setText(WipeTexts::passFigure(figures));
+    lblOverallFigure->setText(WipeTexts::overallFigure(figures));
+    const bool running = mController.run().active();
+    lblOverallRate->setText(running ? WipeTexts::rateFigure(figures) : QString());
+    prgOverall->setMinimumF(0);
+    prgOverall->setMaximumF(1000);
+    prgOverall->setValueF(static_cast<float>(figures.overallFraction() * 1000));
+    prgCurrent->setAccessibleDescription(lblCurrentFigure->text());
+    prgOverall->setAccessibleDescription(lblOverallFigure->text());
+    if (running)
+        showStatus(WipeTexts::runningStatus(figures));
+}
+
+// Paused is said in words, and Delete reads Continue: it goes on where the run stopped.
+void frmMain::showRunState() {
+    const bool paused = mController.run().resumePending();
+    mButtons[0]->setText(paused ? tr("Continue") : tr("Delete"));
+    tlbMain->widgetForAction(mButtons[0])->setAccessibleName(mButtons[0]->text());
+    if (paused) {
+        lblOverallRate->setText(WipeTexts::pausedStatus());
+        showStatus(WipeTexts::pausedStatus());
+    }
+}
+
+void frmMain::showStatus(const QString& text) {
+    lblRunStatus->setText(text);
+    lblRunStatus->setToolTip(text);
+}
+
+// A run that destroyed something says so in the status line, and, when the person looks at
+// another window, on the desktop.
+void frmMain::tellRunEnd(const QString& summary) {
+    const RunTotals totals = mController.totals();
+    if (totals.files == 0 && summary.isEmpty())
+        return;
+    const QString destroyed = WipeTexts::destroyedTotals(totals);
+    showStatus(destroyed);
+    if (!isActiveWindow())
+        DesktopNotifier::notify(summary.isEmpty() ? destroyed : summary,
+                                summary.isEmpty() ? QString() : destroyed);
+}
+
 void frmMain::showPendingReport() {
     const RunRecord record = mController.takeRecord();
+    if (!mController.run().resumePending())
+        tellRunEnd(record.report.failures.empty() ? QString()
+                                                  : WipeTexts::reportSummary(record.report));
     if (record.empty())
         return;
-    QString summary = record.report.empty() ? QString() : WipeTexts::reportSummary(record.report);
+    QString summary = record.report.empty() ? QString() : WipeTexts::reportMessage(record.report);
     QString details = WipeTexts::reportDetails(record.report);
     if (!record.keptFolders.empty()) {
         summary += QLatin1Char(' ') +

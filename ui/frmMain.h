@@ -14,6 +14,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QSlider;
+class QTimer;
 class QToolBar;
 class QTreeView;
 class QUrl;
@@ -84,6 +85,7 @@ private:
     void buildDeleteMethod();
     void buildDeletionList();
     void buildProgress();
+    void buildFigures();
     void setFocusOrder();
     void connectEvents();
     void connectController();
@@ -93,6 +95,11 @@ private:
     void infoCommand();
     void exitCommand();
     void showPendingReport();
+    void showFigures();
+    void showRunState();
+    void showStatus(const QString& text);
+    void tellRunEnd(const QString& summary);
+    void showAddress();
     void showRefused(const std::vector<RefusedFile>& refused);
     void removeSelectedFromList();
     void showListMenu(const QPoint& at);
@@ -119,6 +126,15 @@ private:
     DriveBox* drvDrive = nullptr;
     QLabel* lblOverall = nullptr;
     QLabel* lblCurrent = nullptr;
+    // The figures beside the bars' captions, the pass count beside the method, and the status
+    // line in the toolbar's free end.
+    QLabel* lblCurrentFile = nullptr;
+    QLabel* lblCurrentFigure = nullptr;
+    QLabel* lblOverallRate = nullptr;
+    QLabel* lblOverallFigure = nullptr;
+    QLabel* lblPasses = nullptr;
+    QLabel* lblRunStatus = nullptr;
+    QTimer* mFigureTimer = nullptr;
     QMenu* mnuPopUp = nullptr;
     QAction* mnuPopUpAdd = nullptr;
     QMenu* mnuList = nullptr;

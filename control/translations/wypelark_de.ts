@@ -83,6 +83,10 @@
         <source>--passes takes a whole number from 1 to 20, or stored</source>
         <translation>--passes erwartet eine ganze Zahl von 1 bis 20 oder stored</translation>
     </message>
+    <message>
+        <source>another program&apos;s file that took its name is now at %1</source>
+        <translation>die Datei eines anderen Programms, die seinen Namen einnahm, liegt jetzt unter %1</translation>
+    </message>
 </context>
 <context>
     <name>WipeTexts</name>
@@ -314,12 +318,97 @@
         </translation>
     </message>
     <message>
-        <source>The %1 added as folders are removed afterwards where the run leaves them empty.</source>
-        <translation>Die %1, die als Ordner hinzugefügt wurden, werden danach entfernt, wo der Lauf sie leer hinterlässt.</translation>
-    </message>
-    <message>
         <source>The run is paused. %1 is partly overwritten and still exists, and the files after it are untouched. Close all the same?</source>
         <translation>Der Lauf ist angehalten. %1 ist teilweise überschrieben und existiert noch, die Dateien danach sind unberührt. Trotzdem schließen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more</source>
+        <translation>
+            <numerusform>und %Ln weitere</numerusform>
+            <numerusform>und %Ln weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file may be marked immutable or append-only: lsattr shows it, and chattr -i or -a, as root, clears it.</source>
+        <translation>Die Datei ist vielleicht als unveränderlich oder nur anhängbar markiert: lsattr zeigt es, chattr -i oder -a als root hebt es auf.</translation>
+    </message>
+    <message>
+        <source>Its file system is mounted read-only: mount it for writing first.</source>
+        <translation>Ihr Dateisystem ist schreibgeschützt eingehängt: hängen Sie es zuerst beschreibbar ein.</translation>
+    </message>
+    <message>
+        <source>You may not write to the file or change its folder: its owner, or root, can.</source>
+        <translation>Sie dürfen die Datei nicht schreiben oder ihren Ordner nicht ändern: ihr Eigentümer oder root darf es.</translation>
+    </message>
+    <message>
+        <source>The file is in use: end the program that holds it, then try again.</source>
+        <translation>Die Datei wird benutzt: beenden Sie das Programm, das sie hält, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>It was deleted or moved after it was added.</source>
+        <translation>Sie wurde nach dem Hinzufügen gelöscht oder verschoben.</translation>
+    </message>
+    <message>
+        <source>The device reported an error: it may be failing.</source>
+        <translation>Das Gerät meldete einen Fehler: es fällt vielleicht aus.</translation>
+    </message>
+    <message>
+        <source>Add it again if the file now there is to be destroyed.</source>
+        <translation>Fügen Sie sie erneut hinzu, wenn die Datei, die jetzt dort liegt, vernichtet werden soll.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln more files were not destroyed; Show Details lists them all.</source>
+        <translation>
+            <numerusform>%Ln weitere Datei wurde nicht vernichtet; Details zeigen alle.</numerusform>
+            <numerusform>%Ln weitere Dateien wurden nicht vernichtet; Details zeigen alle.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pass %1 of %2: flushing</source>
+        <translation>Durchgang %1 von %2: wird auf das Gerät geschrieben</translation>
+    </message>
+    <message>
+        <source>Pass %1 of %2: %3 %</source>
+        <translation>Durchgang %1 von %2: %3 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3 %</source>
+        <translation>%1 von %2: %3 %</translation>
+    </message>
+    <message>
+        <source>Measuring the speed</source>
+        <translation>Geschwindigkeit wird gemessen</translation>
+    </message>
+    <message>
+        <source>%1/s, %2 left</source>
+        <translation>%1/s, noch %2</translation>
+    </message>
+    <message>
+        <source>Destroying file %1 of %2</source>
+        <translation>Datei %1 von %2 wird vernichtet</translation>
+    </message>
+    <message>
+        <source>Paused. Continue goes on where the run stopped.</source>
+        <translation>Angehalten. Fortsetzen macht dort weiter, wo der Durchlauf stand.</translation>
+    </message>
+    <message>
+        <source>Wypelark closes once the run is paused or done: press Pause first.</source>
+        <translation>Wypelark schließt, sobald der Durchlauf angehalten oder fertig ist: drücken Sie zuerst Pause.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files destroyed (%1, %2) in %3</source>
+        <translation>
+            <numerusform>%Ln Datei vernichtet (%1, %2) in %3</numerusform>
+            <numerusform>%Ln Dateien vernichtet (%1, %2) in %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Afterwards, where the run leaves them empty, these folders are removed:</source>
+        <translation>Danach werden diese Ordner entfernt, wo der Durchlauf sie leer lässt:</translation>
     </message>
 </context>
 <context>
@@ -350,6 +439,14 @@
         <source>Size</source>
         <translation>Größe</translation>
     </message>
+    <message>
+        <source>Bytes: %1</source>
+        <translation>Bytes: %1</translation>
+    </message>
+    <message>
+        <source>Not destroyed: %1</source>
+        <translation>Nicht vernichtet: %1</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::FailureReportingApplication</name>
@@ -364,6 +461,17 @@
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>wypelark::ReportDialog</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Details anzeigen...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Details ausblenden...</translation>
     </message>
 </context>
 <context>
@@ -483,6 +591,14 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>No web browser took the address. Wypelark&apos;s web page is at:</source>
+        <translation>Kein Webbrowser hat die Adresse geöffnet. Die Webseite von Wypelark ist:</translation>
     </message>
 </context>
 </TS>

@@ -66,5 +66,26 @@
             <numerusform>%Ln passes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>and %Ln more</source>
+        <translation>
+            <numerusform>and %Ln more</numerusform>
+            <numerusform>and %Ln more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln more files were not destroyed; Show Details lists them all.</source>
+        <translation>
+            <numerusform>%Ln more file was not destroyed; Show Details lists them all.</numerusform>
+            <numerusform>%Ln more files were not destroyed; Show Details lists them all.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files destroyed (%1, %2) in %3</source>
+        <translation>
+            <numerusform>%Ln file destroyed (%1, %2) in %3</numerusform>
+            <numerusform>%Ln files destroyed (%1, %2) in %3</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -83,6 +83,10 @@
         <source>--passes takes a whole number from 1 to 20, or stored</source>
         <translation>--passes przyjmuje liczbę całkowitą od 1 do 20 albo stored</translation>
     </message>
+    <message>
+        <source>another program&apos;s file that took its name is now at %1</source>
+        <translation>plik innego programu, który zajął jego nazwę, jest teraz w %1</translation>
+    </message>
 </context>
 <context>
     <name>WipeTexts</name>
@@ -323,12 +327,100 @@
         </translation>
     </message>
     <message>
-        <source>The %1 added as folders are removed afterwards where the run leaves them empty.</source>
-        <translation>%1 dodane jako foldery zostaną potem usunięte tam, gdzie przebieg zostawi je puste.</translation>
-    </message>
-    <message>
         <source>The run is paused. %1 is partly overwritten and still exists, and the files after it are untouched. Close all the same?</source>
         <translation>Przebieg jest wstrzymany. %1 jest częściowo nadpisany i nadal istnieje, a pliki po nim są nietknięte. Zamknąć mimo to?</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more</source>
+        <translation>
+            <numerusform>i jeszcze %Ln</numerusform>
+            <numerusform>i jeszcze %Ln</numerusform>
+            <numerusform>i jeszcze %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file may be marked immutable or append-only: lsattr shows it, and chattr -i or -a, as root, clears it.</source>
+        <translation>Plik może mieć atrybut niezmienności lub tylko dopisywania: pokazuje to lsattr, a zdejmuje chattr -i lub -a uruchomione jako root.</translation>
+    </message>
+    <message>
+        <source>Its file system is mounted read-only: mount it for writing first.</source>
+        <translation>Jego system plików jest zamontowany tylko do odczytu: najpierw zamontuj go do zapisu.</translation>
+    </message>
+    <message>
+        <source>You may not write to the file or change its folder: its owner, or root, can.</source>
+        <translation>Nie masz prawa zapisu do pliku lub zmiany jego folderu: ma je właściciel lub root.</translation>
+    </message>
+    <message>
+        <source>The file is in use: end the program that holds it, then try again.</source>
+        <translation>Plik jest w użyciu: zakończ program, który go trzyma, i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>It was deleted or moved after it was added.</source>
+        <translation>Został usunięty lub przeniesiony po dodaniu do listy.</translation>
+    </message>
+    <message>
+        <source>The device reported an error: it may be failing.</source>
+        <translation>Urządzenie zgłosiło błąd: może ulegać awarii.</translation>
+    </message>
+    <message>
+        <source>Add it again if the file now there is to be destroyed.</source>
+        <translation>Dodaj go ponownie, jeśli plik, który jest tam teraz, ma zostać zniszczony.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln more files were not destroyed; Show Details lists them all.</source>
+        <translation>
+            <numerusform>Jeszcze %Ln plik nie został zniszczony; Pokaż szczegóły wymienia wszystkie.</numerusform>
+            <numerusform>Jeszcze %Ln pliki nie zostały zniszczone; Pokaż szczegóły wymienia wszystkie.</numerusform>
+            <numerusform>Jeszcze %Ln plików nie zostało zniszczonych; Pokaż szczegóły wymienia wszystkie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pass %1 of %2: flushing</source>
+        <translation>Przebieg %1 z %2: zapis na urządzenie</translation>
+    </message>
+    <message>
+        <source>Pass %1 of %2: %3 %</source>
+        <translation>Przebieg %1 z %2: %3 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3 %</source>
+        <translation>%1 z %2: %3 %</translation>
+    </message>
+    <message>
+        <source>Measuring the speed</source>
+        <translation>Mierzenie prędkości</translation>
+    </message>
+    <message>
+        <source>%1/s, %2 left</source>
+        <translation>%1/s, pozostało %2</translation>
+    </message>
+    <message>
+        <source>Destroying file %1 of %2</source>
+        <translation>Niszczenie pliku %1 z %2</translation>
+    </message>
+    <message>
+        <source>Paused. Continue goes on where the run stopped.</source>
+        <translation>Wstrzymano. Kontynuuj wznawia od miejsca zatrzymania.</translation>
+    </message>
+    <message>
+        <source>Wypelark closes once the run is paused or done: press Pause first.</source>
+        <translation>Wypelark zamknie się, gdy przebieg zostanie wstrzymany lub zakończony: najpierw naciśnij Wstrzymaj.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files destroyed (%1, %2) in %3</source>
+        <translation>
+            <numerusform>Zniszczono %Ln plik (%1, %2) w %3</numerusform>
+            <numerusform>Zniszczono %Ln pliki (%1, %2) w %3</numerusform>
+            <numerusform>Zniszczono %Ln plików (%1, %2) w %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Afterwards, where the run leaves them empty, these folders are removed:</source>
+        <translation>Następnie te foldery zostaną usunięte, jeśli przebieg pozostawi je puste:</translation>
     </message>
 </context>
 <context>
@@ -359,6 +451,14 @@
         <source>Size</source>
         <translation>Rozmiar</translation>
     </message>
+    <message>
+        <source>Bytes: %1</source>
+        <translation>Bajty: %1</translation>
+    </message>
+    <message>
+        <source>Not destroyed: %1</source>
+        <translation>Nie zniszczono: %1</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::FailureReportingApplication</name>
@@ -373,6 +473,17 @@
     <message>
         <source>Unknown error</source>
         <translation>Nieznany błąd</translation>
+    </message>
+</context>
+<context>
+    <name>wypelark::ReportDialog</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Pokaż szczegóły...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Ukryj szczegóły...</translation>
     </message>
 </context>
 <context>
@@ -492,6 +603,14 @@
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Kontynuuj</translation>
+    </message>
+    <message>
+        <source>No web browser took the address. Wypelark&apos;s web page is at:</source>
+        <translation>Żadna przeglądarka nie otworzyła adresu. Strona programu Wypelark jest pod adresem:</translation>
     </message>
 </context>
 </TS>

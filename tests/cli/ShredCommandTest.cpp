@@ -293,11 +293,8 @@ TEST(ShredCommand, ctrlCLeavesExactlyTheCurrentFilePartlyOverwrittenAndExits130)
     EXPECT_EQ(shredder.exitCode(), ExitInterrupted);
     EXPECT_TRUE(fs::exists(first));
     EXPECT_EQ(readWhole(second), std::string(10, 'y'));
-    EXPECT_NE(QString::fromLocal8Bit(shredder.readAllStandardError())
-                  .indexOf(QString::fromStdString(first)),
-              -1);
-    // The report is printed all the same, naming both files.
-    const QString report = QString::fromLocal8Bit(shredder.readAllStandardOutput());
+    // The failures are reported all the same, naming both files.
+    const QString report = QString::fromLocal8Bit(shredder.readAllStandardError());
     EXPECT_NE(report.indexOf(QString::fromStdString(first)), -1) << report.toStdString();
     EXPECT_NE(report.indexOf(QString::fromStdString(second)), -1) << report.toStdString();
 }

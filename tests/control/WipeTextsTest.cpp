@@ -55,3 +55,41 @@ TEST(WipeTexts, everyReasonOfTheProgramsOwnHasASentenceAndAStableWord) {
 }
 
 } // namespace
+
+namespace {
+
+// Ten files are named in a message; the eleventh is counted instead.
+class NamedInMessage : public ::testing::TestWithParam<int> {};
+
+TEST_P(NamedInMessage, areTheFirstTenAndTheRestAreCounted) {
+    const int count = GetParam();
+    DestroyPlan plan{count, {}, 1200000000, 3, count, {}};
+    WipeReport report;
+    report.fileCount = count;
+    for (int at = 1; at <= count; ++at) {
+        plan.firstFiles << QStringLiteral("/f%1").arg(at);
+        plan.firstFolders << QStringLiteral("/d%1").arg(at);
+        report.failures.push_back(
+            {"/f" + std::to_string(at), WipeStep::Delete, {EPERM, std::system_category()}});
+    }
+    const QString question = WipeTexts::destroyQuestion(plan);
+    const QString message = WipeTexts::reportMessage(report);
+
+    EXPECT_TRUE(
+        question.startsWith(QStringLiteral("Destroy %1 files (1.2 GB) with 3 passes?").arg(count)))
+        << question.toStdString();
+    EXPECT_TRUE(question.contains(QStringLiteral("these folders are removed:\n    /d1\n")));
+    EXPECT_TRUE(question.contains(QStringLiteral("\n    /f10")));
+    EXPECT_TRUE(question.contains(QStringLiteral("\n    /d10")));
+    EXPECT_TRUE(message.contains(QStringLiteral("/f10\n    was overwritten but could not be "
+                                                "deleted: error 1")));
+    EXPECT_TRUE(message.contains(QStringLiteral("immutable")));
+    EXPECT_EQ(question.contains(QStringLiteral("/f11")), false);
+    EXPECT_EQ(message.contains(QStringLiteral("/f11")), false);
+    EXPECT_EQ(question.count(QStringLiteral("and 1 more")), count > 10 ? 2 : 0);
+    EXPECT_EQ(message.contains(QStringLiteral("1 more file was not destroyed")), count > 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, NamedInMessage, ::testing::Values(10, 11));
+
+} // namespace

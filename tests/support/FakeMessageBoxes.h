@@ -38,6 +38,9 @@ public:
     void information(QWidget*, const QString& title, const QString& text) override {
         shown.push_back({Kind::Information, title, text});
     }
+    void notice(QWidget*, const QString& title, const QString& text) override {
+        shown.push_back({Kind::Information, title, text});
+    }
     void critical(QWidget*, const QString& title, const QString& text) override {
         shown.push_back({Kind::Critical, title, text});
     }

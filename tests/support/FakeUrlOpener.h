@@ -10,9 +10,10 @@ namespace wypelark::testing {
 class FakeUrlOpener final : public UrlOpener {
 public:
     QList<QUrl> opened;
-    bool open(const QUrl& url) override {
+    // As if no browser were there.
+    void open(const QUrl& url, std::function<void()> whenNotOpened) override {
         opened.push_back(url);
-        return false; // as if no browser were there; the window must not mind
+        whenNotOpened();
     }
 };
 

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace wypelark {
+
+// Draws a warning sign before the name of a listed file that the last run did not destroy; its
+// tooltip says why.
+class FailedRowDelegate final : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+};
+
+} // namespace wypelark
