@@ -13,6 +13,8 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <cstdio>
+
 #include <vector>
 
 namespace {
@@ -30,7 +32,20 @@ void describeOptions(QCommandLineParser& parser) {
         QStringLiteral("[PATH...]"));
 }
 
-// --help and --version answer, and an unknown option is refused, without a display.
+// Whether the arguments ask only for the help or the version: answered without a display.
+bool asksForHelpOrVersion(const std::vector<QByteArray>& args) {
+    for (const QByteArray& arg : args) {
+        if (arg == "--")
+            return false;
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-?" || arg == "-v" ||
+            arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+// --help and --version answer without a display, whatever else is given: Qt's own options are
+// not known here, and need not be.
 int answerOptions(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wypelark"));
@@ -38,25 +53,32 @@ int answerOptions(int argc, char* argv[]) {
     wypelark::installTranslations(app);
     QCommandLineParser parser;
     describeOptions(parser);
-    parser.process(app);
-    return 0;
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    parser.showHelp(0);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCommandLineParser parser;
-    describeOptions(parser);
-    const wypelark::ParsedArguments parsed = wypelark::parseRawArguments(
-        parser, argv[0], std::vector<QByteArray>(argv + 1, argv + argc));
-    if (!parsed.ok || parser.isSet(QStringLiteral("help")) ||
-        parser.isSet(QStringLiteral("version")))
+    if (asksForHelpOrVersion(std::vector<QByteArray>(argv + 1, argv + argc)))
         return answerOptions(argc, argv);
+    // The application takes its own options (-style, -platform, -reverse, ...) out of the
+    // arguments; the program's parser sees the rest.
     wypelark::FailureReportingApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wypelark"));
     QApplication::setApplicationVersion(QStringLiteral(WYPELARK_VERSION));
     wypelark::installTranslations(app);
-
+    QCommandLineParser parser;
+    describeOptions(parser);
+    const wypelark::ParsedArguments parsed = wypelark::parseRawArguments(
+        parser, argv[0], std::vector<QByteArray>(argv + 1, argv + argc));
+    if (!parsed.ok) {
+        std::fprintf(stderr, "wypelark: %s\n%s\n", qPrintable(parsed.errorText),
+                     qPrintable(QCoreApplication::translate("main", "Try 'wypelark --help'.")));
+        return 1;
+    }
     wypelark::PosixFileOperations files;
     wypelark::PosixDirectoryAccess directories;
     wypelark::RegistryFile settings;

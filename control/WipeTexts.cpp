@@ -7,6 +7,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace wypelark {
 namespace {
 
@@ -345,6 +347,8 @@ QString WipeTexts::passFigure(const ProgressFigures& figures) {
 }
 
 QString WipeTexts::overallFigure(const ProgressFigures& figures) {
+    if (figures.totalBytes == 0 && figures.fileCount == 0)
+        return {};
     return tr("%1 of %2: %3 %")
         .arg(readableSize(figures.doneBytes), readableSize(figures.totalBytes))
         .arg(percent(figures.overallFraction()));
@@ -371,7 +375,7 @@ QString WipeTexts::closeRefusedStatus() {
 }
 
 QString WipeTexts::destroyedTotals(const RunTotals& totals) {
-    const auto seconds = static_cast<qint64>(totals.seconds + 0.5);
+    const auto seconds = static_cast<qint64>(std::llround(totals.seconds));
     const QString took = seconds < 60 ? tr("%1 s").arg(QLocale().toString(totals.seconds, 'f', 1))
                                       : clockText(seconds);
     return tr("%Ln files destroyed (%1, %2) in %3", nullptr, totals.files)

@@ -69,6 +69,7 @@ QString fitted(const QLabel* label, const QString& text) {
 }
 
 constexpr int FigureTimerMilliseconds = 250;
+constexpr int NoteMilliseconds = 4000;
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
@@ -437,7 +438,7 @@ void frmMain::deleteCommand() {
                                     tr("Destroy")))
         return;
     mButtons[0]->setText(tr("Delete"));
-    showStatus(WipeTexts::runningStatus(mController.progress()));
+    showStatus(QString());
     mFigureTimer->start();
     mController.deleteCommand();
     mFigureTimer->stop();
@@ -488,6 +489,7 @@ bool frmMain::Form_Unload() {
 void frmMain::closeEvent(QCloseEvent* event) {
     if (Form_Unload()) {
         showStatus(WipeTexts::closeRefusedStatus());
+        mNoteShown.start();
         event->ignore();
         return;
     }
@@ -526,7 +528,9 @@ void frmMain::showFigures() {
     prgOverall->setValueF(static_cast<float>(figures.overallFraction() * 1000));
     prgCurrent->setAccessibleDescription(lblCurrentFigure->text());
     prgOverall->setAccessibleDescription(lblOverallFigure->text());
-    if (running)
+    // A note, such as why a close was refused, stays a moment before the figures take over.
+    const bool noteShown = mNoteShown.isValid() && mNoteShown.elapsed() < NoteMilliseconds;
+    if (running && inFile && !noteShown)
         showStatus(WipeTexts::runningStatus(figures));
 }
 
@@ -536,7 +540,7 @@ void frmMain::showRunState() {
     mButtons[0]->setText(paused ? tr("Continue") : tr("Delete"));
     tlbMain->widgetForAction(mButtons[0])->setAccessibleName(mButtons[0]->text());
     if (paused) {
-        lblOverallRate->setText(WipeTexts::pausedStatus());
+        lblOverallRate->setText(tr("Paused"));
         showStatus(WipeTexts::pausedStatus());
     }
 }

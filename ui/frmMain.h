@@ -3,6 +3,7 @@
 
 #include "engine/WipeHost.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -135,6 +136,7 @@ private:
     QLabel* lblPasses = nullptr;
     QLabel* lblRunStatus = nullptr;
     QTimer* mFigureTimer = nullptr;
+    QElapsedTimer mNoteShown;
     QMenu* mnuPopUp = nullptr;
     QAction* mnuPopUpAdd = nullptr;
     QMenu* mnuList = nullptr;

@@ -421,6 +421,10 @@
         <source>Files, or folders with every file below them.</source>
         <translation>Dateien, oder Ordner mit allen Dateien darunter.</translation>
     </message>
+    <message>
+        <source>Try &apos;wypelark --help&apos;.</source>
+        <translation>Versuchen Sie &apos;wypelark --help&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::CommandHost</name>
@@ -599,6 +603,10 @@
     <message>
         <source>No web browser took the address. Wypelark&apos;s web page is at:</source>
         <translation>Kein Webbrowser hat die Adresse geöffnet. Die Webseite von Wypelark ist:</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
     </message>
 </context>
 </TS>

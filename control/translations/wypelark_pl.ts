@@ -433,6 +433,10 @@
         <source>Files, or folders with every file below them.</source>
         <translation>Pliki albo foldery ze wszystkimi plikami w nich.</translation>
     </message>
+    <message>
+        <source>Try &apos;wypelark --help&apos;.</source>
+        <translation>Spróbuj &apos;wypelark --help&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::CommandHost</name>
@@ -611,6 +615,10 @@
     <message>
         <source>No web browser took the address. Wypelark&apos;s web page is at:</source>
         <translation>Żadna przeglądarka nie otworzyła adresu. Strona programu Wypelark jest pod adresem:</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Wstrzymano</translation>
     </message>
 </context>
 </TS>

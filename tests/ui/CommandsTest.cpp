@@ -64,10 +64,12 @@ TEST_F(Commands, aCompletedRunPassesThroughTheTableAndDestroysTheFiles) {
     EXPECT_EQ(states(), JustOpened);
     std::vector<ButtonStates> during;
     bool closed = true;
+    QString refusal;
     files.onWrite = [&](int n) {
         if (n == 1) {
             during.push_back(states());
             closed = window->close();
+            refusal = control<QLabel>("lblRunStatus")->text();
         }
     };
 
@@ -75,7 +77,8 @@ TEST_F(Commands, aCompletedRunPassesThroughTheTableAndDestroysTheFiles) {
 
     ASSERT_EQ(during.size(), 1u);
     EXPECT_EQ(during[0], RunActive);
-    EXPECT_FALSE(closed); // closing is refused while the run is active
+    EXPECT_FALSE(closed); // closing is refused while the run is active, and says why
+    EXPECT_EQ(refusal, WipeTexts::closeRefusedStatus());
     EXPECT_EQ(states(), RunEnded);
     EXPECT_FALSE(fs::exists(dir.file("a")));
     EXPECT_FALSE(fs::exists(dir.file("b")));
