@@ -30,6 +30,9 @@ std::error_code FileListBox::setFolder(const QByteArray& folder) {
     for (const QByteArray& name : names) {
         auto* item = new QListWidgetItem(shownName(name), this);
         item->setData(NameRole, name);
+        // Two names that look alike are told apart by their bytes.
+        if (const QString bytes = escapedNameBytes(name); !bytes.isEmpty())
+            item->setToolTip(tr("Bytes: %1").arg(bytes));
     }
     mFolder = folder;
     return {};

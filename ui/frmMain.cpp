@@ -17,7 +17,9 @@
 #include "ui/UrlOpener.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
@@ -283,8 +285,14 @@ void frmMain::connectEvents() {
     connect(filFiles, &FileListBox::mouseDown, this, &frmMain::filFiles_MouseDown);
     connect(mnuPopUpAdd, &QAction::triggered, this, &frmMain::mnuPopUpAdd_Click);
     connect(filFiles, &FileListBox::addRequested, this, &frmMain::mnuPopUpAdd_Click);
-    connect(filFiles, &FileListBox::menuRequested, this,
-            [this](const QPoint& at) { mnuPopUp->popup(filFiles->viewport()->mapToGlobal(at)); });
+    connect(filFiles, &FileListBox::menuRequested, this, [this](const QPoint& at) {
+        mnuPopUp->popup(filFiles->viewport()->mapToGlobal(at));
+        mnuPopUp->setActiveAction(mnuPopUpAdd);
+    });
+    // Shift+F10 opens the pop-up menu as the menu key does, at the focused control's current
+    // entry.
+    auto* menuKeys = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKeys, &QShortcut::activated, this, &frmMain::openMenuFromKeyboard);
     connect(lvwList, &QWidget::customContextMenuRequested, this, &frmMain::showListMenu);
     connect(mnuListRemove, &QAction::triggered, this, &frmMain::removeSelectedFromList);
     connect(mnuListClear, &QAction::triggered, &mController, &WipeController::clearList);
@@ -461,6 +469,21 @@ void frmMain::showListMenu(const QPoint& at) {
     mnuListRemove->setEnabled(editable && lvwList->selectionModel()->hasSelection());
     mnuListClear->setEnabled(editable && mController.list().count() > 0);
     mnuList->popup(lvwList->viewport()->mapToGlobal(at));
+    for (QAction* entry : mnuList->actions()) {
+        if (entry->isEnabled()) {
+            mnuList->setActiveAction(entry);
+            break;
+        }
+    }
+}
+
+void frmMain::openMenuFromKeyboard() {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || focused->window() != this)
+        return;
+    const QPoint at = focused->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focused->mapToGlobal(at));
+    QApplication::sendEvent(focused, &event);
 }
 
 void frmMain::infoCommand() {

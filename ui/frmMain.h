@@ -104,6 +104,7 @@ private:
     void showRefused(const std::vector<RefusedFile>& refused);
     void removeSelectedFromList();
     void showListMenu(const QPoint& at);
+    void openMenuFromKeyboard();
     void nameForScreenReaders();
     void showFolderError(const QByteArray& folder, std::error_code error);
     QAction* toolbarButton(ToolbarButton button) const;

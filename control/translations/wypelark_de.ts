@@ -468,6 +468,13 @@
     </message>
 </context>
 <context>
+    <name>wypelark::FileListBox</name>
+    <message>
+        <source>Bytes: %1</source>
+        <translation>Bytes: %1</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::ReportDialog</name>
     <message>
         <source>Show Details...</source>

@@ -480,6 +480,13 @@
     </message>
 </context>
 <context>
+    <name>wypelark::FileListBox</name>
+    <message>
+        <source>Bytes: %1</source>
+        <translation>Bajty: %1</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::ReportDialog</name>
     <message>
         <source>Show Details...</source>

@@ -267,6 +267,9 @@ TEST(ShredCommand, theJsonReportListsEveryFile) {
     EXPECT_EQ(failed[0][QStringLiteral("step")].toString(), QStringLiteral("open"));
     EXPECT_EQ(failed[0][QStringLiteral("reason_code")].toString(),
               QStringLiteral("holes-do-not-fit"));
+    // Failures reach standard error whatever the report's form.
+    EXPECT_NE(c.err.str().find(c.dir.file("sparse") + ": could not be opened"), std::string::npos)
+        << c.err.str();
     EXPECT_EQ(report[QStringLiteral("bytes")].toInt(), 25);
 }
 
