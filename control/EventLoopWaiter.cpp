@@ -55,6 +55,19 @@ EventLoopWaiter::~EventLoopWaiter() {
     mWorker.waitForDone();
 }
 
+void EventLoopWaiter::post(std::function<void()> call) {
+    mWorker.start([call = std::move(call)] {
+        try {
+            call();
+        } catch (...) {
+        }
+    });
+}
+
+void EventLoopWaiter::settle() {
+    mWorker.waitForDone();
+}
+
 void EventLoopWaiter::wait(const std::function<void()>& call) {
     const DepthScope depth(mDepth);
     const auto pending = std::make_shared<PendingCall>();

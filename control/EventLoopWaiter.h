@@ -20,6 +20,11 @@ public:
 
     // Returns when the call has returned; what it throws is thrown here.
     void wait(const std::function<void()>& call) override;
+    // Hands a call to the worker, after the ones handed before, and returns at once; what it
+    // throws is dropped.
+    void post(std::function<void()> call);
+    // Returns once every call handed to the worker has ended.
+    void settle();
     // Whether a call is being waited for, the events handled meanwhile included.
     bool waiting() const { return mDepth > 0; }
 

@@ -47,11 +47,25 @@ int WipeController::storedPassCount() const {
                      : PassCountSetting::Minimum;
 }
 
+// The save syncs the settings file, which can wait for a run's dirty data on the same disk. It
+// goes to the worker and nothing waits for it: a handler that waited would handle the events
+// meanwhile, and a slider whose press handler waited would take its own release for later and
+// run on by itself. The worker makes the saves one after the other, the last count last.
 void WipeController::setPassCount(int passes) {
     mPasses = PassCountSetting::clamped(passes);
-    // The save syncs the settings file, which can wait for a run's dirty data on the same disk.
-    if (mSettings)
-        onDevice([&] { PassCountSetting::save(*mSettings, mPasses); });
+    if (!mSettings)
+        return;
+    if (!mWaiter) {
+        PassCountSetting::save(*mSettings, mPasses);
+        return;
+    }
+    mWaiter->post(
+        [settings = mSettings, count = mPasses] { PassCountSetting::save(*settings, count); });
+}
+
+void WipeController::waitForSettingsSaved() {
+    if (mWaiter)
+        mWaiter->settle();
 }
 
 // --- Intake -----------------------------------------------------------------------------------

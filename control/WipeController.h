@@ -78,6 +78,8 @@ public:
     int storedPassCount() const;
     int passCount() const override { return mPasses; }
     void setPassCount(int passes);
+    // Returns once the counts set before are saved.
+    void waitForSettingsSaved();
 
     // Adds the files that paths name, folders with everything below them; relative paths are
     // taken against base. What could not be added comes back.

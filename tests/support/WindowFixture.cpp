@@ -60,6 +60,7 @@ void WindowFixture::saveStoredCount(const QString& text) {
 namespace wypelark::testing {
 
 QString WindowFixture::storedCount() const {
+    controller->waitForSettingsSaved();
     return RegGetString(*settings, RegistryFile::CurrentUser, PassCountSetting::Key,
                         PassCountSetting::ReadName, QStringLiteral("(none)"));
 }
