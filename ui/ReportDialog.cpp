@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "ui/ReportDialog.h"
 
+#include <QBoxLayout>
 #include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStyle>
 
 #include <algorithm>
@@ -25,16 +24,13 @@ ReportDialog::ReportDialog(QWidget* parent, bool critical, const QString& title,
         critical ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxInformation;
     icon->setPixmap(style()->standardIcon(picture, nullptr, this).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
-    // Names are the users' files: shown as text, never read as markup.
-    mMessage = new QLabel(message, this);
-    mMessage->setTextFormat(Qt::PlainText);
-    mMessage->setWordWrap(true);
-    mMessage->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    mMessage->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(mMessage);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
+    // Names are the users' files: shown as plain text, never read as markup, and scrolled
+    // when there is more than the box holds.
+    mMessage = new QPlainTextEdit(message, this);
+    mMessage->setReadOnly(true);
+    mMessage->setFrameShape(QFrame::NoFrame);
+    mMessage->viewport()->setAutoFillBackground(false);
+    mMessage->setBackgroundVisible(false);
     mDetails = new QPlainTextEdit(details, this);
     mDetails->setReadOnly(true);
     mDetails->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -46,14 +42,13 @@ ReportDialog::ReportDialog(QWidget* parent, bool critical, const QString& title,
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
 
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(icon, 0, 0);
-    layout->addWidget(scroll, 0, 1);
-    layout->addWidget(mDetails, 1, 0, 1, 2);
-    layout->addWidget(buttons, 2, 0, 1, 2);
-    layout->setColumnStretch(1, 1);
-    layout->setRowStretch(0, 1);
-    layout->setRowStretch(1, 2);
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addWidget(mMessage, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(mDetails, 2);
+    layout->addWidget(buttons);
 
     // As large as the message needs, within two thirds of the screen.
     const QRect screen =
@@ -64,12 +59,14 @@ ReportDialog::ReportDialog(QWidget* parent, bool critical, const QString& title,
 }
 
 QString ReportDialog::text() const {
-    return mMessage->text();
+    return mMessage->toPlainText();
 }
 
 void ReportDialog::toggleDetails() {
     const bool show = mDetails->isHidden();
     mDetails->setVisible(show);
+    if (show)
+        resize(width(), std::max(height(), 480));
     mShowDetails->setText(show ? tr("Hide Details...") : tr("Show Details..."));
 }
 

@@ -3,7 +3,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -24,7 +23,7 @@ public:
 private:
     void toggleDetails();
 
-    QLabel* mMessage = nullptr;
+    QPlainTextEdit* mMessage = nullptr;
     QPlainTextEdit* mDetails = nullptr;
     QPushButton* mShowDetails = nullptr;
 };

@@ -27,6 +27,7 @@
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
@@ -245,7 +246,12 @@ void frmMain::buildFigures() {
     lblOverallFigure =
         named(figureLabel(this, Qt::AlignRight, {354, 486, 205, 13}), "lblOverallFigure");
     lblPasses = named(figureLabel(fraDelete, Qt::AlignRight, {447, 15, 100, 16}), "lblPasses");
-    lblRunStatus = named(figureLabel(this, Qt::AlignRight, {262, 2, 297, 34}), "lblRunStatus");
+    // From the end of the last button to the window's edge.
+    tlbMain->layout()->activate();
+    const int statusLeft = tlbMain->widgetForAction(mButtons.back())->geometry().right() + 8;
+    lblRunStatus =
+        named(figureLabel(this, Qt::AlignRight, {statusLeft, 2, ClientWidth - 6 - statusLeft, 34}),
+              "lblRunStatus");
     lblRunStatus->setWordWrap(true);
     mFigureTimer = new QTimer(this);
     mFigureTimer->setInterval(FigureTimerMilliseconds);
@@ -596,7 +602,7 @@ void frmMain::showPendingReport() {
     QString summary = record.report.empty() ? QString() : WipeTexts::reportMessage(record.report);
     QString details = WipeTexts::reportDetails(record.report);
     if (!record.keptFolders.empty()) {
-        summary += QLatin1Char(' ') +
+        summary += QStringLiteral("\n\n") +
                    WipeTexts::keptFoldersSummary(static_cast<int>(record.keptFolders.size()));
         details += QLatin1Char('\n') + WipeTexts::keptFoldersDetails(record.keptFolders);
     }
