@@ -28,6 +28,7 @@ std::size_t slot(ProgressBar bar) {
 WipeController::WipeController(const ControllerSetup& setup, QObject* parent)
     : QObject(parent), mSettings(setup.settings),
       mWaiter(setup.awayFromThisThread ? std::make_optional<EventLoopWaiter>() : std::nullopt),
+      mIntake(setup.awayFromThisThread ? std::make_optional<EventLoopWaiter>() : std::nullopt),
       mChain(setup.disk, mWaiter ? &*mWaiter : nullptr, setup.readBack),
       mRun(*this, mChain.operations()) {}
 
@@ -36,6 +37,15 @@ WipeController::~WipeController() = default;
 void WipeController::onDevice(const std::function<void()>& call) {
     if (mWaiter)
         mWaiter->wait(call);
+    else
+        call();
+}
+
+// Files are looked at on a worker of their own: a flush that the device holds does not hold the
+// adding of files from another volume.
+void WipeController::onIntake(const std::function<void()>& call) {
+    if (mIntake)
+        mIntake->wait(call);
     else
         call();
 }
@@ -79,7 +89,7 @@ ListedPaths WipeController::listedPaths() const {
 std::vector<RefusedFile> WipeController::addPaths(const std::vector<QByteArray>& paths,
                                                   const QByteArray& base) {
     PathScan scan;
-    onDevice([&] { scan = scanPaths(paths, base); });
+    onIntake([&] { scan = scanPaths(paths, base); });
     mList.appendNew(scan.files, listedPaths());
     takeFolders(scan.folders);
     return std::move(scan.refused);
@@ -112,7 +122,14 @@ std::optional<std::vector<RefusedFile>> WipeController::addUrls(const QList<QUrl
 
 std::vector<RefusedFile> WipeController::addSelected(const QByteArray& folder,
                                                      const std::vector<FileListEntry>& entries) {
-    return AddSelectedFiles(folder, entries, mList, listedPaths());
+    // The files are measured on the worker: a hundred thousand take a second, a slow device
+    // longer. The list is read and changed on this thread only.
+    const std::vector<QByteArray> paths = selectedPaths(folder, entries, mList, listedPaths());
+    PathScan scan;
+    onIntake([&] { scan = measureSelected(folder, paths); });
+    // A run may have started meanwhile: what it has reached is not taken again.
+    mList.appendNew(scan.files, listedPaths());
+    return std::move(scan.refused);
 }
 
 // --- Editing the list -------------------------------------------------------------------------
@@ -245,7 +262,8 @@ void WipeController::removeEmptiedFolders() {
 bool WipeController::closeRefused() const {
     // While the window waits on the device, the call that waits is still under way beneath the
     // handler that would close it.
-    return !commandEnabled(ToolbarButton::Exit) || (mWaiter && mWaiter->waiting());
+    return !commandEnabled(ToolbarButton::Exit) || (mWaiter && mWaiter->waiting()) ||
+           (mIntake && mIntake->waiting());
 }
 
 CloseAnswer WipeController::closeAnswer() {

@@ -143,6 +143,7 @@ private:
     };
 
     void onDevice(const std::function<void()>& call);
+    void onIntake(const std::function<void()>& call);
     void setCommandEnabled(ToolbarButton button, bool enabled);
     ListedPaths listedPaths() const;
     void takeFolders(const std::vector<FoundFolder>& folders);
@@ -167,6 +168,7 @@ private:
 
     RegistryFile* mSettings;
     std::optional<EventLoopWaiter> mWaiter;
+    std::optional<EventLoopWaiter> mIntake;
     FileOperationsChain mChain;
     DeletionListModel mList;
     WipeRun mRun;

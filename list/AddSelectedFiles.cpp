@@ -3,6 +3,7 @@
 
 #include "list/DeletionListModel.h"
 #include "list/FileMeasure.h"
+#include "list/PathScan.h"
 #include "list/ShownName.h"
 
 #include <QFile>
@@ -13,29 +14,39 @@ QByteArray fullPath(const QByteArray& folder, const QByteArray& name) {
     return QByteArray::fromStdString(joinPath(folder.toStdString(), name.toStdString()));
 }
 
-std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
-                                          const std::vector<FileListEntry>& entries,
-                                          DeletionListModel& list, ListedPaths listed) {
-    std::vector<RefusedFile> refused;
-    const FolderLook look = lookAtFolder(folder);
+std::vector<QByteArray> selectedPaths(const QByteArray& folder,
+                                      const std::vector<FileListEntry>& entries,
+                                      const DeletionListModel& list, ListedPaths listed) {
+    std::vector<QByteArray> paths;
     for (const FileListEntry& entry : entries) {
         if (!entry.selected)
             continue;
-        const QByteArray path = fullPath(folder, entry.name);
-        const bool known = list.contains(path);
-        if (known && listed == ListedPaths::Skip)
-            continue;
-        const FileMeasurement measured = measureFileIn(look, path);
-        if (measured.error) {
-            refused.push_back({path, measured.error});
-            continue;
-        }
-        if (known)
-            list.takeAgain(path, measured.size, measured.identity);
-        else
-            list.append(path, measured.size, measured.identity);
+        QByteArray path = fullPath(folder, entry.name);
+        if (listed == ListedPaths::TakeAgain || !list.contains(path))
+            paths.push_back(std::move(path));
     }
-    return refused;
+    return paths;
+}
+
+PathScan measureSelected(const QByteArray& folder, const std::vector<QByteArray>& paths) {
+    PathScan scan;
+    const FolderLook look = lookAtFolder(folder);
+    for (const QByteArray& path : paths) {
+        const FileMeasurement measured = measureFileIn(look, path);
+        if (measured.error)
+            scan.refused.push_back({path, measured.error});
+        else
+            scan.files.push_back({path, measured.size, measured.identity});
+    }
+    return scan;
+}
+
+std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
+                                          const std::vector<FileListEntry>& entries,
+                                          DeletionListModel& list, ListedPaths listed) {
+    PathScan scan = measureSelected(folder, selectedPaths(folder, entries, list, listed));
+    list.appendNew(scan.files, listed);
+    return std::move(scan.refused);
 }
 
 } // namespace wypelark

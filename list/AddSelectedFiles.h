@@ -12,6 +12,7 @@
 namespace wypelark {
 
 class DeletionListModel;
+struct PathScan;
 
 // One entry of the folder browser's file list.
 struct FileListEntry {
@@ -23,6 +24,16 @@ struct RefusedFile {
     QByteArray path;
     std::error_code error;
 };
+
+// The paths of the selected entries the list is to take, in the file list's order: those not
+// listed yet, and listed ones too when they are taken again. Reads nothing from the disk.
+std::vector<QByteArray> selectedPaths(const QByteArray& folder,
+                                      const std::vector<FileListEntry>& entries,
+                                      const DeletionListModel& list, ListedPaths listed);
+
+// Measures each path of the folder as a regular file; what cannot be measured as one is refused.
+// Touches no list, so it can be made away from the list's thread.
+PathScan measureSelected(const QByteArray& folder, const std::vector<QByteArray>& paths);
 
 // Appends every selected entry of the file list that is not listed yet, in the file list's
 // order, with its size. Entries that cannot be measured as regular files are not appended;
