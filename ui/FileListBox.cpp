@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSet>
 
 namespace wypelark {
 
@@ -26,10 +27,22 @@ std::error_code FileListBox::setFolder(const QByteArray& folder) {
             names.push_back(entry.name);
     }
     sortNames(names);
+    // The same folder listed again keeps what was selected and where the focus was.
+    QSet<QByteArray> selected;
+    QByteArray current;
+    if (folder == mFolder) {
+        for (const QListWidgetItem* item : selectedItems())
+            selected.insert(item->data(NameRole).toByteArray());
+        if (currentItem())
+            current = currentItem()->data(NameRole).toByteArray();
+    }
     clear();
     for (const QByteArray& name : names) {
         auto* item = new QListWidgetItem(shownName(name), this);
         item->setData(NameRole, name);
+        if (!current.isEmpty() && name == current)
+            setCurrentItem(item, QItemSelectionModel::NoUpdate);
+        item->setSelected(selected.contains(name));
         // Two names that look alike are told apart by their bytes.
         if (const QString bytes = escapedNameBytes(name); !bytes.isEmpty())
             item->setToolTip(tr("Bytes: %1").arg(bytes));

@@ -13,6 +13,7 @@
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
 #include "ui/FolderListBox.h"
+#include "ui/FolderWatch.h"
 #include "ui/MessageBoxes.h"
 #include "ui/UrlOpener.h"
 
@@ -284,6 +285,8 @@ void frmMain::setFocusOrder() {
 }
 
 void frmMain::connectEvents() {
+    mFolderWatch = new FolderWatch(this);
+    connect(mFolderWatch, &FolderWatch::changed, this, &frmMain::refreshShownFolder);
     connect(drvDrive, &DriveBox::driveChosen, this, &frmMain::drvDrive_Change);
     connect(dirPath, &FolderListBox::pathChanged, this, &frmMain::dirPath_Change);
     connect(dirPath, &FolderListBox::openFailed, this, &frmMain::showFolderError);
@@ -360,13 +363,29 @@ void frmMain::drvDrive_Change() {
 void frmMain::dirPath_Change() {
     const QByteArray previous = filFiles->folder();
     const std::error_code error = filFiles->setFolder(dirPath->path());
-    if (!error)
+    if (!error) {
+        mFolderWatch->watch(dirPath->path());
         return;
+    }
     // The folder could be opened but not its files: both lists stay where they were.
     const QSignalBlocker quiet(dirPath);
     if (!previous.isEmpty())
         dirPath->setPath(previous);
     showFolderError(dirPath->path(), error);
+}
+
+// Files and folders that others made or removed in the shown folder appear and go; a folder
+// that went itself keeps its last listing.
+void frmMain::refreshShownFolder() {
+    const QSignalBlocker quiet(dirPath);
+    dirPath->setPath(dirPath->path());
+    filFiles->refresh();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !mFolderWatch->watching())
+        refreshShownFolder();
 }
 
 void frmMain::showFolderError(const QByteArray&, std::error_code error) {

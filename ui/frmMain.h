@@ -27,6 +27,7 @@ class DriveBox;
 class FileListBox;
 class FloatProgressBar;
 class FolderListBox;
+class FolderWatch;
 class MessageBoxes;
 class UrlOpener;
 class WipeController;
@@ -76,6 +77,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -107,6 +109,7 @@ private:
     void openMenuFromKeyboard();
     void nameForScreenReaders();
     void showFolderError(const QByteArray& folder, std::error_code error);
+    void refreshShownFolder();
     QAction* toolbarButton(ToolbarButton button) const;
     FloatProgressBar* bar(ProgressBar which) const;
 
@@ -137,6 +140,7 @@ private:
     QLabel* lblPasses = nullptr;
     QLabel* lblRunStatus = nullptr;
     QTimer* mFigureTimer = nullptr;
+    FolderWatch* mFolderWatch = nullptr;
     QElapsedTimer mNoteShown;
     QMenu* mnuPopUp = nullptr;
     QAction* mnuPopUpAdd = nullptr;

@@ -87,6 +87,31 @@ TEST_F(Browser, openingAFolderShowsItsFilesAndAnAncestorGoesBackUp) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(Browser, whatOthersMakeOrRemoveInTheShownFolderAppearsAndGoesAndTheSelectionStays) {
+    dir.makeFile("kept.txt", 1);
+    openWindow();
+    fileList()->item(0)->setSelected(true);
+    const auto shown = [&] {
+        return fileListNames().contains(QStringLiteral("new.txt")) &&
+               folderEntries().contains(QStringLiteral("made"));
+    };
+
+    dir.makeFile("new.txt", 1);
+    fs::create_directory(dir.file("made"));
+    EXPECT_TRUE(QTest::qWaitFor(shown, 1000));
+    EXPECT_EQ(fileList()->selectedItems().size(), 1);
+    EXPECT_EQ(fileList()->selectedItems().value(0)->text(), QStringLiteral("kept.txt"));
+
+    fs::remove(dir.file("new.txt"));
+    fs::remove(dir.file("made"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !fileListNames().contains(QStringLiteral("new.txt")) &&
+                   !folderEntries().contains(QStringLiteral("made"));
+        },
+        1000));
+}
+
 TEST_F(Browser, aFolderThatCannotBeListedLeavesBothListsWhereTheyWere) {
     fs::create_directory(dir.file("locked"));
     dir.makeFile("top.txt", 1);
