@@ -18,7 +18,11 @@ FileListBox::FileListBox(const DirectoryAccess& directories, QWidget* parent)
 }
 
 std::error_code FileListBox::setFolder(const QByteArray& folder) {
+    const int ticket = ++mTicket;
     const DirectoryListing listing = mDirectories.list(folder);
+    // Another folder was shown while this one was read: its listing stands.
+    if (ticket != mTicket)
+        return std::make_error_code(std::errc::operation_canceled);
     if (listing.error)
         return listing.error;
     QList<QByteArray> names;

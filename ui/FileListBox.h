@@ -24,7 +24,8 @@ public:
     FileListBox(const DirectoryAccess& directories, QWidget* parent = nullptr);
 
     QByteArray folder() const { return mFolder; }
-    // Lists the folder's files; on an error nothing changes.
+    // Lists the folder's files; on an error nothing changes. A listing overtaken by a later one
+    // changes nothing and comes back as cancelled.
     std::error_code setFolder(const QByteArray& folder);
     std::error_code refresh() { return setFolder(mFolder); }
     std::vector<FileListEntry> entries() const;
@@ -47,6 +48,7 @@ protected:
 private:
     const DirectoryAccess& mDirectories;
     QByteArray mFolder;
+    int mTicket = 0; // of the latest listing asked for
 };
 
 } // namespace wypelark

@@ -36,12 +36,25 @@ QString lastName(const QByteArray& folder) {
 FolderListBox::FolderListBox(const DirectoryAccess& directories, QWidget* parent)
     : QListWidget(parent), mDirectories(directories) {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemActivated, this, &FolderListBox::openEntry);
+    // The folder is opened from the event loop, not inside the mouse's or the key's handler:
+    // its listing may take a while, and the events handled meanwhile must find the list done
+    // with the click.
+    connect(this, &QListWidget::itemActivated, this, [this](const QListWidgetItem* item) {
+        if (!item)
+            return;
+        const QByteArray path = item->data(PathRole).toByteArray();
+        QMetaObject::invokeMethod(
+            this, [this, path] { openPath(path); }, Qt::QueuedConnection);
+    });
 }
 
 std::error_code FolderListBox::setPath(const QByteArray& path) {
     const QByteArray folder = normalizedFolder(path);
+    const int ticket = ++mTicket;
     const DirectoryListing listing = mDirectories.list(folder);
+    // Another folder was chosen while this one was read: its listing stands.
+    if (ticket != mTicket)
+        return std::make_error_code(std::errc::operation_canceled);
     if (listing.error)
         return listing.error;
 
@@ -76,12 +89,12 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
     return {};
 }
 
-void FolderListBox::openEntry(QListWidgetItem* item) {
-    if (!item)
-        return;
-    const QByteArray path = item->data(PathRole).toByteArray();
+void FolderListBox::openPath(const QByteArray& path) {
     const bool reopened = path == mPath;
-    if (const std::error_code error = setPath(path))
+    const std::error_code error = setPath(path);
+    if (error == std::errc::operation_canceled)
+        return;
+    if (error)
         emit openFailed(path, error);
     else if (reopened)
         emit pathChanged(); // opening the current folder again shows its files afresh

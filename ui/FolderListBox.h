@@ -22,7 +22,8 @@ public:
     FolderListBox(const DirectoryAccess& directories, QWidget* parent = nullptr);
 
     QByteArray path() const { return mPath; }
-    // Lists the folder and makes it current; on an error nothing changes.
+    // Lists the folder and makes it current; on an error nothing changes. A listing overtaken
+    // by a later one changes nothing and comes back as cancelled.
     std::error_code setPath(const QByteArray& path);
 
 signals:
@@ -31,10 +32,11 @@ signals:
     void openFailed(const QByteArray& path, std::error_code error);
 
 private:
-    void openEntry(QListWidgetItem* item);
+    void openPath(const QByteArray& path);
 
     const DirectoryAccess& mDirectories;
     QByteArray mPath;
+    int mTicket = 0; // of the latest listing asked for
 };
 
 } // namespace wypelark

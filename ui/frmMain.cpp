@@ -85,7 +85,8 @@ template <typename Widget> Widget* named(Widget* widget, const char* name) {
 frmMain::frmMain(WipeController& controller, const WindowServices& services, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      mController(controller), mServices(services) {
+      mController(controller), mServices(services),
+      mBrowsing(services.directories, [this](bool reading) { showReading(reading); }) {
     buildWindow();
     connectEvents();
     connectController();
@@ -227,12 +228,12 @@ void frmMain::buildDeleteMethod() {
 void frmMain::buildBrowser() {
     fraPath = named(new QGroupBox(tr("Select Files and Folders to Delete"), this), "fraPath");
     fraPath->setGeometry(3, 42, 559, 136);
-    filFiles = named(new FileListBox(mServices.directories, fraPath), "filFiles");
+    filFiles = named(new FileListBox(mBrowsing, fraPath), "filFiles");
     filFiles->setGeometry(279, 42, 274, 84);
-    dirPath = named(new FolderListBox(mServices.directories, fraPath), "dirPath");
+    dirPath = named(new FolderListBox(mBrowsing, fraPath), "dirPath");
     dirPath->setGeometry(9, 45, 268, 81);
     drvDrive = named(new DriveBox(
-                         mServices.directories, [this] { return dirPath->path(); }, fraPath),
+                         mBrowsing, [this] { return dirPath->path(); }, fraPath),
                      "drvDrive");
     drvDrive->setGeometry(9, 18, 169, 21);
 }
@@ -287,7 +288,10 @@ void frmMain::setFocusOrder() {
 void frmMain::connectEvents() {
     mFolderWatch = new FolderWatch(this);
     connect(mFolderWatch, &FolderWatch::changed, this, &frmMain::refreshShownFolder);
-    connect(drvDrive, &DriveBox::driveChosen, this, &frmMain::drvDrive_Change);
+    // From the event loop, not inside the box's own handling of the choice: the listing may
+    // take a while.
+    connect(drvDrive, &DriveBox::driveChosen, this, &frmMain::drvDrive_Change,
+            Qt::QueuedConnection);
     connect(dirPath, &FolderListBox::pathChanged, this, &frmMain::dirPath_Change);
     connect(dirPath, &FolderListBox::openFailed, this, &frmMain::showFolderError);
     connect(filFiles, &FileListBox::doubleClicked, this, &frmMain::filFiles_DblClick);
@@ -329,10 +333,11 @@ void frmMain::connectController() {
 
 // The browser opens on the volume and the folder the program was started in.
 void frmMain::openStartFolder() {
-    const std::vector<Volume> volumes = mServices.directories.volumes();
-    const QByteArray start = normalizedFolder(mServices.directories.currentFolder());
+    const std::vector<Volume> volumes = mBrowsing.volumes();
+    const QByteArray start = normalizedFolder(mBrowsing.currentFolder());
     drvDrive->fill(volumeHolding(volumes, start));
-    if (dirPath->setPath(start))
+    const std::error_code error = dirPath->setPath(start);
+    if (error && error != std::errc::operation_canceled)
         dirPath->setPath("/");
 }
 
@@ -348,7 +353,7 @@ void frmMain::drvDrive_Change() {
         const std::error_code error = drvDrive->chosenMounted()
                                           ? dirPath->setPath(drvDrive->chosen())
                                           : std::make_error_code(std::errc::no_such_device);
-        if (!error)
+        if (!error || error == std::errc::operation_canceled)
             return;
         const QString description = QString::fromStdString(error.message());
         if (!isDeviceNotReady(error)) {
@@ -363,6 +368,8 @@ void frmMain::drvDrive_Change() {
 void frmMain::dirPath_Change() {
     const QByteArray previous = filFiles->folder();
     const std::error_code error = filFiles->setFolder(dirPath->path());
+    if (error == std::errc::operation_canceled)
+        return;
     if (!error) {
         mFolderWatch->watch(dirPath->path());
         return;
@@ -380,6 +387,19 @@ void frmMain::refreshShownFolder() {
     const QSignalBlocker quiet(dirPath);
     dirPath->setPath(dirPath->path());
     filFiles->refresh();
+}
+
+// A listing that takes more than a moment shows that it is being read; the window answers
+// meanwhile, and another folder or drive can be chosen.
+void frmMain::showReading(bool reading) {
+    for (QWidget* list : std::initializer_list<QWidget*>{dirPath, filFiles}) {
+        if (!list)
+            continue;
+        if (reading)
+            list->setCursor(Qt::BusyCursor);
+        else
+            list->unsetCursor();
+    }
 }
 
 void frmMain::changeEvent(QEvent* event) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "control/WaitingDirectoryAccess.h"
 #include "engine/WipeHost.h"
 
 #include <QElapsedTimer>
@@ -110,11 +111,14 @@ private:
     void nameForScreenReaders();
     void showFolderError(const QByteArray& folder, std::error_code error);
     void refreshShownFolder();
+    void showReading(bool reading);
     QAction* toolbarButton(ToolbarButton button) const;
     FloatProgressBar* bar(ProgressBar which) const;
 
     WipeController& mController;
     WindowServices mServices;
+    // The folders as the browser reads them: away from this thread.
+    WaitingDirectoryAccess mBrowsing;
 
     QToolBar* tlbMain = nullptr;
     std::array<QAction*, ButtonCount> mButtons{};

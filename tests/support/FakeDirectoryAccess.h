@@ -7,6 +7,9 @@
 #include <QMap>
 
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <vector>
 
 namespace wypelark::testing {
@@ -19,7 +22,21 @@ public:
     QMap<QByteArray, int> failing; // folder -> errno
     bool realVolumes = false;      // the mounted volumes rather than shownVolumes
 
+    // Listing this folder waits until releaseHanging(), or five seconds at most, so that a
+    // window that waits for it fails its test rather than hanging it.
+    QByteArray hanging;
+
+    void releaseHanging() {
+        const std::lock_guard lock(mMutex);
+        mReleased = true;
+        mRelease.notify_all();
+    }
+
     DirectoryListing list(const QByteArray& folder) const override {
+        if (!hanging.isEmpty() && folder == hanging) {
+            std::unique_lock lock(mMutex);
+            mRelease.wait_for(lock, std::chrono::seconds(5), [this] { return mReleased; });
+        }
         if (failing.contains(folder))
             return {{}, {failing.value(folder), std::system_category()}};
         return mReal.list(folder);
@@ -31,6 +48,9 @@ public:
 
 private:
     PosixDirectoryAccess mReal;
+    mutable std::mutex mMutex;
+    mutable std::condition_variable mRelease;
+    bool mReleased = false;
 };
 
 } // namespace wypelark::testing

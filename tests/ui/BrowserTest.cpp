@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 
 #include <cstring>
 #include <filesystem>
@@ -38,6 +39,7 @@ protected:
             if (item->text().trimmed() == entry) {
                 folders()->setCurrentItem(item);
                 QTest::keyClick(folders(), Qt::Key_Return);
+                QCoreApplication::processEvents(); // the folder opens from the event loop
                 return;
             }
         }
@@ -110,6 +112,30 @@ TEST_F(Browser, whatOthersMakeOrRemoveInTheShownFolderAppearsAndGoesAndTheSelect
                    !folderEntries().contains(QStringLiteral("made"));
         },
         1000));
+}
+
+// A folder on a mount that does not answer: the window goes on, another folder can be chosen,
+// and the listing that finally comes is dropped.
+TEST_F(Browser, aListingThatHangsLeavesTheWindowLiveAndIsOvertakenByTheNextFolderChosen) {
+    fs::create_directory(dir.file("stuck"));
+    fs::create_directory(dir.file("other"));
+    dir.makeFile("other/there.txt", 1);
+    dir.makeFile("stuck/never.txt", 1);
+    directories.hanging = folder() + "/stuck";
+    openWindow();
+    bool chosenMeanwhile = false;
+    QTimer::singleShot(20, window.get(), [&] {
+        chosenMeanwhile = !folders()->setPath(folder() + "/other");
+        directories.releaseHanging();
+    });
+
+    const std::error_code stuck = folders()->setPath(folder() + "/stuck");
+
+    EXPECT_TRUE(chosenMeanwhile);
+    EXPECT_EQ(stuck, std::errc::operation_canceled);
+    EXPECT_EQ(folders()->path(), folder() + "/other");
+    EXPECT_EQ(fileListNames(), QStringList{QStringLiteral("there.txt")});
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Browser, aFolderThatCannotBeListedLeavesBothListsWhereTheyWere) {
@@ -244,11 +270,13 @@ TEST_F(DriveChange, retryAsksAgainUntilTheDeviceIsReady) {
 
 TEST_F(DriveChange, choosingTheDriveAlreadyChosenDoesNothing) {
     emit drives()->activated(1);
+    QCoreApplication::processEvents(); // the drive changes from the event loop
     ASSERT_EQ(folders()->path(), media);
     fs::create_directory(dir.file("media/sub"));
     ASSERT_FALSE(folders()->setPath(media + "/sub"));
 
     emit drives()->activated(1);
+    QCoreApplication::processEvents();
 
     EXPECT_EQ(folders()->path(), media + "/sub");
 }
