@@ -41,15 +41,31 @@ std::error_code FileListBox::setFolder(const QByteArray& folder) {
             current = currentItem()->data(NameRole).toByteArray();
     }
     clear();
-    for (const QByteArray& name : names) {
-        auto* item = new QListWidgetItem(shownName(name), this);
-        item->setData(NameRole, name);
-        if (!current.isEmpty() && name == current)
-            setCurrentItem(item, QItemSelectionModel::NoUpdate);
-        item->setSelected(selected.contains(name));
-        // Two names that look alike are told apart by their bytes.
-        if (const QString bytes = escapedNameBytes(name); !bytes.isEmpty())
-            item->setToolTip(tr("Bytes: %1").arg(bytes));
+    // All rows go in at once: one by one, each would be laid out anew by the view.
+    QStringList shown;
+    shown.reserve(names.size());
+    for (const QByteArray& name : names)
+        shown.push_back(shownName(name));
+    addItems(shown);
+    {
+        // The view asks for the data when it paints; no row needs repainting now.
+        const QSignalBlocker quiet(model());
+        for (int row = 0; row < count(); ++row) {
+            QListWidgetItem* entry = item(row);
+            const QByteArray& name = names[row];
+            entry->setData(NameRole, name);
+            // Two names that look alike are told apart by their bytes.
+            if (const QString bytes = escapedNameBytes(name); !bytes.isEmpty())
+                entry->setToolTip(tr("Bytes: %1").arg(bytes));
+        }
+    }
+    for (int row = 0; row < count(); ++row) {
+        QListWidgetItem* entry = item(row);
+        if (!current.isEmpty() && names[row] == current)
+            setCurrentItem(entry, QItemSelectionModel::NoUpdate);
+        // Each change of the selection is one call of the selection model: only those kept.
+        if (selected.contains(names[row]))
+            entry->setSelected(true);
     }
     mFolder = folder;
     return {};
