@@ -74,6 +74,7 @@ QString fitted(const QLabel* label, const QString& text) {
 
 constexpr int FigureTimerMilliseconds = 250;
 constexpr int NoteMilliseconds = 4000;
+constexpr int ReadingDelayMilliseconds = 300;
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
@@ -392,9 +393,29 @@ void frmMain::refreshShownFolder() {
 // A listing that takes more than a moment shows that it is being read; the window answers
 // meanwhile, and another folder or drive can be chosen.
 void frmMain::showReading(bool reading) {
+    if (!mReadingShown) {
+        mReadingShown = new QTimer(this);
+        mReadingShown->setSingleShot(true);
+        mReadingShown->setInterval(ReadingDelayMilliseconds);
+        connect(mReadingShown, &QTimer::timeout, this, [this] { markReading(true); });
+    }
+    if (reading) {
+        mReadingShown->start();
+        return;
+    }
+    mReadingShown->stop();
+    markReading(false);
+}
+
+void frmMain::markReading(bool reading) {
+    if (!lblReading) {
+        lblReading = named(new QLabel(tr("Reading..."), filFiles->viewport()), "lblReading");
+        lblReading->setAlignment(Qt::AlignCenter);
+        lblReading->setAutoFillBackground(true);
+    }
+    lblReading->setGeometry(filFiles->viewport()->rect());
+    lblReading->setVisible(reading);
     for (QWidget* list : std::initializer_list<QWidget*>{dirPath, filFiles}) {
-        if (!list)
-            continue;
         if (reading)
             list->setCursor(Qt::BusyCursor);
         else

@@ -112,6 +112,7 @@ private:
     void showFolderError(const QByteArray& folder, std::error_code error);
     void refreshShownFolder();
     void showReading(bool reading);
+    void markReading(bool reading);
     QAction* toolbarButton(ToolbarButton button) const;
     FloatProgressBar* bar(ProgressBar which) const;
 
@@ -145,6 +146,8 @@ private:
     QLabel* lblRunStatus = nullptr;
     QTimer* mFigureTimer = nullptr;
     FolderWatch* mFolderWatch = nullptr;
+    QTimer* mReadingShown = nullptr;
+    QLabel* lblReading = nullptr;
     QElapsedTimer mNoteShown;
     QMenu* mnuPopUp = nullptr;
     QAction* mnuPopUpAdd = nullptr;

@@ -615,5 +615,9 @@
         <source>Paused</source>
         <translation>Angehalten</translation>
     </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Wird gelesen...</translation>
+    </message>
 </context>
 </TS>

@@ -627,5 +627,9 @@
         <source>Paused</source>
         <translation>Wstrzymano</translation>
     </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Wczytywanie...</translation>
+    </message>
 </context>
 </TS>
