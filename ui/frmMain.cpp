@@ -385,6 +385,10 @@ void frmMain::dirPath_Change() {
 // Files and folders that others made or removed in the shown folder appear and go; a folder
 // that went itself keeps its last listing.
 void frmMain::refreshShownFolder() {
+    // A listing that has not ended yet, perhaps on a mount that no longer answers, is not asked
+    // for again on top.
+    if (mListingPending)
+        return;
     const QSignalBlocker quiet(dirPath);
     dirPath->setPath(dirPath->path());
     filFiles->refresh();
@@ -393,6 +397,7 @@ void frmMain::refreshShownFolder() {
 // A listing that takes more than a moment shows that it is being read; the window answers
 // meanwhile, and another folder or drive can be chosen.
 void frmMain::showReading(bool reading) {
+    mListingPending = reading;
     if (!mReadingShown) {
         mReadingShown = new QTimer(this);
         mReadingShown->setSingleShot(true);
