@@ -75,6 +75,7 @@ QString fitted(const QLabel* label, const QString& text) {
 constexpr int FigureTimerMilliseconds = 250;
 constexpr int NoteMilliseconds = 4000;
 constexpr int ReadingDelayMilliseconds = 300;
+constexpr int NotAnsweringMilliseconds = 10000;
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
@@ -403,22 +404,35 @@ void frmMain::showReading(bool reading) {
         mReadingShown->setSingleShot(true);
         mReadingShown->setInterval(ReadingDelayMilliseconds);
         connect(mReadingShown, &QTimer::timeout, this, [this] { markReading(true); });
+        // A folder that has not answered for a while is said to, in the list, not in a box.
+        mNotAnswering = new QTimer(this);
+        mNotAnswering->setSingleShot(true);
+        mNotAnswering->setInterval(NotAnsweringMilliseconds);
+        connect(mNotAnswering, &QTimer::timeout, this, [this] {
+            if (lblReading)
+                lblReading->setText(tr("The folder does not answer. Another folder or drive "
+                                       "can be chosen meanwhile."));
+        });
     }
     if (reading) {
         mReadingShown->start();
+        mNotAnswering->start();
         return;
     }
     mReadingShown->stop();
+    mNotAnswering->stop();
     markReading(false);
 }
 
 void frmMain::markReading(bool reading) {
     if (!lblReading) {
-        lblReading = named(new QLabel(tr("Reading..."), filFiles->viewport()), "lblReading");
+        lblReading = named(new QLabel(filFiles->viewport()), "lblReading");
         lblReading->setAlignment(Qt::AlignCenter);
+        lblReading->setWordWrap(true);
         lblReading->setAutoFillBackground(true);
     }
     lblReading->setGeometry(filFiles->viewport()->rect());
+    lblReading->setText(tr("Reading..."));
     lblReading->setVisible(reading);
     for (QWidget* list : std::initializer_list<QWidget*>{dirPath, filFiles}) {
         if (reading)

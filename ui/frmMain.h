@@ -147,6 +147,7 @@ private:
     QTimer* mFigureTimer = nullptr;
     FolderWatch* mFolderWatch = nullptr;
     QTimer* mReadingShown = nullptr;
+    QTimer* mNotAnswering = nullptr;
     bool mListingPending = false;
     QLabel* lblReading = nullptr;
     QElapsedTimer mNoteShown;

@@ -619,5 +619,9 @@
         <source>Reading...</source>
         <translation>Wird gelesen...</translation>
     </message>
+    <message>
+        <source>The folder does not answer. Another folder or drive can be chosen meanwhile.</source>
+        <translation>Der Ordner antwortet nicht. Inzwischen kann ein anderer Ordner oder ein anderes Laufwerk gewählt werden.</translation>
+    </message>
 </context>
 </TS>

@@ -631,5 +631,9 @@
         <source>Reading...</source>
         <translation>Wczytywanie...</translation>
     </message>
+    <message>
+        <source>The folder does not answer. Another folder or drive can be chosen meanwhile.</source>
+        <translation>Folder nie odpowiada. W tym czasie można wybrać inny folder lub dysk.</translation>
+    </message>
 </context>
 </TS>
