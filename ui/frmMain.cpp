@@ -6,7 +6,6 @@
 #include "control/PassCountSetting.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
-#include "list/ShownName.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/DriveBox.h"
 #include "ui/FailedRowDelegate.h"
@@ -70,6 +69,13 @@ QLabel* figureLabel(QWidget* parent, Qt::Alignment side, const QRect& place) {
 // The middle of a text that does not fit goes, so that both ends of a path stay.
 QString fitted(const QLabel* label, const QString& text) {
     return label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->width());
+}
+
+QTimer* singleShot(int milliseconds, QObject* parent) {
+    auto* timer = new QTimer(parent);
+    timer->setSingleShot(true);
+    timer->setInterval(milliseconds);
+    return timer;
 }
 
 constexpr int FigureTimerMilliseconds = 250;
@@ -260,6 +266,24 @@ void frmMain::buildFigures() {
     mFigureTimer = new QTimer(this);
     mFigureTimer->setInterval(FigureTimerMilliseconds);
     connect(mFigureTimer, &QTimer::timeout, this, &frmMain::showFigures);
+    buildReadingNote();
+}
+
+// Over the file list while a listing takes more than a moment; a folder that has not answered
+// for a while is said to, in the list, not in a box.
+void frmMain::buildReadingNote() {
+    lblReading = named(new QLabel(filFiles->viewport()), "lblReading");
+    lblReading->setAlignment(Qt::AlignCenter);
+    lblReading->setWordWrap(true);
+    lblReading->setAutoFillBackground(true);
+    lblReading->hide();
+    mReadingShown = singleShot(ReadingDelayMilliseconds, this);
+    connect(mReadingShown, &QTimer::timeout, this, [this] { markReading(true); });
+    mNotAnswering = singleShot(NotAnsweringMilliseconds, this);
+    connect(mNotAnswering, &QTimer::timeout, this, [this] {
+        lblReading->setText(
+            tr("The folder does not answer. Another folder or drive can be chosen meanwhile."));
+    });
 }
 
 // What a screen reader calls the controls that show no caption of their own.
@@ -399,21 +423,6 @@ void frmMain::refreshShownFolder() {
 // meanwhile, and another folder or drive can be chosen.
 void frmMain::showReading(bool reading) {
     mListingPending = reading;
-    if (!mReadingShown) {
-        mReadingShown = new QTimer(this);
-        mReadingShown->setSingleShot(true);
-        mReadingShown->setInterval(ReadingDelayMilliseconds);
-        connect(mReadingShown, &QTimer::timeout, this, [this] { markReading(true); });
-        // A folder that has not answered for a while is said to, in the list, not in a box.
-        mNotAnswering = new QTimer(this);
-        mNotAnswering->setSingleShot(true);
-        mNotAnswering->setInterval(NotAnsweringMilliseconds);
-        connect(mNotAnswering, &QTimer::timeout, this, [this] {
-            if (lblReading)
-                lblReading->setText(tr("The folder does not answer. Another folder or drive "
-                                       "can be chosen meanwhile."));
-        });
-    }
     if (reading) {
         mReadingShown->start();
         mNotAnswering->start();
@@ -425,12 +434,6 @@ void frmMain::showReading(bool reading) {
 }
 
 void frmMain::markReading(bool reading) {
-    if (!lblReading) {
-        lblReading = named(new QLabel(filFiles->viewport()), "lblReading");
-        lblReading->setAlignment(Qt::AlignCenter);
-        lblReading->setWordWrap(true);
-        lblReading->setAutoFillBackground(true);
-    }
     lblReading->setGeometry(filFiles->viewport()->rect());
     lblReading->setText(tr("Reading..."));
     lblReading->setVisible(reading);
@@ -624,9 +627,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::showFigures() {
     const ProgressFigures figures = mController.progress();
     const bool inFile = figures.fileIndex >= 1 && figures.fileIndex <= figures.fileCount;
-    const QByteArray file = inFile ? mController.list().path(figures.fileIndex) : QByteArray();
-    lblCurrentFile->setText(inFile ? fitted(lblCurrentFile, shownName(file)) : QString());
-    lblCurrentFile->setToolTip(inFile ? shownName(file) : QString());
+    const QString file = inFile ? mController.list().shownPath(figures.fileIndex) : QString();
+    lblCurrentFile->setText(fitted(lblCurrentFile, file));
+    lblCurrentFile->setToolTip(file);
     lblCurrentFigure->setText(WipeTexts::passFigure(figures));
     lblOverallFigure->setText(WipeTexts::overallFigure(figures));
     const bool running = mController.run().active();

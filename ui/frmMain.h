@@ -90,6 +90,7 @@ private:
     void buildDeletionList();
     void buildProgress();
     void buildFigures();
+    void buildReadingNote();
     void setFocusOrder();
     void connectEvents();
     void connectController();
