@@ -15,7 +15,55 @@
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <functional>
+#include <numeric>
 #include <unistd.h>
+
+namespace {
+
+double secondsOf(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The list's own operations on a million rows, with nothing read from the disk: appended,
+// appended again (all listed), the selection of a million browsed files checked against it,
+// kept whole after a run, half kept, and every other row removed.
+bool millionRows() {
+    using namespace wypelark;
+    constexpr int rows = 1000000;
+    std::vector<FoundFile> files;
+    std::vector<FileListEntry> browsed;
+    files.reserve(rows);
+    for (int i = 0; i < rows; ++i) {
+        const QByteArray name = "file" + QByteArray::number(i);
+        files.push_back({"/data/" + name, i, {}});
+        browsed.push_back({name, true});
+    }
+    DeletionListModel list;
+    const double append = secondsOf([&] { list.appendNew(files); });
+    const double again = secondsOf([&] { list.appendNew(files); });
+    std::size_t unlisted = 0;
+    const double selected = secondsOf(
+        [&] { unlisted = selectedPaths("/data", browsed, list, ListedPaths::Skip).size(); });
+    std::vector<int> all(rows);
+    std::iota(all.begin(), all.end(), 1);
+    const double keepAll = secondsOf([&] { list.keepOnly(all); });
+    std::vector<int> half;
+    for (int position = 1; position <= rows; position += 2)
+        half.push_back(position);
+    const double keepHalf = secondsOf([&] { list.keepOnly(half); });
+    list.appendNew(files);
+    const double removeHalf = secondsOf([&] { list.remove(half); });
+    std::printf("million_append_s=%.3f\nmillion_append_again_s=%.3f\n"
+                "million_selected_paths_s=%.3f\nmillion_keep_all_s=%.3f\n"
+                "million_keep_half_s=%.3f\nmillion_remove_half_s=%.3f\n",
+                append, again, selected, keepAll, keepHalf, removeHalf);
+    return unlisted == 0 && list.count() == rows / 2;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     using namespace wypelark;
@@ -65,5 +113,5 @@ int main(int argc, char* argv[]) {
     const double append = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("tree_files=%d\ntree_walk_s=%.3f\ntree_append_s=%.3f\n", fromTree.count(), walk,
                 append);
-    return list.count() == count && fromTree.count() == count ? 0 : 1;
+    return list.count() == count && fromTree.count() == count && millionRows() ? 0 : 1;
 }

@@ -11,13 +11,19 @@
 namespace wypelark {
 
 QByteArray fullPath(const QByteArray& folder, const QByteArray& name) {
-    return QByteArray::fromStdString(joinPath(folder.toStdString(), name.toStdString()));
+    QByteArray path;
+    path.reserve(folder.size() + 1 + name.size());
+    path.append(folder);
+    if (!folder.endsWith('/'))
+        path.append('/');
+    return path.append(name);
 }
 
 std::vector<QByteArray> selectedPaths(const QByteArray& folder,
                                       const std::vector<FileListEntry>& entries,
                                       const DeletionListModel& list, ListedPaths listed) {
     std::vector<QByteArray> paths;
+    paths.reserve(entries.size());
     for (const FileListEntry& entry : entries) {
         if (!entry.selected)
             continue;

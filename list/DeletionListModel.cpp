@@ -82,39 +82,35 @@ QByteArray DeletionListModel::path(int position) const {
 }
 
 void DeletionListModel::appendNew(const std::vector<FoundFile>& files, ListedPaths listed) {
+    // One look-up per file: its row is claimed as it is seen, so a path given twice goes in once.
+    const std::size_t listedRows = mItems.size();
     std::vector<const FoundFile*> fresh;
-    QSet<QByteArray> seen;
+    mRows.reserve(static_cast<qsizetype>(listedRows + files.size()));
     for (const FoundFile& file : files) {
-        if (mRows.contains(file.path)) {
-            if (listed == ListedPaths::TakeAgain)
-                takeAgain(file.path, file.size, file.identity);
-        } else if (!seen.contains(file.path)) {
-            seen.insert(file.path);
+        const auto row = mRows.constFind(file.path);
+        if (row == mRows.cend()) {
+            mRows.insert(file.path, listedRows + fresh.size());
             fresh.push_back(&file);
+        } else if (row.value() < listedRows && listed == ListedPaths::TakeAgain) {
+            takeAgain(row.value(), file.size, file.identity);
         }
     }
     if (fresh.empty())
         return;
     beginInsertRows({}, count(), count() + static_cast<int>(fresh.size()) - 1);
     mItems.reserve(mItems.size() + fresh.size());
-    for (const FoundFile* file : fresh) {
-        mRows.insert(file->path, mItems.size());
+    for (const FoundFile* file : fresh)
         mItems.push_back({file->path, file->size, file->identity});
-    }
     endInsertRows();
 }
 
-void DeletionListModel::takeAgain(const QByteArray& path, qint64 size,
-                                  const FileIdentity& identity) {
-    const auto row = mRows.find(path);
-    if (row == mRows.end())
-        return;
-    Item& item = mItems[row.value()];
+void DeletionListModel::takeAgain(std::size_t row, qint64 size, const FileIdentity& identity) {
+    Item& item = mItems[row];
     if (item.identity == identity && item.bytes == size)
         return;
     item.identity = identity;
     item.bytes = size;
-    const int at = static_cast<int>(row.value());
+    const int at = static_cast<int>(row);
     emit dataChanged(index(at, File), index(at, Size));
 }
 
@@ -146,31 +142,63 @@ void DeletionListModel::append(const QByteArray& path, qint64 size, const FileId
 }
 
 void DeletionListModel::remove(std::vector<int> positions) {
+    std::erase_if(positions, [this](int position) { return position < 1 || position > count(); });
     std::sort(positions.begin(), positions.end(), std::greater<>());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    // Runs of neighbouring rows, the last first, so that the rows before each stay where they are.
+    std::vector<std::pair<int, int>> runs; // first and last 0-based row
     for (const int position : positions) {
-        if (position < 1 || position > count())
-            continue;
-        beginRemoveRows({}, position - 1, position - 1);
-        mItems.erase(mItems.begin() + (position - 1));
+        if (!runs.empty() && runs.back().first == position)
+            runs.back().first = position - 1;
+        else
+            runs.emplace_back(position - 1, position - 1);
+    }
+    // Each run moves the rows behind it: many runs are one pass over the list instead.
+    if (runs.size() > ScatteredRuns) {
+        std::vector<bool> removed(mItems.size(), false);
+        for (const int position : positions)
+            removed[static_cast<std::size_t>(position - 1)] = true;
+        beginResetModel();
+        std::vector<Item> kept;
+        kept.reserve(mItems.size() - positions.size());
+        for (std::size_t row = 0; row < mItems.size(); ++row) {
+            if (!removed[row])
+                kept.push_back(std::move(mItems[row]));
+        }
+        mItems = std::move(kept);
+        indexRows();
+        endResetModel();
+        return;
+    }
+    for (const auto& [first, last] : runs) {
+        beginRemoveRows({}, first, last);
+        mItems.erase(mItems.begin() + first, mItems.begin() + last + 1);
         endRemoveRows();
     }
-    indexRows();
+    if (!runs.empty())
+        indexRows();
 }
 
 void DeletionListModel::keepOnly(const std::vector<int>& positions) {
     std::vector<bool> keep(mItems.size(), false);
+    std::size_t kept = 0;
     for (const int position : positions) {
-        if (position >= 1 && position <= count())
+        if (position >= 1 && position <= count() && !keep[static_cast<std::size_t>(position - 1)]) {
             keep[static_cast<std::size_t>(position - 1)] = true;
+            ++kept;
+        }
     }
+    // A run that destroyed nothing changes nothing, and the views keep their place.
+    if (kept == mItems.size())
+        return;
     beginResetModel();
-    std::vector<Item> kept;
+    std::vector<Item> items;
+    items.reserve(kept);
     for (std::size_t row = 0; row < mItems.size(); ++row) {
         if (keep[row])
-            kept.push_back(std::move(mItems[row]));
+            items.push_back(std::move(mItems[row]));
     }
-    mItems = std::move(kept);
+    mItems = std::move(items);
     indexRows();
     endResetModel();
 }

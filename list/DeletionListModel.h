@@ -46,8 +46,6 @@ public:
     // Appends every file not listed yet, in order, at once; a listed path is skipped or taken
     // again.
     void appendNew(const std::vector<FoundFile>& files, ListedPaths listed = ListedPaths::Skip);
-    // The listed path takes the file now there.
-    void takeAgain(const QByteArray& path, qint64 size, const FileIdentity& identity);
     void clear();
     // Removes the items at the given 1-based positions.
     void remove(std::vector<int> positions);
@@ -61,6 +59,9 @@ public:
     qint64 totalSize() const;
 
 private:
+    // More runs of neighbouring rows than this are removed by one pass and a reset.
+    static constexpr std::size_t ScatteredRuns = 64;
+
     struct Item {
         QByteArray path;
         qint64 bytes;
@@ -71,6 +72,8 @@ private:
     QString fileTip(const Item& item) const;
 
     void indexRows();
+    // The listed row takes the file now at its path.
+    void takeAgain(std::size_t row, qint64 size, const FileIdentity& identity);
 
     std::vector<Item> mItems;
     QHash<QByteArray, std::size_t> mRows; // 0-based row of each path

@@ -209,4 +209,31 @@ TEST_F(AddSelectedFilesTest, aListedPathAddedAgainTakesTheFileNowThereWhenAllowe
     EXPECT_EQ(cell(list, 0, DeletionListModel::Size), QStringLiteral("5"));
 }
 
+// Neighbouring rows go in runs, scattered ones in one pass: either way the rest keep their order
+// and each its path's place in the index; positions out of range or given twice change nothing.
+TEST(DeletionList, removedRowsLeaveTheOthersInOrderAndFindable) {
+    std::vector<int> everyOther;
+    for (int position = 1; position <= 200; position += 2)
+        everyOther.push_back(position);
+    for (const std::vector<int>& removed : {std::vector<int>{2, 3, 5, 9, 9, 0, 201}, everyOther}) {
+        DeletionListModel rows;
+        const QAbstractItemModelTester tester(&rows);
+        std::vector<FoundFile> files;
+        for (int file = 1; file <= 200; ++file)
+            files.push_back({"/f" + QByteArray::number(file), file, {}});
+        rows.appendNew(files);
+        rows.remove(removed);
+        int position = 1;
+        for (int file = 1; file <= 200; ++file) {
+            const QByteArray path = "/f" + QByteArray::number(file);
+            const bool gone = std::find(removed.begin(), removed.end(), file) != removed.end();
+            EXPECT_EQ(rows.contains(path), !gone) << file;
+            if (!gone) {
+                EXPECT_EQ(rows.path(position++), path);
+            }
+        }
+        EXPECT_EQ(rows.count(), position - 1);
+    }
+}
+
 } // namespace
