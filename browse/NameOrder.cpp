@@ -5,30 +5,31 @@
 #include <QFile>
 
 #include <algorithm>
-#include <vector>
+#include <numeric>
 
 namespace wypelark {
 
 // Each name is decoded and given its collation key once: a folder of a hundred thousand names
 // would otherwise decode millions of times while it is sorted.
-void sortNames(QList<QByteArray>& names) {
+void sortEntries(std::vector<DirectoryEntry>& entries) {
     QCollator collator;
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    struct Keyed {
-        QCollatorSortKey key;
-        QByteArray name;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(static_cast<std::size_t>(names.size()));
-    for (const QByteArray& name : names)
-        keyed.push_back({collator.sortKey(QFile::decodeName(name)), name});
-    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
-        const int order = a.key.compare(b.key);
-        return order != 0 ? order < 0 : a.name < b.name;
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(entries.size());
+    for (const DirectoryEntry& entry : entries)
+        keys.push_back(collator.sortKey(QFile::decodeName(entry.name)));
+    std::vector<std::size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int byKey = keys[a].compare(keys[b]);
+        return byKey != 0 ? byKey < 0 : entries[a].name < entries[b].name;
     });
-    for (qsizetype at = 0; at < names.size(); ++at)
-        names[at] = std::move(keyed[static_cast<std::size_t>(at)].name);
+    std::vector<DirectoryEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const std::size_t at : order)
+        sorted.push_back(std::move(entries[at]));
+    entries = std::move(sorted);
 }
 
 } // namespace wypelark

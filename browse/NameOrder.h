@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include "browse/DirectoryAccess.h"
+
+#include <vector>
 
 namespace wypelark {
 
-// Sorts file names as a file manager does: by their shown text, ignoring case, with digit
-// runs compared as numbers; names that show alike keep a stable byte order.
-void sortNames(QList<QByteArray>& names);
+// Sorts a listing's entries as a file manager does: by their shown names, ignoring case, with
+// digit runs compared as numbers; names that show alike keep a stable byte order.
+void sortEntries(std::vector<DirectoryEntry>& entries);
 
 } // namespace wypelark

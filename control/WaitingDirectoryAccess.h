@@ -21,8 +21,7 @@ public:
     QByteArray currentFolder() const override { return mInner.currentFolder(); }
 
 private:
-    template <typename Result>
-    Result awayFromThisThread(std::function<Result()> read, Result givenUp) const;
+    void waiting(bool slow) const;
 
     const DirectoryAccess& mInner;
     std::function<void(bool)> mBusy;

@@ -2,81 +2,122 @@
 #include "ui/FileListBox.h"
 
 #include "browse/DirectoryAccess.h"
-#include "browse/NameOrder.h"
-#include "list/ShownName.h"
+#include "control/AwayFromThisThread.h"
+#include "ui/FileListModel.h"
 
 #include <QContextMenuEvent>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSet>
 
 namespace wypelark {
+namespace {
+
+// The rows of the names after that were selected, and current, among the names before.
+FileListBox::KeptRows keptRows(const QList<QByteArray>& before,
+                               const FileListBox::ChosenRows& chosen,
+                               const QList<QByteArray>& after) {
+    QSet<QByteArray> selected;
+    for (const auto& [first, last] : chosen.selected) {
+        for (int row = first; row <= last; ++row)
+            selected.insert(before[row]);
+    }
+    const QByteArray current = chosen.current >= 0 ? before[chosen.current] : QByteArray();
+    FileListBox::KeptRows kept;
+    int rangeStart = -1;
+    for (int row = 0; row <= static_cast<int>(after.size()); ++row) {
+        const bool keep = row < after.size() && selected.contains(after[row]);
+        if (keep && rangeStart < 0)
+            rangeStart = row;
+        if (!keep && rangeStart >= 0) {
+            kept.selected.emplace_back(rangeStart, row - 1);
+            rangeStart = -1;
+        }
+        if (row < after.size() && !current.isNull() && after[row] == current)
+            kept.current = row;
+    }
+    return kept;
+}
+
+} // namespace
 
 FileListBox::FileListBox(const DirectoryAccess& directories, QWidget* parent)
-    : QListWidget(parent), mDirectories(directories) {
+    : QListView(parent), mDirectories(directories), mFiles(new FileListModel(this)) {
+    setModel(mFiles);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every row is as high as the first: the view lays out a million rows without asking each.
+    setUniformItemSizes(true);
+}
+
+int FileListBox::count() const {
+    return mFiles->rowCount();
 }
 
 std::error_code FileListBox::setFolder(const QByteArray& folder) {
     const int ticket = ++mTicket;
-    const DirectoryListing listing = mDirectories.list(folder);
+    // The listing comes sorted.
+    DirectoryListing listing = mDirectories.list(folder);
     // Another folder was shown while this one was read: its listing stands.
     if (ticket != mTicket)
         return std::make_error_code(std::errc::operation_canceled);
     if (listing.error)
         return listing.error;
     QList<QByteArray> names;
-    for (const DirectoryEntry& entry : listing.entries) {
-        if (!entry.isFolder && !entry.name.startsWith('.'))
-            names.push_back(entry.name);
+    names.reserve(static_cast<qsizetype>(listing.entries.size()));
+    // Moved, not copied: a million names are not each touched on this thread.
+    for (DirectoryEntry& entry : listing.entries) {
+        if (!entry.isFolder)
+            names.push_back(std::move(entry.name));
     }
-    sortNames(names);
     // The same folder listed again keeps what was selected and where the focus was.
-    QSet<QByteArray> selected;
-    QByteArray current;
-    if (folder == mFolder) {
-        for (const QListWidgetItem* item : selectedItems())
-            selected.insert(item->data(NameRole).toByteArray());
-        if (currentItem())
-            current = currentItem()->data(NameRole).toByteArray();
+    KeptRows kept;
+    if (folder == mFolder && (selectionModel()->hasSelection() || currentIndex().isValid())) {
+        kept = awayFromThisThread<KeptRows>(
+            [before = mFiles->names(), chosen = chosenRows(), after = names] {
+                return keptRows(before, chosen, after);
+            },
+            {});
+        if (ticket != mTicket)
+            return std::make_error_code(std::errc::operation_canceled);
     }
-    clear();
-    // All rows go in at once: one by one, each would be laid out anew by the view.
-    QStringList shown;
-    shown.reserve(names.size());
-    for (const QByteArray& name : names)
-        shown.push_back(shownName(name));
-    addItems(shown);
-    {
-        // The view asks for the data when it paints; no row needs repainting now.
-        const QSignalBlocker quiet(model());
-        for (int row = 0; row < count(); ++row) {
-            QListWidgetItem* entry = item(row);
-            const QByteArray& name = names[row];
-            entry->setData(NameRole, name);
-            // Two names that look alike are told apart by their bytes.
-            if (const QString bytes = escapedNameBytes(name); !bytes.isEmpty())
-                entry->setToolTip(tr("Bytes: %1").arg(bytes));
-        }
-    }
-    for (int row = 0; row < count(); ++row) {
-        QListWidgetItem* entry = item(row);
-        if (!current.isEmpty() && names[row] == current)
-            setCurrentItem(entry, QItemSelectionModel::NoUpdate);
-        // Each change of the selection is one call of the selection model: only those kept.
-        if (selected.contains(names[row]))
-            entry->setSelected(true);
-    }
+    mFiles->setNames(std::move(names));
+    QItemSelection selection;
+    for (const auto& [first, last] : kept.selected)
+        selection.select(mFiles->index(first), mFiles->index(last));
+    selectionModel()->select(selection, QItemSelectionModel::Select);
+    if (kept.current >= 0)
+        selectionModel()->setCurrentIndex(mFiles->index(kept.current),
+                                          QItemSelectionModel::NoUpdate);
     mFolder = folder;
     return {};
 }
 
+FileListBox::ChosenRows FileListBox::chosenRows() const {
+    ChosenRows chosen;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        chosen.selected.emplace_back(range.top(), range.bottom());
+    chosen.current = currentIndex().isValid() ? currentIndex().row() : -1;
+    return chosen;
+}
+
+void FileListBox::selectAll() {
+    // One range: the view's own walks every row to skip hidden ones, and none is hidden here.
+    if (count() > 0)
+        selectionModel()->select(QItemSelection(mFiles->index(0), mFiles->index(count() - 1)),
+                                 QItemSelectionModel::Select);
+}
+
 std::vector<FileListEntry> FileListBox::entries() const {
+    const QList<QByteArray>& names = mFiles->names();
     std::vector<FileListEntry> all;
-    all.reserve(static_cast<std::size_t>(count()));
-    for (int row = 0; row < count(); ++row) {
-        const QListWidgetItem* entry = item(row);
-        all.push_back({entry->data(NameRole).toByteArray(), entry->isSelected()});
+    all.reserve(static_cast<std::size_t>(names.size()));
+    for (const QByteArray& name : names)
+        all.push_back({name, false});
+    // The selection's ranges, not a question per row: a million selected rows are one range.
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            all[static_cast<std::size_t>(row)].selected = true;
     }
     return all;
 }
@@ -84,7 +125,7 @@ std::vector<FileListEntry> FileListBox::entries() const {
 void FileListBox::mousePressEvent(QMouseEvent* event) {
     // A right press leaves the selection as it is: the pop-up menu adds what is selected.
     if (event->button() != Qt::RightButton)
-        QListWidget::mousePressEvent(event);
+        QListView::mousePressEvent(event);
     emit mouseDown(event->button(), event->modifiers(), event->position().toPoint());
 }
 
@@ -93,26 +134,32 @@ void FileListBox::keyPressEvent(QKeyEvent* event) {
         emit addRequested();
         return;
     }
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
 }
 
 void FileListBox::contextMenuEvent(QContextMenuEvent* event) {
     // The mouse's menu opens on the press; the keyboard's opens here, at the current entry.
     if (event->reason() != QContextMenuEvent::Keyboard)
         return;
-    const QListWidgetItem* current = currentItem();
-    emit menuRequested(current ? visualItemRect(current).center() : QPoint(0, 0));
+    const QModelIndex current = currentIndex();
+    emit menuRequested(current.isValid() ? visualRect(current).center() : QPoint(0, 0));
 }
 
 void FileListBox::focusInEvent(QFocusEvent* event) {
     // An entry shows where the focus is, without changing the selection.
-    if (!currentItem() && count() > 0)
-        setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    QListWidget::focusInEvent(event);
+    if (!currentIndex().isValid() && count() > 0)
+        selectionModel()->setCurrentIndex(mFiles->index(0), QItemSelectionModel::NoUpdate);
+    QListView::focusInEvent(event);
+}
+
+// What a change of the selection repaints: the rows on the screen, at most. The view's own
+// answer visits every row of the change, a million for a million selected.
+QRegion FileListBox::visualRegionForSelection(const QItemSelection& selection) const {
+    return selection.isEmpty() ? QRegion() : QRegion(viewport()->rect());
 }
 
 void FileListBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    QListWidget::mouseDoubleClickEvent(event);
+    QListView::mouseDoubleClickEvent(event);
     emit doubleClicked();
 }
 

@@ -4,23 +4,24 @@
 #include "list/AddSelectedFiles.h"
 
 #include <QByteArray>
-#include <QListWidget>
+#include <QListView>
 
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace wypelark {
 
 class DirectoryAccess;
+class FileListModel;
 
-// The files of one folder (hidden ones left out), sorted, with extended multi-selection.
-// Each entry keeps its name as the file system's bytes.
-class FileListBox final : public QListWidget {
+// The files of one folder in the order its listing gives (ShownDirectoryAccess: hidden ones
+// left out, sorted), with extended multi-selection.
+// Each entry keeps its name as the file system's bytes (FileListModel::NameRole).
+class FileListBox final : public QListView {
     Q_OBJECT
 
 public:
-    static constexpr int NameRole = Qt::UserRole;
-
     FileListBox(const DirectoryAccess& directories, QWidget* parent = nullptr);
 
     QByteArray folder() const { return mFolder; }
@@ -29,6 +30,17 @@ public:
     std::error_code setFolder(const QByteArray& folder);
     std::error_code refresh() { return setFolder(mFolder); }
     std::vector<FileListEntry> entries() const;
+    int count() const;
+
+    // Rows, as ranges of neighbours: those selected and the current one (-1 for none).
+    struct ChosenRows {
+        std::vector<std::pair<int, int>> selected;
+        int current = -1;
+    };
+    using KeptRows = ChosenRows;
+
+public slots:
+    void selectAll() override;
 
 signals:
     void doubleClicked();
@@ -44,9 +56,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
 
 private:
+    ChosenRows chosenRows() const;
+
     const DirectoryAccess& mDirectories;
+    FileListModel* mFiles = nullptr;
     QByteArray mFolder;
     int mTicket = 0; // of the latest listing asked for
 };

@@ -2,7 +2,6 @@
 #include "ui/FolderListBox.h"
 
 #include "browse/DirectoryAccess.h"
-#include "browse/NameOrder.h"
 #include "list/AddSelectedFiles.h"
 #include "list/ShownName.h"
 
@@ -60,10 +59,9 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
 
     QList<QByteArray> subfolders;
     for (const DirectoryEntry& entry : listing.entries) {
-        if (entry.isFolder && !entry.name.startsWith('.'))
+        if (entry.isFolder)
             subfolders.push_back(entry.name);
     }
-    sortNames(subfolders);
 
     clear();
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);

@@ -11,7 +11,7 @@ namespace wypelark {
 class DirectoryAccess;
 
 // A classic folder list: the ancestors of the current folder from "/" down, the current
-// folder, then its subfolders (hidden ones left out), sorted. Opening an entry makes it the
+// folder, then its subfolders in the order the listing gives. Opening an entry makes it the
 // current folder.
 class FolderListBox final : public QListWidget {
     Q_OBJECT

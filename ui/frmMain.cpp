@@ -93,8 +93,8 @@ template <typename Widget> Widget* named(Widget* widget, const char* name) {
 frmMain::frmMain(WipeController& controller, const WindowServices& services, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      mController(controller), mServices(services),
-      mBrowsing(services.directories, [this](bool reading) { showReading(reading); }) {
+      mController(controller), mServices(services), mShown(services.directories),
+      mBrowsing(mShown, [this](bool reading) { showReading(reading); }) {
     buildWindow();
     connectEvents();
     connectController();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "browse/ShownDirectoryAccess.h"
 #include "control/WaitingDirectoryAccess.h"
 #include "engine/WipeHost.h"
 
@@ -119,7 +120,8 @@ private:
 
     WipeController& mController;
     WindowServices mServices;
-    // The folders as the browser reads them: away from this thread.
+    // The folders as the browser shows them, read away from this thread.
+    ShownDirectoryAccess mShown;
     WaitingDirectoryAccess mBrowsing;
 
     QToolBar* tlbMain = nullptr;

@@ -468,7 +468,7 @@
     </message>
 </context>
 <context>
-    <name>wypelark::FileListBox</name>
+    <name>wypelark::FileListModel</name>
     <message>
         <source>Bytes: %1</source>
         <translation>Bytes: %1</translation>

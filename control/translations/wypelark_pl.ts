@@ -480,7 +480,7 @@
     </message>
 </context>
 <context>
-    <name>wypelark::FileListBox</name>
+    <name>wypelark::FileListModel</name>
     <message>
         <source>Bytes: %1</source>
         <translation>Bajty: %1</translation>

@@ -37,8 +37,9 @@ void WindowFixture::selectFiles(const QStringList& names) {
     auto* list = control<FileListBox>("filFiles");
     list->clearSelection();
     for (int row = 0; row < list->count(); ++row) {
-        if (names.contains(list->item(row)->text()))
-            list->item(row)->setSelected(true);
+        const QModelIndex entry = list->model()->index(row, 0);
+        if (names.contains(entry.data().toString()))
+            list->selectionModel()->select(entry, QItemSelectionModel::Select);
     }
 }
 
@@ -46,7 +47,7 @@ QStringList WindowFixture::fileListNames() const {
     QStringList names;
     auto* list = control<FileListBox>("filFiles");
     for (int row = 0; row < list->count(); ++row)
-        names << list->item(row)->text();
+        names << list->model()->index(row, 0).data().toString();
     return names;
 }
 

@@ -46,7 +46,7 @@ protected:
         ADD_FAILURE() << "no folder entry " << entry.toStdString();
     }
     QPoint entryCentre(int row) {
-        return fileList()->visualItemRect(fileList()->item(row)).center();
+        return fileList()->visualRect(fileList()->model()->index(row, 0)).center();
     }
 };
 
@@ -92,7 +92,7 @@ TEST_F(Browser, openingAFolderShowsItsFilesAndAnAncestorGoesBackUp) {
 TEST_F(Browser, whatOthersMakeOrRemoveInTheShownFolderAppearsAndGoesAndTheSelectionStays) {
     dir.makeFile("kept.txt", 1);
     openWindow();
-    fileList()->item(0)->setSelected(true);
+    selectFiles({QStringLiteral("kept.txt")});
     const auto shown = [&] {
         return fileListNames().contains(QStringLiteral("new.txt")) &&
                folderEntries().contains(QStringLiteral("made"));
@@ -101,8 +101,9 @@ TEST_F(Browser, whatOthersMakeOrRemoveInTheShownFolderAppearsAndGoesAndTheSelect
     dir.makeFile("new.txt", 1);
     fs::create_directory(dir.file("made"));
     EXPECT_TRUE(QTest::qWaitFor(shown, 1000));
-    EXPECT_EQ(fileList()->selectedItems().size(), 1);
-    EXPECT_EQ(fileList()->selectedItems().value(0)->text(), QStringLiteral("kept.txt"));
+    const QModelIndexList selected = fileList()->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0].data().toString(), QStringLiteral("kept.txt"));
 
     fs::remove(dir.file("new.txt"));
     fs::remove(dir.file("made"));
@@ -168,7 +169,7 @@ TEST_F(Browser, onlyTheRightButtonOpensThePopUpMenuAndItKeepsTheSelection) {
     QTest::mousePress(fileList()->viewport(), Qt::RightButton, {}, entryCentre(2));
     EXPECT_TRUE(menu()->isVisible());
     menu()->hide();
-    EXPECT_EQ(fileList()->selectedItems().size(), 2);
+    EXPECT_EQ(fileList()->selectionModel()->selectedRows().size(), 2);
     // On an entry that is not selected too: the menu adds what was selected.
     QTest::mousePress(fileList()->viewport(), Qt::RightButton, {}, entryCentre(1));
     menu()->hide();
