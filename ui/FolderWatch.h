@@ -2,33 +2,44 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
+
+class QFileSystemWatcher;
+class QThread;
 
 namespace wypelark {
 
 // Watches the one folder the browser shows and says, a moment after the last of a burst, that
 // files or subfolders were made, removed or renamed there by anyone. Where the folder cannot
 // be watched (the watch limit, some network file systems), it says so every few seconds
-// instead, and the window refreshes on its own activation as well.
+// instead, and the window refreshes on its own activation as well. The watch is set on a thread
+// of its own: setting one on a folder of a million files walks them all in the kernel, and a
+// mount that stopped answering never ends it.
 class FolderWatch final : public QObject {
     Q_OBJECT
 
 public:
     explicit FolderWatch(QObject* parent = nullptr);
+    ~FolderWatch() override;
 
     void watch(const QByteArray& folder);
-    bool watching() const { return !mWatcher.directories().isEmpty(); }
+    bool watching() const { return mWatching; }
 
 signals:
     void changed();
 
 private:
+    void watchSet(const QByteArray& folder, bool set);
+
     static constexpr int SettleMilliseconds = 150;
     static constexpr int PollMilliseconds = 3000;
+    static constexpr int EndMilliseconds = 200;
 
-    QFileSystemWatcher mWatcher;
+    QThread* mThread;
+    QFileSystemWatcher* mWatcher; // lives on mThread
+    QByteArray mFolder;           // the folder last asked for
+    bool mWatching = false;
     QTimer mSettle;
     QTimer mPoll;
 };
