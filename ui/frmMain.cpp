@@ -98,7 +98,9 @@ frmMain::frmMain(WipeController& controller, const WindowServices& services, QWi
     buildWindow();
     connectEvents();
     connectController();
-    openStartFolder();
+    // The window shows before its start folder is read: a folder of a million files, or one on a
+    // mount that does not answer, takes a while.
+    QMetaObject::invokeMethod(this, &frmMain::openStartFolder, Qt::QueuedConnection);
     Form_Load();
 }
 

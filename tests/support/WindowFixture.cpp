@@ -4,6 +4,7 @@
 #include "control/PassCountSetting.h"
 #include "settings/RegistryStrings.h"
 #include "ui/FileListBox.h"
+#include "ui/FolderListBox.h"
 
 #include <QAction>
 #include <QSlider>
@@ -23,6 +24,9 @@ void WindowFixture::openWindow(FileOperations* over) {
     controller =
         std::make_unique<WipeController>(ControllerSetup{over ? *over : files, settings.get()});
     window = std::make_unique<frmMain>(*controller, WindowServices{directories, messages, urls});
+    // The start folder is read once the window is up.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return !control<FolderListBox>("dirPath")->path().isEmpty(); }, 2000));
     // The window's worker asks too: the count is kept where both threads can read it.
     auto* slider = window->findChild<QSlider*>(QStringLiteral("sliDelete"));
     mPasses = slider->value();
