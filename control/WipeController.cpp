@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <span>
 #include <utility>
 
 namespace wypelark {
@@ -90,9 +91,9 @@ std::vector<RefusedFile> WipeController::addPaths(const std::vector<QByteArray>&
                                                   const QByteArray& base) {
     PathScan scan;
     onIntake([&] { scan = scanPaths(paths, base); });
-    mList.appendNew(scan.files, listedPaths());
+    appendFound(scan.files);
     takeFolders(scan.folders);
-    return std::move(scan.refused);
+    return refusalsToName(std::move(scan.refused), mList, listedPaths());
 }
 
 void WipeController::takeFolders(const std::vector<FoundFolder>& folders) {
@@ -122,14 +123,24 @@ std::optional<std::vector<RefusedFile>> WipeController::addUrls(const QList<QUrl
 
 std::vector<RefusedFile> WipeController::addSelected(const QByteArray& folder,
                                                      const std::vector<FileListEntry>& entries) {
-    // The files are measured on the worker: a hundred thousand take a second, a slow device
-    // longer. The list is read and changed on this thread only.
-    const std::vector<QByteArray> paths = selectedPaths(folder, entries, mList, listedPaths());
+    // The paths are made and the files measured on the worker: a hundred thousand take a
+    // second, a slow device longer. The list is read and changed on this thread only.
     PathScan scan;
-    onIntake([&] { scan = measureSelected(folder, paths); });
-    // A run may have started meanwhile: what it has reached is not taken again.
-    mList.appendNew(scan.files, listedPaths());
-    return std::move(scan.refused);
+    onIntake([&] { scan = measureSelected(folder, selectedPaths(folder, entries)); });
+    appendFound(scan.files);
+    return refusalsToName(std::move(scan.refused), mList, listedPaths());
+}
+
+// A million files go in in slices, the events handled between them, so that the window answers
+// throughout. A run may start meanwhile: what it has reached is not taken again.
+void WipeController::appendFound(const std::vector<FoundFile>& files) {
+    const std::span<const FoundFile> all(files);
+    const QScopedValueRollback appending(mAppending, true);
+    for (std::size_t from = 0; from < all.size(); from += AppendSlice) {
+        if (from > 0 && mIntake)
+            QCoreApplication::processEvents();
+        mList.appendNew(all.subspan(from, std::min(AppendSlice, all.size() - from)), listedPaths());
+    }
 }
 
 // --- Editing the list -------------------------------------------------------------------------
@@ -263,7 +274,7 @@ bool WipeController::closeRefused() const {
     // While the window waits on the device, the call that waits is still under way beneath the
     // handler that would close it.
     return !commandEnabled(ToolbarButton::Exit) || (mWaiter && mWaiter->waiting()) ||
-           (mIntake && mIntake->waiting());
+           (mIntake && mIntake->waiting()) || mAppending;
 }
 
 CloseAnswer WipeController::closeAnswer() {

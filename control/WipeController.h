@@ -146,6 +146,7 @@ private:
     void onIntake(const std::function<void()>& call);
     void setCommandEnabled(ToolbarButton button, bool enabled);
     ListedPaths listedPaths() const;
+    void appendFound(const std::vector<FoundFile>& files);
     void takeFolders(const std::vector<FoundFolder>& folders);
     void forgetFoldersAbove(const std::vector<QByteArray>& paths);
     void removeEmptiedFolders();
@@ -182,8 +183,10 @@ private:
     QElapsedTimer mSinceYield;
     int mPasses = 1;
     bool mInDeleteCommand = false;
+    bool mAppending = false;        // files go in in slices, the events handled between them
     bool mCloseWhenStopped = false; // a close came while a paused run had not stopped yet
     static constexpr qint64 YieldIntervalNs = 1'000'000;
+    static constexpr std::size_t AppendSlice = 20000;
 };
 
 } // namespace wypelark

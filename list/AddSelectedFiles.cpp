@@ -20,18 +20,20 @@ QByteArray fullPath(const QByteArray& folder, const QByteArray& name) {
 }
 
 std::vector<QByteArray> selectedPaths(const QByteArray& folder,
-                                      const std::vector<FileListEntry>& entries,
-                                      const DeletionListModel& list, ListedPaths listed) {
+                                      const std::vector<FileListEntry>& entries) {
     std::vector<QByteArray> paths;
-    paths.reserve(entries.size());
     for (const FileListEntry& entry : entries) {
-        if (!entry.selected)
-            continue;
-        QByteArray path = fullPath(folder, entry.name);
-        if (listed == ListedPaths::TakeAgain || !list.contains(path))
-            paths.push_back(std::move(path));
+        if (entry.selected)
+            paths.push_back(fullPath(folder, entry.name));
     }
     return paths;
+}
+
+std::vector<RefusedFile> refusalsToName(std::vector<RefusedFile> refused,
+                                        const DeletionListModel& list, ListedPaths listed) {
+    if (listed == ListedPaths::Skip)
+        std::erase_if(refused, [&](const RefusedFile& file) { return list.contains(file.path); });
+    return refused;
 }
 
 PathScan measureSelected(const QByteArray& folder, const std::vector<QByteArray>& paths) {
@@ -50,9 +52,9 @@ PathScan measureSelected(const QByteArray& folder, const std::vector<QByteArray>
 std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
                                           const std::vector<FileListEntry>& entries,
                                           DeletionListModel& list, ListedPaths listed) {
-    PathScan scan = measureSelected(folder, selectedPaths(folder, entries, list, listed));
+    PathScan scan = measureSelected(folder, selectedPaths(folder, entries));
     list.appendNew(scan.files, listed);
-    return std::move(scan.refused);
+    return refusalsToName(std::move(scan.refused), list, listed);
 }
 
 } // namespace wypelark

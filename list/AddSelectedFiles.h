@@ -25,11 +25,15 @@ struct RefusedFile {
     std::error_code error;
 };
 
-// The paths of the selected entries the list is to take, in the file list's order: those not
-// listed yet, and listed ones too when they are taken again. Reads nothing from the disk.
+// The paths of the selected entries, in the file list's order. Reads nothing from the disk and
+// touches no list, so it can be made away from the list's thread.
 std::vector<QByteArray> selectedPaths(const QByteArray& folder,
-                                      const std::vector<FileListEntry>& entries,
-                                      const DeletionListModel& list, ListedPaths listed);
+                                      const std::vector<FileListEntry>& entries);
+
+// The refusals of a measuring that the list is to name: a path it holds and does not take again
+// was not the list's to take, so its refusal is dropped.
+std::vector<RefusedFile> refusalsToName(std::vector<RefusedFile> refused,
+                                        const DeletionListModel& list, ListedPaths listed);
 
 // Measures each path of the folder as a regular file; what cannot be measured as one is refused.
 // Touches no list, so it can be made away from the list's thread.

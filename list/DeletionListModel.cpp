@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "list/DeletionListModel.h"
 
+#include "engine/ReleaseAway.h"
 #include "list/ShownName.h"
 #include "list/SizeText.h"
 
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace wypelark {
 
@@ -81,11 +83,11 @@ QByteArray DeletionListModel::path(int position) const {
     return mItems.at(static_cast<std::size_t>(position - 1)).path;
 }
 
-void DeletionListModel::appendNew(const std::vector<FoundFile>& files, ListedPaths listed) {
+void DeletionListModel::appendNew(std::span<const FoundFile> files, ListedPaths listed) {
     // One look-up per file: its row is claimed as it is seen, so a path given twice goes in once.
     const std::size_t listedRows = mItems.size();
     std::vector<const FoundFile*> fresh;
-    mRows.reserve(static_cast<qsizetype>(listedRows + files.size()));
+    growFor(listedRows + files.size());
     for (const FoundFile& file : files) {
         const auto row = mRows.constFind(file.path);
         if (row == mRows.cend()) {
@@ -98,10 +100,18 @@ void DeletionListModel::appendNew(const std::vector<FoundFile>& files, ListedPat
     if (fresh.empty())
         return;
     beginInsertRows({}, count(), count() + static_cast<int>(fresh.size()) - 1);
-    mItems.reserve(mItems.size() + fresh.size());
     for (const FoundFile* file : fresh)
         mItems.push_back({file->path, file->size, file->identity});
     endInsertRows();
+}
+
+// Room for the rows, grown as appending one by one would grow it: an exact reserve for each
+// slice of a million appended would move every row again each time.
+void DeletionListModel::growFor(std::size_t rows) {
+    if (rows > mItems.capacity())
+        mItems.reserve(std::max(rows, 2 * mItems.capacity()));
+    if (const auto wanted = static_cast<qsizetype>(rows); wanted > mRows.capacity())
+        mRows.reserve(std::max(wanted, 2 * mRows.capacity()));
 }
 
 void DeletionListModel::takeAgain(std::size_t row, qint64 size, const FileIdentity& identity) {
@@ -115,7 +125,7 @@ void DeletionListModel::takeAgain(std::size_t row, qint64 size, const FileIdenti
 }
 
 void DeletionListModel::indexRows() {
-    mRows.clear();
+    releaseAway(std::exchange(mRows, {}));
     mRows.reserve(static_cast<qsizetype>(mItems.size()));
     for (std::size_t row = 0; row < mItems.size(); ++row)
         mRows.insert(mItems[row].path, row);
@@ -165,7 +175,7 @@ void DeletionListModel::remove(std::vector<int> positions) {
             if (!removed[row])
                 kept.push_back(std::move(mItems[row]));
         }
-        mItems = std::move(kept);
+        releaseAway(std::exchange(mItems, std::move(kept)));
         indexRows();
         endResetModel();
         return;
@@ -198,7 +208,7 @@ void DeletionListModel::keepOnly(const std::vector<int>& positions) {
         if (keep[row])
             items.push_back(std::move(mItems[row]));
     }
-    mItems = std::move(items);
+    releaseAway(std::exchange(mItems, std::move(items)));
     indexRows();
     endResetModel();
 }
@@ -212,9 +222,11 @@ qint64 DeletionListModel::totalSize() const {
 
 void DeletionListModel::clear() {
     beginResetModel();
-    mItems.clear();
-    mRows.clear();
+    std::vector<Item> items = std::exchange(mItems, {});
+    QHash<QByteArray, std::size_t> rows = std::exchange(mRows, {});
     endResetModel();
+    releaseAway(std::move(items));
+    releaseAway(std::move(rows));
 }
 
 } // namespace wypelark

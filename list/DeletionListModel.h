@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QString>
 
+#include <span>
 #include <vector>
 
 namespace wypelark {
@@ -45,7 +46,7 @@ public:
     void append(const QByteArray& path, qint64 size, const FileIdentity& identity);
     // Appends every file not listed yet, in order, at once; a listed path is skipped or taken
     // again.
-    void appendNew(const std::vector<FoundFile>& files, ListedPaths listed = ListedPaths::Skip);
+    void appendNew(std::span<const FoundFile> files, ListedPaths listed = ListedPaths::Skip);
     void clear();
     // Removes the items at the given 1-based positions.
     void remove(std::vector<int> positions);
@@ -72,6 +73,7 @@ private:
     QString fileTip(const Item& item) const;
 
     void indexRows();
+    void growFor(std::size_t rows);
     // The listed row takes the file now at its path.
     void takeAgain(std::size_t row, qint64 size, const FileIdentity& identity);
 

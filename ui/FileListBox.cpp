@@ -3,6 +3,7 @@
 
 #include "browse/DirectoryAccess.h"
 #include "control/AwayFromThisThread.h"
+#include "engine/ReleaseAway.h"
 #include "ui/FileListModel.h"
 
 #include <QContextMenuEvent>
@@ -58,11 +59,6 @@ std::error_code FileListBox::setFolder(const QByteArray& folder) {
     const int ticket = ++mTicket;
     // The listing comes sorted.
     DirectoryListing listing = mDirectories.list(folder);
-    // Another folder was shown while this one was read: its listing stands.
-    if (ticket != mTicket)
-        return std::make_error_code(std::errc::operation_canceled);
-    if (listing.error)
-        return listing.error;
     QList<QByteArray> names;
     names.reserve(static_cast<qsizetype>(listing.entries.size()));
     // Moved, not copied: a million names are not each touched on this thread.
@@ -70,6 +66,14 @@ std::error_code FileListBox::setFolder(const QByteArray& folder) {
         if (!entry.isFolder)
             names.push_back(std::move(entry.name));
     }
+    releaseAway(std::move(listing.entries));
+    // Another folder was shown while this one was read: its listing stands.
+    if (ticket != mTicket) {
+        releaseAway(std::move(names));
+        return std::make_error_code(std::errc::operation_canceled);
+    }
+    if (listing.error)
+        return listing.error;
     // The same folder listed again keeps what was selected and where the focus was.
     KeptRows kept;
     if (folder == mFolder && (selectionModel()->hasSelection() || currentIndex().isValid())) {
@@ -78,8 +82,10 @@ std::error_code FileListBox::setFolder(const QByteArray& folder) {
                 return keptRows(before, chosen, after);
             },
             {});
-        if (ticket != mTicket)
+        if (ticket != mTicket) {
+            releaseAway(std::move(names));
             return std::make_error_code(std::errc::operation_canceled);
+        }
     }
     mFiles->setNames(std::move(names));
     QItemSelection selection;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "ui/FileListModel.h"
 
+#include "engine/ReleaseAway.h"
 #include "list/ShownName.h"
 
-#include <thread>
 #include <utility>
 
 namespace wypelark {
@@ -12,9 +12,7 @@ void FileListModel::setNames(QList<QByteArray> names) {
     beginResetModel();
     QList<QByteArray> before = std::exchange(mNames, std::move(names));
     endResetModel();
-    // A million names take a tenth of a second to free: not on the window's thread.
-    if (before.size() > ReleasedAway)
-        std::thread([before = std::move(before)]() mutable { before.clear(); }).detach();
+    releaseAway(std::move(before));
 }
 
 int FileListModel::rowCount(const QModelIndex& parent) const {

@@ -25,8 +25,6 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    static constexpr qsizetype ReleasedAway = 10000;
-
     QList<QByteArray> mNames;
 };
 

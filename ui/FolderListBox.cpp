@@ -2,6 +2,7 @@
 #include "ui/FolderListBox.h"
 
 #include "browse/DirectoryAccess.h"
+#include "engine/ReleaseAway.h"
 #include "list/AddSelectedFiles.h"
 #include "list/ShownName.h"
 
@@ -50,18 +51,19 @@ FolderListBox::FolderListBox(const DirectoryAccess& directories, QWidget* parent
 std::error_code FolderListBox::setPath(const QByteArray& path) {
     const QByteArray folder = normalizedFolder(path);
     const int ticket = ++mTicket;
-    const DirectoryListing listing = mDirectories.list(folder);
+    DirectoryListing listing = mDirectories.list(folder);
+    QList<QByteArray> subfolders;
+    for (DirectoryEntry& entry : listing.entries) {
+        if (entry.isFolder)
+            subfolders.push_back(std::move(entry.name));
+    }
+    // The files' names, a million in some folders, are the file list's to show, not this one's.
+    releaseAway(std::move(listing.entries));
     // Another folder was chosen while this one was read: its listing stands.
     if (ticket != mTicket)
         return std::make_error_code(std::errc::operation_canceled);
     if (listing.error)
         return listing.error;
-
-    QList<QByteArray> subfolders;
-    for (const DirectoryEntry& entry : listing.entries) {
-        if (entry.isFolder)
-            subfolders.push_back(entry.name);
-    }
 
     clear();
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);

@@ -200,7 +200,7 @@ TEST_F(AddSelectedFilesTest, aListedPathAddedAgainTakesTheFileNowThereWhenAllowe
 
     AddSelectedFiles(folder, {{"a", true}}, list);
     EXPECT_EQ(list.identity(1), before);
-    list.appendNew({{bytes(dir.file("a")), 5, identityNow(dir.file("a"))}});
+    list.appendNew(std::vector<FoundFile>{{bytes(dir.file("a")), 5, identityNow(dir.file("a"))}});
     EXPECT_EQ(list.identity(1), before);
 
     AddSelectedFiles(folder, {{"a", true}}, list, ListedPaths::TakeAgain);
