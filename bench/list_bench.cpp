@@ -28,7 +28,7 @@ double secondsOf(const std::function<void()>& work) {
 }
 
 // The list's own operations on a million rows, with nothing read from the disk: appended,
-// appended again (all listed), the selection of a million browsed files checked against it,
+// appended again (all listed), the paths of a million browsed files made,
 // kept whole after a run, half kept, and every other row removed.
 bool millionRows() {
     using namespace wypelark;
@@ -44,9 +44,8 @@ bool millionRows() {
     DeletionListModel list;
     const double append = secondsOf([&] { list.appendNew(files); });
     const double again = secondsOf([&] { list.appendNew(files); });
-    std::size_t unlisted = 0;
-    const double selected = secondsOf(
-        [&] { unlisted = selectedPaths("/data", browsed, list, ListedPaths::Skip).size(); });
+    std::size_t unlisted = 0; // the paths of the browsed selection
+    const double selected = secondsOf([&] { unlisted = selectedPaths("/data", browsed).size(); });
     std::vector<int> all(rows);
     std::iota(all.begin(), all.end(), 1);
     const double keepAll = secondsOf([&] { list.keepOnly(all); });
@@ -60,7 +59,7 @@ bool millionRows() {
                 "million_selected_paths_s=%.3f\nmillion_keep_all_s=%.3f\n"
                 "million_keep_half_s=%.3f\nmillion_remove_half_s=%.3f\n",
                 append, again, selected, keepAll, keepHalf, removeHalf);
-    return unlisted == 0 && list.count() == rows / 2;
+    return unlisted == rows && list.count() == rows / 2;
 }
 
 } // namespace

@@ -7,12 +7,12 @@
 // the same passes over the same file in the same block size. Prints one figure a line.
 // usage: window_latency [FILE_MIB [WRITE_BACK_WINDOW_MIB]]
 #include "bench/BenchFile.h"
+#include "bench/StderrMessageBoxes.h"
 #include "browse/PosixDirectoryAccess.h"
 #include "control/WipeController.h"
 #include "engine/PosixFileOperations.h"
 #include "list/FileMeasure.h"
 #include "settings/RegistryFile.h"
-#include "ui/MessageBoxes.h"
 #include "ui/UrlOpener.h"
 #include "ui/frmMain.h"
 
@@ -37,33 +37,6 @@
 namespace {
 
 using namespace wypelark;
-
-class StderrMessageBoxes final : public MessageBoxes {
-public:
-    bool retryCancel(QWidget*, const QString& title, const QString& text) override {
-        print(title, text);
-        return false;
-    }
-    void information(QWidget*, const QString& title, const QString& text) override {
-        print(title, text);
-    }
-    void notice(QWidget*, const QString& title, const QString& text) override {
-        print(title, text);
-    }
-    void critical(QWidget*, const QString& title, const QString& text) override {
-        print(title, text);
-    }
-    bool confirm(QWidget*, const QString&, const QString&, const QString&) override { return true; }
-    void report(QWidget*, bool, const QString& title, const QString& summary,
-                const QString& details) override {
-        print(title, summary + QLatin1Char('\n') + details);
-    }
-
-private:
-    static void print(const QString& title, const QString& text) {
-        std::cerr << title.toStdString() << ": " << text.toStdString() << "\n";
-    }
-};
 
 double cpuSeconds() {
     struct rusage usage {};
