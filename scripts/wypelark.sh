@@ -11,7 +11,8 @@ preset=dev
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
           qt6-tools-dev qt6-l10n-tools
-          desktop-file-utils appstream dpkg-dev file btrfs-progs xdg-utils e2fsprogs lintian)
+          desktop-file-utils appstream dpkg-dev file btrfs-progs xdg-utils e2fsprogs lintian
+          libfuse3-dev)
 
 install_missing() {
     local missing=()
