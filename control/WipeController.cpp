@@ -3,6 +3,7 @@
 
 #include "control/PassCountSetting.h"
 #include "control/WipeTexts.h"
+#include "engine/ReleaseAway.h"
 #include "list/ShownName.h"
 
 #include <QCoreApplication>
@@ -92,6 +93,7 @@ std::vector<RefusedFile> WipeController::addPaths(const std::vector<QByteArray>&
     PathScan scan;
     onIntake([&] { scan = scanPaths(paths, base); });
     appendFound(scan.files);
+    releaseAway(std::move(scan.files));
     takeFolders(scan.folders);
     return refusalsToName(std::move(scan.refused), mList, listedPaths());
 }
@@ -122,12 +124,13 @@ std::optional<std::vector<RefusedFile>> WipeController::addUrls(const QList<QUrl
 }
 
 std::vector<RefusedFile> WipeController::addSelected(const QByteArray& folder,
-                                                     const std::vector<FileListEntry>& entries) {
+                                                     const QList<QByteArray>& names) {
     // The paths are made and the files measured on the worker: a hundred thousand take a
     // second, a slow device longer. The list is read and changed on this thread only.
     PathScan scan;
-    onIntake([&] { scan = measureSelected(folder, selectedPaths(folder, entries)); });
+    onIntake([&] { scan = measureSelected(folder, pathsIn(folder, names)); });
     appendFound(scan.files);
+    releaseAway(std::move(scan.files));
     return refusalsToName(std::move(scan.refused), mList, listedPaths());
 }
 

@@ -86,9 +86,8 @@ public:
     std::vector<RefusedFile> addPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
     // Adds what a drop names when every address is a local file or folder; nothing otherwise.
     std::optional<std::vector<RefusedFile>> addUrls(const QList<QUrl>& urls);
-    // Adds the entries selected in a folder's file list.
-    std::vector<RefusedFile> addSelected(const QByteArray& folder,
-                                         const std::vector<FileListEntry>& entries);
+    // Adds the named files of a folder, those selected in its file list.
+    std::vector<RefusedFile> addSelected(const QByteArray& folder, const QList<QByteArray>& names);
 
     // The list changes only while no run is under way: a run walks it by position, and the
     // Delete command then removes the folders that were added, until it has returned.

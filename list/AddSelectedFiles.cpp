@@ -19,13 +19,11 @@ QByteArray fullPath(const QByteArray& folder, const QByteArray& name) {
     return path.append(name);
 }
 
-std::vector<QByteArray> selectedPaths(const QByteArray& folder,
-                                      const std::vector<FileListEntry>& entries) {
+std::vector<QByteArray> pathsIn(const QByteArray& folder, const QList<QByteArray>& names) {
     std::vector<QByteArray> paths;
-    for (const FileListEntry& entry : entries) {
-        if (entry.selected)
-            paths.push_back(fullPath(folder, entry.name));
-    }
+    paths.reserve(static_cast<std::size_t>(names.size()));
+    for (const QByteArray& name : names)
+        paths.push_back(fullPath(folder, name));
     return paths;
 }
 
@@ -52,7 +50,12 @@ PathScan measureSelected(const QByteArray& folder, const std::vector<QByteArray>
 std::vector<RefusedFile> AddSelectedFiles(const QByteArray& folder,
                                           const std::vector<FileListEntry>& entries,
                                           DeletionListModel& list, ListedPaths listed) {
-    PathScan scan = measureSelected(folder, selectedPaths(folder, entries));
+    QList<QByteArray> selected;
+    for (const FileListEntry& entry : entries) {
+        if (entry.selected)
+            selected.push_back(entry.name);
+    }
+    PathScan scan = measureSelected(folder, pathsIn(folder, selected));
     list.appendNew(scan.files, listed);
     return refusalsToName(std::move(scan.refused), list, listed);
 }

@@ -4,6 +4,7 @@
 #include "list/ListedPaths.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <system_error>
@@ -25,10 +26,9 @@ struct RefusedFile {
     std::error_code error;
 };
 
-// The paths of the selected entries, in the file list's order. Reads nothing from the disk and
-// touches no list, so it can be made away from the list's thread.
-std::vector<QByteArray> selectedPaths(const QByteArray& folder,
-                                      const std::vector<FileListEntry>& entries);
+// The paths of the named files of a folder, in order. Reads nothing from the disk and touches no
+// list, so it can be made away from the list's thread.
+std::vector<QByteArray> pathsIn(const QByteArray& folder, const QList<QByteArray>& names);
 
 // The refusals of a measuring that the list is to name: a path it holds and does not take again
 // was not the list's to take, so its refusal is dropped.

@@ -114,18 +114,24 @@ void FileListBox::selectAll() {
                                  QItemSelectionModel::Select);
 }
 
-std::vector<FileListEntry> FileListBox::entries() const {
+QList<QByteArray> FileListBox::selectedNames() const {
     const QList<QByteArray>& names = mFiles->names();
-    std::vector<FileListEntry> all;
-    all.reserve(static_cast<std::size_t>(names.size()));
-    for (const QByteArray& name : names)
-        all.push_back({name, false});
-    // The selection's ranges, not a question per row: a million selected rows are one range.
-    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    const QItemSelection selection = selectionModel()->selection();
+    // All of a folder selected is its names as they are, shared, not copied one by one.
+    if (selection.size() == 1 && selection[0].top() == 0 && selection[0].bottom() == count() - 1)
+        return names;
+    // Ranges come in the order they were chosen, and may overlap.
+    std::vector<bool> chosen(static_cast<std::size_t>(count()), false);
+    for (const QItemSelectionRange& range : selection) {
         for (int row = range.top(); row <= range.bottom(); ++row)
-            all[static_cast<std::size_t>(row)].selected = true;
+            chosen[static_cast<std::size_t>(row)] = true;
     }
-    return all;
+    QList<QByteArray> selected;
+    for (int row = 0; row < count(); ++row) {
+        if (chosen[static_cast<std::size_t>(row)])
+            selected.push_back(names[row]);
+    }
+    return selected;
 }
 
 void FileListBox::mousePressEvent(QMouseEvent* event) {

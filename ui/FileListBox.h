@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
-#include "list/AddSelectedFiles.h"
-
 #include <QByteArray>
+#include <QList>
 #include <QListView>
 
 #include <system_error>
@@ -29,7 +28,8 @@ public:
     // changes nothing and comes back as cancelled.
     std::error_code setFolder(const QByteArray& folder);
     std::error_code refresh() { return setFolder(mFolder); }
-    std::vector<FileListEntry> entries() const;
+    // The names of the selected files, in the list's order.
+    QList<QByteArray> selectedNames() const;
     int count() const;
 
     // Rows, as ranges of neighbours: those selected and the current one (-1 for none).

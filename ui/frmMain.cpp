@@ -467,7 +467,7 @@ void frmMain::filFiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
 }
 
 void frmMain::mnuPopUpAdd_Click() {
-    showRefused(mController.addSelected(dirPath->path(), filFiles->entries()));
+    showRefused(mController.addSelected(dirPath->path(), filFiles->selectedNames()));
 }
 
 void frmMain::showRefused(const std::vector<RefusedFile>& refused) {
