@@ -62,6 +62,9 @@ void FolderWatch::watchSet(const QByteArray& folder, bool set) {
         mPoll.stop();
     else
         mPoll.start();
+    // What was made or removed between the folder's listing and the watch's setting is shown too.
+    if (set)
+        mSettle.start();
 }
 
 } // namespace wypelark
