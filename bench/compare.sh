@@ -86,3 +86,6 @@ t_read=$(awk -v a="$read_start" -v b="$(now)" 'BEGIN { print b - a }')
 echo "[--verify on ${big_mib} MiB] extra ${t_verify}s - ${t_plain}s; one direct read takes ${t_read}s"
 awk -v v="$t_verify" -v p="$t_plain" -v r="$t_read" \
     'BEGIN { printf "  verify cost in reads of the file: %.2f\n", (v - p) / r }'
+
+# The first pass from a cold cache, against dd in the same write sizes and fio's direct writes.
+"$(dirname "$0")/first_pass.sh" "$build" "$passes"

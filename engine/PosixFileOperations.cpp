@@ -3,6 +3,7 @@
 
 #include "engine/StorageRemark.h"
 #include "engine/UniqueFd.h"
+#include "engine/WholePageWriter.h"
 #include "engine/WipeError.h"
 #include "engine/WipeRun.h"
 
@@ -91,7 +92,17 @@ class PosixOpenFile final : public OpenFile {
 public:
     PosixOpenFile(UniqueFd fd, WriteBackWindow window,
                   const PosixFileOperations::WriteBackCall& call)
-        : mFd(std::move(fd)), mWriteBehind(window, call) {}
+        : mFd(std::move(fd)), mWriteBehind(window, call),
+          mPages(::sysconf(_SC_PAGESIZE),
+                 [this](std::int64_t offset, const char* data, std::size_t size) {
+                     return writeFully(offset, data, size);
+                 }) {}
+
+    // A file let go without a close still gets every byte a write took.
+    ~PosixOpenFile() override {
+        if (mFd.valid())
+            mPages.release();
+    }
 
     std::error_code length(std::int64_t& bytes) override {
         struct stat status {};
@@ -101,7 +112,49 @@ public:
         return {};
     }
 
+    // The last page's bytes may be held until the next write completes the page: the flush
+    // and the close write them.
     std::error_code writeAt(std::int64_t start, const char* data, std::size_t size) override {
+        if (const std::error_code error = mPages.write(start, data, size))
+            return error;
+        mWriteBehind.written(mFd.get(),
+                             mPages.writtenUpTo(start + static_cast<std::int64_t>(size)));
+        return {};
+    }
+
+    // Asked of the bytes the write is sure to pass on: held ones wait for the next write.
+    bool writeMayWait(std::int64_t offset, std::size_t size) const override {
+        return mWriteBehind.due(mPages.pageStartOf(offset + static_cast<std::int64_t>(size)));
+    }
+
+    std::error_code flushToDevice() override {
+        if (const std::error_code error = mPages.release())
+            return error;
+        if (const std::error_code error = mWriteBehind.error())
+            return error;
+        if (::fdatasync(mFd.get()) != 0)
+            return lastError();
+        return {};
+    }
+
+    std::error_code close() override {
+        const std::error_code held = mPages.release();
+        const std::error_code closed = mFd.close();
+        return held ? held : closed;
+    }
+
+    std::error_code describe(StorageFacts& facts) override {
+        struct statfs fileSystem {};
+        struct stat status {};
+        if (::fstatfs(mFd.get(), &fileSystem) != 0 || ::fstat(mFd.get(), &status) != 0)
+            return lastError();
+        facts.fileSystemType = static_cast<std::uint64_t>(fileSystem.f_type);
+        facts.linkCount = static_cast<std::uint64_t>(status.st_nlink);
+        return {};
+    }
+
+private:
+    std::error_code writeFully(std::int64_t start, const char* data, std::size_t size) {
         auto offset = static_cast<off_t>(start);
         while (size > 0) {
             const ssize_t written = ::pwrite(mFd.get(), data, size, offset);
@@ -116,37 +169,12 @@ public:
             size -= static_cast<std::size_t>(written);
             offset += written;
         }
-        mWriteBehind.written(mFd.get(), offset);
         return {};
     }
 
-    bool writeMayWait(std::int64_t offset, std::size_t size) const override {
-        return mWriteBehind.due(offset + static_cast<std::int64_t>(size));
-    }
-
-    std::error_code flushToDevice() override {
-        if (const std::error_code error = mWriteBehind.error())
-            return error;
-        if (::fdatasync(mFd.get()) != 0)
-            return lastError();
-        return {};
-    }
-
-    std::error_code close() override { return mFd.close(); }
-
-    std::error_code describe(StorageFacts& facts) override {
-        struct statfs fileSystem {};
-        struct stat status {};
-        if (::fstatfs(mFd.get(), &fileSystem) != 0 || ::fstat(mFd.get(), &status) != 0)
-            return lastError();
-        facts.fileSystemType = static_cast<std::uint64_t>(fileSystem.f_type);
-        facts.linkCount = static_cast<std::uint64_t>(status.st_nlink);
-        return {};
-    }
-
-private:
     UniqueFd mFd;
     WriteBehind mWriteBehind;
+    WholePageWriter mPages;
 };
 
 int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) {
