@@ -8,13 +8,14 @@
 #include "ui/FailureReportingApplication.h"
 #include "ui/MessageBoxes.h"
 #include "ui/UrlOpener.h"
+#include "ui/WindowService.h"
 #include "ui/frmMain.h"
 
 #include <QCommandLineParser>
 #include <QTimer>
 
 #include <cstdio>
-
+#include <optional>
 #include <vector>
 
 namespace {
@@ -59,6 +60,14 @@ int answerOptions(int argc, char* argv[]) {
     parser.showHelp(0);
 }
 
+// The session bus, where one is named: none is started for the asking.
+std::optional<QDBusConnection> sessionBus() {
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return std::nullopt;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() ? std::make_optional(bus) : std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -79,8 +88,15 @@ int main(int argc, char* argv[]) {
                      qPrintable(QCoreApplication::translate("main", "Try 'wypelark --help'.")));
         return 1;
     }
-    wypelark::PosixFileOperations files;
+    // Wayland compositors match the window to its entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Wypelark"));
     wypelark::PosixDirectoryAccess directories;
+    const std::vector<QByteArray>& paths = parsed.operands;
+    // One window collects: a window already open takes the paths, and this start ends.
+    const std::optional<QDBusConnection> bus = sessionBus();
+    if (bus && wypelark::WindowService::handOver(*bus, paths, directories.currentFolder()))
+        return 0;
+    wypelark::PosixFileOperations files;
     wypelark::RegistryFile settings;
     wypelark::QtMessageBoxes messages;
     wypelark::DesktopUrlOpener urls;
@@ -90,8 +106,10 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window, &wypelark::frmMain::unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
+    wypelark::WindowService service(window);
+    if (bus)
+        service.serve(*bus);
     // Once the window shows, so that a box naming refused paths stands over it.
-    const std::vector<QByteArray>& paths = parsed.operands;
     if (!paths.empty()) {
         QTimer::singleShot(0, &window,
                            [&] { window.addPaths(paths, directories.currentFolder()); });

@@ -374,6 +374,10 @@ QString WipeTexts::closeRefusedStatus() {
     return tr("Wypelark closes once the run is paused or done: press Pause first.");
 }
 
+QString WipeTexts::handedOverStatus(int added) {
+    return tr("%Ln files added to the list", nullptr, added);
+}
+
 QString WipeTexts::destroyedTotals(const RunTotals& totals) {
     const auto seconds = static_cast<qint64>(std::llround(totals.seconds));
     const QString took = seconds < 60 ? tr("%1 s").arg(QLocale().toString(totals.seconds, 'f', 1))

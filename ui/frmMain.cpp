@@ -698,6 +698,21 @@ void frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& b
     showRefused(mController.addPaths(paths, base));
 }
 
+void frmMain::takeHandedPaths(const std::vector<QByteArray>& paths) {
+    comeToTheFront();
+    const int before = mController.list().count();
+    addPaths(paths, "/");
+    showStatus(WipeTexts::handedOverStatus(std::max(0, mController.list().count() - before)));
+    mNoteShown.start();
+}
+
+void frmMain::comeToTheFront() {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
         event->acceptProposedAction();

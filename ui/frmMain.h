@@ -58,6 +58,9 @@ public:
     // Adds the files that paths name, folders with everything below them; relative paths are
     // taken against base. What cannot be added is named in one box.
     void addPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
+    // Paths another start of the program handed over: added by the same rules, and said so.
+    void takeHandedPaths(const std::vector<QByteArray>& paths);
+    void comeToTheFront();
     // Adds what a drop names, when every address is a local file or folder; true if it did.
     bool addDroppedUrls(const QList<QUrl>& urls);
     static QString methodCaption(int passes, const QString& current);

@@ -410,6 +410,13 @@
         <source>Afterwards, where the run leaves them empty, these folders are removed:</source>
         <translation>Danach werden diese Ordner entfernt, wo der Durchlauf sie leer lässt:</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln files added to the list</source>
+        <translation>
+            <numerusform>%Ln Datei zur Liste hinzugefügt</numerusform>
+            <numerusform>%Ln Dateien zur Liste hinzugefügt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>

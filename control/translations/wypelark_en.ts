@@ -87,5 +87,12 @@
             <numerusform>%Ln files destroyed (%1, %2) in %3</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln files added to the list</source>
+        <translation>
+            <numerusform>%Ln file added to the list</numerusform>
+            <numerusform>%Ln files added to the list</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

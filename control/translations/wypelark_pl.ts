@@ -422,6 +422,14 @@
         <source>Afterwards, where the run leaves them empty, these folders are removed:</source>
         <translation>Następnie te foldery zostaną usunięte, jeśli przebieg pozostawi je puste:</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln files added to the list</source>
+        <translation>
+            <numerusform>%Ln plik dodany do listy</numerusform>
+            <numerusform>%Ln pliki dodane do listy</numerusform>
+            <numerusform>%Ln plików dodanych do listy</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>

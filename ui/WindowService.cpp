@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "ui/WindowService.h"
+
+#include "list/AddSelectedFiles.h"
+#include "ui/frmMain.h"
+
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QTimer>
+
+namespace wypelark {
+namespace {
+
+// A window that is busy still answers at once: the paths are taken after the answer.
+constexpr int HandOverTimeoutMilliseconds = 5000;
+
+QString text(const char* latin1) {
+    return QString::fromLatin1(latin1);
+}
+
+} // namespace
+
+WindowService::WindowService(frmMain& window) : mWindow(window) {
+    qDBusRegisterMetaType<QByteArrayList>();
+}
+
+bool WindowService::serve(QDBusConnection bus) {
+    if (!bus.isConnected() ||
+        !bus.registerObject(text(ObjectPath), this, QDBusConnection::ExportScriptableSlots))
+        return false;
+    if (bus.registerService(text(ServiceName)))
+        return true;
+    bus.unregisterObject(text(ObjectPath));
+    return false;
+}
+
+bool WindowService::handOver(QDBusConnection bus, const std::vector<QByteArray>& paths,
+                             const QByteArray& folder) {
+    if (!bus.isConnected())
+        return false;
+    qDBusRegisterMetaType<QByteArrayList>();
+    QByteArrayList absolute;
+    for (const QByteArray& path : paths)
+        absolute.push_back(path.startsWith('/') ? path : fullPath(folder, path));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        text(ServiceName), text(ObjectPath), text(Interface),
+        absolute.isEmpty() ? QStringLiteral("Show") : QStringLiteral("AddPaths"));
+    if (!absolute.isEmpty())
+        call << QVariant::fromValue(absolute);
+    const QDBusMessage reply = bus.call(call, QDBus::Block, HandOverTimeoutMilliseconds);
+    return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+void WindowService::AddPaths(const QByteArrayList& paths) {
+    for (const QByteArray& path : paths) {
+        if (!path.startsWith('/')) {
+            sendErrorReply(QStringLiteral("org.example.Wypelark.Error.RelativePath"),
+                           QStringLiteral("Only absolute paths can be added."));
+            return;
+        }
+    }
+    const std::vector<QByteArray> handed(paths.begin(), paths.end());
+    QTimer::singleShot(0, &mWindow, [this, handed] { mWindow.takeHandedPaths(handed); });
+}
+
+void WindowService::Show() {
+    QTimer::singleShot(0, &mWindow, [this] { mWindow.comeToTheFront(); });
+}
+
+} // namespace wypelark

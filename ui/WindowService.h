@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include <QByteArrayList>
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QObject>
+
+#include <vector>
+
+namespace wypelark {
+
+class frmMain;
+
+// The window's address on the session bus, so that one window collects what every start of
+// the program names: a second start hands its paths over and ends. Service
+// org.example.Wypelark, object /org/example/Wypelark, interface org.example.Wypelark.Window:
+//   AddPaths(aay paths): absolute paths, as raw bytes, go into the deletion list by the rules
+//     a drop follows, and the window comes to the front; nothing is destroyed before Delete.
+//     Relative paths are refused with the error org.example.Wypelark.Error.RelativePath.
+//   Show(): the window comes to the front.
+class WindowService final : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.example.Wypelark.Window")
+
+public:
+    static constexpr char ServiceName[] = "org.example.Wypelark";
+    static constexpr char ObjectPath[] = "/org/example/Wypelark";
+    static constexpr char Interface[] = "org.example.Wypelark.Window";
+
+    explicit WindowService(frmMain& window);
+
+    // Serves the window on the bus; false where another window serves there already.
+    bool serve(QDBusConnection bus);
+    // Hands the paths (or, with none, the wish to see the window) to the window that serves on
+    // the bus; false where none took them. Relative paths are made absolute from folder first.
+    static bool handOver(QDBusConnection bus, const std::vector<QByteArray>& paths,
+                         const QByteArray& folder);
+
+public slots:
+    Q_SCRIPTABLE void AddPaths(const QByteArrayList& paths);
+    Q_SCRIPTABLE void Show();
+
+private:
+    frmMain& mWindow;
+};
+
+} // namespace wypelark
