@@ -35,18 +35,48 @@ for size in 16 32 48 256; do
 done
 [ -s "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon"
 
-# Installing the entry leaves every type's default opener as it was.
+# Installing the package leaves every type's default opener as it was, and so does removing it:
+# the defaults with everything it installs beside another opener are those without it.
 mime="$work/mime"
 mkdir -p "$mime/apps/applications"
 printf '[Desktop Entry]\nType=Application\nName=Z\nExec=true %%U\nMimeType=%s\n' \
     'inode/directory;text/plain;application/octet-stream;' > "$mime/apps/applications/zz.desktop"
-cp "$desktop" "$mime/apps/applications/"
 update-desktop-database "$mime/apps/applications"
-for type in inode/directory text/plain application/octet-stream image/png; do
-    default=$(XDG_DATA_DIRS="$mime/apps" XDG_DATA_HOME="$mime/home" XDG_CONFIG_HOME="$mime/config" \
-        xdg-mime query default "$type")
-    case $default in *Wypelark*) fail "Wypelark became the default opener of $type" ;; esac
+defaults() {
+    for type in inode/directory text/plain application/octet-stream image/png; do
+        echo "$type: $(XDG_DATA_DIRS="$1" XDG_DATA_HOME="$mime/home" XDG_CONFIG_HOME="$mime/config" \
+            xdg-mime query default "$type")"
+    done
+}
+without=$(defaults "$mime/apps")
+update-desktop-database "$root/usr/share/applications"
+with=$(defaults "$mime/apps:$root/usr/share")
+[ "$with" = "$without" ] || fail "installing changes default openers: $with (before: $without)"
+rm -f "$root/usr/share/applications/mimeinfo.cache"
+
+# The file managers' entries, each as its file manager reads it: "Shred with Wypelark" on any
+# file or folder, starting the window with them listed, never destroying anything by itself.
+key() { sed -n "/^\[$2\]/,/^\[/s/^$3=//p" "$1"; }
+menu="$root/usr/share/kio/servicemenus/$id.shred.desktop"
+[ -f "$menu" ] || fail "no Dolphin service menu"
+[ "$(key "$menu" 'Desktop Entry' Type)" = Service ] || fail "the service menu is not a service"
+types=";$(key "$menu" 'Desktop Entry' MimeType)"
+for type in all/allfiles inode/directory; do
+    case $types in *";$type;"*) ;; *) fail "the service menu is not offered for $type" ;; esac
 done
+[ "$(key "$menu" 'Desktop Entry' Actions)" = "shred;" ] || fail "the service menu's actions"
+[ "$(key "$menu" 'Desktop Action shred' Exec)" = "wypelark %F" ] || fail "the service menu's Exec"
+[ "$(key "$menu" 'Desktop Action shred' Name)" = "Shred with Wypelark" ] ||
+    fail "the service menu's name"
+[ "$(key "$menu" 'Desktop Action shred' Icon)" = "$icon" ] || fail "the service menu's icon"
+nemo="$root/usr/share/nemo/actions/wypelark-shred.nemo_action"
+[ "$(key "$nemo" 'Nemo Action' Exec)" = "wypelark -- %F" ] || fail "the Nemo action's Exec"
+[ "$(key "$nemo" 'Nemo Action' Selection)" = notnone ] || fail "the Nemo action's selection"
+[ "$(key "$nemo" 'Nemo Action' Extensions)" = "any;" ] || fail "the Nemo action's extensions"
+extension="$root/usr/share/nautilus-python/extensions/wypelark-shred.py"
+python3 -c 'import ast, sys; ast.parse(open(sys.argv[1]).read())' "$extension" ||
+    fail "the Files extension does not parse"
+grep -q '\["wypelark", "--", \*paths\]' "$extension" || fail "the Files extension's command"
 
 for page in wypelark wypelark-cli; do
     [ -x "$root/usr/bin/$page" ] || fail "no executable /usr/bin/$page"
