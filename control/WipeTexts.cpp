@@ -374,7 +374,10 @@ QString WipeTexts::closeRefusedStatus() {
     return tr("Wypelark closes once the run is paused or done: press Pause first.");
 }
 
-QString WipeTexts::handedOverStatus(int added) {
+QString WipeTexts::handedOverStatus(int added, bool duringARun) {
+    if (duringARun && added > 0)
+        return tr("%Ln files added to the list: the run under way destroys them too", nullptr,
+                  added);
     return tr("%Ln files added to the list", nullptr, added);
 }
 

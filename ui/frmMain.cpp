@@ -702,7 +702,9 @@ void frmMain::takeHandedPaths(const std::vector<QByteArray>& paths) {
     comeToTheFront();
     const int before = mController.list().count();
     addPaths(paths, "/");
-    showStatus(WipeTexts::handedOverStatus(std::max(0, mController.list().count() - before)));
+    const bool running = mController.run().active() || mController.run().resumePending();
+    showStatus(
+        WipeTexts::handedOverStatus(std::max(0, mController.list().count() - before), running));
     mNoteShown.start();
 }
 

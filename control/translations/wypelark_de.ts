@@ -417,6 +417,13 @@
             <numerusform>%Ln Dateien zur Liste hinzugefügt</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln files added to the list: the run under way destroys them too</source>
+        <translation>
+            <numerusform>%Ln Datei zur Liste hinzugefügt: der laufende Durchgang vernichtet sie mit</numerusform>
+            <numerusform>%Ln Dateien zur Liste hinzugefügt: der laufende Durchgang vernichtet sie mit</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -94,5 +94,12 @@
             <numerusform>%Ln files added to the list</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln files added to the list: the run under way destroys them too</source>
+        <translation>
+            <numerusform>%Ln file added to the list: the run under way destroys it too</numerusform>
+            <numerusform>%Ln files added to the list: the run under way destroys them too</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -430,6 +430,14 @@
             <numerusform>%Ln plików dodanych do listy</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln files added to the list: the run under way destroys them too</source>
+        <translation>
+            <numerusform>%Ln plik dodany do listy: trwające usuwanie zniszczy go również</numerusform>
+            <numerusform>%Ln pliki dodane do listy: trwające usuwanie zniszczy je również</numerusform>
+            <numerusform>%Ln plików dodanych do listy: trwające usuwanie zniszczy je również</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>
