@@ -6,9 +6,8 @@
 namespace wypelark {
 
 FileOperationsChain::FileOperationsChain(FileOperations& disk, DeviceWaiter* waiter, bool readBack)
-    : mDisk(disk), mOuter(&disk) {
-    if (readBack)
-        mOuter = &mVerifying.emplace(*mOuter, WipeRun::FillByte);
+    : mDisk(disk), mVerifying(disk, WipeRun::FillByte), mOuter(&mVerifying) {
+    mVerifying.setReadingBack(readBack);
     if (waiter)
         mOuter = &mWaiting.emplace(*mOuter, *waiter);
 }

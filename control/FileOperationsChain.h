@@ -10,9 +10,9 @@ namespace wypelark {
 
 class DeviceWaiter;
 
-// The disk as a run sees it, assembled in one place: the real operations; on them, when asked,
-// a read-back of every file before it is deleted; outermost, when a waiter is given, every call
-// that can wait on the device made through it.
+// The disk as a run sees it, assembled in one place: the real operations; on them, a read-back
+// of every file before it is deleted, while it is switched on; outermost, when a waiter is
+// given, every call that can wait on the device made through it.
 class FileOperationsChain {
 public:
     FileOperationsChain(FileOperations& disk, DeviceWaiter* waiter, bool readBack);
@@ -23,11 +23,15 @@ public:
     // The real operations alone, for work that waits as a whole and needs no read-back.
     FileOperations& disk() { return mDisk; }
     // What the read-backs found, when the chain reads back.
-    const VerifyingFileOperations* verifier() const { return mVerifying ? &*mVerifying : nullptr; }
+    const VerifyingFileOperations* verifier() const {
+        return mVerifying.readingBack() ? &mVerifying : nullptr;
+    }
+    void setReadBack(bool on) { mVerifying.setReadingBack(on); }
+    bool readingBackNow() const { return mVerifying.readingNow(); }
 
 private:
     FileOperations& mDisk;
-    std::optional<VerifyingFileOperations> mVerifying;
+    VerifyingFileOperations mVerifying;
     std::optional<WaitingFileOperations> mWaiting;
     FileOperations* mOuter;
 };

@@ -20,6 +20,7 @@ struct ProgressFigures {
     double bytesPerSecond = 0;         // smoothed; 0 while not known yet
     std::optional<qint64> secondsLeft; // none while not known
     bool flushing = false;             // the pass's bytes are written and go to the device
+    bool readingBack = false;          // the file is read back before it is deleted
     double runningSeconds = 0;         // time the run went, pauses left out
 
     double overallFraction() const;

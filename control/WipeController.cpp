@@ -2,6 +2,7 @@
 #include "control/WipeController.h"
 
 #include "control/PassCountSetting.h"
+#include "control/ReadBackSetting.h"
 #include "control/WipeTexts.h"
 #include "engine/ReleaseAway.h"
 #include "list/ShownName.h"
@@ -73,6 +74,23 @@ void WipeController::setPassCount(int passes) {
     }
     mWaiter->post(
         [settings = mSettings, count = mPasses] { PassCountSetting::save(*settings, count); });
+}
+
+bool WipeController::storedReadBack() const {
+    return mSettings && ReadBackSetting::read(*mSettings);
+}
+
+// Chosen in the question before a run: it holds for that run, and is remembered as the pass
+// count is, on the worker.
+void WipeController::setReadBack(bool readBack) {
+    mChain.setReadBack(readBack);
+    if (!mSettings)
+        return;
+    if (!mWaiter) {
+        ReadBackSetting::save(*mSettings, readBack);
+        return;
+    }
+    mWaiter->post([settings = mSettings, readBack] { ReadBackSetting::save(*settings, readBack); });
 }
 
 void WipeController::waitForSettingsSaved() {
@@ -323,6 +341,7 @@ ProgressFigures WipeController::progress() {
     figures.passFraction =
         span > 0 ? std::clamp((current.value - current.minimum) / span, 0.0, 1.0) : 0.0;
     figures.flushing = mRun.active() && span > 0 && current.value >= current.maximum;
+    figures.readingBack = mRun.active() && mChain.readingBackNow();
     figures.doneBytes = mProgress.doneBytes();
     figures.totalBytes = mProgress.totalBytes();
     figures.bytesPerSecond = mProgress.bytesPerSecond();

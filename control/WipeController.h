@@ -78,7 +78,11 @@ public:
     int storedPassCount() const;
     int passCount() const override { return mPasses; }
     void setPassCount(int passes);
-    // Returns once the counts set before are saved.
+    // Whether each file is read back from the device before it is deleted: the choice last
+    // stored, and the choice for the next run, stored in turn.
+    bool storedReadBack() const;
+    void setReadBack(bool readBack);
+    // Returns once the counts and choices set before are saved.
     void waitForSettingsSaved();
 
     // Adds the files that paths name, folders with everything below them; relative paths are

@@ -338,6 +338,8 @@ QString WipeTexts::passCount(int passes) {
 QString WipeTexts::passFigure(const ProgressFigures& figures) {
     if (figures.fileIndex < 1 || figures.fileIndex > figures.fileCount)
         return {};
+    if (figures.readingBack)
+        return tr("Reading it back");
     if (figures.flushing)
         return tr("Pass %1 of %2: flushing").arg(figures.pass).arg(figures.passes);
     return tr("Pass %1 of %2: %3 %")

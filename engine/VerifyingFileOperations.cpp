@@ -16,6 +16,9 @@ std::error_code VerifyingFileOperations::checkBeforeRemove(const std::string& pa
                                                            const FileIdentity& identity) {
     if (const std::error_code error = inner().checkBeforeRemove(path, identity))
         return error;
+    if (!mOn)
+        return {};
+    mReadingNow = true;
     bool differs = false;
     bool bypassedCache = false;
     const auto start = std::chrono::steady_clock::now();
@@ -31,6 +34,7 @@ std::error_code VerifyingFileOperations::checkBeforeRemove(const std::string& pa
         },
         bypassedCache);
     mReadSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    mReadingNow = false;
     if (error)
         return error;
     if (differs)

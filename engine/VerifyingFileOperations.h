@@ -3,17 +3,24 @@
 
 #include "engine/ForwardingFileOperations.h"
 
+#include <atomic>
 #include <set>
 #include <string>
 
 namespace wypelark {
 
-// Passes every operation on, and before a file is deleted reads it back, past the page cache
-// where the file system allows it, comparing every byte with the fill. A file that reads back
-// anything else, or cannot be read, is left.
+// Passes every operation on, and, while reading back is on, before a file is deleted reads it
+// back, past the page cache where the file system allows it, comparing every byte with the
+// fill. A file that reads back anything else, or cannot be read, is left.
 class VerifyingFileOperations final : public ForwardingFileOperations {
 public:
     VerifyingFileOperations(FileOperations& inner, char fill);
+
+    // Between runs: the calls come from the run's thread, the switch from the window's.
+    void setReadingBack(bool on) { mOn = on; }
+    bool readingBack() const { return mOn; }
+    // Whether a file is being read back now, for the progress shown meanwhile.
+    bool readingNow() const { return mReadingNow; }
 
     std::error_code checkBeforeRemove(const std::string& path,
                                       const FileIdentity& identity) override;
@@ -26,6 +33,8 @@ public:
     double readSeconds() const { return mReadSeconds; }
 
 private:
+    std::atomic<bool> mOn{true};
+    std::atomic<bool> mReadingNow{false};
     std::string mExpected; // a piece of fill to compare with
     std::set<std::string> mOnDevice;
     std::set<std::string> mThroughCache;

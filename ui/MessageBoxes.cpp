@@ -3,6 +3,7 @@
 
 #include "ui/ReportDialog.h"
 
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -47,12 +48,27 @@ void QtMessageBoxes::critical(QWidget* parent, const QString& title, const QStri
 
 bool QtMessageBoxes::confirm(QWidget* parent, const QString& title, const QString& question,
                              const QString& acceptText) {
+    bool unused = false;
+    return confirmWithChoice(parent, title, question, acceptText, QString(), unused);
+}
+
+bool QtMessageBoxes::confirmWithChoice(QWidget* parent, const QString& title,
+                                       const QString& question, const QString& acceptText,
+                                       const QString& choiceText, bool& chosen) {
     QMessageBox box(QMessageBox::Warning, title, question, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     QPushButton* accept = box.addButton(acceptText, QMessageBox::DestructiveRole);
     box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    if (!choiceText.isEmpty()) {
+        auto* choice = new QCheckBox(choiceText, &box);
+        choice->setChecked(chosen);
+        box.setCheckBox(choice);
+    }
     box.exec();
-    return box.clickedButton() == accept;
+    const bool accepted = box.clickedButton() == accept;
+    if (accepted && box.checkBox())
+        chosen = box.checkBox()->isChecked();
+    return accepted;
 }
 
 std::unique_ptr<ReportDialog> reportBox(QWidget* parent, bool critical, const QString& title,

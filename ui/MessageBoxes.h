@@ -26,6 +26,14 @@ public:
     // when the first was chosen.
     virtual bool confirm(QWidget* parent, const QString& title, const QString& question,
                          const QString& acceptText) = 0;
+    // The same, with a check box of choiceText under the question, set as chosen says, and
+    // read into it when the first button was chosen. Without a box of its own, the question
+    // is asked alone and the choice stays.
+    virtual bool confirmWithChoice(QWidget* parent, const QString& title, const QString& question,
+                                   const QString& acceptText, const QString& /*choiceText*/,
+                                   bool& /*chosen*/) {
+        return confirm(parent, title, question, acceptText);
+    }
     // OK with the critical or the information icon: the message, and the details (a list of any
     // length) behind Show Details, in a box that can be resized and stays within the screen.
     virtual void report(QWidget* parent, bool critical, const QString& title,
@@ -46,6 +54,9 @@ public:
     void critical(QWidget* parent, const QString& title, const QString& text) override;
     bool confirm(QWidget* parent, const QString& title, const QString& question,
                  const QString& acceptText) override;
+    bool confirmWithChoice(QWidget* parent, const QString& title, const QString& question,
+                           const QString& acceptText, const QString& choiceText,
+                           bool& chosen) override;
     void report(QWidget* parent, bool critical, const QString& title, const QString& summary,
                 const QString& details) override;
 };

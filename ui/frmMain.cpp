@@ -531,10 +531,14 @@ void frmMain::tlbMain_ButtonClick(QAction* button) {
 void frmMain::deleteCommand() {
     if (!mController.mayStart())
         return;
-    if (mController.deleteNeedsConfirmation() &&
-        !mServices.messages.confirm(this, QStringLiteral("Wypelark"), mController.destroyQuestion(),
-                                    tr("Destroy")))
-        return;
+    if (mController.deleteNeedsConfirmation()) {
+        bool readBack = mController.storedReadBack();
+        if (!mServices.messages.confirmWithChoice(
+                this, QStringLiteral("Wypelark"), mController.destroyQuestion(), tr("Destroy"),
+                tr("Read each file back before deleting it"), readBack))
+            return;
+        mController.setReadBack(readBack);
+    }
     mButtons[0]->setText(tr("Delete"));
     showStatus(QString());
     mFigureTimer->start();

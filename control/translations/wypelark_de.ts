@@ -424,6 +424,10 @@
             <numerusform>%Ln Dateien zur Liste hinzugefügt: der laufende Durchgang vernichtet sie mit</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Reading it back</source>
+        <translation>Wird zurückgelesen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -636,6 +640,10 @@
     <message>
         <source>The folder does not answer. Another folder or drive can be chosen meanwhile.</source>
         <translation>Der Ordner antwortet nicht. Inzwischen kann ein anderer Ordner oder ein anderes Laufwerk gewählt werden.</translation>
+    </message>
+    <message>
+        <source>Read each file back before deleting it</source>
+        <translation>Jede Datei vor dem Löschen zurücklesen</translation>
     </message>
 </context>
 </TS>

@@ -438,6 +438,10 @@
             <numerusform>%Ln plików dodanych do listy: trwające usuwanie zniszczy je również</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Reading it back</source>
+        <translation>Odczytywanie z powrotem</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -650,6 +654,10 @@
     <message>
         <source>The folder does not answer. Another folder or drive can be chosen meanwhile.</source>
         <translation>Folder nie odpowiada. W tym czasie można wybrać inny folder lub dysk.</translation>
+    </message>
+    <message>
+        <source>Read each file back before deleting it</source>
+        <translation>Odczytaj każdy plik przed usunięciem</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 #include <vector>
 
@@ -53,6 +54,17 @@ public:
                  const QString& acceptText) override {
         questions.push_back(question);
         return answerFor ? answerFor(acceptText) : confirmAnswer;
+    }
+    // The choice each question offered, and the one made, when a test makes one.
+    std::vector<bool> choicesOffered;
+    std::optional<bool> choiceMade;
+    bool confirmWithChoice(QWidget* parent, const QString& title, const QString& question,
+                           const QString& acceptText, const QString&, bool& chosen) override {
+        choicesOffered.push_back(chosen);
+        const bool accepted = confirm(parent, title, question, acceptText);
+        if (accepted && choiceMade)
+            chosen = *choiceMade;
+        return accepted;
     }
     void report(QWidget*, bool critical, const QString& title, const QString& summary,
                 const QString& details) override {

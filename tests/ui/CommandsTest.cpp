@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "control/WipeTexts.h"
+#include "engine/ForwardingFileOperations.h"
 #include "engine/StorageRemark.h"
 #include "engine/WipeReport.h"
 #include "tests/support/WindowFixture.h"
@@ -180,6 +181,40 @@ TEST_F(Commands, aFreshRunAsksFirstAndCancelChangesNothingWhileContinuingDoesNot
     EXPECT_EQ(messages.questions.size(), 2u);
     EXPECT_FALSE(fs::exists(dir.file("a")));
     EXPECT_FALSE(fs::exists(dir.file("b")));
+}
+
+// Reads every file back with its first byte changed, as a device that lost a pass would.
+class ChangedReadBack final : public ForwardingFileOperations {
+public:
+    using ForwardingFileOperations::ForwardingFileOperations;
+    std::error_code readBack(const std::string& path, const FileIdentity& identity,
+                             const ReadChunk& chunk, bool& bypassedCache) override {
+        return inner().readBack(
+            path, identity,
+            [&](std::int64_t offset, const char* data, std::size_t size) {
+                std::string changed(data, size);
+                if (offset == 0 && size > 0)
+                    changed[0] = 'x';
+                return chunk(offset, changed.data(), size);
+            },
+            bypassedCache);
+    }
+};
+
+TEST_F(Commands, aFileThatReadsBackOtherThanTheFillIsKeptAndNamedAndTheChoiceIsRemembered) {
+    ChangedReadBack changed(files);
+    openWindow(&changed);
+    addFiles({{"a", 1000}});
+    messages.choiceMade = true;
+    click(1);
+    EXPECT_TRUE(fs::exists(dir.file("a")));
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_TRUE(messages.shown.back().text.contains(QString::fromStdString(dir.file("a"))));
+
+    controller->waitForSettingsSaved();
+    messages.choiceMade.reset();
+    click(1);
+    EXPECT_EQ(messages.choicesOffered, (std::vector<bool>{false, true}));
 }
 
 TEST_F(Commands, rowsAreRemovedFromTheListOnlyWhileNoRunIsUnderWay) {
