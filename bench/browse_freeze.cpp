@@ -6,14 +6,8 @@
 // an empty folder, and while the deletion list is cleared. Prints, for each step, the
 // whole time, the longest gap and the 99th percentile of the gaps, and the peak memory.
 // usage: browse_freeze [FILES [FOLDER]]; a folder given is shown as it is
-#include "bench/StderrMessageBoxes.h"
-#include "browse/PosixDirectoryAccess.h"
-#include "control/WipeController.h"
-#include "engine/PosixFileOperations.h"
-#include "settings/RegistryFile.h"
+#include "bench/BenchWindow.h"
 #include "ui/FileListBox.h"
-#include "ui/UrlOpener.h"
-#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -97,21 +91,16 @@ int main(int argc, char* argv[]) {
     // The window opens on the folder it was started in.
     if (::chdir(folder.constData()) != 0)
         return 1;
-    PosixFileOperations files;
-    const PosixDirectoryAccess directories;
-    RegistryFile settings(work.path() + QStringLiteral("/settings.conf"));
-    StderrMessageBoxes messages;
-    DesktopUrlOpener urls;
-    WipeController controller({files, &settings});
+    // The settings live apart, so that the folder holds the files alone.
+    const QTemporaryDir config;
+    BenchWindow bench(config.path() + QStringLiteral("/settings.conf"));
+    WipeController& controller = bench.controller;
 
     GapMeter meter;
-    std::unique_ptr<frmMain> window;
     FileListBox* list = nullptr;
     bool shown = false;
     meter.measure("open", [&] {
-        window = std::make_unique<frmMain>(controller, WindowServices{directories, messages, urls});
-        window->show();
-        list = window->findChild<FileListBox*>(QStringLiteral("filFiles"));
+        list = bench.open().findChild<FileListBox*>(QStringLiteral("filFiles"));
         shown = waitFor([&] { return list->count() > 0; });
     });
     const int listed = list->count();

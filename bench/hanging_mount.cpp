@@ -7,15 +7,9 @@
 // window said it was reading and showed the other folder. Needs /dev/fuse and the right to
 // mount; otherwise says why and ends 77.
 // usage: hanging_mount [DELAY_SECONDS [READ_MS]]
-#include "bench/StderrMessageBoxes.h"
-#include "browse/PosixDirectoryAccess.h"
-#include "control/WipeController.h"
-#include "engine/PosixFileOperations.h"
-#include "settings/RegistryFile.h"
+#include "bench/BenchWindow.h"
 #include "ui/FileListBox.h"
 #include "ui/FolderListBox.h"
-#include "ui/UrlOpener.h"
-#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -92,14 +86,8 @@ int main(int argc, char* argv[]) {
 
     if (::chdir(base.constData()) != 0)
         return 1;
-    PosixFileOperations files;
-    const PosixDirectoryAccess directories;
-    RegistryFile settings(work.path() + QStringLiteral("/settings.conf"));
-    StderrMessageBoxes messages;
-    DesktopUrlOpener urls;
-    WipeController controller({files, &settings});
-    frmMain window(controller, {directories, messages, urls});
-    window.show();
+    BenchWindow bench(work.path() + QStringLiteral("/settings.conf"));
+    frmMain& window = bench.open();
     auto* folders = window.findChild<FolderListBox*>(QStringLiteral("dirPath"));
     auto* fileList = window.findChild<FileListBox*>(QStringLiteral("filFiles"));
     auto* reading = window.findChild<QLabel*>(QStringLiteral("lblReading"));
