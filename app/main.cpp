@@ -97,6 +97,7 @@ int main(int argc, char* argv[]) {
     if (bus && wypelark::WindowService::handOver(*bus, paths, directories.currentFolder()))
         return 0;
     wypelark::PosixFileOperations files;
+    files.lookAtDevices();
     wypelark::RegistryFile settings;
     wypelark::QtMessageBoxes messages;
     wypelark::DesktopUrlOpener urls;

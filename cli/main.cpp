@@ -39,6 +39,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<char, decltype(&::free)> cwd(::getcwd(nullptr, 0), &::free);
 
     wypelark::PosixFileOperations files;
+    files.lookAtDevices();
     wypelark::CommandContext context{files,        std::cout,
                                      std::cerr,    ::isatty(STDERR_FILENO) == 1,
                                      &interrupted, cwd ? QByteArray(cwd.get()) : QByteArray("/"),

@@ -219,6 +219,13 @@ QString WipeTexts::storageReason(StorageReason reason) {
     case StorageReason::Shrank:
         return tr("These files got shorter while they were overwritten; the blocks they gave back "
                   "were not overwritten and may still hold old data:");
+    case StorageReason::Flash:
+        return tr("These files lay on flash storage (an SSD, NVMe, USB stick or memory card), "
+                  "whose wear levelling can keep old copies in blocks no overwrite reaches; "
+                  "encrypt such devices, and where they support it run fstrim on the volume:");
+    case StorageReason::Memory:
+        return tr("These files lay in memory (tmpfs, a RAM disk or zram): nothing of them reached "
+                  "a device, and a read-back of them proves only the memory:");
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "engine/BlockDevice.h"
 #include "engine/FileIdentity.h"
 
 #include <cstddef>
@@ -15,8 +16,9 @@ namespace wypelark {
 
 // Where an open file lies: what an overwrite in place can reach depends on it.
 struct StorageFacts {
-    std::uint64_t fileSystemType = 0; // the f_type of statfs(2)
-    std::uint64_t linkCount = 1;      // names the file has
+    std::uint64_t fileSystemType = 0;        // the f_type of statfs(2)
+    std::uint64_t linkCount = 1;             // names the file has
+    DeviceKind device = DeviceKind::Unknown; // what the file system lies on
 };
 
 // One file opened for overwriting. Closing happens in close(); destroying an open file

@@ -91,8 +91,8 @@ private:
 class PosixOpenFile final : public OpenFile {
 public:
     PosixOpenFile(UniqueFd fd, WriteBackWindow window,
-                  const PosixFileOperations::WriteBackCall& call)
-        : mFd(std::move(fd)), mWriteBehind(window, call),
+                  const PosixFileOperations::WriteBackCall& call, bool lookAtDevice)
+        : mFd(std::move(fd)), mWriteBehind(window, call), mLookAtDevice(lookAtDevice),
           mPages(::sysconf(_SC_PAGESIZE),
                  [this](std::int64_t offset, const char* data, std::size_t size) {
                      return writeFully(offset, data, size);
@@ -150,6 +150,9 @@ public:
             return lastError();
         facts.fileSystemType = static_cast<std::uint64_t>(fileSystem.f_type);
         facts.linkCount = static_cast<std::uint64_t>(status.st_nlink);
+        if (mLookAtDevice)
+            facts.device = inMemoryType(facts.fileSystemType) ? DeviceKind::Memory
+                                                              : deviceKindOf(status.st_dev);
         return {};
     }
 
@@ -174,6 +177,7 @@ private:
 
     UniqueFd mFd;
     WriteBehind mWriteBehind;
+    bool mLookAtDevice;
     WholePageWriter mPages;
 };
 
@@ -314,8 +318,7 @@ std::error_code refuseUnlessEmpty(int parent, const std::string& name, const Nod
 bool inMemory(int folder) {
     struct statfs fileSystem {};
     return ::fstatfs(folder, &fileSystem) == 0 &&
-           (static_cast<std::uint64_t>(fileSystem.f_type) == TMPFS_MAGIC ||
-            static_cast<std::uint64_t>(fileSystem.f_type) == RAMFS_MAGIC);
+           inMemoryType(static_cast<std::uint64_t>(fileSystem.f_type));
 }
 
 // fsync(2) needs a folder opened for reading, which an O_PATH descriptor is not.
@@ -417,7 +420,8 @@ OpenResult PosixFileOperations::open(const std::string& path, const FileIdentity
     const int flags = ::fcntl(owned.get(), F_GETFL);
     if (flags < 0 || ::fcntl(owned.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
         return {nullptr, lastError()};
-    return {std::make_unique<PosixOpenFile>(std::move(owned), mWindow, mWriteBack), {}};
+    return {std::make_unique<PosixOpenFile>(std::move(owned), mWindow, mWriteBack, mLookAtDevices),
+            {}};
 }
 
 RemoveResult PosixFileOperations::remove(const std::string& path, const FileIdentity& identity) {

@@ -31,6 +31,11 @@ public:
     explicit PosixFileOperations(std::int64_t writeBackWindow = AdaptiveWindow,
                                  WriteBackCall writeBack = {});
 
+    // From now on each opened file also says what its data lies on (see deviceKindOf), and
+    // tmpfs and ramfs count as memory: the program's own runs ask for it; without it, runs say
+    // nothing of the storage below the file system, whatever the machine has.
+    void lookAtDevices() { mLookAtDevices = true; }
+
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
     RemoveResult removeFolder(const std::string& path, const FileIdentity& identity) override;
@@ -50,6 +55,7 @@ public:
 private:
     WriteBackWindow mWindow;
     WriteBackCall mWriteBack;
+    bool mLookAtDevices = false;
 };
 
 // sync_file_range(2), answering 0 or an errno.

@@ -46,7 +46,15 @@ std::vector<StorageReason> storageReasons(const StorageFacts& facts) {
         reasons.push_back(StorageReason::NetworkOrFuse);
     if (facts.linkCount > 1)
         reasons.push_back(StorageReason::OtherNames);
+    if (facts.device == DeviceKind::Flash)
+        reasons.push_back(StorageReason::Flash);
+    if (facts.device == DeviceKind::Memory)
+        reasons.push_back(StorageReason::Memory);
     return reasons;
+}
+
+bool inMemoryType(std::uint64_t fileSystemType) {
+    return fileSystemType == TMPFS_MAGIC || fileSystemType == RAMFS_MAGIC;
 }
 
 bool isKernelFileSystem(std::uint64_t fileSystemType) {

@@ -15,14 +15,20 @@ enum class StorageReason {
     NetworkOrFuse, // NFS, SMB/CIFS, sshfs and other FUSE: the server decides
     OtherNames,    // more than one hard link: the content is gone, the other names remain
     Shrank,        // shorter after a pass than before it: the blocks it gave back kept their data
+    Flash,         // on an SSD, NVMe, USB stick or card: wear levelling can keep old copies
+    Memory,        // tmpfs, a RAM disk or zram: nothing reached a device, and nothing outlasts it
 };
 
 inline constexpr StorageReason AllStorageReasons[] = {
     StorageReason::CopyOnWrite, StorageReason::Overlay, StorageReason::NetworkOrFuse,
-    StorageReason::OtherNames, StorageReason::Shrank};
+    StorageReason::OtherNames,  StorageReason::Shrank,  StorageReason::Flash,
+    StorageReason::Memory};
 
 // What can be said of a file from where it lies; nothing for ordinary local file systems.
 std::vector<StorageReason> storageReasons(const StorageFacts& facts);
+
+// The file systems whose files live in memory alone: tmpfs and ramfs.
+bool inMemoryType(std::uint64_t fileSystemType);
 
 // The kernel's own file systems (sysfs, procfs and the like), whose files are settings and
 // windows into the kernel, not data on a device.

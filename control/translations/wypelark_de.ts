@@ -428,6 +428,14 @@
         <source>Reading it back</source>
         <translation>Wird zurückgelesen</translation>
     </message>
+    <message>
+        <source>These files lay on flash storage (an SSD, NVMe, USB stick or memory card), whose wear levelling can keep old copies in blocks no overwrite reaches; encrypt such devices, and where they support it run fstrim on the volume:</source>
+        <translation>Diese Dateien lagen auf Flash-Speicher (SSD, NVMe, USB-Stick oder Speicherkarte), dessen Verschleißausgleich alte Kopien in Blöcken behalten kann, die kein Überschreiben erreicht; verschlüsseln Sie solche Geräte und führen Sie, wo sie es unterstützen, fstrim auf dem Datenträger aus:</translation>
+    </message>
+    <message>
+        <source>These files lay in memory (tmpfs, a RAM disk or zram): nothing of them reached a device, and a read-back of them proves only the memory:</source>
+        <translation>Diese Dateien lagen im Arbeitsspeicher (tmpfs, RAM-Disk oder zram): nichts davon erreichte ein Gerät, und ein Zurücklesen prüft nur den Speicher:</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

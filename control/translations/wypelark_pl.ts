@@ -442,6 +442,14 @@
         <source>Reading it back</source>
         <translation>Odczytywanie z powrotem</translation>
     </message>
+    <message>
+        <source>These files lay on flash storage (an SSD, NVMe, USB stick or memory card), whose wear levelling can keep old copies in blocks no overwrite reaches; encrypt such devices, and where they support it run fstrim on the volume:</source>
+        <translation>Te pliki leżały na pamięci flash (SSD, NVMe, pendrive lub karta pamięci), której wyrównywanie zużycia może zachować stare kopie w blokach, do których żadne nadpisanie nie sięga; szyfruj takie urządzenia, a gdzie to możliwe, uruchom fstrim na woluminie:</translation>
+    </message>
+    <message>
+        <source>These files lay in memory (tmpfs, a RAM disk or zram): nothing of them reached a device, and a read-back of them proves only the memory:</source>
+        <translation>Te pliki leżały w pamięci (tmpfs, ramdysk lub zram): nic z nich nie trafiło na urządzenie, a ich odczyt sprawdza tylko pamięć:</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

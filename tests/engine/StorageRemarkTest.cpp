@@ -18,6 +18,7 @@ struct KindCase {
     std::uint64_t type;
     std::uint64_t links;
     std::vector<StorageReason> reasons;
+    DeviceKind device = DeviceKind::Unknown;
 };
 
 void PrintTo(const KindCase& c, std::ostream* os) {
@@ -27,27 +28,33 @@ void PrintTo(const KindCase& c, std::ostream* os) {
 class StorageKinds : public ::testing::TestWithParam<KindCase> {};
 
 TEST_P(StorageKinds, areClassifiedByWhatAnOverwriteInPlaceCanReach) {
-    EXPECT_EQ(storageReasons({GetParam().type, GetParam().links}), GetParam().reasons);
+    EXPECT_EQ(storageReasons({GetParam().type, GetParam().links, GetParam().device}),
+              GetParam().reasons);
 }
 
 using R = StorageReason;
 INSTANTIATE_TEST_SUITE_P(
     FileSystems, StorageKinds,
-    ::testing::Values(KindCase{"btrfs", 0x9123683E, 1, {R::CopyOnWrite}},
-                      KindCase{"zfs", 0x2FC12FC1, 1, {R::CopyOnWrite}},
-                      KindCase{"bcachefs", 0xCA451A4E, 1, {R::CopyOnWrite}},
-                      KindCase{"f2fs", 0xF2F52010, 1, {R::CopyOnWrite}},
-                      KindCase{"nilfs", 0x3434, 1, {R::CopyOnWrite}},
-                      KindCase{"overlay", 0x794C7630, 1, {R::Overlay}},
-                      KindCase{"nfs", 0x6969, 1, {R::NetworkOrFuse}},
-                      KindCase{"cifs", 0xFF534D42, 1, {R::NetworkOrFuse}},
-                      KindCase{"smb2", 0xFE534D42, 1, {R::NetworkOrFuse}},
-                      KindCase{"fuse", 0x65735546, 1, {R::NetworkOrFuse}},
-                      KindCase{"ext4", 0xEF53, 1, {}}, KindCase{"xfs", 0x58465342, 1, {}},
-                      KindCase{"vfat", 0x4D44, 1, {}}, KindCase{"exfat", 0x2011BAB0, 1, {}},
-                      KindCase{"ntfs3", 0x7366746E, 1, {}}, KindCase{"tmpfs", 0x01021994, 1, {}},
-                      KindCase{"ext4_linked", 0xEF53, 2, {R::OtherNames}},
-                      KindCase{"btrfs_linked", 0x9123683E, 3, {R::CopyOnWrite, R::OtherNames}}));
+    ::testing::Values(
+        KindCase{"btrfs", 0x9123683E, 1, {R::CopyOnWrite}},
+        KindCase{"zfs", 0x2FC12FC1, 1, {R::CopyOnWrite}},
+        KindCase{"bcachefs", 0xCA451A4E, 1, {R::CopyOnWrite}},
+        KindCase{"f2fs", 0xF2F52010, 1, {R::CopyOnWrite}},
+        KindCase{"nilfs", 0x3434, 1, {R::CopyOnWrite}},
+        KindCase{"overlay", 0x794C7630, 1, {R::Overlay}},
+        KindCase{"nfs", 0x6969, 1, {R::NetworkOrFuse}},
+        KindCase{"cifs", 0xFF534D42, 1, {R::NetworkOrFuse}},
+        KindCase{"smb2", 0xFE534D42, 1, {R::NetworkOrFuse}},
+        KindCase{"fuse", 0x65735546, 1, {R::NetworkOrFuse}}, KindCase{"ext4", 0xEF53, 1, {}},
+        KindCase{"xfs", 0x58465342, 1, {}}, KindCase{"vfat", 0x4D44, 1, {}},
+        KindCase{"exfat", 0x2011BAB0, 1, {}}, KindCase{"ntfs3", 0x7366746E, 1, {}},
+        KindCase{"tmpfs", 0x01021994, 1, {R::Memory}, DeviceKind::Memory},
+        KindCase{"ext4_on_a_disk", 0xEF53, 1, {}, DeviceKind::Rotational},
+        KindCase{"ext4_on_flash", 0xEF53, 1, {R::Flash}, DeviceKind::Flash},
+        KindCase{"ext4_on_zram", 0xEF53, 1, {R::Memory}, DeviceKind::Memory},
+        KindCase{"btrfs_on_flash", 0x9123683E, 1, {R::CopyOnWrite, R::Flash}, DeviceKind::Flash},
+        KindCase{"ext4_linked", 0xEF53, 2, {R::OtherNames}},
+        KindCase{"btrfs_linked", 0x9123683E, 3, {R::CopyOnWrite, R::OtherNames}}));
 
 constexpr StorageFacts Btrfs{0x9123683E, 1};
 constexpr StorageFacts Ext4{0xEF53, 1};
