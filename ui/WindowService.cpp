@@ -34,7 +34,7 @@ bool WindowService::serve(QDBusConnection bus) {
     return false;
 }
 
-bool WindowService::handOver(QDBusConnection bus, const std::vector<QByteArray>& paths,
+bool WindowService::handOver(const QDBusConnection& bus, const std::vector<QByteArray>& paths,
                              const QByteArray& folder) {
     if (!bus.isConnected())
         return false;

@@ -34,7 +34,7 @@ public:
     bool serve(QDBusConnection bus);
     // Hands the paths (or, with none, the wish to see the window) to the window that serves on
     // the bus; false where none took them. Relative paths are made absolute from folder first.
-    static bool handOver(QDBusConnection bus, const std::vector<QByteArray>& paths,
+    static bool handOver(const QDBusConnection& bus, const std::vector<QByteArray>& paths,
                          const QByteArray& folder);
 
 public slots:
