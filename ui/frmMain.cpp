@@ -80,6 +80,7 @@ QTimer* singleShot(int milliseconds, QObject* parent) {
 
 constexpr int FigureTimerMilliseconds = 250;
 constexpr int NoteMilliseconds = 4000;
+constexpr int HandedPathsRetryMilliseconds = 200;
 constexpr int ReadingDelayMilliseconds = 300;
 constexpr int NotAnsweringMilliseconds = 10000;
 
@@ -703,6 +704,13 @@ void frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& b
 }
 
 void frmMain::takeHandedPaths(const std::vector<QByteArray>& paths) {
+    // A question stands over the window, perhaps the one that names the files a run will
+    // destroy: the list does not change under it. The paths wait until it is answered.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(HandedPathsRetryMilliseconds, this,
+                           [this, paths] { takeHandedPaths(paths); });
+        return;
+    }
     comeToTheFront();
     const int before = mController.list().count();
     addPaths(paths, "/");

@@ -3,6 +3,7 @@
 #include "tests/support/WindowFixture.h"
 
 #include <QDBusConnectionInterface>
+#include <QDialog>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -62,15 +63,22 @@ protected:
 };
 
 // The window answers while it handles its events: the second start is waited for with them.
+// While a question stands over the window, the list it speaks of does not change.
 TEST_F(OneWindow, aSecondStartHandsItsPathsToTheOpenWindowAndEnds) {
     WindowService service(*window);
     ASSERT_TRUE(service.serve(*bus));
     dir.makeFile("given", 4);
+    QDialog question(window.get());
+    question.setModal(true);
+    question.show();
 
     start({QStringLiteral("given")}, true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    QTest::qWait(500);
+    EXPECT_EQ(controller->list().count(), 0);
+    question.close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller->list().count() == 1; }, 5000));
     EXPECT_EQ(controller->list().path(1), folder() + "/given");
 
