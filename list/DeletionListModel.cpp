@@ -165,19 +165,10 @@ void DeletionListModel::remove(std::vector<int> positions) {
     }
     // Each run moves the rows behind it: many runs are one pass over the list instead.
     if (runs.size() > ScatteredRuns) {
-        std::vector<bool> removed(mItems.size(), false);
+        std::vector<bool> keep(mItems.size(), true);
         for (const int position : positions)
-            removed[static_cast<std::size_t>(position - 1)] = true;
-        beginResetModel();
-        std::vector<Item> kept;
-        kept.reserve(mItems.size() - positions.size());
-        for (std::size_t row = 0; row < mItems.size(); ++row) {
-            if (!removed[row])
-                kept.push_back(std::move(mItems[row]));
-        }
-        releaseAway(std::exchange(mItems, std::move(kept)));
-        indexRows();
-        endResetModel();
+            keep[static_cast<std::size_t>(position - 1)] = false;
+        keepRows(keep, mItems.size() - positions.size());
         return;
     }
     for (const auto& [first, last] : runs) {
@@ -199,8 +190,12 @@ void DeletionListModel::keepOnly(const std::vector<int>& positions) {
         }
     }
     // A run that destroyed nothing changes nothing, and the views keep their place.
-    if (kept == mItems.size())
-        return;
+    if (kept < mItems.size())
+        keepRows(keep, kept);
+}
+
+// One pass over the list, in order, and a reset: for changes all over it.
+void DeletionListModel::keepRows(const std::vector<bool>& keep, std::size_t kept) {
     beginResetModel();
     std::vector<Item> items;
     items.reserve(kept);

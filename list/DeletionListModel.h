@@ -74,6 +74,7 @@ private:
 
     void indexRows();
     void growFor(std::size_t rows);
+    void keepRows(const std::vector<bool>& keep, std::size_t kept);
     // The listed row takes the file now at its path.
     void takeAgain(std::size_t row, qint64 size, const FileIdentity& identity);
 
