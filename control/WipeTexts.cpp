@@ -50,6 +50,16 @@ QString ownReason(WipeErrc errc) {
     case WipeErrc::NotReached:
         return WipeTexts::tr("The run was interrupted before it got to this file; it is "
                              "untouched");
+    case WipeErrc::ReadOnlyVolume:
+        return WipeTexts::tr("The volume is mounted read-only; nothing can be written to it");
+    case WipeErrc::MemoryVolume:
+        return WipeTexts::tr("The volume lies in memory (tmpfs, a RAM disk or zram): its free "
+                             "space is memory that holds nothing once freed, and filling it "
+                             "would only press other programs out of memory");
+    case WipeErrc::NetworkVolume:
+        return WipeTexts::tr("The volume lies on another machine (NFS, SMB and the like), whose "
+                             "server decides where the writes go, and a full disk there holds "
+                             "up everyone who uses it");
     case WipeErrc::HolesDoNotFit:
         return WipeTexts::tr("A sparse file whose holes would not fit in the free space of its "
                              "volume; left alone");

@@ -54,6 +54,16 @@ struct Leftover {
     std::error_code reason;
 };
 
+// The free space of the volume a folder lies on, as a fill of it sees it.
+struct VolumeSpace {
+    std::uint64_t availableBytes = 0; // what an unprivileged process may take (f_bavail)
+    std::uint64_t unusedBytes = 0;    // every free block, those kept for root included (f_bfree)
+    std::uint32_t blockSize = 4096;   // the unit the free space is counted in (f_frsize)
+    bool readOnly = false;
+    StorageFacts storage;
+    NodeIdentity folder; // the folder looked at
+};
+
 struct OpenResult {
     std::unique_ptr<OpenFile> file;
     std::error_code error;
@@ -86,6 +96,14 @@ public:
     // Looked at after a file's last pass, before it is deleted: an error leaves the file.
     virtual std::error_code checkBeforeRemove(const std::string& path,
                                               const FileIdentity& identity) = 0;
+
+    // Looks at the free space of the volume that holds folder.
+    virtual std::error_code measureVolume(const std::string& folder, VolumeSpace& space) = 0;
+    // Opens a new file in folder, only while folder is still the node identified, that has no
+    // name at any time another program could see it, or no longer has one when this returns:
+    // its blocks go back to the free space when it is closed or the process ends, however it
+    // ends. It fills the free space, and must never be found or left behind.
+    virtual OpenResult openFill(const std::string& folder, const NodeIdentity& identity) = 0;
 
     // Reads the whole file back in order, past the page cache where the file system allows it
     // (bypassedCache tells), handing each piece to chunk; chunk returns false to stop.

@@ -38,4 +38,14 @@ std::error_code ForwardingFileOperations::readBack(const std::string& path,
     return mInner.readBack(path, identity, chunk, bypassedCache);
 }
 
+std::error_code ForwardingFileOperations::measureVolume(const std::string& folder,
+                                                        VolumeSpace& space) {
+    return mInner.measureVolume(folder, space);
+}
+
+OpenResult ForwardingFileOperations::openFill(const std::string& folder,
+                                              const NodeIdentity& identity) {
+    return mInner.openFill(folder, identity);
+}
+
 } // namespace wypelark

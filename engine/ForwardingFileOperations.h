@@ -23,6 +23,9 @@ public:
     std::error_code readBack(const std::string& path, const FileIdentity& identity,
                              const ReadChunk& chunk, bool& bypassedCache) override;
 
+    std::error_code measureVolume(const std::string& folder, VolumeSpace& space) override;
+    OpenResult openFill(const std::string& folder, const NodeIdentity& identity) override;
+
 protected:
     FileOperations& inner() const { return mInner; }
 

@@ -90,9 +90,14 @@ private:
 
 class PosixOpenFile final : public OpenFile {
 public:
+    // A file that only grows needs no page held: a page past the end is never read first.
+    enum class Pages { HoldTails, WriteAsGiven };
+
     PosixOpenFile(UniqueFd fd, WriteBackWindow window,
-                  const PosixFileOperations::WriteBackCall& call, bool lookAtDevice)
+                  const PosixFileOperations::WriteBackCall& call, bool lookAtDevice,
+                  Pages pages = Pages::HoldTails)
         : mFd(std::move(fd)), mWriteBehind(window, call), mLookAtDevice(lookAtDevice),
+          mHoldTails(pages == Pages::HoldTails),
           mPages(::sysconf(_SC_PAGESIZE),
                  [this](std::int64_t offset, const char* data, std::size_t size) {
                      return writeFully(offset, data, size);
@@ -115,7 +120,8 @@ public:
     // The last page's bytes may be held until the next write completes the page: the flush
     // and the close write them.
     std::error_code writeAt(std::int64_t start, const char* data, std::size_t size) override {
-        if (const std::error_code error = mPages.write(start, data, size))
+        if (const std::error_code error =
+                mHoldTails ? mPages.write(start, data, size) : writeFully(start, data, size))
             return error;
         mWriteBehind.written(mFd.get(),
                              mPages.writtenUpTo(start + static_cast<std::int64_t>(size)));
@@ -178,6 +184,7 @@ private:
     UniqueFd mFd;
     WriteBehind mWriteBehind;
     bool mLookAtDevice;
+    bool mHoldTails;
     WholePageWriter mPages;
 };
 
@@ -252,6 +259,42 @@ std::error_code openListedFolder(const std::string& path, const FileIdentity& id
     if (!isNode(look, identity.folder))
         return WipeErrc::Changed;
     return refuseKernelFileSystem(folder.get());
+}
+
+// Opens the folder a fill is made in, only while the path still leads to the folder looked at
+// when the fill was asked for: a volume mounted there since is not filled.
+std::error_code openFillFolder(const std::string& path, const NodeIdentity& identity,
+                               UniqueFd& folder) {
+    folder = UniqueFd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid())
+        return lastError();
+    NodeLook look;
+    if (const std::error_code error = lookAtNode(folder.get(), "", look))
+        return error;
+    if (!isNode(look, identity))
+        return WipeErrc::Changed;
+    return refuseKernelFileSystem(folder.get());
+}
+
+// Where O_TMPFILE is not supported (FAT, exFAT, older kernels), a file is made under a private
+// name and its name removed at once. Only a kill in between leaves it, empty.
+std::error_code openNamelessFile(int folder, UniqueFd& file) {
+    file = UniqueFd(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (file.valid())
+        return {};
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+        return lastError();
+    const std::string name = privateName();
+    file = UniqueFd(
+        ::openat(folder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!file.valid())
+        return lastError();
+    if (::unlinkat(folder, name.c_str(), 0) != 0) {
+        const std::error_code error = lastError();
+        file = UniqueFd();
+        return error;
+    }
+    return {};
 }
 
 // Linux deletes names, not files, and the name looked at may name another file a moment later.
@@ -421,6 +464,42 @@ OpenResult PosixFileOperations::open(const std::string& path, const FileIdentity
     if (flags < 0 || ::fcntl(owned.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
         return {nullptr, lastError()};
     return {std::make_unique<PosixOpenFile>(std::move(owned), mWindow, mWriteBack, mLookAtDevices),
+            {}};
+}
+
+std::error_code PosixFileOperations::measureVolume(const std::string& folder, VolumeSpace& space) {
+    const UniqueFd opened(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!opened.valid())
+        return lastError();
+    struct statvfs volume {};
+    struct statfs fileSystem {};
+    NodeLook look;
+    if (::fstatvfs(opened.get(), &volume) != 0 || ::fstatfs(opened.get(), &fileSystem) != 0)
+        return lastError();
+    if (const std::error_code error = lookAtNode(opened.get(), "", look))
+        return error;
+    space.blockSize = static_cast<std::uint32_t>(volume.f_frsize);
+    space.availableBytes = static_cast<std::uint64_t>(volume.f_bavail) * volume.f_frsize;
+    space.unusedBytes = static_cast<std::uint64_t>(volume.f_bfree) * volume.f_frsize;
+    space.readOnly = (volume.f_flag & ST_RDONLY) != 0;
+    space.storage.fileSystemType = static_cast<std::uint64_t>(fileSystem.f_type);
+    if (mLookAtDevices)
+        space.storage.device = inMemoryType(space.storage.fileSystemType)
+                                   ? DeviceKind::Memory
+                                   : deviceKindOf(look.node.device);
+    space.folder = look.node;
+    return {};
+}
+
+OpenResult PosixFileOperations::openFill(const std::string& folder, const NodeIdentity& identity) {
+    UniqueFd opened;
+    if (const std::error_code error = openFillFolder(folder, identity, opened))
+        return {nullptr, error};
+    UniqueFd file;
+    if (const std::error_code error = openNamelessFile(opened.get(), file))
+        return {nullptr, error};
+    return {std::make_unique<PosixOpenFile>(std::move(file), mWindow, mWriteBack, mLookAtDevices,
+                                            PosixOpenFile::Pages::WriteAsGiven),
             {}};
 }
 

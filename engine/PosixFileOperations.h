@@ -52,6 +52,11 @@ public:
     std::error_code readBack(const std::string& path, const FileIdentity& identity,
                              const ReadChunk& chunk, bool& bypassedCache) override;
 
+    // statvfs(2) and statfs(2) of the folder.
+    std::error_code measureVolume(const std::string& folder, VolumeSpace& space) override;
+    // O_TMPFILE in the folder; a private name removed at once where that is not supported.
+    OpenResult openFill(const std::string& folder, const NodeIdentity& identity) override;
+
 private:
     WriteBackWindow mWindow;
     WriteBackCall mWriteBack;

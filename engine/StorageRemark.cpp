@@ -57,6 +57,10 @@ bool inMemoryType(std::uint64_t fileSystemType) {
     return fileSystemType == TMPFS_MAGIC || fileSystemType == RAMFS_MAGIC;
 }
 
+bool isNetworkFileSystem(std::uint64_t fileSystemType) {
+    return fileSystemType != FUSE_SUPER_MAGIC && among(NetworkOrFuseTypes, fileSystemType);
+}
+
 bool isKernelFileSystem(std::uint64_t fileSystemType) {
     return among(KernelTypes, fileSystemType);
 }

@@ -30,6 +30,9 @@ std::vector<StorageReason> storageReasons(const StorageFacts& facts);
 // The file systems whose files live in memory alone: tmpfs and ramfs.
 bool inMemoryType(std::uint64_t fileSystemType);
 
+// The file systems whose blocks lie on another machine: NFS, SMB/CIFS, Ceph, 9p, AFS.
+bool isNetworkFileSystem(std::uint64_t fileSystemType);
+
 // The kernel's own file systems (sysfs, procfs and the like), whose files are settings and
 // windows into the kernel, not data on a device.
 bool isKernelFileSystem(std::uint64_t fileSystemType);

@@ -56,8 +56,20 @@ WaitingFileOperations::WaitingFileOperations(FileOperations& inner, DeviceWaiter
     : ForwardingFileOperations(inner), mWaiter(waiter) {}
 
 OpenResult WaitingFileOperations::open(const std::string& path, const FileIdentity& identity) {
-    OpenResult opened;
-    mWaiter.wait([&] { opened = inner().open(path, identity); });
+    return waitingFile(waitFor(mWaiter, [&] { return inner().open(path, identity); }));
+}
+
+OpenResult WaitingFileOperations::openFill(const std::string& folder,
+                                           const NodeIdentity& identity) {
+    return waitingFile(waitFor(mWaiter, [&] { return inner().openFill(folder, identity); }));
+}
+
+std::error_code WaitingFileOperations::measureVolume(const std::string& folder,
+                                                     VolumeSpace& space) {
+    return waitFor(mWaiter, [&] { return inner().measureVolume(folder, space); });
+}
+
+OpenResult WaitingFileOperations::waitingFile(OpenResult opened) {
     if (opened.file)
         opened.file = std::make_unique<WaitingOpenFile>(std::move(opened.file), mWaiter);
     return opened;

@@ -48,6 +48,12 @@ std::string reasonWord(const std::error_code& error) {
         return "interrupted";
     case WipeErrc::NotReached:
         return "not-reached";
+    case WipeErrc::ReadOnlyVolume:
+        return "read-only-volume";
+    case WipeErrc::MemoryVolume:
+        return "memory-volume";
+    case WipeErrc::NetworkVolume:
+        return "network-volume";
     }
     return "unknown";
 }

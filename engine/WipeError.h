@@ -22,6 +22,9 @@ enum class WipeErrc {
     OwnedByAnother = 1012,
     Interrupted = 1013,
     NotReached = 1014,
+    ReadOnlyVolume = 1015,
+    MemoryVolume = 1016,
+    NetworkVolume = 1017,
 };
 
 const std::error_category& wipeCategory();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "engine/WipeRun.h"
 
+#include "engine/ActiveScope.h"
 #include "engine/WipeError.h"
 #include "engine/WipeHost.h"
 
@@ -8,21 +9,6 @@
 #include <utility>
 
 namespace wypelark {
-namespace {
-
-// Marks the run active for the length of one call.
-class ActiveScope {
-public:
-    explicit ActiveScope(bool& active) : mFlag(active) { mFlag = true; }
-    ~ActiveScope() { mFlag = false; }
-    ActiveScope(const ActiveScope&) = delete;
-    ActiveScope& operator=(const ActiveScope&) = delete;
-
-private:
-    bool& mFlag;
-};
-
-} // namespace
 
 WipeRun::WipeRun(WipeHost& host, FileOperations& files) : mHost(host), mFiles(files) {}
 

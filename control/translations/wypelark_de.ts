@@ -436,6 +436,18 @@
         <source>These files lay in memory (tmpfs, a RAM disk or zram): nothing of them reached a device, and a read-back of them proves only the memory:</source>
         <translation>Diese Dateien lagen im Arbeitsspeicher (tmpfs, RAM-Disk oder zram): nichts davon erreichte ein Gerät, und ein Zurücklesen prüft nur den Speicher:</translation>
     </message>
+    <message>
+        <source>The volume is mounted read-only; nothing can be written to it</source>
+        <translation>Der Datenträger ist schreibgeschützt eingehängt; auf ihn kann nichts geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The volume lies in memory (tmpfs, a RAM disk or zram): its free space is memory that holds nothing once freed, and filling it would only press other programs out of memory</source>
+        <translation>Der Datenträger liegt im Arbeitsspeicher (tmpfs, RAM-Disk oder zram): sein freier Platz ist Speicher, der nach dem Freigeben nichts behält, und ihn zu füllen würde nur andere Programme aus dem Speicher drängen</translation>
+    </message>
+    <message>
+        <source>The volume lies on another machine (NFS, SMB and the like), whose server decides where the writes go, and a full disk there holds up everyone who uses it</source>
+        <translation>Der Datenträger liegt auf einem anderen Rechner (NFS, SMB und ähnliche), dessen Server entscheidet, wohin die Schreibvorgänge gehen, und eine volle Platte dort hält alle auf, die sie nutzen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

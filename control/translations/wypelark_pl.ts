@@ -450,6 +450,18 @@
         <source>These files lay in memory (tmpfs, a RAM disk or zram): nothing of them reached a device, and a read-back of them proves only the memory:</source>
         <translation>Te pliki leżały w pamięci (tmpfs, ramdysk lub zram): nic z nich nie trafiło na urządzenie, a ich odczyt sprawdza tylko pamięć:</translation>
     </message>
+    <message>
+        <source>The volume is mounted read-only; nothing can be written to it</source>
+        <translation>Wolumin jest zamontowany tylko do odczytu; nie można na nim nic zapisać</translation>
+    </message>
+    <message>
+        <source>The volume lies in memory (tmpfs, a RAM disk or zram): its free space is memory that holds nothing once freed, and filling it would only press other programs out of memory</source>
+        <translation>Wolumin leży w pamięci (tmpfs, RAM-dysk lub zram): jego wolne miejsce to pamięć, która po zwolnieniu niczego nie przechowuje, a zapełnienie jej tylko wypchnęłoby inne programy z pamięci</translation>
+    </message>
+    <message>
+        <source>The volume lies on another machine (NFS, SMB and the like), whose server decides where the writes go, and a full disk there holds up everyone who uses it</source>
+        <translation>Wolumin leży na innej maszynie (NFS, SMB i podobne), której serwer decyduje, dokąd trafiają zapisy, a pełny dysk tam wstrzymuje każdego, kto z niego korzysta</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

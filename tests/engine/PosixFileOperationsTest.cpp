@@ -166,4 +166,32 @@ TEST(PosixFileOperations, removeReportsTheSystemError) {
     EXPECT_FALSE(fs::exists(path));
 }
 
+// The fill's file never has a name another program could find, and is made only in the folder
+// that was looked at.
+TEST(PosixFileOperations, aFillFileHasNoNameAndIsMadeOnlyInTheFolderLookedAt) {
+    TempDir dir;
+    PosixFileOperations disk;
+    VolumeSpace space;
+    ASSERT_FALSE(disk.measureVolume(dir.path().string(), space));
+    EXPECT_GT(space.unusedBytes, 0u);
+
+    OpenResult opened = disk.openFill(dir.path().string(), space.folder);
+    ASSERT_FALSE(opened.error) << opened.error.message();
+    const std::string block(WipeRun::BlockSize, WipeRun::FillByte);
+    ASSERT_FALSE(opened.file->writeAt(0, block.data(), block.size()));
+    ASSERT_FALSE(opened.file->writeAt(WipeRun::BlockSize, block.data(), 1));
+    std::int64_t length = 0;
+    ASSERT_FALSE(opened.file->length(length));
+    EXPECT_EQ(length, WipeRun::BlockSize + 1);
+    ASSERT_FALSE(opened.file->flushToDevice());
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+    EXPECT_FALSE(opened.file->close());
+
+    fs::create_directory(dir.file("other"));
+    VolumeSpace other;
+    ASSERT_FALSE(disk.measureVolume(dir.file("other"), other));
+    EXPECT_EQ(disk.openFill(dir.path().string(), other.folder).error,
+              make_error_code(WipeErrc::Changed));
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "tests/support/FakeFileOperations.h"
 
+#include "engine/FreeSpaceRun.h"
 #include "engine/WipeError.h"
 
 #include <algorithm>
@@ -73,6 +74,81 @@ private:
 
     FakeFileOperations& mDisk;
     std::string mPath;
+    bool mOpen = true;
+};
+
+// A file of the fill: it has no entry, only a length, and the blocks it holds on the volume.
+class FakeFileOperations::FillFile final : public OpenFile {
+public:
+    FillFile(FakeFileOperations& disk, std::string path) : mDisk(disk), mPath(std::move(path)) {
+        ++mDisk.mFillFilesOpen;
+    }
+    ~FillFile() override { release(); }
+
+    std::error_code length(std::int64_t& bytes) override {
+        if (const std::error_code error = mDisk.record({FileOp::Length, mPath}))
+            return error;
+        bytes = mLength;
+        return {};
+    }
+
+    std::error_code writeAt(std::int64_t offset, const char* data, std::size_t size) override {
+        const auto bytes = static_cast<std::int64_t>(size);
+        if (const std::error_code error = mDisk.record({FileOp::Write, mPath, offset + 1, bytes}))
+            return error;
+        if (offset != mLength || std::any_of(data, data + size, [](char c) { return c != '0'; }))
+            mDisk.mFillWentAstray = true;
+        const Volume& volume = *mDisk.mVolume;
+        std::int64_t end = offset + bytes;
+        std::error_code refused;
+        if (volume.fileLimit > 0 && end > volume.fileLimit) {
+            end = volume.fileLimit;
+            refused = std::make_error_code(std::errc::file_too_large);
+        }
+        const std::int64_t block = volume.space.blockSize;
+        const auto free =
+            static_cast<std::int64_t>(FreeSpaceRun::fillableBytes(volume.space) - mDisk.mFillHeld);
+        if (blocksFor(end) - blocksFor(mLength) > free) {
+            end = std::min(end, blocksFor(mLength) + free / block * block);
+            refused = std::make_error_code(std::errc::no_space_on_device);
+        }
+        if (end > mLength) {
+            mDisk.mFillHeld += static_cast<std::uint64_t>(blocksFor(end) - blocksFor(mLength));
+            mLength = end;
+        }
+        return refused;
+    }
+
+    std::error_code flushToDevice() override { return mDisk.record({FileOp::Flush, mPath}); }
+
+    std::error_code close() override {
+        const std::error_code error = mDisk.record({FileOp::Close, mPath});
+        release();
+        return error;
+    }
+
+    std::error_code describe(StorageFacts& facts) override {
+        facts = mDisk.mVolume->space.storage;
+        return {};
+    }
+
+private:
+    std::int64_t blocksFor(std::int64_t length) const {
+        const std::int64_t block = mDisk.mVolume->space.blockSize;
+        return (length + block - 1) / block * block;
+    }
+
+    void release() {
+        if (!mOpen)
+            return;
+        mOpen = false;
+        --mDisk.mFillFilesOpen;
+        mDisk.mFillHeld -= static_cast<std::uint64_t>(blocksFor(mLength));
+    }
+
+    FakeFileOperations& mDisk;
+    std::string mPath;
+    std::int64_t mLength = 0;
     bool mOpen = true;
 };
 
@@ -160,6 +236,24 @@ std::error_code FakeFileOperations::readBack(const std::string& path, const File
         return std::make_error_code(std::errc::operation_not_supported);
     chunk(0, found->second.content.data(), found->second.content.size());
     return {};
+}
+
+std::error_code FakeFileOperations::measureVolume(const std::string&, VolumeSpace& space) {
+    if (!mVolume)
+        return std::make_error_code(std::errc::no_such_device);
+    space = mVolume->space;
+    space.availableBytes -= std::min(space.availableBytes, mFillHeld);
+    space.unusedBytes -= std::min(space.unusedBytes, mFillHeld);
+    return {};
+}
+
+OpenResult FakeFileOperations::openFill(const std::string& folder, const NodeIdentity&) {
+    const std::string path = joinPath(folder, "(fill " + std::to_string(++mFillFilesMade) + ")");
+    if (const std::error_code error = record({FileOp::Open, path}))
+        return {nullptr, error};
+    if (!mVolume)
+        return {nullptr, std::make_error_code(std::errc::no_such_device)};
+    return {std::make_unique<FillFile>(*this, path), {}};
 }
 
 std::vector<Write> FakeFileOperations::writesTo(const std::string& path) const {

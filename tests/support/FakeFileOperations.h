@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -70,6 +71,23 @@ public:
     std::error_code readBack(const std::string& path, const FileIdentity& identity,
                              const ReadChunk& chunk, bool& bypassedCache) override;
 
+    // The volume every fill is made on; a file larger than fileLimit bytes (when not 0) is
+    // refused as FAT refuses files past 4 GiB. The free space it tells shrinks by what the fill
+    // files hold, block by block, and a write past it is taken in part, as a full disk does.
+    struct Volume {
+        VolumeSpace space;
+        std::int64_t fileLimit = 0;
+    };
+    void setVolume(const Volume& volume) { mVolume = volume; }
+    // The folder's volume as set; an error when none is.
+    std::error_code measureVolume(const std::string& folder, VolumeSpace& space) override;
+    // Fill files are recorded under "FOLDER/(fill N)", numbered from 1 over the disk's life.
+    OpenResult openFill(const std::string& folder, const NodeIdentity& identity) override;
+    std::uint64_t fillHeld() const { return mFillHeld; }
+    int fillFilesOpen() const { return mFillFilesOpen; }
+    // A fill write that did not start at the file's end or held anything but the fill.
+    bool fillWentAstray() const { return mFillWentAstray; }
+
     bool exists(const std::string& path) const { return mEntries.count(path) > 0; }
     const Entry& entry(const std::string& path) const { return mEntries.at(path); }
     const std::vector<RecordedOp>& ops() const { return mOps; }
@@ -85,6 +103,8 @@ public:
 private:
     class File;
     friend class File;
+    class FillFile;
+    friend class FillFile;
 
     struct FailRule {
         FileOp op;
@@ -102,6 +122,11 @@ private:
     std::map<std::pair<FileOp, std::string>, int> mCounts;
     int mOpenFiles = 0;
     bool mWroteOutsideFile = false;
+    std::optional<Volume> mVolume;
+    std::uint64_t mFillHeld = 0;
+    int mFillFilesOpen = 0;
+    int mFillFilesMade = 0;
+    bool mFillWentAstray = false;
     DestructionRule mRule;
 };
 
