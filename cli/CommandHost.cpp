@@ -31,7 +31,7 @@ void CommandHost::betweenWrites() {
 void CommandHost::drawProgress() {
     const ProgressFigures figures = mController.progress();
     const DeletionListModel& list = mController.list();
-    if (figures.fileIndex < 1 || figures.fileIndex > list.count())
+    if (!figures.filling && (figures.fileIndex < 1 || figures.fileIndex > list.count()))
         return;
     const bool known = figures.bytesPerSecond > 0 && figures.secondsLeft;
     const QString line =
@@ -40,7 +40,8 @@ void CommandHost::drawProgress() {
                  readableSize(figures.doneBytes), readableSize(figures.totalBytes),
                  readableSize(static_cast<qint64>(figures.bytesPerSecond)),
                  known ? WipeTexts::clockText(*figures.secondsLeft) : QStringLiteral("?"));
-    std::string name = printablePath(list.path(figures.fileIndex).toStdString());
+    std::string name = figures.filling ? tr("free space").toStdString()
+                                       : printablePath(list.path(figures.fileIndex).toStdString());
     if (name.size() > 40)
         name = "..." + name.substr(name.size() - 37);
     mProgress << "\r\033[K" << name << "  " << line.toStdString() << std::flush;

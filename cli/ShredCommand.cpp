@@ -2,11 +2,13 @@
 #include "cli/ShredCommand.h"
 
 #include "cli/CommandHost.h"
+#include "control/FillTexts.h"
 #include "control/PassCountSetting.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "engine/WipeError.h"
 #include "list/RawArguments.h"
+#include "list/SizeText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -48,6 +50,7 @@ struct Options {
     bool quiet = false;
     bool json = false;
     std::vector<QByteArray> paths;
+    QByteArray freeSpace; // the folder whose volume's free space is filled, instead of files
 };
 
 void describeOptions(QCommandLineParser& parser) {
@@ -70,6 +73,11 @@ void describeOptions(QCommandLineParser& parser) {
          T::tr("No progress and no report of destroyed files; failures only.")},
         {QStringLiteral("report"), T::tr("Print the report as JSON on standard output."),
          QStringLiteral("json")},
+        {QStringLiteral("free-space"),
+         T::tr("Instead of destroying files, fill the free space of the volume that holds "
+               "FOLDER, once per pass, each pass flushed, then give it back. The fill has no "
+               "name, so the space comes back however the program ends."),
+         QStringLiteral("FOLDER")},
     });
     parser.addHelpOption();
     parser.addVersionOption();
@@ -124,6 +132,17 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
     options.quiet = parser.isSet(QStringLiteral("quiet"));
     options.json = parser.isSet(QStringLiteral("report"));
     options.paths = parsed.operands;
+    if (parser.isSet(QStringLiteral("free-space"))) {
+        // The parser read every byte as Latin-1: back to the exact bytes given.
+        options.freeSpace = parser.value(QStringLiteral("free-space")).toLatin1();
+        if (!options.paths.empty() || options.recursive || options.verify) {
+            context.err << "wypelark-cli: "
+                        << text(T::tr("--free-space takes no files, --recursive or --verify"))
+                        << "\n";
+            return ExitUsage;
+        }
+        return -1;
+    }
     if (options.paths.empty()) {
         context.err << "wypelark-cli: " << text(T::tr("no file given")) << "\n"
                     << text(T::tr("Try 'wypelark-cli --help'.")) << "\n";
@@ -305,12 +324,89 @@ void reportFailures(std::ostream& err, const WipeReport& report) {
     }
 }
 
+QJsonObject fillJson(const FillReport& report, double seconds, std::int64_t bytes) {
+    QJsonObject fill;
+    putPath(fill, QStringLiteral("path"), report.folder);
+    QJsonArray perPass, remarks;
+    for (const std::uint64_t filled : report.filledPerPass)
+        perPass.append(static_cast<double>(filled));
+    for (const StorageReason reason : report.remarks) {
+        if (const QString remark = FillTexts::remark(reason); !remark.isEmpty())
+            remarks.append(remark);
+    }
+    fill.insert(QStringLiteral("free_at_start"), static_cast<double>(report.freeAtStart));
+    fill.insert(QStringLiteral("passes"), report.passes);
+    fill.insert(QStringLiteral("filled_per_pass"), perPass);
+    fill.insert(QStringLiteral("untouched_bytes"), static_cast<double>(report.untouchedBytes));
+    fill.insert(QStringLiteral("files_per_pass"), report.mostFiles);
+    fill.insert(QStringLiteral("remarks"), remarks);
+    fill.insert(QStringLiteral("interrupted"), report.interrupted);
+    fill.insert(QStringLiteral("complete"), report.complete());
+    if (report.failure) {
+        QJsonObject failure;
+        putError(failure, report.failure->error);
+        failure.insert(QStringLiteral("step"), QLatin1String(stepWord(report.failure->step)));
+        fill.insert(QStringLiteral("failure"), failure);
+    }
+    return {{QStringLiteral("free_space"), fill},
+            {QStringLiteral("bytes"), static_cast<double>(bytes)},
+            {QStringLiteral("seconds"), seconds}};
+}
+
+// Fills the free space of the volume that holds the folder given, and reports as a run does.
+int runFillCommand(const Options& options, CommandContext& context) {
+    WipeController controller({context.files, nullptr, false, false});
+    controller.setPassCount(options.passes);
+    const QByteArray folder = absolutePath(options.freeSpace, context.startFolder);
+    VolumeSpace space;
+    if (const std::error_code error = controller.measureFreeSpace(folder, space)) {
+        context.err << "wypelark-cli: "
+                    << text(QStringLiteral("%1: %2").arg(shownPath(folder),
+                                                         WipeTexts::reason(error)))
+                    << "\n";
+        return ExitNotAllDestroyed;
+    }
+    if (options.dryRun) {
+        context.out << text(T::tr("would fill %1 of free space on the volume that holds %2, %3")
+                                .arg(readableSize(
+                                         static_cast<qint64>(FreeSpaceRun::fillableBytes(space))),
+                                     shownPath(folder), WipeTexts::passCount(options.passes)))
+                    << "\n";
+        return ExitDestroyed;
+    }
+    CommandHost host(controller, context.err,
+                     context.errIsTerminal && !options.quiet && !options.json, context.interrupted);
+    const auto start = std::chrono::steady_clock::now();
+    controller.freeSpaceCommand(folder, space);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    host.finishProgress();
+    controller.endPausedRun(); // an interrupted fill gives its space back
+    const RunRecord record = controller.takeRecord();
+    const FillReport report = record.fill.value_or(FillReport{});
+    if (report.failure)
+        context.err << "wypelark-cli: " << text(shownPath(folder)) << ": "
+                    << text(WipeTexts::failureLine(report.failure->step, report.failure->error))
+                    << "\n";
+    if (options.json)
+        context.out << QJsonDocument(fillJson(report, seconds, controller.fill().bytesWritten()))
+                           .toJson(QJsonDocument::Indented)
+                           .toStdString();
+    else if (!options.quiet || !report.complete())
+        context.out << text(FillTexts::summary(report)) << "\n";
+    if (report.interrupted)
+        return ExitInterrupted;
+    return report.complete() ? ExitDestroyed : ExitNotAllDestroyed;
+}
+
 } // namespace
 
 int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context) {
     Options options;
     if (const int status = parse(args, context, options); status >= 0)
         return status;
+    if (!options.freeSpace.isNull())
+        return runFillCommand(options, context);
 
     WipeController controller({context.files, nullptr, false, options.verify});
     controller.setPassCount(options.passes);

@@ -21,6 +21,7 @@ struct ProgressFigures {
     std::optional<qint64> secondsLeft; // none while not known
     bool flushing = false;             // the pass's bytes are written and go to the device
     bool readingBack = false;          // the file is read back before it is deleted
+    bool filling = false;              // a volume's free space is filled, not files destroyed
     double runningSeconds = 0;         // time the run went, pauses left out
 
     double overallFraction() const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "control/WipeController.h"
 
+#include "control/FillTexts.h"
 #include "control/PassCountSetting.h"
 #include "control/ReadBackSetting.h"
 #include "control/WipeTexts.h"
@@ -33,7 +34,7 @@ WipeController::WipeController(const ControllerSetup& setup, QObject* parent)
       mWaiter(setup.awayFromThisThread ? std::make_optional<EventLoopWaiter>() : std::nullopt),
       mIntake(setup.awayFromThisThread ? std::make_optional<EventLoopWaiter>() : std::nullopt),
       mChain(setup.disk, mWaiter ? &*mWaiter : nullptr, setup.readBack),
-      mRun(*this, mChain.operations()) {}
+      mRun(*this, mChain.operations()), mFill(*this, mChain.operations()) {}
 
 WipeController::~WipeController() = default;
 
@@ -215,7 +216,7 @@ void WipeController::setCommandEnabled(ToolbarButton button, bool enabled) {
 
 bool WipeController::deleteNeedsConfirmation() const {
     const bool removesSomething = mList.count() > 0 || !mAddedFolders.empty();
-    return !mRun.resumePending() && removesSomething;
+    return !mRun.resumePending() && !mFill.resumePending() && removesSomething;
 }
 
 QString WipeController::destroyQuestion() const {
@@ -235,30 +236,49 @@ QString WipeController::destroyQuestion() const {
 // Pause enables Delete before the run has seen the request; the run is not entered twice, nor a
 // second command started while the first still removes emptied folders.
 bool WipeController::mayStart() const {
-    return !mRun.active() && !mInDeleteCommand;
+    return !mRun.active() && !mFill.active() && !mInDeleteCommand;
 }
 
+// Delete continues a paused fill, as it continues a paused run of files.
 void WipeController::deleteCommand() {
     if (!mayStart())
         return;
-    const QScopedValueRollback commandUnderWay(mInDeleteCommand, true);
-    if (mRun.resumePending()) {
-        mProgress.resume(RunProgress::Clock::now());
-    } else {
+    if (mFill.resumePending()) {
+        runCommand([this] { mFill.fill(); }, 0);
+        return;
+    }
+    mFilling = false;
+    if (!mRun.resumePending()) {
         mDestroyed.clear();
         mDestroyedBytes = 0;
         mList.clearMarks();
-        mProgress.start(mList.totalSize() * mPasses, RunProgress::Clock::now());
     }
+    runCommand(
+        [this] {
+            mRun.WipeFiles();
+            if (!mRun.resumePending())
+                removeEmptiedFolders();
+        },
+        mList.totalSize() * mPasses);
+}
+
+// A fresh run when totalBytes is given; otherwise the paused one goes on.
+void WipeController::runCommand(const std::function<void()>& run, qint64 totalBytes) {
+    const QScopedValueRollback commandUnderWay(mInDeleteCommand, true);
+    if (mRun.resumePending() || mFill.resumePending())
+        mProgress.resume(RunProgress::Clock::now());
+    else
+        mProgress.start(totalBytes, RunProgress::Clock::now());
     setCommandEnabled(ToolbarButton::Delete, false);
     setCommandEnabled(ToolbarButton::Pause, true);
     setCommandEnabled(ToolbarButton::Exit, false);
     mRun.setStopRequested(false);
-    mRun.WipeFiles();
-    mProgress.sample(mRun.bytesWritten(), RunProgress::Clock::now());
+    mFill.setStopRequested(false);
+    run();
+    mProgress.sample(bytesWrittenNow(), RunProgress::Clock::now());
     mProgress.stop(RunProgress::Clock::now());
-    if (!mRun.resumePending())
-        removeEmptiedFolders();
+    if (mFilling && !mFill.resumePending())
+        mRecord.fill = mFill.takeReport();
     setCommandEnabled(ToolbarButton::Delete, true);
     setCommandEnabled(ToolbarButton::Exit, true);
 }
@@ -268,6 +288,35 @@ void WipeController::pauseCommand() {
     setCommandEnabled(ToolbarButton::Pause, false);
     setCommandEnabled(ToolbarButton::Delete, true);
     mRun.setStopRequested(true);
+    mFill.setStopRequested(true);
+}
+
+// --- Filling a volume's free space ------------------------------------------------------------
+
+std::error_code WipeController::measureFreeSpace(const QByteArray& folder, VolumeSpace& space) {
+    std::error_code error = mChain.operations().measureVolume(folder.toStdString(), space);
+    if (!error)
+        error = FreeSpaceRun::refusal(space);
+    return error;
+}
+
+QString WipeController::freeSpaceQuestion(const QByteArray& folder,
+                                          const VolumeSpace& space) const {
+    return FillTexts::question(shownName(folder), space, mPasses);
+}
+
+// A paused run of files is not left behind: it is continued or ended first.
+void WipeController::freeSpaceCommand(const QByteArray& folder, const VolumeSpace& space) {
+    if (!mayStart() || mRun.resumePending() || mFill.resumePending())
+        return;
+    mFilling = true;
+    mFill.setTarget(folder.toStdString(), space);
+    runCommand([this] { mFill.fill(); },
+               static_cast<qint64>(FreeSpaceRun::fillableBytes(space)) * mPasses);
+}
+
+std::int64_t WipeController::bytesWrittenNow() const {
+    return mFilling ? mFill.bytesWritten() : mRun.bytesWritten();
 }
 
 // After a run that went to its end, the folders that were added as folders and that the run left
@@ -303,18 +352,26 @@ CloseAnswer WipeController::closeAnswer() {
         return CloseAnswer::Refuse;
     // Pause was pressed, but the run beneath this handler has not stopped yet: the close waits
     // for it, and then asks as for any paused run.
-    if (mRun.active()) {
+    if (mRun.active() || mFill.active()) {
         mCloseWhenStopped = true;
         return CloseAnswer::AfterStop;
     }
-    return mRun.resumePending() ? CloseAnswer::AskFirst : CloseAnswer::Accept;
+    return mRun.resumePending() || mFill.resumePending() ? CloseAnswer::AskFirst
+                                                         : CloseAnswer::Accept;
 }
 
 QString WipeController::closeQuestion() const {
+    if (mFill.resumePending())
+        return FillTexts::closeWhilePausedQuestion(static_cast<qint64>(mFill.heldBytes()));
     return WipeTexts::closeWhilePausedQuestion(mList.shownPath(mRun.fileIndex()));
 }
 
+// A paused fill gives its space back.
 void WipeController::endPausedRun() {
+    if (mFill.resumePending()) {
+        mFill.endStopped();
+        mRecord.fill = mFill.takeReport();
+    }
     if (mRun.resumePending())
         reportRunEnd(mRun.takeStoppedReport());
 }
@@ -329,18 +386,21 @@ RunRecord WipeController::takeRecord() {
 
 ProgressFigures WipeController::progress() {
     const auto now = RunProgress::Clock::now();
-    if (mRun.active())
-        mProgress.sample(mRun.bytesWritten(), now);
+    if (mRun.active() || mFill.active())
+        mProgress.sample(bytesWrittenNow(), now);
     const Bar& current = mBars[slot(ProgressBar::Current)];
     const double span = current.maximum - current.minimum;
     ProgressFigures figures;
-    figures.fileIndex = mRun.fileIndex();
-    figures.fileCount = mList.count();
-    figures.pass = std::min(mRun.pass(), mPasses);
-    figures.passes = mPasses;
+    figures.fileIndex = mFilling ? 0 : mRun.fileIndex();
+    figures.fileCount = mFilling ? 0 : mList.count();
+    figures.pass =
+        mFilling ? std::min(mFill.pass(), mFill.passes()) : std::min(mRun.pass(), mPasses);
+    figures.passes = mFilling ? mFill.passes() : mPasses;
+    figures.filling = mFilling;
     figures.passFraction =
         span > 0 ? std::clamp((current.value - current.minimum) / span, 0.0, 1.0) : 0.0;
-    figures.flushing = mRun.active() && span > 0 && current.value >= current.maximum;
+    figures.flushing =
+        (mRun.active() || mFill.active()) && span > 0 && current.value >= current.maximum;
     figures.readingBack = mRun.active() && mChain.readingBackNow();
     figures.doneBytes = mProgress.doneBytes();
     figures.totalBytes = mProgress.totalBytes();
@@ -419,7 +479,7 @@ void WipeController::refreshFileList() {
 }
 
 void WipeController::yieldToEvents() {
-    mProgress.sample(mRun.bytesWritten(), RunProgress::Clock::now());
+    mProgress.sample(bytesWrittenNow(), RunProgress::Clock::now());
     emit yielding();
     if (!mWaiter)
         return;

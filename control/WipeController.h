@@ -4,6 +4,7 @@
 #include "control/EventLoopWaiter.h"
 #include "control/FileOperationsChain.h"
 #include "control/RunProgress.h"
+#include "engine/FreeSpaceRun.h"
 #include "engine/WipeHost.h"
 #include "engine/WipeReport.h"
 #include "engine/WipeRun.h"
@@ -43,8 +44,9 @@ struct ControllerSetup {
 struct RunRecord {
     WipeReport report;
     std::vector<KeptFolder> keptFolders;
+    std::optional<FillReport> fill; // when the command filled a volume's free space
 
-    bool empty() const { return report.empty() && keptFolders.empty(); }
+    bool empty() const { return report.empty() && keptFolders.empty() && !fill; }
 };
 
 // What a close asked for gets.
@@ -111,6 +113,17 @@ public:
     void deleteCommand();
     void pauseCommand();
 
+    // Looks at the volume that holds folder, for a fill of its free space; the error says why
+    // it cannot be filled.
+    std::error_code measureFreeSpace(const QByteArray& folder, VolumeSpace& space);
+    QString freeSpaceQuestion(const QByteArray& folder, const VolumeSpace& space) const;
+    // Fills the free space of the volume that holds folder, as measured, with the pass count;
+    // Pause stops it and Delete continues it, as for files. Returns when it stopped or ended.
+    void freeSpaceCommand(const QByteArray& folder, const VolumeSpace& space);
+    const FreeSpaceRun& fill() const { return mFill; }
+    // Whether the last command was a fill, so that what is shown of the run is the fill's.
+    bool filling() const { return mFilling; }
+
     // Whether a close must be refused now; the window's own question.
     bool closeRefused() const;
     CloseAnswer closeAnswer();
@@ -154,6 +167,8 @@ private:
     void forgetFoldersAbove(const std::vector<QByteArray>& paths);
     void removeEmptiedFolders();
     void emitBar(ProgressBar which);
+    void runCommand(const std::function<void()>& run, qint64 totalBytes);
+    std::int64_t bytesWrittenNow() const;
 
     // WipeHost
     int itemCount() const override;
@@ -176,6 +191,7 @@ private:
     FileOperationsChain mChain;
     DeletionListModel mList;
     WipeRun mRun;
+    FreeSpaceRun mFill;
     RunRecord mRecord;
     std::vector<FoundFolder> mAddedFolders; // folders added as folders, parents first
     std::vector<QByteArray> mDestroyed;
@@ -186,6 +202,7 @@ private:
     QElapsedTimer mSinceYield;
     int mPasses = 1;
     bool mInDeleteCommand = false;
+    bool mFilling = false;
     bool mAppending = false;        // files go in in slices, the events handled between them
     bool mCloseWhenStopped = false; // a close came while a paused run had not stopped yet
     static constexpr qint64 YieldIntervalNs = 1'000'000;

@@ -353,7 +353,8 @@ QString WipeTexts::passCount(int passes) {
 }
 
 QString WipeTexts::passFigure(const ProgressFigures& figures) {
-    if (figures.fileIndex < 1 || figures.fileIndex > figures.fileCount)
+    const bool onAFile = figures.fileIndex >= 1 && figures.fileIndex <= figures.fileCount;
+    if (!onAFile && !(figures.filling && figures.pass >= 1))
         return {};
     if (figures.readingBack)
         return tr("Reading it back");

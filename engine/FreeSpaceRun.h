@@ -75,6 +75,7 @@ public:
 
     std::int64_t bytesWritten() const { return mBytesWritten; }
     int pass() const { return mPass; }
+    int passes() const { return mReport.passes; }
     const std::string& folder() const { return mFolder; }
 
 private:

@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>FillTexts</name>
+    <message>
+        <source>Fill the free space of the volume that holds %1 (%2 free) with the fill, %3, each pass flushed to the device?</source>
+        <translation>Den freien Platz des Datenträgers, auf dem %1 liegt (%2 frei), mit der Füllung beschreiben, %3, jeder Durchgang auf das Gerät geschrieben?</translation>
+    </message>
+    <message>
+        <source>While a pass goes on the volume is full, and other programs cannot write to it; the space is given back as soon as each pass ends, and if Wypelark ends meanwhile, however it ends.</source>
+        <translation>Während eines Durchgangs ist der Datenträger voll, und andere Programme können nicht auf ihn schreiben; der Platz wird zurückgegeben, sobald jeder Durchgang endet, und auch, wenn Wypelark währenddessen endet, wie auch immer.</translation>
+    </message>
+    <message>
+        <source>%1 is kept for the system administrator and cannot be filled without administrator rights; it stays as it is.</source>
+        <translation>%1 sind für den Systemverwalter reserviert und lassen sich ohne Verwalterrechte nicht füllen; sie bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>This file system copies on write: the fill lands where it chooses, and blocks it keeps for itself or for snapshots are not reached.</source>
+        <translation>Dieses Dateisystem kopiert beim Schreiben: die Füllung landet, wo es entscheidet, und Blöcke, die es für sich oder für Schnappschüsse behält, werden nicht erreicht.</translation>
+    </message>
+    <message>
+        <source>This is an overlay mount: the fill reaches only the free space of the volume of its upper layer.</source>
+        <translation>Dies ist ein Overlay-Mount: die Füllung erreicht nur den freien Platz des Datenträgers seiner oberen Schicht.</translation>
+    </message>
+    <message>
+        <source>This is a FUSE file system: the program behind it decides where the fill lands.</source>
+        <translation>Dies ist ein FUSE-Dateisystem: das Programm dahinter entscheidet, wo die Füllung landet.</translation>
+    </message>
+    <message>
+        <source>This volume lies on flash storage: the device keeps spare blocks the fill cannot reach. Encryption, or fstrim where the device supports it, serves better.</source>
+        <translation>Dieser Datenträger liegt auf Flash-Speicher: das Gerät hält Ersatzblöcke, die die Füllung nicht erreicht. Verschlüsselung, oder fstrim, wo das Gerät es unterstützt, dient besser.</translation>
+    </message>
+    <message>
+        <source>The free space could not be filled: %1</source>
+        <translation>Der freie Platz konnte nicht gefüllt werden: %1</translation>
+    </message>
+    <message>
+        <source>The fill was ended before its last pass; its space was given back.</source>
+        <translation>Das Füllen wurde vor seinem letzten Durchgang beendet; sein Platz wurde zurückgegeben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The free space was filled %Ln times (%1 the last time), each pass flushed to the device and given back.</source>
+        <translation>
+            <numerusform>Der freie Platz wurde %Ln Mal gefüllt (zuletzt %1), jeder Durchgang auf das Gerät geschrieben und zurückgegeben.</numerusform>
+            <numerusform>Der freie Platz wurde %Ln Mal gefüllt (zuletzt %1), jeder Durchgang auf das Gerät geschrieben und zurückgegeben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of free space stayed untouched: blocks kept for the system administrator, or by the file system for itself.</source>
+        <translation>%1 freier Platz blieb unberührt: Blöcke, die für den Systemverwalter oder vom Dateisystem für sich selbst reserviert sind.</translation>
+    </message>
+    <message>
+        <source>Filling the free space of the volume that holds %1</source>
+        <translation>Der freie Platz des Datenträgers, auf dem %1 liegt, wird gefüllt</translation>
+    </message>
+    <message>
+        <source>Paused. The fill holds %1 of the volume&apos;s free space until it goes on or ends; other programs find the disk full meanwhile.</source>
+        <translation>Angehalten. Die Füllung hält %1 des freien Platzes, bis sie weitergeht oder endet; andere Programme finden die Platte derweil voll.</translation>
+    </message>
+    <message>
+        <source>The paused fill holds %1 of the volume&apos;s free space. End it, give the space back, and close?</source>
+        <translation>Die angehaltene Füllung hält %1 des freien Platzes. Sie beenden, den Platz zurückgeben und schließen?</translation>
+    </message>
+</context>
+<context>
     <name>ShredCommand</name>
     <message>
         <source>Overwrites files in place with the character 0, pass after pass, each pass flushed to the device, then deletes them.</source>
@@ -86,6 +148,18 @@
     <message>
         <source>another program&apos;s file that took its name is now at %1</source>
         <translation>die Datei eines anderen Programms, die seinen Namen einnahm, liegt jetzt unter %1</translation>
+    </message>
+    <message>
+        <source>Instead of destroying files, fill the free space of the volume that holds FOLDER, once per pass, each pass flushed, then give it back. The fill has no name, so the space comes back however the program ends.</source>
+        <translation>Statt Dateien zu vernichten, den freien Platz des Datenträgers, auf dem FOLDER liegt, einmal je Durchgang füllen, jeden Durchgang auf das Gerät schreiben, dann zurückgeben. Die Füllung hat keinen Namen, daher kommt der Platz zurück, wie auch immer das Programm endet.</translation>
+    </message>
+    <message>
+        <source>--free-space takes no files, --recursive or --verify</source>
+        <translation>--free-space nimmt keine Dateien, kein --recursive und kein --verify</translation>
+    </message>
+    <message>
+        <source>would fill %1 of free space on the volume that holds %2, %3</source>
+        <translation>würde %1 freien Platz auf dem Datenträger füllen, auf dem %2 liegt, %3</translation>
     </message>
 </context>
 <context>
@@ -469,6 +543,10 @@
     <message>
         <source>pass %1/%2  %3 of %4  %5/s  %6 left</source>
         <translation>Durchgang %1/%2  %3 von %4  %5/s  noch %6</translation>
+    </message>
+    <message>
+        <source>free space</source>
+        <translation>freier Platz</translation>
     </message>
 </context>
 <context>

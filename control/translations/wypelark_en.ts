@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>FillTexts</name>
+    <message numerus="yes">
+        <source>The free space was filled %Ln times (%1 the last time), each pass flushed to the device and given back.</source>
+        <translation>
+            <numerusform>The free space was filled once (%1), flushed to the device and given back.</numerusform>
+            <numerusform>The free space was filled %Ln times (%1 the last time), each pass flushed to the device and given back.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WipeTexts</name>
     <message numerus="yes">
         <source>%1 of %Ln files could not be destroyed.</source>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>FillTexts</name>
+    <message>
+        <source>Fill the free space of the volume that holds %1 (%2 free) with the fill, %3, each pass flushed to the device?</source>
+        <translation>Wypełnić wolne miejsce woluminu, na którym leży %1 (wolne: %2), wypełnieniem, %3, każde przejście zrzucone na urządzenie?</translation>
+    </message>
+    <message>
+        <source>While a pass goes on the volume is full, and other programs cannot write to it; the space is given back as soon as each pass ends, and if Wypelark ends meanwhile, however it ends.</source>
+        <translation>Podczas przejścia wolumin jest pełny i inne programy nie mogą na nim zapisywać; miejsce wraca zaraz po końcu każdego przejścia, a także gdy Wypelark w tym czasie się zakończy, w jakikolwiek sposób.</translation>
+    </message>
+    <message>
+        <source>%1 is kept for the system administrator and cannot be filled without administrator rights; it stays as it is.</source>
+        <translation>%1 jest zarezerwowane dla administratora systemu i bez jego uprawnień nie da się tego wypełnić; zostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>This file system copies on write: the fill lands where it chooses, and blocks it keeps for itself or for snapshots are not reached.</source>
+        <translation>Ten system plików kopiuje przy zapisie: wypełnienie trafia tam, gdzie on zdecyduje, a bloki zachowane dla siebie lub dla migawek nie zostają osiągnięte.</translation>
+    </message>
+    <message>
+        <source>This is an overlay mount: the fill reaches only the free space of the volume of its upper layer.</source>
+        <translation>To montowanie nakładkowe (overlay): wypełnienie sięga tylko wolnego miejsca woluminu jego górnej warstwy.</translation>
+    </message>
+    <message>
+        <source>This is a FUSE file system: the program behind it decides where the fill lands.</source>
+        <translation>To system plików FUSE: program za nim decyduje, gdzie trafia wypełnienie.</translation>
+    </message>
+    <message>
+        <source>This volume lies on flash storage: the device keeps spare blocks the fill cannot reach. Encryption, or fstrim where the device supports it, serves better.</source>
+        <translation>Ten wolumin leży na pamięci flash: urządzenie trzyma zapasowe bloki, których wypełnienie nie osiągnie. Lepiej służy szyfrowanie albo fstrim, gdzie urządzenie je obsługuje.</translation>
+    </message>
+    <message>
+        <source>The free space could not be filled: %1</source>
+        <translation>Nie udało się wypełnić wolnego miejsca: %1</translation>
+    </message>
+    <message>
+        <source>The fill was ended before its last pass; its space was given back.</source>
+        <translation>Wypełnianie zakończono przed ostatnim przejściem; jego miejsce zostało zwrócone.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The free space was filled %Ln times (%1 the last time), each pass flushed to the device and given back.</source>
+        <translation>
+            <numerusform>Wolne miejsce wypełniono %Ln raz (ostatnio %1), każde przejście zrzucone na urządzenie i zwrócone.</numerusform>
+            <numerusform>Wolne miejsce wypełniono %Ln razy (ostatnio %1), każde przejście zrzucone na urządzenie i zwrócone.</numerusform>
+            <numerusform>Wolne miejsce wypełniono %Ln razy (ostatnio %1), każde przejście zrzucone na urządzenie i zwrócone.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of free space stayed untouched: blocks kept for the system administrator, or by the file system for itself.</source>
+        <translation>%1 wolnego miejsca zostało nietknięte: bloki zarezerwowane dla administratora systemu lub przez system plików dla siebie.</translation>
+    </message>
+    <message>
+        <source>Filling the free space of the volume that holds %1</source>
+        <translation>Wypełnianie wolnego miejsca woluminu, na którym leży %1</translation>
+    </message>
+    <message>
+        <source>Paused. The fill holds %1 of the volume&apos;s free space until it goes on or ends; other programs find the disk full meanwhile.</source>
+        <translation>Wstrzymano. Wypełnienie trzyma %1 wolnego miejsca woluminu, dopóki nie będzie kontynuowane lub zakończone; inne programy widzą w tym czasie pełny dysk.</translation>
+    </message>
+    <message>
+        <source>The paused fill holds %1 of the volume&apos;s free space. End it, give the space back, and close?</source>
+        <translation>Wstrzymane wypełnianie trzyma %1 wolnego miejsca woluminu. Zakończyć je, zwrócić miejsce i zamknąć?</translation>
+    </message>
+</context>
+<context>
     <name>ShredCommand</name>
     <message>
         <source>Overwrites files in place with the character 0, pass after pass, each pass flushed to the device, then deletes them.</source>
@@ -86,6 +149,18 @@
     <message>
         <source>another program&apos;s file that took its name is now at %1</source>
         <translation>plik innego programu, który zajął jego nazwę, jest teraz w %1</translation>
+    </message>
+    <message>
+        <source>Instead of destroying files, fill the free space of the volume that holds FOLDER, once per pass, each pass flushed, then give it back. The fill has no name, so the space comes back however the program ends.</source>
+        <translation>Zamiast niszczyć pliki, wypełnij wolne miejsce woluminu, na którym leży FOLDER, raz na przejście, każde przejście zrzucone, potem je zwróć. Wypełnienie nie ma nazwy, więc miejsce wraca, jakkolwiek program się zakończy.</translation>
+    </message>
+    <message>
+        <source>--free-space takes no files, --recursive or --verify</source>
+        <translation>--free-space nie przyjmuje plików, --recursive ani --verify</translation>
+    </message>
+    <message>
+        <source>would fill %1 of free space on the volume that holds %2, %3</source>
+        <translation>wypełniłby %1 wolnego miejsca na woluminie, na którym leży %2, %3</translation>
     </message>
 </context>
 <context>
@@ -483,6 +558,10 @@
     <message>
         <source>pass %1/%2  %3 of %4  %5/s  %6 left</source>
         <translation>przebieg %1/%2  %3 z %4  %5/s  zostało %6</translation>
+    </message>
+    <message>
+        <source>free space</source>
+        <translation>wolne miejsce</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,74 @@
+#!/bin/bash
+# A fill of a loop-mounted ext4 image's free space: files of distinct markers, deleted with
+# plain rm, must leave no marker on the raw image outside the free blocks the fill says it could
+# not take (ext4 keeps up to 2 % of a volume back for itself, even from root); a fill killed with
+# SIGKILL must give the space back at once and leave no file; a full volume ends a pass, not the
+# run.
+# Usage: free_space_image_test.sh WYPELARK_CLI. Skips (77) where loop mounts are not allowed.
+set -u
+cli=$1
+skip() { echo "skipped: $*"; exit 77; }
+[ "$(id -u)" = 0 ] || skip "needs root to mount a loop image"
+command -v mkfs.ext4 >/dev/null || skip "mkfs.ext4 is missing"
+
+work=$(mktemp -d)
+mnt=$work/mnt
+mkdir "$mnt"
+cleanup() {
+    mountpoint -q "$mnt" && umount "$mnt"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+image=$work/volume.img
+truncate -s 96M "$image"
+mkfs.ext4 -q -F -O ^has_journal,^inline_data "$image" || skip "mkfs.ext4 failed"
+mount -o loop "$image" "$mnt" 2>/dev/null || skip "loop mounts are not allowed here"
+
+# Markers of 32 bytes each, over 40 MiB in files of several sizes.
+for n in $(seq 1 40); do
+    size=$(( (n % 4 + 1) * 256 * 1024 ))
+    yes "wypelark-marker-$(printf %06d "$n")-abcdefgh" | head -c "$size" > "$mnt/secret$n"
+done
+sync
+before=$(grep -a -o 'wypelark-marker-[0-9]*' "$image" | wc -l)
+[ "$before" -gt 0 ] || fail "the markers never reached the image"
+rm "$mnt"/secret*
+sync
+
+# A whole fill: the volume full at every pass is the end of that pass, not a failure.
+"$cli" --free-space "$mnt" --passes 2 --report=json > "$work/report.json" ||
+    fail "the fill failed: $(cat "$work/report.json")"
+grep -q '"complete": true' "$work/report.json" || fail "the fill is not complete"
+[ -z "$(ls -A "$mnt" | grep -v '^lost+found$')" ] || fail "the fill left files: $(ls -A "$mnt")"
+
+# Killed in the middle: the fill has no name, so its space comes back by itself.
+free_at_start=$(stat -f -c %f "$mnt")
+"$cli" --free-space "$mnt" --passes 20 > /dev/null 2>&1 &
+pid=$!
+caught=no
+for _ in $(seq 1 500); do
+    if [ "$(stat -f -c %f "$mnt")" -lt $((free_at_start / 2)) ]; then
+        caught=yes
+        break
+    fi
+    sleep 0.01
+done
+kill -9 "$pid"
+[ "$caught" = yes ] || fail "the fill was never seen holding half the free space"
+wait "$pid" 2>/dev/null
+sleep 1
+free_after=$(stat -f -c %f "$mnt")
+[ "$free_after" = "$free_at_start" ] ||
+    fail "a second after the kill $free_after blocks are free, $free_at_start before the fill"
+[ -z "$(ls -A "$mnt" | grep -v '^lost+found$')" ] || fail "the killed fill left files"
+
+umount "$mnt"
+left=$(grep -a -o 'wypelark-marker-[0-9]*' "$image" | wc -l)
+untouched=$(sed -n 's/.*"untouched_bytes": \([0-9]*\).*/\1/p' "$work/report.json")
+echo "markers on the raw image: $before after writing, $left after the fill;" \
+     "the fill named $untouched bytes of free space it could not take"
+[ $((left * 32)) -le "$untouched" ] ||
+    fail "$left markers of 32 bytes are still on the image, more than the untouched space holds"
+echo "free blocks before and one second after the kill: $free_at_start, $free_after"
