@@ -91,8 +91,8 @@ QString FillTexts::runningStatus(const QString& shownFolder) {
 }
 
 QString FillTexts::pausedStatus(qint64 heldBytes) {
-    return tr("Paused. The fill holds %1 of the volume's free space until it goes on or ends; "
-              "other programs find the disk full meanwhile.")
+    return tr("Paused: the fill holds %1 of free space, and the disk stays full, until it goes "
+              "on or ends.")
         .arg(readableSize(heldBytes));
 }
 

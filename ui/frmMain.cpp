@@ -3,9 +3,11 @@
 
 #include "browse/DirectoryAccess.h"
 #include "browse/PosixDirectoryAccess.h"
+#include "control/FillTexts.h"
 #include "control/PassCountSetting.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
+#include "list/ShownName.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/DriveBox.h"
 #include "ui/FailedRowDelegate.h"
@@ -247,6 +249,13 @@ void frmMain::buildBrowser() {
                          mBrowsing, [this] { return dirPath->path(); }, fraPath),
                      "drvDrive");
     drvDrive->setGeometry(9, 18, 169, 21);
+    drvDrive->setContextMenuPolicy(Qt::CustomContextMenu);
+    mnuDrive = named(new QMenu(QStringLiteral("Drive"), this), "mnuDrive");
+    mnuDriveWipeFree = named(mnuDrive->addAction(tr("Wipe Free Space…")), "mnuDriveWipeFree");
+    // Also from anywhere in the window, without the menu.
+    mnuDriveWipeFree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    mnuDriveWipeFree->setShortcutContext(Qt::WindowShortcut);
+    addAction(mnuDriveWipeFree);
 }
 
 // The figures sit in the free ends of the captions' rows and of the toolbar, so that no control
@@ -336,6 +345,12 @@ void frmMain::connectEvents() {
     auto* menuKeys = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKeys, &QShortcut::activated, this, &frmMain::openMenuFromKeyboard);
     connect(lvwList, &QWidget::customContextMenuRequested, this, &frmMain::showListMenu);
+    connect(drvDrive, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        mnuDriveWipeFree->setEnabled(mayFillFreeSpace());
+        mnuDrive->popup(drvDrive->mapToGlobal(at));
+        mnuDrive->setActiveAction(mnuDriveWipeFree);
+    });
+    connect(mnuDriveWipeFree, &QAction::triggered, this, &frmMain::wipeFreeSpaceCommand);
     connect(mnuListRemove, &QAction::triggered, this, &frmMain::removeSelectedFromList);
     connect(mnuListClear, &QAction::triggered, &mController, &WipeController::clearList);
     connect(sliDelete, &QSlider::valueChanged, this, &frmMain::sliDelete_Change);
@@ -541,15 +556,49 @@ void frmMain::deleteCommand() {
         mController.setReadBack(readBack);
     }
     mButtons[0]->setText(tr("Delete"));
-    showStatus(QString());
+    showStatus(mController.fill().resumePending() ? FillTexts::runningStatus(mFillFolder)
+                                                  : QString());
     mFigureTimer->start();
     mController.deleteCommand();
+    afterRunCommand();
+}
+
+void frmMain::afterRunCommand() {
     mFigureTimer->stop();
     showFigures();
     showRunState();
     showPendingReport();
     if (mController.takeCloseWhenStopped())
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+// Not beside a paused run of files, which is continued or ended first.
+bool frmMain::mayFillFreeSpace() const {
+    return mController.mayStart() && !mController.run().resumePending() &&
+           !mController.fill().resumePending();
+}
+
+// Fills the free space of the volume that holds the folder shown, which the drive box names.
+// The volume is looked at away from this thread, and asked about before anything is written.
+void frmMain::wipeFreeSpaceCommand() {
+    if (!mayFillFreeSpace())
+        return;
+    const QByteArray folder = dirPath->path();
+    VolumeSpace space;
+    if (const std::error_code error = mController.measureFreeSpace(folder, space)) {
+        mServices.messages.information(this, QStringLiteral("Wypelark"), WipeTexts::reason(error));
+        return;
+    }
+    if (!mayFillFreeSpace() ||
+        !mServices.messages.confirm(this, QStringLiteral("Wypelark"),
+                                    mController.freeSpaceQuestion(folder, space),
+                                    tr("Fill Free Space")))
+        return;
+    mFillFolder = shownName(folder);
+    showStatus(FillTexts::runningStatus(mFillFolder));
+    mFigureTimer->start();
+    mController.freeSpaceCommand(folder, space);
+    afterRunCommand();
 }
 
 void frmMain::removeSelectedFromList() {
@@ -639,7 +688,7 @@ void frmMain::showFigures() {
     lblCurrentFile->setToolTip(file);
     lblCurrentFigure->setText(WipeTexts::passFigure(figures));
     lblOverallFigure->setText(WipeTexts::overallFigure(figures));
-    const bool running = mController.run().active();
+    const bool running = mController.run().active() || mController.fill().active();
     lblOverallRate->setText(running ? WipeTexts::rateFigure(figures) : QString());
     prgOverall->setMinimumF(0);
     prgOverall->setMaximumF(1000);
@@ -650,16 +699,21 @@ void frmMain::showFigures() {
     const bool noteShown = mNoteShown.isValid() && mNoteShown.elapsed() < NoteMilliseconds;
     if (running && inFile && !noteShown)
         showStatus(WipeTexts::runningStatus(figures));
+    if (running && figures.filling && !noteShown)
+        showStatus(FillTexts::runningStatus(mFillFolder));
 }
 
 // Paused is said in words, and Delete reads Continue: it goes on where the run stopped.
 void frmMain::showRunState() {
-    const bool paused = mController.run().resumePending();
+    const bool fillPaused = mController.fill().resumePending();
+    const bool paused = mController.run().resumePending() || fillPaused;
     mButtons[0]->setText(paused ? tr("Continue") : tr("Delete"));
     tlbMain->widgetForAction(mButtons[0])->setAccessibleName(mButtons[0]->text());
     if (paused) {
         lblOverallRate->setText(tr("Paused"));
-        showStatus(WipeTexts::pausedStatus());
+        showStatus(fillPaused ? FillTexts::pausedStatus(
+                                    static_cast<qint64>(mController.fill().heldBytes()))
+                              : WipeTexts::pausedStatus());
     }
 }
 
@@ -683,6 +737,10 @@ void frmMain::tellRunEnd(const QString& summary) {
 
 void frmMain::showPendingReport() {
     const RunRecord record = mController.takeRecord();
+    if (record.fill) {
+        showFillReport(*record.fill);
+        return;
+    }
     if (!mController.run().resumePending())
         tellRunEnd(record.report.failures.empty() ? QString()
                                                   : WipeTexts::reportSummary(record.report));
@@ -697,6 +755,20 @@ void frmMain::showPendingReport() {
     }
     mServices.messages.report(this, !record.report.failures.empty(), QStringLiteral("Wypelark"),
                               summary.trimmed(), details.trimmed());
+}
+
+// The outcome in the status line, and in a box when something was not done or not reached.
+void frmMain::showFillReport(const FillReport& report) {
+    const QString summary = FillTexts::summary(report);
+    showStatus(summary.section(QLatin1Char('\n'), 0, 0));
+    if (!isActiveWindow())
+        DesktopNotifier::notify(summary, QString());
+    QString details;
+    for (const StorageReason reason : report.remarks)
+        details += FillTexts::remark(reason) + QLatin1Char('\n');
+    if (!report.complete() || !details.isEmpty() || summary.contains(QLatin1Char('\n')))
+        mServices.messages.report(this, report.failure.has_value(), QStringLiteral("Wypelark"),
+                                  summary, details.trimmed());
 }
 
 void frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& base) {

@@ -33,6 +33,7 @@ class FolderWatch;
 class MessageBoxes;
 class UrlOpener;
 class WipeController;
+struct FillReport;
 struct RefusedFile;
 
 // What the window shows and asks through besides its controller: the folders, the message
@@ -101,6 +102,10 @@ private:
     void openStartFolder();
 
     void deleteCommand();
+    bool mayFillFreeSpace() const;
+    void wipeFreeSpaceCommand();
+    void afterRunCommand();
+    void showFillReport(const FillReport& report);
     void infoCommand();
     void exitCommand();
     void showPendingReport();
@@ -162,6 +167,9 @@ private:
     QMenu* mnuList = nullptr;
     QAction* mnuListRemove = nullptr;
     QAction* mnuListClear = nullptr;
+    QMenu* mnuDrive = nullptr;
+    QAction* mnuDriveWipeFree = nullptr;
+    QString mFillFolder; // the folder shown when the fill under way was asked for
 };
 
 } // namespace wypelark

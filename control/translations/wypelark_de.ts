@@ -55,12 +55,12 @@
         <translation>Der freie Platz des Datenträgers, auf dem %1 liegt, wird gefüllt</translation>
     </message>
     <message>
-        <source>Paused. The fill holds %1 of the volume&apos;s free space until it goes on or ends; other programs find the disk full meanwhile.</source>
-        <translation>Angehalten. Die Füllung hält %1 des freien Platzes, bis sie weitergeht oder endet; andere Programme finden die Platte derweil voll.</translation>
-    </message>
-    <message>
         <source>The paused fill holds %1 of the volume&apos;s free space. End it, give the space back, and close?</source>
         <translation>Die angehaltene Füllung hält %1 des freien Platzes. Sie beenden, den Platz zurückgeben und schließen?</translation>
+    </message>
+    <message>
+        <source>Paused: the fill holds %1 of free space, and the disk stays full, until it goes on or ends.</source>
+        <translation>Angehalten: die Füllung hält %1 freien Platz, und die Platte bleibt voll, bis sie weitergeht oder endet.</translation>
     </message>
 </context>
 <context>
@@ -742,6 +742,14 @@
     <message>
         <source>Read each file back before deleting it</source>
         <translation>Jede Datei vor dem Löschen zurücklesen</translation>
+    </message>
+    <message>
+        <source>Wipe Free Space…</source>
+        <translation>Freien Platz löschen…</translation>
+    </message>
+    <message>
+        <source>Fill Free Space</source>
+        <translation>Freien Platz füllen</translation>
     </message>
 </context>
 </TS>

@@ -56,12 +56,12 @@
         <translation>Wypełnianie wolnego miejsca woluminu, na którym leży %1</translation>
     </message>
     <message>
-        <source>Paused. The fill holds %1 of the volume&apos;s free space until it goes on or ends; other programs find the disk full meanwhile.</source>
-        <translation>Wstrzymano. Wypełnienie trzyma %1 wolnego miejsca woluminu, dopóki nie będzie kontynuowane lub zakończone; inne programy widzą w tym czasie pełny dysk.</translation>
-    </message>
-    <message>
         <source>The paused fill holds %1 of the volume&apos;s free space. End it, give the space back, and close?</source>
         <translation>Wstrzymane wypełnianie trzyma %1 wolnego miejsca woluminu. Zakończyć je, zwrócić miejsce i zamknąć?</translation>
+    </message>
+    <message>
+        <source>Paused: the fill holds %1 of free space, and the disk stays full, until it goes on or ends.</source>
+        <translation>Wstrzymano: wypełnienie trzyma %1 wolnego miejsca, a dysk pozostaje pełny, dopóki nie będzie kontynuowane lub zakończone.</translation>
     </message>
 </context>
 <context>
@@ -757,6 +757,14 @@
     <message>
         <source>Read each file back before deleting it</source>
         <translation>Odczytaj każdy plik przed usunięciem</translation>
+    </message>
+    <message>
+        <source>Wipe Free Space…</source>
+        <translation>Wyczyść wolne miejsce…</translation>
+    </message>
+    <message>
+        <source>Fill Free Space</source>
+        <translation>Wypełnij wolne miejsce</translation>
     </message>
 </context>
 </TS>

@@ -411,6 +411,53 @@ TEST_F(Commands, closingAfterAPauseIsAllowedAndLeavesTheFileAsFarAsItGot) {
     EXPECT_EQ(content[50000], 'x');
 }
 
+// The drive box's menu fills the shown folder's volume; while paused the fill holds its space,
+// Delete continues it, and an exit asks, then gives the space back.
+TEST_F(Commands, wipeFreeSpaceAsksFirstHoldsTheSpaceWhilePausedAndGivesItBackOnExit) {
+    FakeFileOperations volume;
+    VolumeSpace space;
+    space.availableBytes = space.unusedBytes = 1'000'000;
+    volume.setVolume({space});
+    openWindow(&volume);
+    window->show();
+    int yields = 0;
+    QObject::connect(controller.get(), &WipeController::yielding, window.get(), [&] {
+        if (++yields == 3)
+            click(2);
+    });
+    auto* wipeFree = control<QAction>("mnuDriveWipeFree");
+    auto* status = control<QLabel>("lblRunStatus");
+    for (const bool exitWhilePaused : {false, true}) {
+        SCOPED_TRACE(exitWhilePaused ? "exit while paused" : "continued");
+        yields = 0;
+        messages.questions.clear();
+        wipeFree->trigger();
+
+        ASSERT_EQ(messages.questions.size(), 1u);
+        EXPECT_TRUE(messages.questions[0].contains(QString::fromUtf8(folder())));
+        EXPECT_TRUE(controller->fill().resumePending());
+        EXPECT_EQ(volume.fillFilesOpen(), 1);
+        EXPECT_EQ(button(1)->text(), QStringLiteral("Continue"));
+        EXPECT_TRUE(status->text().contains(QStringLiteral("holds 200.0 kB")))
+            << status->text().toStdString();
+        if (exitWhilePaused)
+            click(6);
+        else
+            click(1);
+
+        EXPECT_EQ(messages.questions.size(), exitWhilePaused ? 2u : 1u);
+        EXPECT_EQ(window->isVisible(), !exitWhilePaused);
+        EXPECT_FALSE(controller->fill().resumePending());
+        EXPECT_EQ(volume.fillFilesOpen(), 0);
+        EXPECT_EQ(volume.fillHeld(), 0u);
+        EXPECT_FALSE(volume.fillWentAstray());
+        if (!exitWhilePaused) {
+            EXPECT_TRUE(status->text().startsWith(QStringLiteral("The free space was filled")))
+                << status->text().toStdString();
+        }
+    }
+}
+
 TEST_F(Commands, filesThatWereNotDestroyedAreNamedInOneMessageAfterTheRun) {
     addFiles({{"a", 10}, {"b", 10}});
     fs::remove(dir.file("a"));
