@@ -135,10 +135,9 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
     if (parser.isSet(QStringLiteral("free-space"))) {
         // The parser read every byte as Latin-1: back to the exact bytes given.
         options.freeSpace = parser.value(QStringLiteral("free-space")).toLatin1();
-        if (!options.paths.empty() || options.recursive || options.verify) {
+        if (!options.paths.empty() || options.recursive) {
             context.err << "wypelark-cli: "
-                        << text(T::tr("--free-space takes no files, --recursive or --verify"))
-                        << "\n";
+                        << text(T::tr("--free-space takes no files and no --recursive")) << "\n";
             return ExitUsage;
         }
         return -1;
@@ -342,6 +341,10 @@ QJsonObject fillJson(const FillReport& report, double seconds, std::int64_t byte
     fill.insert(QStringLiteral("remarks"), remarks);
     fill.insert(QStringLiteral("interrupted"), report.interrupted);
     fill.insert(QStringLiteral("complete"), report.complete());
+    fill.insert(QStringLiteral("read_back"),
+                report.readBack == FillReadBack::FromDevice     ? QStringLiteral("device")
+                : report.readBack == FillReadBack::ThroughCache ? QStringLiteral("cache")
+                                                                : QStringLiteral("none"));
     if (report.failure) {
         QJsonObject failure;
         putError(failure, report.failure->error);
@@ -355,7 +358,7 @@ QJsonObject fillJson(const FillReport& report, double seconds, std::int64_t byte
 
 // Fills the free space of the volume that holds the folder given, and reports as a run does.
 int runFillCommand(const Options& options, CommandContext& context) {
-    WipeController controller({context.files, nullptr, false, false});
+    WipeController controller({context.files, nullptr, false, options.verify});
     controller.setPassCount(options.passes);
     const QByteArray folder = absolutePath(options.freeSpace, context.startFolder);
     VolumeSpace space;

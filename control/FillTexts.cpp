@@ -2,6 +2,7 @@
 #include "control/FillTexts.h"
 
 #include "control/WipeTexts.h"
+#include "engine/WipeError.h"
 #include "list/SizeText.h"
 
 namespace wypelark {
@@ -65,7 +66,10 @@ QString FillTexts::remark(StorageReason reason) {
 QString FillTexts::summary(const FillReport& report) {
     const auto made = static_cast<int>(report.filledPerPass.size());
     QString text;
-    if (report.failure)
+    if (report.failure && report.failure->error == WipeErrc::ReadBackDiffers)
+        text = tr("The fill read back other than it was written: the device does not keep what "
+                  "it is given, and its free space cannot be trusted to be overwritten.");
+    else if (report.failure)
         text = tr("The free space could not be filled: %1")
                    .arg(WipeTexts::failureLine(report.failure->step, report.failure->error));
     else if (report.interrupted)
@@ -78,6 +82,12 @@ QString FillTexts::summary(const FillReport& report) {
                    nullptr, made)
                     .arg(size(report.filledPerPass.back()));
     }
+    if (made > 0 && report.readBack == FillReadBack::FromDevice)
+        text += QLatin1Char('\n') + tr("Each pass was read back from the device before its "
+                                       "space was given back, and held only the fill.");
+    if (made > 0 && report.readBack == FillReadBack::ThroughCache)
+        text += QLatin1Char('\n') + tr("Each pass was read back and held only the fill, but "
+                                       "through the page cache or memory, not from a device.");
     if (made > 0 && report.untouchedBytes >= UntouchedWorthSaying)
         text +=
             QLatin1Char('\n') + tr("%1 of free space stayed untouched: blocks kept for the system "

@@ -311,6 +311,7 @@ void WipeController::freeSpaceCommand(const QByteArray& folder, const VolumeSpac
         return;
     mFilling = true;
     mFill.setTarget(folder.toStdString(), space);
+    mFill.setReadBack(mChain.verifier() != nullptr);
     runCommand([this] { mFill.fill(); },
                static_cast<qint64>(FreeSpaceRun::fillableBytes(space)) * mPasses);
 }
@@ -401,7 +402,8 @@ ProgressFigures WipeController::progress() {
         span > 0 ? std::clamp((current.value - current.minimum) / span, 0.0, 1.0) : 0.0;
     figures.flushing =
         (mRun.active() || mFill.active()) && span > 0 && current.value >= current.maximum;
-    figures.readingBack = mRun.active() && mChain.readingBackNow();
+    figures.readingBack =
+        (mRun.active() && mChain.readingBackNow()) || (mFill.active() && mFill.readingNow());
     figures.doneBytes = mProgress.doneBytes();
     figures.totalBytes = mProgress.totalBytes();
     figures.bytesPerSecond = mProgress.bytesPerSecond();

@@ -38,6 +38,13 @@ public:
     virtual std::error_code close() = 0;
     // Looks at the file and its file system; reads and writes nothing of the file.
     virtual std::error_code describe(StorageFacts& facts) = 0;
+    // Reads the whole file back in order, past the page cache where the file system allows it
+    // (bypassedCache tells), handing each piece to chunk; chunk returns false to stop. Files
+    // that cannot be read back say so.
+    using ReadPiece = std::function<bool(std::int64_t offset, const char* data, std::size_t size)>;
+    virtual std::error_code readBack(const ReadPiece& /*chunk*/, bool& /*bypassedCache*/) {
+        return std::make_error_code(std::errc::operation_not_supported);
+    }
 };
 
 // What a delete did. When another program's file, moved aside while the name was looked at,

@@ -169,6 +169,8 @@ bool FreeSpaceRun::finishPass() {
             return false;
         }
     }
+    if (mReadBack && !readBackPass())
+        return false;
     measureUntouched();
     mReport.mostFiles = std::max(mReport.mostFiles, static_cast<int>(mOpen.size()));
     const std::uint64_t filled = mPassBytes;
@@ -179,6 +181,41 @@ bool FreeSpaceRun::finishPass() {
     mReport.filledPerPass.push_back(filled);
     mHost.setBarValue(ProgressBar::Overall,
                       static_cast<float>(mReport.freeAtStart * static_cast<std::uint64_t>(mPass)));
+    return true;
+}
+
+// Every file of the pass must give back exactly the bytes written, all of them the fill.
+bool FreeSpaceRun::readBackPass() {
+    mReadingNow = true;
+    std::uint64_t read = 0;
+    bool onlyFill = true;
+    bool fromDevice = true;
+    for (const std::unique_ptr<OpenFile>& file : mOpen) {
+        bool bypassedCache = false;
+        const std::error_code error = file->readBack(
+            [&](std::int64_t, const char* data, std::size_t size) {
+                onlyFill =
+                    std::all_of(data, data + size, [](char c) { return c == WipeRun::FillByte; });
+                read += size;
+                return onlyFill;
+            },
+            bypassedCache);
+        fromDevice = fromDevice && bypassedCache;
+        if (error || !onlyFill) {
+            mReadingNow = false;
+            fail(WipeStep::Verify, error ? error : make_error_code(WipeErrc::ReadBackDiffers));
+            return false;
+        }
+    }
+    mReadingNow = false;
+    if (read != mPassBytes) {
+        fail(WipeStep::Verify, WipeErrc::ReadBackDiffers);
+        return false;
+    }
+    if (!fromDevice)
+        mReport.readBack = FillReadBack::ThroughCache;
+    else if (mReport.readBack == FillReadBack::NotRead)
+        mReport.readBack = FillReadBack::FromDevice;
     return true;
 }
 

@@ -17,6 +17,9 @@ namespace wypelark {
 
 class WipeHost;
 
+// How a fill was read back before its space was given back.
+enum class FillReadBack { NotRead, FromDevice, ThroughCache };
+
 // What a fill of a volume's free space did.
 struct FillReport {
     std::string folder;            // where the fill was made
@@ -31,6 +34,8 @@ struct FillReport {
     std::vector<StorageReason> remarks;
     std::optional<WipeFailure> failure;
     bool interrupted = false; // ended while paused, before its last pass
+    // The weakest read-back of any pass: past the cache from the device, or only through it.
+    FillReadBack readBack = FillReadBack::NotRead;
 
     bool complete() const {
         return !failure && !interrupted && static_cast<int>(filledPerPass.size()) == passes;
@@ -63,6 +68,11 @@ public:
     // the end, or after the first write that follows a stop request.
     void fill();
 
+    // Each pass is read back before its space is given back, and a fill that reads back
+    // anything but the fill fails; set for the next fresh fill.
+    void setReadBack(bool readBack) { mReadBack = readBack; }
+    bool readingNow() const { return mReadingNow; }
+
     void setStopRequested(bool requested) { mStopRequested = requested; }
     bool resumePending() const { return mResumePending; }
     bool active() const { return mActive; }
@@ -87,6 +97,7 @@ private:
     void advance(std::int64_t bytes);
     bool finishPass();
     void measureUntouched();
+    bool readBackPass();
     std::error_code releaseSpace();
     Outcome fail(WipeStep step, std::error_code error);
     void stop();
@@ -106,6 +117,8 @@ private:
     bool mResumePending = false;
     bool mStopRequested = false;
     bool mActive = false;
+    bool mReadBack = false;
+    bool mReadingNow = false;
 };
 
 } // namespace wypelark

@@ -162,6 +162,8 @@ public:
         return {};
     }
 
+    std::error_code readBack(const ReadPiece& chunk, bool& bypassedCache) override;
+
 private:
     std::error_code writeFully(std::int64_t start, const char* data, std::size_t size) {
         auto offset = static_cast<off_t>(start);
@@ -395,6 +397,16 @@ std::error_code readPieces(int fd, char* buffer, std::size_t size,
     }
 }
 
+// The same, in aligned pieces of 4 MiB, as reads past the cache need.
+std::error_code readPieces(int fd, const FileOperations::ReadChunk& chunk) {
+    constexpr std::size_t Piece = std::size_t{4} << 20;
+    const std::unique_ptr<char, decltype(&::free)> buffer(
+        static_cast<char*>(std::aligned_alloc(4096, Piece)), &::free);
+    if (!buffer)
+        return std::make_error_code(std::errc::not_enough_memory);
+    return readPieces(fd, buffer.get(), Piece, chunk);
+}
+
 // Whether the regular file at name in the open folder, the node looked at, holds only fill bytes.
 std::error_code refuseUnlessOnlyFill(int folder, const std::string& name, const NodeLook& shown,
                                      char fill) {
@@ -413,6 +425,25 @@ std::error_code refuseUnlessOnlyFill(int folder, const std::string& name, const 
                        }))
         return error;
     return onlyFill ? std::error_code() : make_error_code(WipeErrc::NotOnlyFill);
+}
+
+// Read through a descriptor of its own, opened again through /proc: that works for a file without
+// a name too, and lets it be read past the cache though it was opened for writing.
+std::error_code PosixOpenFile::readBack(const ReadPiece& chunk, bool& bypassedCache) {
+    if (const std::error_code error = mPages.release())
+        return error;
+    const std::string self = "/proc/self/fd/" + std::to_string(mFd.get());
+    UniqueFd file(::open(self.c_str(), O_RDONLY | O_DIRECT | O_CLOEXEC));
+    bypassedCache = file.valid() && !inMemory(mFd.get());
+    if (!file.valid()) {
+        if (errno != EINVAL)
+            return lastError();
+        file = UniqueFd(::open(self.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!file.valid())
+            return lastError();
+        ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_DONTNEED);
+    }
+    return readPieces(file.get(), chunk);
 }
 
 } // namespace
@@ -623,12 +654,7 @@ std::error_code PosixFileOperations::readBack(const std::string& path, const Fil
     if (const std::error_code refused = refuseUnlessListed(look, identity))
         return refused;
 
-    constexpr std::size_t Piece = std::size_t{4} << 20;
-    const std::unique_ptr<char, decltype(&::free)> buffer(
-        static_cast<char*>(std::aligned_alloc(4096, Piece)), &::free);
-    if (!buffer)
-        return std::make_error_code(std::errc::not_enough_memory);
-    return readPieces(file.get(), buffer.get(), Piece, chunk);
+    return readPieces(file.get(), chunk);
 }
 
 } // namespace wypelark

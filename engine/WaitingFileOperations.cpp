@@ -45,6 +45,10 @@ public:
         return waitFor(mWaiter, [&] { return mInner->describe(facts); });
     }
 
+    std::error_code readBack(const ReadPiece& chunk, bool& bypassedCache) override {
+        return waitFor(mWaiter, [&] { return mInner->readBack(chunk, bypassedCache); });
+    }
+
 private:
     std::unique_ptr<OpenFile> mInner;
     DeviceWaiter& mWaiter;

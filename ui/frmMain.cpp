@@ -589,11 +589,15 @@ void frmMain::wipeFreeSpaceCommand() {
         mServices.messages.information(this, QStringLiteral("Wypelark"), WipeTexts::reason(error));
         return;
     }
-    if (!mayFillFreeSpace() ||
-        !mServices.messages.confirm(this, QStringLiteral("Wypelark"),
-                                    mController.freeSpaceQuestion(folder, space),
-                                    tr("Fill Free Space")))
+    if (!mayFillFreeSpace())
         return;
+    bool readBack = mController.storedReadBack();
+    if (!mServices.messages.confirmWithChoice(
+            this, QStringLiteral("Wypelark"), mController.freeSpaceQuestion(folder, space),
+            tr("Fill Free Space"), tr("Read each pass back before giving the space back"),
+            readBack))
+        return;
+    mController.setReadBack(readBack);
     mFillFolder = shownName(folder);
     showStatus(FillTexts::runningStatus(mFillFolder));
     mFigureTimer->start();

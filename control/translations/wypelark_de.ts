@@ -62,6 +62,18 @@
         <source>Paused: the fill holds %1 of free space, and the disk stays full, until it goes on or ends.</source>
         <translation>Angehalten: die Füllung hält %1 freien Platz, und die Platte bleibt voll, bis sie weitergeht oder endet.</translation>
     </message>
+    <message>
+        <source>The fill read back other than it was written: the device does not keep what it is given, and its free space cannot be trusted to be overwritten.</source>
+        <translation>Die Füllung las sich anders zurück, als sie geschrieben wurde: das Gerät behält nicht, was es bekommt, und man kann nicht darauf vertrauen, dass sein freier Platz überschrieben ist.</translation>
+    </message>
+    <message>
+        <source>Each pass was read back from the device before its space was given back, and held only the fill.</source>
+        <translation>Jeder Durchgang wurde vom Gerät zurückgelesen, bevor sein Platz zurückgegeben wurde, und enthielt nur die Füllung.</translation>
+    </message>
+    <message>
+        <source>Each pass was read back and held only the fill, but through the page cache or memory, not from a device.</source>
+        <translation>Jeder Durchgang wurde zurückgelesen und enthielt nur die Füllung, aber über den Seitencache oder den Speicher, nicht vom Gerät.</translation>
+    </message>
 </context>
 <context>
     <name>ShredCommand</name>
@@ -154,12 +166,12 @@
         <translation>Statt Dateien zu vernichten, den freien Platz des Datenträgers, auf dem FOLDER liegt, einmal je Durchgang füllen, jeden Durchgang auf das Gerät schreiben, dann zurückgeben. Die Füllung hat keinen Namen, daher kommt der Platz zurück, wie auch immer das Programm endet.</translation>
     </message>
     <message>
-        <source>--free-space takes no files, --recursive or --verify</source>
-        <translation>--free-space nimmt keine Dateien, kein --recursive und kein --verify</translation>
-    </message>
-    <message>
         <source>would fill %1 of free space on the volume that holds %2, %3</source>
         <translation>würde %1 freien Platz auf dem Datenträger füllen, auf dem %2 liegt, %3</translation>
+    </message>
+    <message>
+        <source>--free-space takes no files and no --recursive</source>
+        <translation>--free-space nimmt keine Dateien und kein --recursive</translation>
     </message>
 </context>
 <context>
@@ -750,6 +762,10 @@
     <message>
         <source>Fill Free Space</source>
         <translation>Freien Platz füllen</translation>
+    </message>
+    <message>
+        <source>Read each pass back before giving the space back</source>
+        <translation>Jeden Durchgang zurücklesen, bevor der Platz zurückgegeben wird</translation>
     </message>
 </context>
 </TS>

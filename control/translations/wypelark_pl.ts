@@ -63,6 +63,18 @@
         <source>Paused: the fill holds %1 of free space, and the disk stays full, until it goes on or ends.</source>
         <translation>Wstrzymano: wypełnienie trzyma %1 wolnego miejsca, a dysk pozostaje pełny, dopóki nie będzie kontynuowane lub zakończone.</translation>
     </message>
+    <message>
+        <source>The fill read back other than it was written: the device does not keep what it is given, and its free space cannot be trusted to be overwritten.</source>
+        <translation>Wypełnienie odczytało się inaczej, niż zostało zapisane: urządzenie nie zachowuje tego, co dostaje, i nie można ufać, że jego wolne miejsce zostało nadpisane.</translation>
+    </message>
+    <message>
+        <source>Each pass was read back from the device before its space was given back, and held only the fill.</source>
+        <translation>Każde przejście odczytano z urządzenia, zanim jego miejsce zostało zwrócone, i zawierało tylko wypełnienie.</translation>
+    </message>
+    <message>
+        <source>Each pass was read back and held only the fill, but through the page cache or memory, not from a device.</source>
+        <translation>Każde przejście odczytano i zawierało tylko wypełnienie, ale przez pamięć podręczną stron lub pamięć, nie z urządzenia.</translation>
+    </message>
 </context>
 <context>
     <name>ShredCommand</name>
@@ -155,12 +167,12 @@
         <translation>Zamiast niszczyć pliki, wypełnij wolne miejsce woluminu, na którym leży FOLDER, raz na przejście, każde przejście zrzucone, potem je zwróć. Wypełnienie nie ma nazwy, więc miejsce wraca, jakkolwiek program się zakończy.</translation>
     </message>
     <message>
-        <source>--free-space takes no files, --recursive or --verify</source>
-        <translation>--free-space nie przyjmuje plików, --recursive ani --verify</translation>
-    </message>
-    <message>
         <source>would fill %1 of free space on the volume that holds %2, %3</source>
         <translation>wypełniłby %1 wolnego miejsca na woluminie, na którym leży %2, %3</translation>
+    </message>
+    <message>
+        <source>--free-space takes no files and no --recursive</source>
+        <translation>--free-space nie przyjmuje plików ani --recursive</translation>
     </message>
 </context>
 <context>
@@ -765,6 +777,10 @@
     <message>
         <source>Fill Free Space</source>
         <translation>Wypełnij wolne miejsce</translation>
+    </message>
+    <message>
+        <source>Read each pass back before giving the space back</source>
+        <translation>Odczytaj każde przejście, zanim miejsce zostanie zwrócone</translation>
     </message>
 </context>
 </TS>

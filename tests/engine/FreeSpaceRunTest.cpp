@@ -160,6 +160,29 @@ TEST(FreeSpaceRun, aFailureEndsTheFillAndGivesTheSpaceBack) {
     }
 }
 
+TEST(FreeSpaceRun, aPassReadBackIsNamedAndAFillThatReadsBackOtherThanTheFillFails) {
+    for (const bool lostAWrite : {false, true}) {
+        SCOPED_TRACE(lostAWrite ? "a write lost" : "all kept");
+        Fill fill;
+        fill.run.setReadBack(true);
+        if (lostAWrite)
+            fill.disk.fillReadsBackOtherAt = 123'456;
+
+        fill.run.fill();
+
+        const FillReport report = fill.run.takeReport();
+        EXPECT_EQ(report.complete(), !lostAWrite);
+        if (lostAWrite) {
+            ASSERT_TRUE(report.failure);
+            EXPECT_EQ(report.failure->step, WipeStep::Verify);
+            EXPECT_EQ(report.failure->error, make_error_code(WipeErrc::ReadBackDiffers));
+        } else {
+            EXPECT_EQ(report.readBack, FillReadBack::ThroughCache);
+        }
+        fill.expectSpaceGivenBack();
+    }
+}
+
 TEST(FreeSpaceRun, volumesThatCannotBeFilledAreRefusedWithoutAWrite) {
     struct Case {
         std::uint64_t type;

@@ -185,6 +185,15 @@ TEST(PosixFileOperations, aFillFileHasNoNameAndIsMadeOnlyInTheFolderLookedAt) {
     EXPECT_EQ(length, WipeRun::BlockSize + 1);
     ASSERT_FALSE(opened.file->flushToDevice());
     EXPECT_TRUE(fs::is_empty(dir.path()));
+    std::string readBack;
+    bool bypassedCache = false;
+    ASSERT_FALSE(opened.file->readBack(
+        [&](std::int64_t, const char* data, std::size_t size) {
+            readBack.append(data, size);
+            return true;
+        },
+        bypassedCache));
+    EXPECT_EQ(readBack, std::string(WipeRun::BlockSize + 1, WipeRun::FillByte));
     EXPECT_FALSE(opened.file->close());
 
     fs::create_directory(dir.file("other"));

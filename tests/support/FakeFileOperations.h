@@ -87,6 +87,9 @@ public:
     int fillFilesOpen() const { return mFillFilesOpen; }
     // A fill write that did not start at the file's end or held anything but the fill.
     bool fillWentAstray() const { return mFillWentAstray; }
+    // A fill file read back gives this byte at this 0-based offset, as a device that lost a
+    // write would; -1 for none.
+    std::int64_t fillReadsBackOtherAt = -1;
 
     bool exists(const std::string& path) const { return mEntries.count(path) > 0; }
     const Entry& entry(const std::string& path) const { return mEntries.at(path); }
