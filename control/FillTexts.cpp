@@ -13,7 +13,7 @@ QString size(std::uint64_t bytes) {
 }
 
 // Less than this stays free on every volume that is full: the file system's own rounding.
-constexpr std::uint64_t UntouchedWorthSaying = 1024 * 1024;
+constexpr std::uint64_t UntouchedWorthSaying = std::uint64_t{1024} * 1024;
 
 } // namespace
 
