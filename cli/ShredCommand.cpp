@@ -12,15 +12,21 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSaveFile>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <pwd.h>
+#include <set>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace wypelark {
 namespace {
@@ -51,6 +57,7 @@ struct Options {
     bool json = false;
     std::vector<QByteArray> paths;
     QByteArray freeSpace; // the folder whose volume's free space is filled, instead of files
+    QString reportFile;   // where the JSON record is kept as well, when given
 };
 
 void describeOptions(QCommandLineParser& parser) {
@@ -71,8 +78,14 @@ void describeOptions(QCommandLineParser& parser) {
         {QStringLiteral("dry-run"), T::tr("Print what would be destroyed; change nothing.")},
         {{QStringLiteral("q"), QStringLiteral("quiet")},
          T::tr("No progress and no report of destroyed files; failures only.")},
-        {QStringLiteral("report"), T::tr("Print the report as JSON on standard output."),
-         QStringLiteral("json")},
+        {QStringLiteral("report"),
+         T::tr("Print the report as JSON (json) or as text (text, the default) on standard "
+               "output."),
+         QStringLiteral("json|text")},
+        {QStringLiteral("report-file"),
+         T::tr("Keep the JSON record of the run in FILE as well: who ran it, where and when, "
+               "and what became of every file."),
+         QStringLiteral("FILE")},
         {QStringLiteral("free-space"),
          T::tr("Instead of destroying files, fill the free space of the volume that holds "
                "FOLDER, once per pass, each pass flushed, then give it back. The fill has no "
@@ -121,16 +134,20 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
             return ExitUsage;
         }
     }
-    if (parser.isSet(QStringLiteral("report")) &&
-        parser.value(QStringLiteral("report")) != QStringLiteral("json")) {
-        context.err << "wypelark-cli: " << text(T::tr("--report takes json")) << "\n";
+    const QString form = parser.value(QStringLiteral("report"));
+    if (parser.isSet(QStringLiteral("report")) && form != QStringLiteral("json") &&
+        form != QStringLiteral("text")) {
+        context.err << "wypelark-cli: " << text(T::tr("--report takes json or text")) << "\n";
         return ExitUsage;
     }
+    // The value's bytes as given, for a name the parser read as Latin-1.
+    options.reportFile =
+        QString::fromLocal8Bit(parser.value(QStringLiteral("report-file")).toLatin1());
     options.recursive = parser.isSet(QStringLiteral("recursive"));
     options.verify = parser.isSet(QStringLiteral("verify"));
     options.dryRun = parser.isSet(QStringLiteral("dry-run"));
     options.quiet = parser.isSet(QStringLiteral("quiet"));
-    options.json = parser.isSet(QStringLiteral("report"));
+    options.json = form == QStringLiteral("json");
     options.paths = parsed.operands;
     if (parser.isSet(QStringLiteral("free-space"))) {
         // The parser read every byte as Latin-1: back to the exact bytes given.
@@ -214,11 +231,83 @@ struct RunOutcome {
     double seconds;
 };
 
-QJsonObject jsonReport(const RunOutcome& run) {
+// Who ran what, where and when, at the head of every record kept.
+struct RecordHead {
+    QDateTime started;
+    QDateTime ended;
+    int passes = 0;
+};
+
+QString userName() {
+    if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name)
+        return QString::fromLocal8Bit(entry->pw_name);
+    return QString::number(::geteuid());
+}
+
+void putHead(QJsonObject& report, const RecordHead& head) {
+    report.insert(QStringLiteral("program"), QStringLiteral("wypelark-cli"));
+    report.insert(QStringLiteral("version"), QStringLiteral(WYPELARK_VERSION));
+    report.insert(QStringLiteral("host"), QSysInfo::machineHostName());
+    report.insert(QStringLiteral("user"), userName());
+    report.insert(QStringLiteral("started_utc"), head.started.toString(Qt::ISODateWithMs));
+    report.insert(QStringLiteral("ended_utc"), head.ended.toString(Qt::ISODateWithMs));
+    report.insert(QStringLiteral("passes"), head.passes);
+    report.insert(QStringLiteral("fill_byte"), QStringLiteral("0x30"));
+}
+
+// Every path given that named a file, with what became of it, in one list.
+QJsonArray fileOutcomes(const RunOutcome& run) {
+    std::set<std::string> onDevice, throughCache;
+    if (const VerifyingFileOperations* verifier = run.controller.verifier()) {
+        onDevice.insert(verifier->verifiedOnDevice().begin(), verifier->verifiedOnDevice().end());
+        throughCache.insert(verifier->verifiedThroughCache().begin(),
+                            verifier->verifiedThroughCache().end());
+    }
+    QJsonArray files;
+    for (const DestroyedFile& file : run.controller.destroyed()) {
+        QJsonObject object;
+        const std::string path = file.path.toStdString();
+        putPath(object, QStringLiteral("path"), path);
+        object.insert(QStringLiteral("size"), static_cast<double>(file.size));
+        object.insert(QStringLiteral("outcome"), QStringLiteral("destroyed"));
+        object.insert(QStringLiteral("read_back"),
+                      onDevice.count(path) > 0       ? QStringLiteral("device")
+                      : throughCache.count(path) > 0 ? QStringLiteral("cache")
+                                                     : QStringLiteral("none"));
+        files.append(object);
+    }
+    for (const WipeFailure& failure : run.record.report.failures) {
+        QJsonObject object = pathAndError(failure.path, failure.error);
+        object.insert(QStringLiteral("outcome"), QStringLiteral("not_destroyed"));
+        object.insert(QStringLiteral("step"), QLatin1String(stepWord(failure.step)));
+        files.append(object);
+    }
+    for (const RefusedFile& file : run.refused) {
+        QJsonObject object = pathAndError(file.path.toStdString(), file.error);
+        object.insert(QStringLiteral("outcome"), QStringLiteral("refused"));
+        files.append(object);
+    }
+    return files;
+}
+
+// The record kept in a file is replaced whole or not at all.
+bool writeRecordFile(const QString& path, const QJsonObject& report, std::ostream& err) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(QJsonDocument(report).toJson(QJsonDocument::Indented)) >= 0 && file.commit())
+        return true;
+    err << "wypelark-cli: "
+        << text(T::tr("the report could not be written to %1: %2")
+                    .arg(shownPath(path.toLocal8Bit()), file.errorString()))
+        << "\n";
+    return false;
+}
+
+QJsonObject jsonReport(const RunOutcome& run, const RecordHead& head) {
     QJsonArray destroyed, failed, refused, remarks, onDevice, inMemory, kept, leftovers;
     const VerifyingFileOperations* verifier = run.controller.verifier();
-    for (const QByteArray& path : run.controller.destroyed())
-        destroyed.append(pathValue(path.toStdString()));
+    for (const DestroyedFile& file : run.controller.destroyed())
+        destroyed.append(pathValue(file.path.toStdString()));
     for (const WipeFailure& failure : run.record.report.failures) {
         QJsonObject object = pathAndError(failure.path, failure.error);
         object.insert(QStringLiteral("step"), QLatin1String(stepWord(failure.step)));
@@ -255,26 +344,30 @@ QJsonObject jsonReport(const RunOutcome& run) {
         for (const std::string& path : verifier->verifiedThroughCache())
             inMemory.append(pathValue(path));
     }
-    return {{QStringLiteral("destroyed"), destroyed},
-            {QStringLiteral("failed"), failed},
-            {QStringLiteral("refused"), refused},
-            {QStringLiteral("remarks"), remarks},
-            {QStringLiteral("leftovers"), leftovers},
-            {QStringLiteral("kept_folders"), kept},
-            {QStringLiteral("verified_on_device"), onDevice},
-            {QStringLiteral("verified_through_cache"), inMemory},
-            {QStringLiteral("verify_read_bytes"),
-             verifier ? static_cast<double>(verifier->bytesRead()) : 0.0},
-            {QStringLiteral("verify_read_seconds"), verifier ? verifier->readSeconds() : 0.0},
-            {QStringLiteral("bytes"), static_cast<double>(run.controller.run().bytesWritten())},
-            {QStringLiteral("seconds"), run.seconds}};
+    QJsonObject report{
+        {QStringLiteral("files"), fileOutcomes(run)},
+        {QStringLiteral("destroyed"), destroyed},
+        {QStringLiteral("failed"), failed},
+        {QStringLiteral("refused"), refused},
+        {QStringLiteral("remarks"), remarks},
+        {QStringLiteral("leftovers"), leftovers},
+        {QStringLiteral("kept_folders"), kept},
+        {QStringLiteral("verified_on_device"), onDevice},
+        {QStringLiteral("verified_through_cache"), inMemory},
+        {QStringLiteral("verify_read_bytes"),
+         verifier ? static_cast<double>(verifier->bytesRead()) : 0.0},
+        {QStringLiteral("verify_read_seconds"), verifier ? verifier->readSeconds() : 0.0},
+        {QStringLiteral("bytes"), static_cast<double>(run.controller.run().bytesWritten())},
+        {QStringLiteral("seconds"), run.seconds}};
+    putHead(report, head);
+    return report;
 }
 
 void textReport(std::ostream& out, const Options& options, const RunOutcome& run) {
     const VerifyingFileOperations* verifier = run.controller.verifier();
     if (!options.quiet) {
-        for (const QByteArray& path : run.controller.destroyed())
-            out << text(T::tr("destroyed %1").arg(shownPath(path))) << "\n";
+        for (const DestroyedFile& file : run.controller.destroyed())
+            out << text(T::tr("destroyed %1").arg(shownPath(file.path))) << "\n";
     }
     // The failures went to standard error.
     WipeReport remarks = run.record.report;
@@ -323,7 +416,8 @@ void reportFailures(std::ostream& err, const WipeReport& report) {
     }
 }
 
-QJsonObject fillJson(const FillReport& report, double seconds, std::int64_t bytes) {
+QJsonObject fillJson(const FillReport& report, double seconds, std::int64_t bytes,
+                     const RecordHead& head) {
     QJsonObject fill;
     putPath(fill, QStringLiteral("path"), report.folder);
     QJsonArray perPass, remarks;
@@ -351,9 +445,11 @@ QJsonObject fillJson(const FillReport& report, double seconds, std::int64_t byte
         failure.insert(QStringLiteral("step"), QLatin1String(stepWord(report.failure->step)));
         fill.insert(QStringLiteral("failure"), failure);
     }
-    return {{QStringLiteral("free_space"), fill},
-            {QStringLiteral("bytes"), static_cast<double>(bytes)},
-            {QStringLiteral("seconds"), seconds}};
+    QJsonObject json{{QStringLiteral("free_space"), fill},
+                     {QStringLiteral("bytes"), static_cast<double>(bytes)},
+                     {QStringLiteral("seconds"), seconds}};
+    putHead(json, head);
+    return json;
 }
 
 // Fills the free space of the volume that holds the folder given, and reports as a run does.
@@ -379,10 +475,12 @@ int runFillCommand(const Options& options, CommandContext& context) {
     }
     CommandHost host(controller, context.err,
                      context.errIsTerminal && !options.quiet && !options.json, context.interrupted);
+    RecordHead head{QDateTime::currentDateTimeUtc(), {}, options.passes};
     const auto start = std::chrono::steady_clock::now();
     controller.freeSpaceCommand(folder, space);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    head.ended = QDateTime::currentDateTimeUtc();
     host.finishProgress();
     controller.endPausedRun(); // an interrupted fill gives its space back
     const RunRecord record = controller.takeRecord();
@@ -391,10 +489,11 @@ int runFillCommand(const Options& options, CommandContext& context) {
         context.err << "wypelark-cli: " << text(shownPath(folder)) << ": "
                     << text(WipeTexts::failureLine(report.failure->step, report.failure->error))
                     << "\n";
+    const QJsonObject json = fillJson(report, seconds, controller.fill().bytesWritten(), head);
+    if (!options.reportFile.isEmpty() && !writeRecordFile(options.reportFile, json, context.err))
+        return ExitNotAllDestroyed;
     if (options.json)
-        context.out << QJsonDocument(fillJson(report, seconds, controller.fill().bytesWritten()))
-                           .toJson(QJsonDocument::Indented)
-                           .toStdString();
+        context.out << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
     else if (!options.quiet || !report.complete())
         context.out << text(FillTexts::summary(report)) << "\n";
     if (report.interrupted)
@@ -434,10 +533,12 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
 
     CommandHost host(controller, context.err,
                      context.errIsTerminal && !options.quiet && !options.json, context.interrupted);
+    RecordHead head{QDateTime::currentDateTimeUtc(), {}, options.passes};
     const auto start = std::chrono::steady_clock::now();
     controller.deleteCommand();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    head.ended = QDateTime::currentDateTimeUtc();
     host.finishProgress();
 
     // An interrupted run is reported in full, the file it stopped in included; no folder is
@@ -451,9 +552,11 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     const RunRecord record = controller.takeRecord();
     const RunOutcome outcome{refused, controller, record, seconds};
     reportFailures(context.err, record.report);
+    const QJsonObject json = jsonReport(outcome, head);
+    const bool recordKept =
+        options.reportFile.isEmpty() || writeRecordFile(options.reportFile, json, context.err);
     if (options.json) {
-        context.out
-            << QJsonDocument(jsonReport(outcome)).toJson(QJsonDocument::Indented).toStdString();
+        context.out << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
     } else {
         textReport(context.out, options, outcome);
     }
@@ -465,7 +568,7 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
         return ExitInterrupted;
     }
     const bool allDestroyed = refused.empty() && record.report.failures.empty();
-    return allDestroyed ? ExitDestroyed : ExitNotAllDestroyed;
+    return allDestroyed && recordKept ? ExitDestroyed : ExitNotAllDestroyed;
 }
 
 } // namespace wypelark

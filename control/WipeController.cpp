@@ -438,7 +438,7 @@ void WipeController::removeDestroyedItems(const std::vector<int>& undestroyed) {
             ++next;
             continue;
         }
-        mDestroyed.push_back(mList.path(index));
+        mDestroyed.push_back({mList.path(index), mList.size(index)});
         mDestroyedBytes += mList.size(index);
     }
     mList.keepOnly(undestroyed);

@@ -49,6 +49,12 @@ struct RunRecord {
     bool empty() const { return report.empty() && keptFolders.empty() && !fill; }
 };
 
+// A file a command destroyed, and its size when it was listed.
+struct DestroyedFile {
+    QByteArray path;
+    qint64 size = 0;
+};
+
 // What a close asked for gets.
 enum class CloseAnswer {
     Refuse,    // a run is going, or a call that waits on the device is under way
@@ -74,7 +80,7 @@ public:
     const WipeRun& run() const { return mRun; }
     const VerifyingFileOperations* verifier() const { return mChain.verifier(); }
     // The files the last command destroyed, in the list's order.
-    const std::vector<QByteArray>& destroyed() const { return mDestroyed; }
+    const std::vector<DestroyedFile>& destroyed() const { return mDestroyed; }
 
     // The pass count: the one remembered, and the one the next run makes.
     int storedPassCount() const;
@@ -194,7 +200,7 @@ private:
     FreeSpaceRun mFill;
     RunRecord mRecord;
     std::vector<FoundFolder> mAddedFolders; // folders added as folders, parents first
-    std::vector<QByteArray> mDestroyed;
+    std::vector<DestroyedFile> mDestroyed;
     qint64 mDestroyedBytes = 0;
     RunProgress mProgress;
     std::array<Bar, 2> mBars{};

@@ -98,20 +98,12 @@
         <translation>Kein Fortschritt und keine Liste vernichteter Dateien; nur Fehlschläge.</translation>
     </message>
     <message>
-        <source>Print the report as JSON on standard output.</source>
-        <translation>Den Bericht als JSON auf der Standardausgabe ausgeben.</translation>
-    </message>
-    <message>
         <source>Files to destroy.</source>
         <translation>Zu vernichtende Dateien.</translation>
     </message>
     <message>
         <source>Try &apos;wypelark-cli --help&apos;.</source>
         <translation>Versuchen Sie &apos;wypelark-cli --help&apos;.</translation>
-    </message>
-    <message>
-        <source>--report takes json</source>
-        <translation>--report erwartet json</translation>
     </message>
     <message>
         <source>no file given</source>
@@ -172,6 +164,22 @@
     <message>
         <source>--free-space takes no files and no --recursive</source>
         <translation>--free-space nimmt keine Dateien und kein --recursive</translation>
+    </message>
+    <message>
+        <source>Print the report as JSON (json) or as text (text, the default) on standard output.</source>
+        <translation>Den Bericht als JSON (json) oder als Text (text, die Vorgabe) auf der Standardausgabe ausgeben.</translation>
+    </message>
+    <message>
+        <source>Keep the JSON record of the run in FILE as well: who ran it, where and when, and what became of every file.</source>
+        <translation>Das JSON-Protokoll des Laufs auch in FILE aufbewahren: wer ihn startete, wo und wann, und was aus jeder Datei wurde.</translation>
+    </message>
+    <message>
+        <source>--report takes json or text</source>
+        <translation>--report nimmt json oder text</translation>
+    </message>
+    <message>
+        <source>the report could not be written to %1: %2</source>
+        <translation>der Bericht konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

@@ -99,20 +99,12 @@
         <translation>Bez postępu i bez listy zniszczonych plików; tylko niepowodzenia.</translation>
     </message>
     <message>
-        <source>Print the report as JSON on standard output.</source>
-        <translation>Wypisz raport jako JSON na standardowe wyjście.</translation>
-    </message>
-    <message>
         <source>Files to destroy.</source>
         <translation>Pliki do zniszczenia.</translation>
     </message>
     <message>
         <source>Try &apos;wypelark-cli --help&apos;.</source>
         <translation>Spróbuj &apos;wypelark-cli --help&apos;.</translation>
-    </message>
-    <message>
-        <source>--report takes json</source>
-        <translation>--report przyjmuje json</translation>
     </message>
     <message>
         <source>no file given</source>
@@ -173,6 +165,22 @@
     <message>
         <source>--free-space takes no files and no --recursive</source>
         <translation>--free-space nie przyjmuje plików ani --recursive</translation>
+    </message>
+    <message>
+        <source>Print the report as JSON (json) or as text (text, the default) on standard output.</source>
+        <translation>Wypisz raport jako JSON (json) lub jako tekst (text, domyślnie) na standardowe wyjście.</translation>
+    </message>
+    <message>
+        <source>Keep the JSON record of the run in FILE as well: who ran it, where and when, and what became of every file.</source>
+        <translation>Zachowaj też zapis JSON przebiegu w pliku FILE: kto go uruchomił, gdzie i kiedy, oraz co stało się z każdym plikiem.</translation>
+    </message>
+    <message>
+        <source>--report takes json or text</source>
+        <translation>--report przyjmuje json lub text</translation>
+    </message>
+    <message>
+        <source>the report could not be written to %1: %2</source>
+        <translation>nie udało się zapisać raportu do %1: %2</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "tests/support/RecordingFileOperations.h"
 #include "tests/support/TempDir.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,6 +19,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <sys/mount.h>
@@ -241,14 +243,28 @@ TEST(ShredCommand, theJsonReportListsEveryFile) {
     const std::int64_t sparse = std::int64_t{1} << 40; // more than the volume holds
     fs::resize_file(c.dir.makeFile("sparse", 0), static_cast<std::uintmax_t>(sparse));
 
-    EXPECT_EQ(c.run({"--report=json", "a", "a", "b", "missing", QByteArray::fromStdString(raw),
-                     "link", "sparse"}),
+    const QByteArray kept = QByteArray::fromStdString(c.dir.file("record.json"));
+    EXPECT_EQ(c.run({"--report=json", "--report-file", kept, "a", "a", "b", "missing",
+                     QByteArray::fromStdString(raw), "link", "sparse"}),
               ExitNotAllDestroyed);
 
     QJsonParseError error{};
     const QJsonDocument report =
         QJsonDocument::fromJson(QByteArray::fromStdString(c.out.str()), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << c.out.str();
+    // The record kept is the report, with who ran it, when, and every file's outcome.
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(readWhole(kept.toStdString()))),
+              report);
+    EXPECT_EQ(report[QStringLiteral("fill_byte")].toString(), QStringLiteral("0x30"));
+    EXPECT_TRUE(
+        QDateTime::fromString(report[QStringLiteral("started_utc")].toString(), Qt::ISODateWithMs)
+            .isValid());
+    std::map<QString, int> outcomes;
+    for (const QJsonValue file : report[QStringLiteral("files")].toArray())
+        ++outcomes[file[QStringLiteral("outcome")].toString()];
+    EXPECT_EQ(outcomes, (std::map<QString, int>{{QStringLiteral("destroyed"), 3},
+                                                {QStringLiteral("not_destroyed"), 1},
+                                                {QStringLiteral("refused"), 2}}));
     const QJsonArray destroyed = report[QStringLiteral("destroyed")].toArray();
     ASSERT_EQ(destroyed.size(), 3);
     EXPECT_EQ(destroyed[0].toString().toStdString(), c.dir.file("a"));
