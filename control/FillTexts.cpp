@@ -96,6 +96,16 @@ QString FillTexts::summary(const FillReport& report) {
     return text;
 }
 
+QString FillTexts::status(const FillReport& report) {
+    if (report.failure)
+        return tr("The free space could not be filled");
+    if (report.interrupted || report.filledPerPass.empty())
+        return tr("The fill ended early; its space was given back");
+    return tr("Free space filled: %1 of %2")
+        .arg(WipeTexts::passCount(static_cast<int>(report.filledPerPass.size())),
+             size(report.filledPerPass.back()));
+}
+
 QString FillTexts::runningStatus(const QString& shownFolder) {
     return tr("Filling the free space of the volume that holds %1").arg(shownFolder);
 }

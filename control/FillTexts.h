@@ -21,6 +21,8 @@ public:
     static QString remark(StorageReason reason);
     // The outcome in a line or two: the passes made or why it failed, and what stayed untouched.
     static QString summary(const FillReport& report);
+    // The outcome in a few words, for the status line.
+    static QString status(const FillReport& report);
     static QString runningStatus(const QString& shownFolder);
     static QString pausedStatus(qint64 heldBytes);
     static QString closeWhilePausedQuestion(qint64 heldBytes);

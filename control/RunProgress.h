@@ -49,6 +49,9 @@ public:
     void resume(Clock::time_point now);
     void stop(Clock::time_point now);
     void sample(qint64 doneBytes, Clock::time_point now);
+    // A run whose size was an estimate (a fill ends where the volume is full) ended: what it
+    // wrote is the whole.
+    void endAt(qint64 doneBytes) { mDone = mTotal = doneBytes; }
 
     qint64 totalBytes() const { return mTotal; }
     qint64 doneBytes() const { return mDone; }

@@ -277,8 +277,11 @@ void WipeController::runCommand(const std::function<void()>& run, qint64 totalBy
     run();
     mProgress.sample(bytesWrittenNow(), RunProgress::Clock::now());
     mProgress.stop(RunProgress::Clock::now());
-    if (mFilling && !mFill.resumePending())
+    if (mFilling && !mFill.resumePending()) {
         mRecord.fill = mFill.takeReport();
+        if (mRecord.fill->complete())
+            mProgress.endAt(mFill.bytesWritten());
+    }
     setCommandEnabled(ToolbarButton::Delete, true);
     setCommandEnabled(ToolbarButton::Exit, true);
 }

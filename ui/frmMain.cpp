@@ -764,7 +764,7 @@ void frmMain::showPendingReport() {
 // The outcome in the status line, and in a box when something was not done or not reached.
 void frmMain::showFillReport(const FillReport& report) {
     const QString summary = FillTexts::summary(report);
-    showStatus(summary.section(QLatin1Char('\n'), 0, 0));
+    showStatus(FillTexts::status(report));
     if (!isActiveWindow())
         DesktopNotifier::notify(summary, QString());
     QString details;

@@ -74,6 +74,18 @@
         <source>Each pass was read back and held only the fill, but through the page cache or memory, not from a device.</source>
         <translation>Jeder Durchgang wurde zurückgelesen und enthielt nur die Füllung, aber über den Seitencache oder den Speicher, nicht vom Gerät.</translation>
     </message>
+    <message>
+        <source>The free space could not be filled</source>
+        <translation>Der freie Platz konnte nicht gefüllt werden</translation>
+    </message>
+    <message>
+        <source>The fill ended early; its space was given back</source>
+        <translation>Das Füllen endete vorzeitig; sein Platz wurde zurückgegeben</translation>
+    </message>
+    <message>
+        <source>Free space filled: %1 of %2</source>
+        <translation>Freier Platz gefüllt: %1 zu %2</translation>
+    </message>
 </context>
 <context>
     <name>ShredCommand</name>

@@ -75,6 +75,18 @@
         <source>Each pass was read back and held only the fill, but through the page cache or memory, not from a device.</source>
         <translation>Każde przejście odczytano i zawierało tylko wypełnienie, ale przez pamięć podręczną stron lub pamięć, nie z urządzenia.</translation>
     </message>
+    <message>
+        <source>The free space could not be filled</source>
+        <translation>Nie udało się wypełnić wolnego miejsca</translation>
+    </message>
+    <message>
+        <source>The fill ended early; its space was given back</source>
+        <translation>Wypełnianie zakończyło się wcześniej; jego miejsce zostało zwrócone</translation>
+    </message>
+    <message>
+        <source>Free space filled: %1 of %2</source>
+        <translation>Wolne miejsce wypełnione: %1 po %2</translation>
+    </message>
 </context>
 <context>
     <name>ShredCommand</name>

@@ -452,7 +452,7 @@ TEST_F(Commands, wipeFreeSpaceAsksFirstHoldsTheSpaceWhilePausedAndGivesItBackOnE
         EXPECT_EQ(volume.fillHeld(), 0u);
         EXPECT_FALSE(volume.fillWentAstray());
         if (!exitWhilePaused) {
-            EXPECT_TRUE(status->text().startsWith(QStringLiteral("The free space was filled")))
+            EXPECT_TRUE(status->text().startsWith(QStringLiteral("Free space filled: 1 pass of")))
                 << status->text().toStdString();
         }
     }
