@@ -13,6 +13,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <span>
 #include <utility>
 
@@ -219,9 +221,43 @@ bool WipeController::deleteNeedsConfirmation() const {
     return !mRun.resumePending() && !mFill.resumePending() && removesSomething;
 }
 
-QString WipeController::destroyQuestion() const {
-    DestroyPlan plan{
-        mList.count(), {}, mList.totalSize(), mPasses, static_cast<int>(mAddedFolders.size()), {}};
+// One folder per device is looked at: a volume's kind is the same for every file on it.
+std::vector<StorageReason> WipeController::listedStorage() {
+    std::map<std::uint64_t, std::string> folderOnDevice;
+    for (int position = 1; position <= mList.count(); ++position) {
+        const std::uint64_t device = mList.identity(position).folder.device;
+        if (!folderOnDevice.contains(device))
+            folderOnDevice.emplace(device, splitPath(mList.path(position).toStdString()).folder);
+    }
+    std::set<StorageReason> found;
+    onIntake([&] {
+        for (const auto& [device, folder] : folderOnDevice) {
+            VolumeSpace space;
+            if (!mChain.disk().measureVolume(folder, space)) {
+                for (const StorageReason reason : storageReasons(space.storage))
+                    found.insert(reason);
+            }
+        }
+    });
+    std::vector<StorageReason> kinds;
+    for (const StorageReason reason : AllStorageReasons) {
+        if (found.contains(reason))
+            kinds.push_back(reason);
+    }
+    return kinds;
+}
+
+// The storage is looked at first: the list the question names is the one it has once the events
+// handled meanwhile are done, and nothing changes it between here and the question.
+QString WipeController::destroyQuestion() {
+    std::vector<StorageReason> storage = listedStorage();
+    DestroyPlan plan{mList.count(),
+                     {},
+                     mList.totalSize(),
+                     mPasses,
+                     static_cast<int>(mAddedFolders.size()),
+                     {},
+                     {}};
     for (int position = 1; position <= std::min(plan.fileCount, WipeTexts::NamedInMessage);
          ++position)
         plan.firstFiles << mList.shownPath(position);
@@ -230,6 +266,7 @@ QString WipeController::destroyQuestion() const {
             break;
         plan.firstFolders << shownName(folder.path);
     }
+    plan.storage = std::move(storage);
     return WipeTexts::destroyQuestion(plan);
 }
 

@@ -113,7 +113,8 @@ public:
     bool mayStart() const;
     // Whether Delete would start a fresh run that destroys something, which is asked first.
     bool deleteNeedsConfirmation() const;
-    QString destroyQuestion() const;
+    // Names the files, and what the volumes they lie on keep, looked at away from this thread.
+    QString destroyQuestion();
     // Starts a fresh run or continues a paused one; after a run that went to its end, removes
     // the folders added as folders that it left empty. Returns when the run stopped or ended.
     void deleteCommand();
@@ -172,6 +173,7 @@ private:
     void takeFolders(const std::vector<FoundFolder>& folders);
     void forgetFoldersAbove(const std::vector<QByteArray>& paths);
     void removeEmptiedFolders();
+    std::vector<StorageReason> listedStorage();
     void emitBar(ProgressBar which);
     void runCommand(const std::function<void()>& run, qint64 totalBytes);
     std::int64_t bytesWrittenNow() const;

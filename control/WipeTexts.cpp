@@ -240,6 +240,31 @@ QString WipeTexts::storageReason(StorageReason reason) {
     return {};
 }
 
+QString WipeTexts::storageRemarkBefore(StorageReason reason) {
+    switch (reason) {
+    case StorageReason::CopyOnWrite:
+        return tr("Some of these files lie on a copy-on-write or log-structured file system, where "
+                  "an overwrite goes to new blocks: their old blocks stay until they are reused.");
+    case StorageReason::Overlay:
+        return tr("Some of these files lie on an overlay mount: a copy of them in a lower layer "
+                  "stays.");
+    case StorageReason::NetworkOrFuse:
+        return tr("Some of these files lie on a network or FUSE file system, whose server or "
+                  "program decides where the overwrite goes.");
+    case StorageReason::Flash:
+        return tr("Some of these files lie on flash storage, whose wear levelling can keep old "
+                  "copies that no overwrite reaches; encryption, and fstrim where the device "
+                  "supports it, serve better.");
+    case StorageReason::Memory:
+        return tr("Some of these files lie in memory (tmpfs, a RAM disk or zram): nothing of them "
+                  "is on a device, and a read-back of them proves only the memory.");
+    case StorageReason::OtherNames:
+    case StorageReason::Shrank:
+        break;
+    }
+    return {};
+}
+
 QString WipeTexts::keptFolderReason(const KeptFolder& folder) {
     QString reason = folder.reason == std::errc::directory_not_empty
                          ? tr("it still holds files or folders")
@@ -339,6 +364,10 @@ QString WipeTexts::destroyQuestion(const DestroyPlan& plan) {
         question += QStringLiteral("\n\n") +
                     tr("Afterwards, where the run leaves them empty, these folders are removed:") +
                     namedList(plan.firstFolders, folders);
+    for (const StorageReason reason : plan.storage) {
+        if (const QString remark = storageRemarkBefore(reason); !remark.isEmpty())
+            question += QStringLiteral("\n\n") + remark;
+    }
     return question;
 }
 

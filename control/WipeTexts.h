@@ -24,6 +24,8 @@ struct DestroyPlan {
     int passes = 1;
     int folderCount = 0; // the folders added as folders, removed where the run empties them
     QStringList firstFolders;
+    // What the volumes of the files keep that an overwrite cannot reach, once per kind.
+    std::vector<StorageReason> storage;
 };
 
 // Every sentence the run, the list and the folders give a person to read, in the user's
@@ -42,6 +44,8 @@ public:
     // What a person can do about a failure whose cause is known; empty otherwise.
     static QString failureHint(const std::error_code& error);
     static QString storageReason(StorageReason reason);
+    // The same, said before a run of the files that lie there; empty for what only the run finds.
+    static QString storageRemarkBefore(StorageReason reason);
     static QString keptFolderReason(const KeptFolder& folder);
 
     // The files not destroyed, each with what failed and why; then the destroyed files the

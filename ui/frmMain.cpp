@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <QShortcut>
 #include <QSlider>
@@ -545,12 +546,15 @@ void frmMain::tlbMain_ButtonClick(QAction* button) {
 }
 
 void frmMain::deleteCommand() {
-    if (!mController.mayStart())
+    // The question waits for a look at the files' volumes: a second Delete meanwhile asks nothing.
+    if (!mController.mayStart() || mAskingToDestroy)
         return;
     if (mController.deleteNeedsConfirmation()) {
+        const QScopedValueRollback asking(mAskingToDestroy, true);
+        const QString question = mController.destroyQuestion();
         bool readBack = mController.storedReadBack();
         if (!mServices.messages.confirmWithChoice(
-                this, QStringLiteral("Wypelark"), mController.destroyQuestion(), tr("Destroy"),
+                this, QStringLiteral("Wypelark"), question, tr("Destroy"),
                 tr("Read each file back before deleting it"), readBack))
             return;
         mController.setReadBack(readBack);
@@ -581,28 +585,36 @@ bool frmMain::mayFillFreeSpace() const {
 // Fills the free space of the volume that holds the folder shown, which the drive box names.
 // The volume is looked at away from this thread, and asked about before anything is written.
 void frmMain::wipeFreeSpaceCommand() {
-    if (!mayFillFreeSpace())
+    if (!mayFillFreeSpace() || mAskingToDestroy)
         return;
     const QByteArray folder = dirPath->path();
     VolumeSpace space;
-    if (const std::error_code error = mController.measureFreeSpace(folder, space)) {
-        mServices.messages.information(this, QStringLiteral("Wypelark"), WipeTexts::reason(error));
+    if (!askToFill(folder, space))
         return;
-    }
-    if (!mayFillFreeSpace())
-        return;
-    bool readBack = mController.storedReadBack();
-    if (!mServices.messages.confirmWithChoice(
-            this, QStringLiteral("Wypelark"), mController.freeSpaceQuestion(folder, space),
-            tr("Fill Free Space"), tr("Read each pass back before giving the space back"),
-            readBack))
-        return;
-    mController.setReadBack(readBack);
     mFillFolder = shownName(folder);
     showStatus(FillTexts::runningStatus(mFillFolder));
     mFigureTimer->start();
     mController.freeSpaceCommand(folder, space);
     afterRunCommand();
+}
+
+// The look at the volume waits away from this thread: a second command meanwhile asks nothing.
+bool frmMain::askToFill(const QByteArray& folder, VolumeSpace& space) {
+    const QScopedValueRollback asking(mAskingToDestroy, true);
+    if (const std::error_code error = mController.measureFreeSpace(folder, space)) {
+        mServices.messages.information(this, QStringLiteral("Wypelark"), WipeTexts::reason(error));
+        return false;
+    }
+    if (!mayFillFreeSpace())
+        return false;
+    bool readBack = mController.storedReadBack();
+    if (!mServices.messages.confirmWithChoice(
+            this, QStringLiteral("Wypelark"), mController.freeSpaceQuestion(folder, space),
+            tr("Fill Free Space"), tr("Read each pass back before giving the space back"),
+            readBack))
+        return false;
+    mController.setReadBack(readBack);
+    return true;
 }
 
 void frmMain::removeSelectedFromList() {

@@ -34,6 +34,7 @@ class MessageBoxes;
 class UrlOpener;
 class WipeController;
 struct FillReport;
+struct VolumeSpace;
 struct RefusedFile;
 
 // What the window shows and asks through besides its controller: the folders, the message
@@ -104,6 +105,7 @@ private:
     void deleteCommand();
     bool mayFillFreeSpace() const;
     void wipeFreeSpaceCommand();
+    bool askToFill(const QByteArray& folder, VolumeSpace& space);
     void afterRunCommand();
     void showFillReport(const FillReport& report);
     void infoCommand();
@@ -170,6 +172,7 @@ private:
     QMenu* mnuDrive = nullptr;
     QAction* mnuDriveWipeFree = nullptr;
     QString mFillFolder; // the folder shown when the fill under way was asked for
+    bool mAskingToDestroy = false;
 };
 
 } // namespace wypelark

@@ -554,6 +554,26 @@
         <source>The volume lies on another machine (NFS, SMB and the like), whose server decides where the writes go, and a full disk there holds up everyone who uses it</source>
         <translation>Der Datenträger liegt auf einem anderen Rechner (NFS, SMB und ähnliche), dessen Server entscheidet, wohin die Schreibvorgänge gehen, und eine volle Platte dort hält alle auf, die sie nutzen</translation>
     </message>
+    <message>
+        <source>Some of these files lie on a copy-on-write or log-structured file system, where an overwrite goes to new blocks: their old blocks stay until they are reused.</source>
+        <translation>Einige dieser Dateien liegen auf einem Copy-on-Write- oder logstrukturierten Dateisystem, wo ein Überschreiben in neue Blöcke geht: ihre alten Blöcke bleiben, bis sie wiederverwendet werden.</translation>
+    </message>
+    <message>
+        <source>Some of these files lie on an overlay mount: a copy of them in a lower layer stays.</source>
+        <translation>Einige dieser Dateien liegen auf einem Overlay-Mount: eine Kopie in einer unteren Schicht bleibt.</translation>
+    </message>
+    <message>
+        <source>Some of these files lie on a network or FUSE file system, whose server or program decides where the overwrite goes.</source>
+        <translation>Einige dieser Dateien liegen auf einem Netzwerk- oder FUSE-Dateisystem, dessen Server oder Programm entscheidet, wohin das Überschreiben geht.</translation>
+    </message>
+    <message>
+        <source>Some of these files lie on flash storage, whose wear levelling can keep old copies that no overwrite reaches; encryption, and fstrim where the device supports it, serve better.</source>
+        <translation>Einige dieser Dateien liegen auf Flash-Speicher, dessen Verschleißausgleich alte Kopien behalten kann, die kein Überschreiben erreicht; Verschlüsselung, und fstrim, wo das Gerät es unterstützt, dienen besser.</translation>
+    </message>
+    <message>
+        <source>Some of these files lie in memory (tmpfs, a RAM disk or zram): nothing of them is on a device, and a read-back of them proves only the memory.</source>
+        <translation>Einige dieser Dateien liegen im Arbeitsspeicher (tmpfs, RAM-Disk oder zram): nichts von ihnen liegt auf einem Gerät, und ein Zurücklesen beweist nur den Speicher.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -569,6 +569,26 @@
         <source>The volume lies on another machine (NFS, SMB and the like), whose server decides where the writes go, and a full disk there holds up everyone who uses it</source>
         <translation>Wolumin leży na innej maszynie (NFS, SMB i podobne), której serwer decyduje, dokąd trafiają zapisy, a pełny dysk tam wstrzymuje każdego, kto z niego korzysta</translation>
     </message>
+    <message>
+        <source>Some of these files lie on a copy-on-write or log-structured file system, where an overwrite goes to new blocks: their old blocks stay until they are reused.</source>
+        <translation>Część tych plików leży na systemie plików z kopiowaniem przy zapisie lub o strukturze dziennika, gdzie nadpisanie trafia do nowych bloków: ich stare bloki zostają, dopóki nie zostaną ponownie użyte.</translation>
+    </message>
+    <message>
+        <source>Some of these files lie on an overlay mount: a copy of them in a lower layer stays.</source>
+        <translation>Część tych plików leży na montowaniu nakładkowym (overlay): ich kopia w niższej warstwie zostaje.</translation>
+    </message>
+    <message>
+        <source>Some of these files lie on a network or FUSE file system, whose server or program decides where the overwrite goes.</source>
+        <translation>Część tych plików leży na sieciowym systemie plików lub FUSE, którego serwer lub program decyduje, dokąd trafia nadpisanie.</translation>
+    </message>
+    <message>
+        <source>Some of these files lie on flash storage, whose wear levelling can keep old copies that no overwrite reaches; encryption, and fstrim where the device supports it, serve better.</source>
+        <translation>Część tych plików leży na pamięci flash, której wyrównywanie zużycia może zachować stare kopie, do których nie dociera żadne nadpisanie; lepiej służy szyfrowanie oraz fstrim, gdzie urządzenie je obsługuje.</translation>
+    </message>
+    <message>
+        <source>Some of these files lie in memory (tmpfs, a RAM disk or zram): nothing of them is on a device, and a read-back of them proves only the memory.</source>
+        <translation>Część tych plików leży w pamięci (tmpfs, RAM-dysk lub zram): nic z nich nie jest na urządzeniu, a ich odczyt dowodzi tylko stanu pamięci.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

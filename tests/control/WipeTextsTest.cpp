@@ -63,7 +63,7 @@ class NamedInMessage : public ::testing::TestWithParam<int> {};
 
 TEST_P(NamedInMessage, areTheFirstTenAndTheRestAreCounted) {
     const int count = GetParam();
-    DestroyPlan plan{count, {}, 1200000000, 3, count, {}};
+    DestroyPlan plan{count, {}, 1200000000, 3, count, {}, {}};
     WipeReport report;
     report.fileCount = count;
     for (int at = 1; at <= count; ++at) {

@@ -19,6 +19,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <linux/magic.h>
 #include <unistd.h>
 
 using namespace wypelark;
@@ -409,6 +410,25 @@ TEST_F(Commands, closingAfterAPauseIsAllowedAndLeavesTheFileAsFarAsItGot) {
     ASSERT_EQ(content.size(), 120000u);
     EXPECT_TRUE(content.substr(0, 50000) == std::string(50000, '0'));
     EXPECT_EQ(content[50000], 'x');
+}
+
+// What the listed files' volume keeps from an overwrite is said before the run, once per kind.
+TEST_F(Commands, theQuestionNamesWhatTheFilesStorageKeepsOncePerKind) {
+    FakeFileOperations flash;
+    VolumeSpace space;
+    space.storage = {BTRFS_SUPER_MAGIC, 1, DeviceKind::Flash};
+    flash.setVolume({space});
+    openWindow(&flash);
+    addFiles({{"a", 10}, {"b", 20}});
+    messages.confirmAnswer = false;
+
+    click(1);
+
+    ASSERT_EQ(messages.questions.size(), 1u);
+    const QString& question = messages.questions[0];
+    EXPECT_EQ(question.count(QStringLiteral("lie on flash storage")), 1) << question.toStdString();
+    EXPECT_EQ(question.count(QStringLiteral("copy-on-write")), 1);
+    EXPECT_FALSE(question.contains(QStringLiteral("in memory")));
 }
 
 // The drive box's menu fills the shown folder's volume; while paused the fill holds its space,
