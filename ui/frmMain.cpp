@@ -585,8 +585,13 @@ bool frmMain::mayFillFreeSpace() const {
 // Fills the free space of the volume that holds the folder shown, which the drive box names.
 // The volume is looked at away from this thread, and asked about before anything is written.
 void frmMain::wipeFreeSpaceCommand() {
-    if (!mayFillFreeSpace() || mAskingToDestroy)
+    if (mAskingToDestroy)
         return;
+    if (!mayFillFreeSpace()) {
+        // From the keyboard the command is there whatever the run's state: say why it waits.
+        showStatus(tr("A run is under way or paused: finish it first."));
+        return;
+    }
     const QByteArray folder = dirPath->path();
     VolumeSpace space;
     if (!askToFill(folder, space))

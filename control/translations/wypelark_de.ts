@@ -807,5 +807,9 @@
         <source>Read each pass back before giving the space back</source>
         <translation>Jeden Durchgang zurücklesen, bevor der Platz zurückgegeben wird</translation>
     </message>
+    <message>
+        <source>A run is under way or paused: finish it first.</source>
+        <translation>Ein Lauf ist im Gang oder angehalten: ihn zuerst zu Ende bringen.</translation>
+    </message>
 </context>
 </TS>

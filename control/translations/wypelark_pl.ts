@@ -822,5 +822,9 @@
         <source>Read each pass back before giving the space back</source>
         <translation>Odczytaj każde przejście, zanim miejsce zostanie zwrócone</translation>
     </message>
+    <message>
+        <source>A run is under way or paused: finish it first.</source>
+        <translation>Przebieg trwa lub jest wstrzymany: najpierw go dokończ.</translation>
+    </message>
 </context>
 </TS>
