@@ -3,7 +3,7 @@
 
 namespace wypelark {
 
-// Marks a run active for the length of one call.
+// Marks a run, or a step of it, active for the length of one call.
 class ActiveScope {
 public:
     explicit ActiveScope(bool& active) : mFlag(active) { mFlag = true; }

@@ -66,10 +66,7 @@ void FreeSpaceRun::fill() {
         return;
     mResumePending = false;
     while (mPass <= mReport.passes) {
-        const Outcome outcome = fillPass(fillBlock);
-        if (outcome == Outcome::Stopped)
-            return;
-        if (outcome == Outcome::Failed)
+        if (fillPass(fillBlock) != Outcome::Done)
             return;
         ++mPass;
     }
@@ -186,7 +183,7 @@ bool FreeSpaceRun::finishPass() {
 
 // Every file of the pass must give back exactly the bytes written, all of them the fill.
 bool FreeSpaceRun::readBackPass() {
-    mReadingNow = true;
+    const ActiveScope reading(mReadingNow);
     std::uint64_t read = 0;
     bool onlyFill = true;
     bool fromDevice = true;
@@ -202,12 +199,10 @@ bool FreeSpaceRun::readBackPass() {
             bypassedCache);
         fromDevice = fromDevice && bypassedCache;
         if (error || !onlyFill) {
-            mReadingNow = false;
             fail(WipeStep::Verify, error ? error : make_error_code(WipeErrc::ReadBackDiffers));
             return false;
         }
     }
-    mReadingNow = false;
     if (read != mPassBytes) {
         fail(WipeStep::Verify, WipeErrc::ReadBackDiffers);
         return false;
