@@ -4,6 +4,8 @@
 #include "cli/CommandHost.h"
 #include "control/FillTexts.h"
 #include "control/PassCountSetting.h"
+#include "control/ProofTexts.h"
+#include "control/RunSheet.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "engine/WipeError.h"
@@ -18,13 +20,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <QSysInfo>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <pwd.h>
-#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,6 +51,7 @@ struct Options {
     int passes = 0;
     bool recursive = false;
     bool verify = false;
+    bool verifyBlocks = false; // the device's own blocks are read as well
     bool dryRun = false;
     bool quiet = false;
     bool json = false;
@@ -74,7 +74,9 @@ void describeOptions(QCommandLineParser& parser) {
                "folders it emptied.")},
         {QStringLiteral("verify"),
          T::tr("Read each file back from the device after its last pass; delete it only "
-               "if every byte is the fill.")},
+               "if every byte is the fill. --verify=blocks also asks the file system where "
+               "the file lies before the first pass and after the last, reads those blocks "
+               "from the block device itself, and says whether an old copy is left there.")},
         {QStringLiteral("dry-run"), T::tr("Print what would be destroyed; change nothing.")},
         {{QStringLiteral("q"), QStringLiteral("quiet")},
          T::tr("No progress and no report of destroyed files; failures only.")},
@@ -92,6 +94,9 @@ void describeOptions(QCommandLineParser& parser) {
                "name, so the space comes back however the program ends."),
          QStringLiteral("FOLDER")},
     });
+    QCommandLineOption blocks(QStringLiteral("verify-blocks"));
+    blocks.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(blocks);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("paths"), T::tr("Files to destroy."),
@@ -99,9 +104,16 @@ void describeOptions(QCommandLineParser& parser) {
 }
 
 // Parses the arguments; returns -1 to go on, or the exit status.
-int parse(const std::vector<QByteArray>& args, CommandContext& context, Options& options) {
+int parse(std::vector<QByteArray> args, CommandContext& context, Options& options) {
     QCommandLineParser parser;
     describeOptions(parser);
+    // --verify takes one value, or none: the parser knows no option of that kind.
+    for (QByteArray& arg : args) {
+        if (arg == "--")
+            break;
+        if (arg == "--verify=blocks")
+            arg = "--verify-blocks";
+    }
     // The operands are the parser's own, so that what it took as an option's value is never
     // taken for a file.
     const ParsedArguments parsed = parseRawArguments(parser, "wypelark-cli", args);
@@ -144,7 +156,8 @@ int parse(const std::vector<QByteArray>& args, CommandContext& context, Options&
     options.reportFile =
         QString::fromLocal8Bit(parser.value(QStringLiteral("report-file")).toLatin1());
     options.recursive = parser.isSet(QStringLiteral("recursive"));
-    options.verify = parser.isSet(QStringLiteral("verify"));
+    options.verifyBlocks = parser.isSet(QStringLiteral("verify-blocks"));
+    options.verify = parser.isSet(QStringLiteral("verify")) || options.verifyBlocks;
     options.dryRun = parser.isSet(QStringLiteral("dry-run"));
     options.quiet = parser.isSet(QStringLiteral("quiet"));
     options.json = form == QStringLiteral("json");
@@ -187,40 +200,19 @@ std::vector<RefusedFile> listFiles(const Options& options, const QByteArray& sta
     return refused;
 }
 
-// A path's exact bytes in JSON: its text when it is valid UTF-8 (JSON escapes what needs it),
-// else its bytes in base64 under the key with "_base64" after it.
-void putPath(QJsonObject& object, const QString& key, const std::string& path) {
-    const QByteArray bytes = QByteArray::fromStdString(path);
-    const QString text = QString::fromUtf8(bytes);
-    if (text.toUtf8() == bytes)
-        object.insert(key, text);
-    else
-        object.insert(key + QStringLiteral("_base64"), QString::fromLatin1(bytes.toBase64()));
-}
-
 // In a list of paths, a path that is not valid UTF-8 is an object {"path_base64": ...}.
 QJsonValue pathValue(const std::string& path) {
     QJsonObject object;
-    putPath(object, QStringLiteral("path"), path);
+    putRecordPath(object, QStringLiteral("path"), path);
     if (object.contains(QStringLiteral("path")))
         return object.value(QStringLiteral("path"));
     return object;
 }
 
-// A system error as its errno; a reason of the program's own as a stable word; both with the
-// sentence that describes them.
-void putError(QJsonObject& object, const std::error_code& error) {
-    if (error.category() == std::system_category())
-        object.insert(QStringLiteral("errno"), error.value());
-    else
-        object.insert(QStringLiteral("reason_code"), QString::fromStdString(reasonWord(error)));
-    object.insert(QStringLiteral("reason"), WipeTexts::reason(error));
-}
-
 QJsonObject pathAndError(const std::string& path, const std::error_code& error) {
     QJsonObject object;
-    putPath(object, QStringLiteral("path"), path);
-    putError(object, error);
+    putRecordPath(object, QStringLiteral("path"), path);
+    putRecordError(object, error);
     return object;
 }
 
@@ -230,65 +222,6 @@ struct RunOutcome {
     const RunRecord& record;
     double seconds;
 };
-
-// Who ran what, where and when, at the head of every record kept.
-struct RecordHead {
-    QDateTime started;
-    QDateTime ended;
-    int passes = 0;
-};
-
-QString userName() {
-    if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name)
-        return QString::fromLocal8Bit(entry->pw_name);
-    return QString::number(::geteuid());
-}
-
-void putHead(QJsonObject& report, const RecordHead& head) {
-    report.insert(QStringLiteral("program"), QStringLiteral("wypelark-cli"));
-    report.insert(QStringLiteral("version"), QStringLiteral(WYPELARK_VERSION));
-    report.insert(QStringLiteral("host"), QSysInfo::machineHostName());
-    report.insert(QStringLiteral("user"), userName());
-    report.insert(QStringLiteral("started_utc"), head.started.toString(Qt::ISODateWithMs));
-    report.insert(QStringLiteral("ended_utc"), head.ended.toString(Qt::ISODateWithMs));
-    report.insert(QStringLiteral("passes"), head.passes);
-    report.insert(QStringLiteral("fill_byte"), QStringLiteral("0x30"));
-}
-
-// Every path given that named a file, with what became of it, in one list.
-QJsonArray fileOutcomes(const RunOutcome& run) {
-    std::set<std::string> onDevice, throughCache;
-    if (const VerifyingFileOperations* verifier = run.controller.verifier()) {
-        onDevice.insert(verifier->verifiedOnDevice().begin(), verifier->verifiedOnDevice().end());
-        throughCache.insert(verifier->verifiedThroughCache().begin(),
-                            verifier->verifiedThroughCache().end());
-    }
-    QJsonArray files;
-    for (const DestroyedFile& file : run.controller.destroyed()) {
-        QJsonObject object;
-        const std::string path = file.path.toStdString();
-        putPath(object, QStringLiteral("path"), path);
-        object.insert(QStringLiteral("size"), static_cast<double>(file.size));
-        object.insert(QStringLiteral("outcome"), QStringLiteral("destroyed"));
-        object.insert(QStringLiteral("read_back"),
-                      onDevice.count(path) > 0       ? QStringLiteral("device")
-                      : throughCache.count(path) > 0 ? QStringLiteral("cache")
-                                                     : QStringLiteral("none"));
-        files.append(object);
-    }
-    for (const WipeFailure& failure : run.record.report.failures) {
-        QJsonObject object = pathAndError(failure.path, failure.error);
-        object.insert(QStringLiteral("outcome"), QStringLiteral("not_destroyed"));
-        object.insert(QStringLiteral("step"), QLatin1String(stepWord(failure.step)));
-        files.append(object);
-    }
-    for (const RefusedFile& file : run.refused) {
-        QJsonObject object = pathAndError(file.path.toStdString(), file.error);
-        object.insert(QStringLiteral("outcome"), QStringLiteral("refused"));
-        files.append(object);
-    }
-    return files;
-}
 
 // The record kept in a file is replaced whole or not at all.
 bool writeRecordFile(const QString& path, const QJsonObject& report, std::ostream& err) {
@@ -303,7 +236,7 @@ bool writeRecordFile(const QString& path, const QJsonObject& report, std::ostrea
     return false;
 }
 
-QJsonObject jsonReport(const RunOutcome& run, const RecordHead& head) {
+QJsonObject jsonReport(const RunOutcome& run, const RunSheet& sheet) {
     QJsonArray destroyed, failed, refused, remarks, onDevice, inMemory, kept, leftovers;
     const VerifyingFileOperations* verifier = run.controller.verifier();
     for (const DestroyedFile& file : run.controller.destroyed())
@@ -312,30 +245,30 @@ QJsonObject jsonReport(const RunOutcome& run, const RecordHead& head) {
         QJsonObject object = pathAndError(failure.path, failure.error);
         object.insert(QStringLiteral("step"), QLatin1String(stepWord(failure.step)));
         if (!failure.strandedAt.empty())
-            putPath(object, QStringLiteral("other_file_stranded_at"), failure.strandedAt);
+            putRecordPath(object, QStringLiteral("other_file_stranded_at"), failure.strandedAt);
         failed.append(object);
     }
     for (const RefusedFile& file : run.refused)
         refused.append(pathAndError(file.path.toStdString(), file.error));
     for (const StorageRemark& remark : run.record.report.remarks) {
         QJsonObject object;
-        putPath(object, QStringLiteral("path"), remark.path);
+        putRecordPath(object, QStringLiteral("path"), remark.path);
         object.insert(QStringLiteral("reason"), WipeTexts::storageReason(remark.reason));
         remarks.append(object);
     }
     for (const Leftover& leftover : run.record.report.leftovers) {
         QJsonObject object;
-        putPath(object, QStringLiteral("path"), leftover.path);
+        putRecordPath(object, QStringLiteral("path"), leftover.path);
         object.insert(QStringLiteral("removed"), !leftover.reason);
         if (leftover.reason)
-            putError(object, leftover.reason);
+            putRecordError(object, leftover.reason);
         leftovers.append(object);
     }
     for (const KeptFolder& folder : run.record.keptFolders) {
         QJsonObject object = pathAndError(folder.path.toStdString(), folder.reason);
         if (!folder.strandedAt.isEmpty())
-            putPath(object, QStringLiteral("other_folder_stranded_at"),
-                    folder.strandedAt.toStdString());
+            putRecordPath(object, QStringLiteral("other_folder_stranded_at"),
+                          folder.strandedAt.toStdString());
         kept.append(object);
     }
     if (verifier) {
@@ -344,8 +277,8 @@ QJsonObject jsonReport(const RunOutcome& run, const RecordHead& head) {
         for (const std::string& path : verifier->verifiedThroughCache())
             inMemory.append(pathValue(path));
     }
-    QJsonObject report{
-        {QStringLiteral("files"), fileOutcomes(run)},
+    QJsonObject report = sheet.json();
+    const QJsonObject more{
         {QStringLiteral("destroyed"), destroyed},
         {QStringLiteral("failed"), failed},
         {QStringLiteral("refused"), refused},
@@ -359,11 +292,13 @@ QJsonObject jsonReport(const RunOutcome& run, const RecordHead& head) {
         {QStringLiteral("verify_read_seconds"), verifier ? verifier->readSeconds() : 0.0},
         {QStringLiteral("bytes"), static_cast<double>(run.controller.run().bytesWritten())},
         {QStringLiteral("seconds"), run.seconds}};
-    putHead(report, head);
+    for (auto field = more.begin(); field != more.end(); ++field)
+        report.insert(field.key(), field.value());
     return report;
 }
 
-void textReport(std::ostream& out, const Options& options, const RunOutcome& run) {
+void textReport(std::ostream& out, const Options& options, const RunOutcome& run,
+                const RunSheet& sheet) {
     const VerifyingFileOperations* verifier = run.controller.verifier();
     if (!options.quiet) {
         for (const DestroyedFile& file : run.controller.destroyed())
@@ -392,6 +327,12 @@ void textReport(std::ostream& out, const Options& options, const RunOutcome& run
                 << "\n";
         }
     }
+    for (const SheetRow& row : sheet.rows()) {
+        if (row.blocks && (!options.quiet || row.blocks->check == BlockCheck::OldCopyLeft))
+            out << text(T::tr("%1: %2").arg(shownPath(row.path),
+                                            ProofTexts::blockEvidence(*row.blocks)))
+                << "\n";
+    }
     for (const KeptFolder& folder : run.record.keptFolders) {
         out << text(T::tr("folder kept: %1: %2")
                         .arg(shownPath(folder.path), WipeTexts::keptFolderReason(folder)))
@@ -417,9 +358,9 @@ void reportFailures(std::ostream& err, const WipeReport& report) {
 }
 
 QJsonObject fillJson(const FillReport& report, double seconds, std::int64_t bytes,
-                     const RecordHead& head) {
+                     const RunSheet& sheet) {
     QJsonObject fill;
-    putPath(fill, QStringLiteral("path"), report.folder);
+    putRecordPath(fill, QStringLiteral("path"), report.folder);
     QJsonArray perPass, remarks;
     for (const std::uint64_t filled : report.filledPerPass)
         perPass.append(static_cast<double>(filled));
@@ -441,14 +382,14 @@ QJsonObject fillJson(const FillReport& report, double seconds, std::int64_t byte
                                                                 : QStringLiteral("none"));
     if (report.failure) {
         QJsonObject failure;
-        putError(failure, report.failure->error);
+        putRecordError(failure, report.failure->error);
         failure.insert(QStringLiteral("step"), QLatin1String(stepWord(report.failure->step)));
         fill.insert(QStringLiteral("failure"), failure);
     }
     QJsonObject json{{QStringLiteral("free_space"), fill},
                      {QStringLiteral("bytes"), static_cast<double>(bytes)},
                      {QStringLiteral("seconds"), seconds}};
-    putHead(json, head);
+    sheet.putHead(json);
     return json;
 }
 
@@ -475,7 +416,8 @@ int runFillCommand(const Options& options, CommandContext& context) {
     }
     CommandHost host(controller, context.err,
                      context.errIsTerminal && !options.quiet && !options.json, context.interrupted);
-    RecordHead head{QDateTime::currentDateTimeUtc(), {}, options.passes};
+    RunSheet::Head head{
+        QStringLiteral("wypelark-cli"), QDateTime::currentDateTimeUtc(), {}, options.passes};
     const auto start = std::chrono::steady_clock::now();
     controller.freeSpaceCommand(folder, space);
     const double seconds =
@@ -489,7 +431,8 @@ int runFillCommand(const Options& options, CommandContext& context) {
         context.err << "wypelark-cli: " << text(shownPath(folder)) << ": "
                     << text(WipeTexts::failureLine(report.failure->step, report.failure->error))
                     << "\n";
-    const QJsonObject json = fillJson(report, seconds, controller.fill().bytesWritten(), head);
+    const RunSheet sheet(head, controller, record, {});
+    const QJsonObject json = fillJson(report, seconds, controller.fill().bytesWritten(), sheet);
     if (!options.reportFile.isEmpty() && !writeRecordFile(options.reportFile, json, context.err))
         return ExitNotAllDestroyed;
     if (options.json)
@@ -510,7 +453,8 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     if (!options.freeSpace.isNull())
         return runFillCommand(options, context);
 
-    WipeController controller({context.files, nullptr, false, options.verify});
+    WipeController controller(
+        {context.files, nullptr, false, options.verify, options.verifyBlocks});
     controller.setPassCount(options.passes);
     const std::vector<RefusedFile> refused = listFiles(options, context.startFolder, controller);
     for (const RefusedFile& file : refused) {
@@ -533,7 +477,8 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
 
     CommandHost host(controller, context.err,
                      context.errIsTerminal && !options.quiet && !options.json, context.interrupted);
-    RecordHead head{QDateTime::currentDateTimeUtc(), {}, options.passes};
+    RunSheet::Head head{
+        QStringLiteral("wypelark-cli"), QDateTime::currentDateTimeUtc(), {}, options.passes};
     const auto start = std::chrono::steady_clock::now();
     controller.deleteCommand();
     const double seconds =
@@ -552,13 +497,14 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     const RunRecord record = controller.takeRecord();
     const RunOutcome outcome{refused, controller, record, seconds};
     reportFailures(context.err, record.report);
-    const QJsonObject json = jsonReport(outcome, head);
+    const RunSheet sheet(head, controller, record, refused);
+    const QJsonObject json = jsonReport(outcome, sheet);
     const bool recordKept =
         options.reportFile.isEmpty() || writeRecordFile(options.reportFile, json, context.err);
     if (options.json) {
         context.out << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
     } else {
-        textReport(context.out, options, outcome);
+        textReport(context.out, options, outcome, sheet);
     }
     if (interrupted) {
         context.err << "wypelark-cli: "
@@ -568,7 +514,9 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
         return ExitInterrupted;
     }
     const bool allDestroyed = refused.empty() && record.report.failures.empty();
-    return allDestroyed && recordKept ? ExitDestroyed : ExitNotAllDestroyed;
+    // An old copy found on the device is not what a script that asked to look expects.
+    return allDestroyed && recordKept && !sheet.oldCopyFound() ? ExitDestroyed
+                                                               : ExitNotAllDestroyed;
 }
 
 } // namespace wypelark

@@ -27,6 +27,7 @@ public:
         return mVerifying.readingBack() ? &mVerifying : nullptr;
     }
     void setReadBack(bool on) { mVerifying.setReadingBack(on); }
+    void setCheckingBlocks(bool on) { mVerifying.setCheckingBlocks(on); }
     bool readingBackNow() const { return mVerifying.readingNow(); }
 
 private:

@@ -36,7 +36,9 @@ WipeController::WipeController(const ControllerSetup& setup, QObject* parent)
       mWaiter(setup.awayFromThisThread ? std::make_optional<EventLoopWaiter>() : std::nullopt),
       mIntake(setup.awayFromThisThread ? std::make_optional<EventLoopWaiter>() : std::nullopt),
       mChain(setup.disk, mWaiter ? &*mWaiter : nullptr, setup.readBack),
-      mRun(*this, mChain.operations()), mFill(*this, mChain.operations()) {}
+      mRun(*this, mChain.operations()), mFill(*this, mChain.operations()) {
+    mChain.setCheckingBlocks(setup.checkBlocks);
+}
 
 WipeController::~WipeController() = default;
 
@@ -478,7 +480,8 @@ void WipeController::removeDestroyedItems(const std::vector<int>& undestroyed) {
             ++next;
             continue;
         }
-        mDestroyed.push_back({mList.path(index), mList.size(index)});
+        mDestroyed.push_back(
+            {mList.path(index), mList.size(index), mList.identity(index).file.device});
         mDestroyedBytes += mList.size(index);
     }
     mList.keepOnly(undestroyed);

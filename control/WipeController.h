@@ -37,6 +37,9 @@ struct ControllerSetup {
     bool awayFromThisThread = true;
     // Every file is read back before it is deleted, and left when it differs from the fill.
     bool readBack = false;
+    // While reading back, the device's own blocks under each file are read too, where the
+    // file system tells where they are and this user may read the device.
+    bool checkBlocks = false;
 };
 
 // What a command left to be said once it ended: the run's report and the folders added as
@@ -53,6 +56,7 @@ struct RunRecord {
 struct DestroyedFile {
     QByteArray path;
     qint64 size = 0;
+    std::uint64_t device = 0; // the st_dev it lay on, when it was looked at
 };
 
 // What a close asked for gets.

@@ -60,6 +60,9 @@ QString ownReason(WipeErrc errc) {
         return WipeTexts::tr("The volume lies on another machine (NFS, SMB and the like), whose "
                              "server decides where the writes go, and a full disk there holds "
                              "up everyone who uses it");
+    case WipeErrc::DeviceBlocksDiffer:
+        return WipeTexts::tr("The device's own blocks under the file hold other than what was "
+                             "written; the file was left");
     case WipeErrc::HolesDoNotFit:
         return WipeTexts::tr("A sparse file whose holes would not fit in the free space of its "
                              "volume; left alone");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "engine/BlockDevice.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -87,7 +89,47 @@ DeviceKind kindAt(const fs::path& device, const std::string& sysfs, int steps) {
     return anyBelow ? below : diskKind(device);
 }
 
+// The name the kernel gives the device's node, from its uevent.
+std::string nodeName(const fs::path& device) {
+    std::ifstream in(device / "uevent");
+    for (std::string line; std::getline(in, line);)
+        if (line.starts_with("DEVNAME="))
+            return line.substr(8);
+    return {};
+}
+
+// "MAJ:MIN" as a device number.
+dev_t numberIn(const std::string& text) {
+    unsigned int high = 0;
+    unsigned int low = 0;
+    return std::sscanf(text.c_str(), "%u:%u", &high, &low) == 2 ? makedev(high, low) : 0;
+}
+
 } // namespace
+
+std::vector<DeviceNode> deviceNodesOf(dev_t device, const std::string& sysfs,
+                                      const std::string& devfs) {
+    std::error_code error;
+    const fs::path folder =
+        fs::canonical(fs::path(sysfs) / "dev/block" /
+                          (std::to_string(major(device)) + ":" + std::to_string(minor(device))),
+                      error);
+    std::vector<DeviceNode> nodes;
+    if (error)
+        return nodes;
+    if (const std::string name = nodeName(folder); !name.empty())
+        nodes.push_back({devfs + "/" + name, device, 0});
+    if (!fs::exists(folder / "partition", error))
+        return nodes;
+    const fs::path disk = folder.parent_path();
+    const std::string diskName = nodeName(disk);
+    const dev_t diskNumber = numberIn(firstLine(disk / "dev"));
+    constexpr std::uint64_t Sector = 512; // sysfs counts a partition's start in these, always
+    const std::uint64_t start = std::strtoull(firstLine(folder / "start").c_str(), nullptr, 10);
+    if (!diskName.empty() && diskNumber != 0)
+        nodes.push_back({devfs + "/" + diskName, diskNumber, start * Sector});
+    return nodes;
+}
 
 DeviceKind deviceKindOf(dev_t device, const std::string& sysfs) {
     return kindOfNumber(device, sysfs, 0);

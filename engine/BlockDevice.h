@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace wypelark {
 
@@ -20,5 +22,17 @@ enum class DeviceKind {
 // whose queue is not rotational, or that hangs on USB, MMC or NVMe, is flash. Flash wins when
 // devices below disagree. sysfs is where sysfs is mounted.
 DeviceKind deviceKindOf(dev_t device, const std::string& sysfs = "/sys");
+
+// A device node that reads a block device, and where that device's first byte lies in it.
+struct DeviceNode {
+    std::string path;
+    dev_t number = 0; // what the node must be, checked when it is opened
+    std::uint64_t offset = 0;
+};
+
+// The nodes that read the device, as /sys/dev/block names them: its own; then, for a partition,
+// its disk's, from the partition's start.
+std::vector<DeviceNode> deviceNodesOf(dev_t device, const std::string& sysfs = "/sys",
+                                      const std::string& devfs = "/dev");
 
 } // namespace wypelark

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/BlockDevice.h"
+#include "engine/BlockEvidence.h"
 #include "engine/FileIdentity.h"
 
 #include <cstddef>
@@ -117,6 +118,15 @@ public:
     using ReadChunk = std::function<bool(std::int64_t offset, const char* data, std::size_t size)>;
     virtual std::error_code readBack(const std::string& path, const FileIdentity& identity,
                                      const ReadChunk& chunk, bool& bypassedCache) = 0;
+
+    // Asks the file system where the file's data lies, only while path still names the file
+    // with that identity; writes nothing. Where it cannot tell, the error comes back with the
+    // file's device and file system filled in where they could be seen.
+    virtual std::error_code mapExtents(const std::string& path, const FileIdentity& identity,
+                                       FileExtents& extents) = 0;
+    // Reads length bytes of a block device from offset, past the cache; never writes it.
+    virtual std::error_code readDevice(dev_t device, std::uint64_t offset, std::uint64_t length,
+                                       const ReadDeviceChunk& chunk) = 0;
 };
 
 } // namespace wypelark

@@ -48,4 +48,16 @@ OpenResult ForwardingFileOperations::openFill(const std::string& folder,
     return mInner.openFill(folder, identity);
 }
 
+std::error_code ForwardingFileOperations::mapExtents(const std::string& path,
+                                                     const FileIdentity& identity,
+                                                     FileExtents& extents) {
+    return mInner.mapExtents(path, identity, extents);
+}
+
+std::error_code ForwardingFileOperations::readDevice(dev_t device, std::uint64_t offset,
+                                                     std::uint64_t length,
+                                                     const ReadDeviceChunk& chunk) {
+    return mInner.readDevice(device, offset, length, chunk);
+}
+
 } // namespace wypelark

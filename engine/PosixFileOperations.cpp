@@ -13,10 +13,12 @@
 #include <cstdlib>
 #include <fcntl.h> // sync_file_range needs _GNU_SOURCE, which g++ defines
 #include <functional>
+#include <linux/fiemap.h>
 #include <linux/fs.h>
 #include <linux/magic.h>
 #include <memory>
 #include <random>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/syscall.h>
@@ -446,6 +448,46 @@ std::error_code PosixOpenFile::readBack(const ReadPiece& chunk, bool& bypassedCa
     return readPieces(file.get(), chunk);
 }
 
+// Asks the file system for the open file's extents, in as many calls as it takes; the file's
+// dirty pages are written first, so that none is left without a place.
+std::error_code askExtents(int fd, std::vector<Extent>& extents) {
+    constexpr std::uint32_t PerCall = 256;
+    std::vector<std::uint64_t> space(
+        (sizeof(fiemap) + PerCall * sizeof(fiemap_extent)) / sizeof(std::uint64_t) + 1);
+    auto* map = reinterpret_cast<fiemap*>(space.data());
+    for (std::uint64_t from = 0;;) {
+        std::fill(space.begin(), space.end(), 0);
+        map->fm_start = from;
+        map->fm_length = FIEMAP_MAX_OFFSET - from;
+        map->fm_flags = FIEMAP_FLAG_SYNC;
+        map->fm_extent_count = PerCall;
+        if (::ioctl(fd, FS_IOC_FIEMAP, map) != 0)
+            return lastError();
+        if (map->fm_mapped_extents == 0)
+            return {};
+        for (std::uint32_t i = 0; i < map->fm_mapped_extents; ++i) {
+            const fiemap_extent& got = map->fm_extents[i];
+            extents.push_back({got.fe_logical, got.fe_physical, got.fe_length, got.fe_flags});
+            if ((got.fe_flags & FIEMAP_EXTENT_LAST) != 0)
+                return {};
+            from = got.fe_logical + got.fe_length;
+        }
+    }
+}
+
+// Opens the node a device node names, only while it is that block device.
+std::error_code openDeviceNode(const DeviceNode& node, UniqueFd& device) {
+    device = UniqueFd(::open(node.path.c_str(), O_RDONLY | O_DIRECT | O_NOFOLLOW | O_CLOEXEC));
+    if (!device.valid())
+        return lastError();
+    struct stat status {};
+    if (::fstat(device.get(), &status) != 0)
+        return lastError();
+    if (!S_ISBLK(status.st_mode) || status.st_rdev != node.number)
+        return std::make_error_code(std::errc::no_such_device);
+    return {};
+}
+
 } // namespace
 
 int syncFileRange(int fd, off_t offset, off_t bytes, unsigned flags) {
@@ -655,6 +697,68 @@ std::error_code PosixFileOperations::readBack(const std::string& path, const Fil
         return refused;
 
     return readPieces(file.get(), chunk);
+}
+
+std::error_code PosixFileOperations::mapExtents(const std::string& path,
+                                                const FileIdentity& identity,
+                                                FileExtents& extents) {
+    const PathParts parts = splitPath(path);
+    UniqueFd folder;
+    if (const std::error_code error = openListedFolder(parts.folder, identity, folder))
+        return error;
+    const UniqueFd file(::openat(folder.get(), parts.name.c_str(),
+                                 O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.valid())
+        return lastError();
+    NodeLook look;
+    if (const std::error_code error = lookAtNode(file.get(), "", look))
+        return error;
+    if (const std::error_code refused = refuseUnlessListed(look, identity))
+        return refused;
+    struct stat status {};
+    struct statfs fileSystem {};
+    if (::fstat(file.get(), &status) != 0 || ::fstatfs(file.get(), &fileSystem) != 0)
+        return lastError();
+    extents = {};
+    extents.device = status.st_dev;
+    extents.fileSystemType = static_cast<std::uint64_t>(fileSystem.f_type);
+    extents.size = static_cast<std::uint64_t>(status.st_size);
+    extents.blockSize = static_cast<std::uint32_t>(status.st_blksize);
+    return askExtents(file.get(), extents.extents);
+}
+
+std::error_code PosixFileOperations::readDevice(dev_t device, std::uint64_t offset,
+                                                std::uint64_t length,
+                                                const ReadDeviceChunk& chunk) {
+    std::error_code error = std::make_error_code(std::errc::no_such_device);
+    for (const DeviceNode& node : deviceNodesOf(device)) {
+        UniqueFd opened;
+        error = openDeviceNode(node, opened);
+        if (error)
+            continue;
+        constexpr std::size_t Piece = std::size_t{4} << 20;
+        const std::unique_ptr<char, decltype(&::free)> buffer(
+            static_cast<char*>(std::aligned_alloc(4096, Piece)), &::free);
+        if (!buffer)
+            return std::make_error_code(std::errc::not_enough_memory);
+        for (std::uint64_t done = 0; done < length;) {
+            const std::size_t want =
+                static_cast<std::size_t>(std::min<std::uint64_t>(Piece, length - done));
+            const ssize_t got = ::pread(opened.get(), buffer.get(), want,
+                                        static_cast<off_t>(node.offset + offset + done));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return lastError();
+            if (got == 0)
+                return std::make_error_code(std::errc::io_error);
+            if (!chunk(done, buffer.get(), static_cast<std::size_t>(got)))
+                return {};
+            done += static_cast<std::uint64_t>(got);
+        }
+        return {};
+    }
+    return error;
 }
 
 } // namespace wypelark

@@ -57,6 +57,15 @@ public:
     // O_TMPFILE in the folder; a private name removed at once where that is not supported.
     OpenResult openFill(const std::string& folder, const NodeIdentity& identity) override;
 
+    // FS_IOC_FIEMAP of the file, its dirty pages written first.
+    std::error_code mapExtents(const std::string& path, const FileIdentity& identity,
+                               FileExtents& extents) override;
+    // The device's own node, or its disk's for a partition, opened with O_DIRECT and only while
+    // it is that device; a node this user may not read is refused by the kernel, and nothing
+    // asks for more rights.
+    std::error_code readDevice(dev_t device, std::uint64_t offset, std::uint64_t length,
+                               const ReadDeviceChunk& chunk) override;
+
 private:
     WriteBackWindow mWindow;
     WriteBackCall mWriteBack;

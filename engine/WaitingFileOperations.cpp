@@ -109,4 +109,16 @@ std::error_code WaitingFileOperations::readBack(const std::string& path,
     return waitFor(mWaiter, [&] { return inner().readBack(path, identity, chunk, bypassedCache); });
 }
 
+std::error_code WaitingFileOperations::mapExtents(const std::string& path,
+                                                  const FileIdentity& identity,
+                                                  FileExtents& extents) {
+    return waitFor(mWaiter, [&] { return inner().mapExtents(path, identity, extents); });
+}
+
+std::error_code WaitingFileOperations::readDevice(dev_t device, std::uint64_t offset,
+                                                  std::uint64_t length,
+                                                  const ReadDeviceChunk& chunk) {
+    return waitFor(mWaiter, [&] { return inner().readDevice(device, offset, length, chunk); });
+}
+
 } // namespace wypelark

@@ -54,6 +54,8 @@ std::string reasonWord(const std::error_code& error) {
         return "memory-volume";
     case WipeErrc::NetworkVolume:
         return "network-volume";
+    case WipeErrc::DeviceBlocksDiffer:
+        return "device-blocks-differ";
     }
     return "unknown";
 }

@@ -25,6 +25,7 @@ enum class WipeErrc {
     ReadOnlyVolume = 1015,
     MemoryVolume = 1016,
     NetworkVolume = 1017,
+    DeviceBlocksDiffer = 1018,
 };
 
 const std::error_category& wipeCategory();

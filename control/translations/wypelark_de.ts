@@ -88,6 +88,133 @@
     </message>
 </context>
 <context>
+    <name>ProofTexts</name>
+    <message>
+        <source>the file system does not tell where the file&apos;s data lies</source>
+        <translation>das Dateisystem sagt nicht, wo die Daten der Datei liegen</translation>
+    </message>
+    <message>
+        <source>the file system (btrfs, ZFS, bcachefs) maps addresses of its own, not the device&apos;s</source>
+        <translation>das Dateisystem (btrfs, ZFS, bcachefs) bildet eigene Adressen ab, nicht die des Geräts</translation>
+    </message>
+    <message>
+        <source>no device of this machine holds the file&apos;s data (network, FUSE, overlay or memory)</source>
+        <translation>kein Gerät dieses Rechners hält die Daten der Datei (Netzwerk, FUSE, Overlay oder Speicher)</translation>
+    </message>
+    <message>
+        <source>part of the data is kept encrypted, packed, inline or not yet placed</source>
+        <translation>ein Teil der Daten liegt verschlüsselt, gepackt, inline oder noch nicht platziert vor</translation>
+    </message>
+    <message>
+        <source>its blocks are shared with another file or a snapshot</source>
+        <translation>ihre Blöcke werden mit einer anderen Datei oder einem Snapshot geteilt</translation>
+    </message>
+    <message>
+        <source>no device node of this machine reads the device</source>
+        <translation>kein Geräteknoten dieses Rechners liest das Gerät</translation>
+    </message>
+    <message>
+        <source>this user may not read the device, and Wypelark never asks for more rights</source>
+        <translation>dieser Benutzer darf das Gerät nicht lesen, und Wypelark fordert nie mehr Rechte an</translation>
+    </message>
+    <message numerus="yes">
+        <source>every block of the file on the device holds the fill (%n piece(s), %1); it had moved, and its old blocks hold the fill too</source>
+        <translation>
+            <numerusform>jeder Block der Datei auf dem Gerät enthält die Füllung (%n Stück, %1); sie war umgezogen, und ihre alten Blöcke enthalten ebenfalls die Füllung</numerusform>
+            <numerusform>jeder Block der Datei auf dem Gerät enthält die Füllung (%n Stücke, %1); sie war umgezogen, und ihre alten Blöcke enthalten ebenfalls die Füllung</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>every block of the file on the device holds the fill (%n piece(s), %1)</source>
+        <translation>
+            <numerusform>jeder Block der Datei auf dem Gerät enthält die Füllung (%n Stück, %1)</numerusform>
+            <numerusform>jeder Block der Datei auf dem Gerät enthält die Füllung (%n Stücke, %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the old copy is still on the device, in %n block(s) that are now free space</source>
+        <translation>
+            <numerusform>die alte Kopie liegt noch auf dem Gerät, in %n Block, der jetzt freier Speicher ist</numerusform>
+            <numerusform>die alte Kopie liegt noch auf dem Gerät, in %n Blöcken, die jetzt freier Speicher sind</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a block of the file on the device holds other than the fill</source>
+        <translation>ein Block der Datei auf dem Gerät enthält etwas anderes als die Füllung</translation>
+    </message>
+    <message>
+        <source>the device&apos;s blocks could not be checked: %1</source>
+        <translation>die Blöcke des Geräts konnten nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>from the device</source>
+        <translation>vom Gerät</translation>
+    </message>
+    <message>
+        <source>only through the cache</source>
+        <translation>nur über den Cache</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>nicht gelesen</translation>
+    </message>
+    <message>
+        <source>destroyed</source>
+        <translation>vernichtet</translation>
+    </message>
+    <message>
+        <source>not destroyed</source>
+        <translation>nicht vernichtet</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Durchgänge</translation>
+    </message>
+    <message>
+        <source>Flushed</source>
+        <translation>Auf das Gerät geschrieben</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Zurückgelesen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Storage remark</source>
+        <translation>Hinweis zum Speicher</translation>
+    </message>
+    <message>
+        <source>Run record</source>
+        <translation>Protokoll des Laufs</translation>
+    </message>
+    <message numerus="yes">
+        <source>Run of %1 on %2 by %3: %n pass(es) of the byte 0x30 (the character 0)</source>
+        <translation>
+            <numerusform>Lauf vom %1 auf %2 durch %3: %n Durchgang mit dem Byte 0x30 (dem Zeichen 0)</numerusform>
+            <numerusform>Lauf vom %1 auf %2 durch %3: %n Durchgänge mit dem Byte 0x30 (dem Zeichen 0)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ShredCommand</name>
     <message>
         <source>Overwrites files in place with the character 0, pass after pass, each pass flushed to the device, then deletes them.</source>
@@ -96,10 +223,6 @@
     <message>
         <source>Destroy every regular file below the folders given, then remove the folders it emptied.</source>
         <translation>Jede reguläre Datei unterhalb der angegebenen Ordner vernichten, dann die geleerten Ordner entfernen.</translation>
-    </message>
-    <message>
-        <source>Read each file back from the device after its last pass; delete it only if every byte is the fill.</source>
-        <translation>Jede Datei nach ihrem letzten Durchgang vom Gerät zurücklesen; sie nur löschen, wenn jedes Byte die Füllung ist.</translation>
     </message>
     <message>
         <source>Print what would be destroyed; change nothing.</source>
@@ -192,6 +315,14 @@
     <message>
         <source>the report could not be written to %1: %2</source>
         <translation>der Bericht konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Read each file back from the device after its last pass; delete it only if every byte is the fill. --verify=blocks also asks the file system where the file lies before the first pass and after the last, reads those blocks from the block device itself, and says whether an old copy is left there.</source>
+        <translation>Jede Datei nach ihrem letzten Durchgang vom Gerät zurücklesen; nur löschen, wenn jedes Byte die Füllung ist. --verify=blocks fragt außerdem das Dateisystem vor dem ersten und nach dem letzten Durchgang, wo die Datei liegt, liest diese Blöcke vom Blockgerät selbst und sagt, ob dort eine alte Kopie geblieben ist.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -573,6 +704,10 @@
     <message>
         <source>Some of these files lie in memory (tmpfs, a RAM disk or zram): nothing of them is on a device, and a read-back of them proves only the memory.</source>
         <translation>Einige dieser Dateien liegen im Arbeitsspeicher (tmpfs, RAM-Disk oder zram): nichts von ihnen liegt auf einem Gerät, und ein Zurücklesen beweist nur den Speicher.</translation>
+    </message>
+    <message>
+        <source>The device&apos;s own blocks under the file hold other than what was written; the file was left</source>
+        <translation>Die Blöcke des Geräts unter der Datei enthalten etwas anderes als geschrieben; die Datei wurde belassen</translation>
     </message>
 </context>
 <context>

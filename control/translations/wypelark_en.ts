@@ -12,6 +12,37 @@
     </message>
 </context>
 <context>
+    <name>ProofTexts</name>
+    <message numerus="yes">
+        <source>every block of the file on the device holds the fill (%n piece(s), %1); it had moved, and its old blocks hold the fill too</source>
+        <translation>
+            <numerusform>every block of the file on the device holds the fill (%n piece, %1); it had moved, and its old blocks hold the fill too</numerusform>
+            <numerusform>every block of the file on the device holds the fill (%n pieces, %1); it had moved, and its old blocks hold the fill too</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>every block of the file on the device holds the fill (%n piece(s), %1)</source>
+        <translation>
+            <numerusform>every block of the file on the device holds the fill (%n piece, %1)</numerusform>
+            <numerusform>every block of the file on the device holds the fill (%n pieces, %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the old copy is still on the device, in %n block(s) that are now free space</source>
+        <translation>
+            <numerusform>the old copy is still on the device, in %n block that is now free space</numerusform>
+            <numerusform>the old copy is still on the device, in %n blocks that are now free space</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run of %1 on %2 by %3: %n pass(es) of the byte 0x30 (the character 0)</source>
+        <translation>
+            <numerusform>Run of %1 on %2 by %3: %n pass of the byte 0x30 (the character 0)</numerusform>
+            <numerusform>Run of %1 on %2 by %3: %n passes of the byte 0x30 (the character 0)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WipeTexts</name>
     <message numerus="yes">
         <source>%1 of %Ln files could not be destroyed.</source>

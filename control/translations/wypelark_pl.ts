@@ -89,6 +89,137 @@
     </message>
 </context>
 <context>
+    <name>ProofTexts</name>
+    <message>
+        <source>the file system does not tell where the file&apos;s data lies</source>
+        <translation>system plików nie mówi, gdzie leżą dane pliku</translation>
+    </message>
+    <message>
+        <source>the file system (btrfs, ZFS, bcachefs) maps addresses of its own, not the device&apos;s</source>
+        <translation>system plików (btrfs, ZFS, bcachefs) odwzorowuje własne adresy, nie adresy urządzenia</translation>
+    </message>
+    <message>
+        <source>no device of this machine holds the file&apos;s data (network, FUSE, overlay or memory)</source>
+        <translation>żadne urządzenie tego komputera nie przechowuje danych pliku (sieć, FUSE, overlay lub pamięć)</translation>
+    </message>
+    <message>
+        <source>part of the data is kept encrypted, packed, inline or not yet placed</source>
+        <translation>część danych jest zaszyfrowana, spakowana, wpisana w i-węzeł lub jeszcze nie rozmieszczona</translation>
+    </message>
+    <message>
+        <source>its blocks are shared with another file or a snapshot</source>
+        <translation>jego bloki są współdzielone z innym plikiem lub migawką</translation>
+    </message>
+    <message>
+        <source>no device node of this machine reads the device</source>
+        <translation>żaden węzeł urządzenia na tym komputerze nie odczytuje tego urządzenia</translation>
+    </message>
+    <message>
+        <source>this user may not read the device, and Wypelark never asks for more rights</source>
+        <translation>ten użytkownik nie może czytać urządzenia, a Wypelark nigdy nie prosi o większe uprawnienia</translation>
+    </message>
+    <message numerus="yes">
+        <source>every block of the file on the device holds the fill (%n piece(s), %1); it had moved, and its old blocks hold the fill too</source>
+        <translation>
+            <numerusform>każdy blok pliku na urządzeniu zawiera wypełnienie (%n fragment, %1); plik się przemieścił, a jego stare bloki też zawierają wypełnienie</numerusform>
+            <numerusform>każdy blok pliku na urządzeniu zawiera wypełnienie (%n fragmenty, %1); plik się przemieścił, a jego stare bloki też zawierają wypełnienie</numerusform>
+            <numerusform>każdy blok pliku na urządzeniu zawiera wypełnienie (%n fragmentów, %1); plik się przemieścił, a jego stare bloki też zawierają wypełnienie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>every block of the file on the device holds the fill (%n piece(s), %1)</source>
+        <translation>
+            <numerusform>każdy blok pliku na urządzeniu zawiera wypełnienie (%n fragment, %1)</numerusform>
+            <numerusform>każdy blok pliku na urządzeniu zawiera wypełnienie (%n fragmenty, %1)</numerusform>
+            <numerusform>każdy blok pliku na urządzeniu zawiera wypełnienie (%n fragmentów, %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the old copy is still on the device, in %n block(s) that are now free space</source>
+        <translation>
+            <numerusform>stara kopia wciąż jest na urządzeniu, w %n bloku, który jest teraz wolnym miejscem</numerusform>
+            <numerusform>stara kopia wciąż jest na urządzeniu, w %n blokach, które są teraz wolnym miejscem</numerusform>
+            <numerusform>stara kopia wciąż jest na urządzeniu, w %n blokach, które są teraz wolnym miejscem</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a block of the file on the device holds other than the fill</source>
+        <translation>blok pliku na urządzeniu zawiera coś innego niż wypełnienie</translation>
+    </message>
+    <message>
+        <source>the device&apos;s blocks could not be checked: %1</source>
+        <translation>nie można było sprawdzić bloków urządzenia: %1</translation>
+    </message>
+    <message>
+        <source>from the device</source>
+        <translation>z urządzenia</translation>
+    </message>
+    <message>
+        <source>only through the cache</source>
+        <translation>tylko przez pamięć podręczną</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>nie odczytano</translation>
+    </message>
+    <message>
+        <source>destroyed</source>
+        <translation>zniszczony</translation>
+    </message>
+    <message>
+        <source>not destroyed</source>
+        <translation>nie zniszczony</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>odrzucony</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Przebiegi</translation>
+    </message>
+    <message>
+        <source>Flushed</source>
+        <translation>Zapisane na urządzenie</translation>
+    </message>
+    <message>
+        <source>Read back</source>
+        <translation>Odczyt kontrolny</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Powód</translation>
+    </message>
+    <message>
+        <source>Storage remark</source>
+        <translation>Uwaga o nośniku</translation>
+    </message>
+    <message>
+        <source>Run record</source>
+        <translation>Zapis przebiegu</translation>
+    </message>
+    <message numerus="yes">
+        <source>Run of %1 on %2 by %3: %n pass(es) of the byte 0x30 (the character 0)</source>
+        <translation>
+            <numerusform>Przebieg z %1 na %2, użytkownik %3: %n przebieg bajtem 0x30 (znak 0)</numerusform>
+            <numerusform>Przebieg z %1 na %2, użytkownik %3: %n przebiegi bajtem 0x30 (znak 0)</numerusform>
+            <numerusform>Przebieg z %1 na %2, użytkownik %3: %n przebiegów bajtem 0x30 (znak 0)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ShredCommand</name>
     <message>
         <source>Overwrites files in place with the character 0, pass after pass, each pass flushed to the device, then deletes them.</source>
@@ -97,10 +228,6 @@
     <message>
         <source>Destroy every regular file below the folders given, then remove the folders it emptied.</source>
         <translation>Zniszcz każdy zwykły plik w podanych folderach, a potem usuń foldery, które opróżniono.</translation>
-    </message>
-    <message>
-        <source>Read each file back from the device after its last pass; delete it only if every byte is the fill.</source>
-        <translation>Po ostatnim przebiegu odczytaj każdy plik z urządzenia; usuń go tylko wtedy, gdy każdy bajt jest wypełnieniem.</translation>
     </message>
     <message>
         <source>Print what would be destroyed; change nothing.</source>
@@ -193,6 +320,14 @@
     <message>
         <source>the report could not be written to %1: %2</source>
         <translation>nie udało się zapisać raportu do %1: %2</translation>
+    </message>
+    <message>
+        <source>Read each file back from the device after its last pass; delete it only if every byte is the fill. --verify=blocks also asks the file system where the file lies before the first pass and after the last, reads those blocks from the block device itself, and says whether an old copy is left there.</source>
+        <translation>Odczytaj każdy plik z urządzenia po ostatnim przebiegu; usuń go tylko, jeśli każdy bajt jest wypełnieniem. --verify=blocks pyta też system plików, gdzie leży plik przed pierwszym i po ostatnim przebiegu, czyta te bloki z samego urządzenia blokowego i mówi, czy została tam stara kopia.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -588,6 +723,10 @@
     <message>
         <source>Some of these files lie in memory (tmpfs, a RAM disk or zram): nothing of them is on a device, and a read-back of them proves only the memory.</source>
         <translation>Część tych plików leży w pamięci (tmpfs, RAM-dysk lub zram): nic z nich nie jest na urządzeniu, a ich odczyt dowodzi tylko stanu pamięci.</translation>
+    </message>
+    <message>
+        <source>The device&apos;s own blocks under the file hold other than what was written; the file was left</source>
+        <translation>Bloki samego urządzenia pod plikiem zawierają coś innego niż zapisano; plik pozostawiono</translation>
     </message>
 </context>
 <context>

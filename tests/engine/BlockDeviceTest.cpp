@@ -43,6 +43,9 @@ public:
                                                                     fs::path(below).filename());
     }
     DeviceKind kindOf(dev_t number) const { return deviceKindOf(number, mRoot.string()); }
+    std::vector<DeviceNode> nodesOf(dev_t number) const {
+        return deviceNodesOf(number, mRoot.string(), "/dev");
+    }
 
 private:
     fs::path mRoot;
@@ -82,6 +85,33 @@ TEST(DeviceKinds, areFoundBelowPartitionsMappersAndLoopDevices) {
     EXPECT_EQ(sys.kindOf(makedev(240, 5)), DeviceKind::Rotational);
     EXPECT_EQ(sys.kindOf(makedev(240, 6)), DeviceKind::Flash);  // its file lies on a USB stick
     EXPECT_EQ(sys.kindOf(makedev(0, 42)), DeviceKind::Unknown); // no block device at all
+}
+
+// A partition is read through its own node, or else through its disk's from where it starts.
+TEST(DeviceNodes, areThePartitionsOwnThenItsDisksFromItsStart) {
+    const TempDir dir;
+    FakeSysfs sys(dir);
+    sys.device("pci0/nvme/nvme0n1", {{"uevent", "MAJOR=259\nMINOR=0\nDEVNAME=nvme0n1"},
+                                     {"dev", "259:0"},
+                                     {"nvme0n1p2/partition", "2"},
+                                     {"nvme0n1p2/start", "2048"},
+                                     {"nvme0n1p2/uevent", "DEVNAME=nvme0n1p2"}});
+    sys.device("virtual/block/loop3", {{"uevent", "DEVNAME=loop3"}});
+    sys.number(makedev(240, 1), "pci0/nvme/nvme0n1/nvme0n1p2");
+    sys.number(makedev(240, 2), "virtual/block/loop3");
+
+    const std::vector<DeviceNode> partition = sys.nodesOf(makedev(240, 1));
+    ASSERT_EQ(partition.size(), 2u);
+    EXPECT_EQ(partition[0].path, "/dev/nvme0n1p2");
+    EXPECT_EQ(partition[0].number, makedev(240, 1));
+    EXPECT_EQ(partition[0].offset, 0u);
+    EXPECT_EQ(partition[1].path, "/dev/nvme0n1");
+    EXPECT_EQ(partition[1].number, makedev(259, 0));
+    EXPECT_EQ(partition[1].offset, 2048u * 512u);
+    const std::vector<DeviceNode> loop = sys.nodesOf(makedev(240, 2));
+    ASSERT_EQ(loop.size(), 1u);
+    EXPECT_EQ(loop[0].path, "/dev/loop3");
+    EXPECT_TRUE(sys.nodesOf(makedev(0, 42)).empty());
 }
 
 } // namespace

@@ -39,6 +39,11 @@ public:
             mDisk.mWroteOutsideFile = true;
             return {};
         }
+        if (entry.physical && entry.movesOnWrite && !entry.leftAt) {
+            entry.leftAt = entry.physical;
+            entry.leftContent = entry.content;
+            entry.physical = std::exchange(mDisk.mDeviceEnd, mDisk.mDeviceEnd + (1u << 30));
+        }
         if (entry.contentKept)
             std::copy(data, data + size, entry.content.begin() + (position - 1));
         return {};
@@ -278,6 +283,53 @@ std::vector<Write> FakeFileOperations::writesTo(const std::string& path) const {
 int FakeFileOperations::count(FileOp op, const std::string& path) const {
     const auto found = mCounts.find({op, path});
     return found == mCounts.end() ? 0 : found->second;
+}
+
+void FakeFileOperations::placeOnDevice(const std::string& path, std::uint64_t physical,
+                                       bool movesOnWrite) {
+    Entry& entry = mEntries.at(path);
+    entry.physical = physical;
+    entry.movesOnWrite = movesOnWrite;
+}
+
+std::error_code FakeFileOperations::mapExtents(const std::string& path, const FileIdentity&,
+                                               FileExtents& extents) {
+    const auto found = mEntries.find(path);
+    if (found == mEntries.end())
+        return {ENOENT, std::system_category()};
+    const Entry& entry = found->second;
+    const auto length = static_cast<std::uint64_t>(entry.length);
+    extents = {Device, entry.storage.fileSystemType, length, 4096, {}};
+    if (!entry.physical)
+        return std::make_error_code(std::errc::operation_not_supported);
+    extents.extents.push_back({0, *entry.physical, (length + 4095) / 4096 * 4096, 0});
+    return {};
+}
+
+std::error_code FakeFileOperations::readDevice(dev_t device, std::uint64_t offset,
+                                               std::uint64_t length, const ReadDeviceChunk& chunk) {
+    if (deviceReadError != 0)
+        return {deviceReadError, std::system_category()};
+    if (device != Device)
+        return std::make_error_code(std::errc::no_such_device);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    const auto lay = [&](std::uint64_t at, const std::string& content) {
+        for (std::uint64_t i = 0; i < content.size(); ++i)
+            if (at + i >= offset && at + i < offset + length)
+                bytes[static_cast<std::size_t>(at + i - offset)] = content[i];
+    };
+    for (const auto& [path, entry] : mEntries) {
+        if (entry.leftAt)
+            lay(*entry.leftAt, entry.leftContent);
+        if (entry.physical)
+            lay(*entry.physical, entry.content);
+    }
+    if (deviceReadsOtherAt >= 0 && static_cast<std::uint64_t>(deviceReadsOtherAt) >= offset &&
+        static_cast<std::uint64_t>(deviceReadsOtherAt) < offset + length)
+        bytes[static_cast<std::size_t>(static_cast<std::uint64_t>(deviceReadsOtherAt) - offset)] =
+            'x';
+    chunk(0, bytes.data(), bytes.size());
+    return {};
 }
 
 } // namespace wypelark::testing

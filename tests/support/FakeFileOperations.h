@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <sys/types.h>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,11 @@ public:
         std::string content; // empty for files kept by length only
         bool contentKept = true;
         StorageFacts storage;
+        // Where the content lies on the disk's device, when it was placed there.
+        std::optional<std::uint64_t> physical;
+        bool movesOnWrite = false;
+        std::optional<std::uint64_t> leftAt; // the blocks it moved away from, with what they held
+        std::string leftContent;
     };
 
     void addFile(const std::string& path, std::int64_t length, char fill = 'x');
@@ -48,6 +54,17 @@ public:
     void setStorage(const std::string& path, StorageFacts facts) {
         mEntries.at(path).storage = facts;
     }
+
+    // Puts the file's content on the disk's one device from the 0-based offset given, a multiple
+    // of 4096 that no other file's blocks overlap: its extents map there, and the device reads
+    // what it holds. A file that moves on write goes to fresh blocks at its first write, as on
+    // copy-on-write file systems, and the blocks it left keep what they held.
+    void placeOnDevice(const std::string& path, std::uint64_t physical, bool movesOnWrite = false);
+    static constexpr dev_t Device = 0x801; // 8:1, a partition of the first disk
+    // The device reads this byte at this 0-based offset, as one that lost a write would; -1 for
+    // none. A device read fails with this errno when not 0.
+    std::int64_t deviceReadsOtherAt = -1;
+    int deviceReadError = 0;
 
     // Fails the occurrence-th operation of this kind on this path with the errno given.
     void failOn(FileOp op, const std::string& path, int errorNumber, int occurrence = 1);
@@ -91,6 +108,13 @@ public:
     // write would; -1 for none.
     std::int64_t fillReadsBackOtherAt = -1;
 
+    // One extent per placed file, up to its last block; a file not placed cannot be mapped.
+    std::error_code mapExtents(const std::string& path, const FileIdentity& identity,
+                               FileExtents& extents) override;
+    // The placed files' content, '\0' where none lies.
+    std::error_code readDevice(dev_t device, std::uint64_t offset, std::uint64_t length,
+                               const ReadDeviceChunk& chunk) override;
+
     bool exists(const std::string& path) const { return mEntries.count(path) > 0; }
     const Entry& entry(const std::string& path) const { return mEntries.at(path); }
     const std::vector<RecordedOp>& ops() const { return mOps; }
@@ -130,6 +154,7 @@ private:
     int mFillFilesOpen = 0;
     int mFillFilesMade = 0;
     bool mFillWentAstray = false;
+    std::uint64_t mDeviceEnd = std::uint64_t{1} << 30; // where moved files go
     DestructionRule mRule;
 };
 

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include "engine/BlockEvidence.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace wypelark {
+
+struct SheetRow;
+
+// The sentences of a run's record: how each file was read back, what the device's blocks
+// showed, and what became of it.
+class ProofTexts {
+    Q_DECLARE_TR_FUNCTIONS(ProofTexts)
+
+public:
+    static QString blockEvidence(const BlockEvidence& evidence);
+    static QString blockLimit(BlockLimit limit);
+    static QString readBack(const SheetRow& row);
+    static QString result(const SheetRow& row);
+    // The reason a file was not destroyed, or what its storage could keep; empty for neither.
+    static QString reason(const SheetRow& row);
+    static QString remarks(const SheetRow& row);
+    // The column heads of the record's table, in its order.
+    static QStringList columns();
+    static QString title();
+    // "Run of DATE on HOST by USER: N passes of the byte 0x30", above the table.
+    static QString heading(const QString& started, const QString& host, const QString& user,
+                           int passes);
+};
+
+} // namespace wypelark

@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "control/RunSheet.h"
+
+#include "control/ProofTexts.h"
+#include "control/WipeTexts.h"
+#include "engine/WipeError.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QSysInfo>
+
+#include <map>
+#include <pwd.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace wypelark {
+namespace {
+
+struct Mounted {
+    QString source;
+    QString type;
+};
+
+// The devices of the mount table, by number: what each is called and what file system it holds.
+// The table is the kernel's, in memory: reading it waits on no device.
+std::map<std::uint64_t, Mounted> mountedDevices() {
+    std::map<std::uint64_t, Mounted> devices;
+    QFile table(QStringLiteral("/proc/self/mountinfo"));
+    if (!table.open(QIODevice::ReadOnly))
+        return devices;
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        const qsizetype dash = fields.indexOf("-");
+        if (fields.size() < 3 || dash < 0 || dash + 2 >= fields.size())
+            continue;
+        const QList<QByteArray> number = fields[2].split(':');
+        if (number.size() != 2)
+            continue;
+        const std::uint64_t device = makedev(number[0].toUInt(), number[1].toUInt());
+        devices.try_emplace(device, Mounted{QString::fromLocal8Bit(fields[dash + 2]),
+                                            QString::fromLatin1(fields[dash + 1])});
+    }
+    return devices;
+}
+
+QString userName() {
+    if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name)
+        return QString::fromLocal8Bit(entry->pw_name);
+    return QString::number(::geteuid());
+}
+
+QLatin1String outcomeWord(SheetRow::Outcome outcome) {
+    switch (outcome) {
+    case SheetRow::Outcome::Destroyed:
+        return QLatin1String("destroyed");
+    case SheetRow::Outcome::NotDestroyed:
+        return QLatin1String("not_destroyed");
+    case SheetRow::Outcome::Refused:
+        break;
+    }
+    return QLatin1String("refused");
+}
+
+QLatin1String readBackWord(SheetRow::ReadBack readBack) {
+    switch (readBack) {
+    case SheetRow::ReadBack::FromDevice:
+        return QLatin1String("device");
+    case SheetRow::ReadBack::ThroughCache:
+        return QLatin1String("cache");
+    case SheetRow::ReadBack::None:
+        break;
+    }
+    return QLatin1String("none");
+}
+
+QLatin1String checkWord(BlockCheck check) {
+    switch (check) {
+    case BlockCheck::Held:
+        return QLatin1String("held_fill");
+    case BlockCheck::OldCopyLeft:
+        return QLatin1String("old_copy_left");
+    case BlockCheck::Differs:
+        return QLatin1String("differs");
+    case BlockCheck::NotMade:
+        break;
+    }
+    return QLatin1String("not_made");
+}
+
+QJsonObject blocksJson(const BlockEvidence& evidence) {
+    QJsonObject blocks{{QStringLiteral("check"), checkWord(evidence.check)},
+                       {QStringLiteral("text"), ProofTexts::blockEvidence(evidence)}};
+    if (evidence.check == BlockCheck::NotMade) {
+        blocks.insert(QStringLiteral("limit"), QLatin1String(limitWord(evidence.limit)));
+        return blocks;
+    }
+    blocks.insert(QStringLiteral("extents"), static_cast<double>(evidence.extents));
+    blocks.insert(QStringLiteral("bytes"), static_cast<double>(evidence.bytes));
+    blocks.insert(QStringLiteral("moved"), evidence.moved);
+    blocks.insert(QStringLiteral("old_copy_blocks"), static_cast<double>(evidence.oldCopyBlocks));
+    QJsonArray ranges;
+    for (const auto& [offset, length] : evidence.ranges)
+        ranges.append(QJsonArray{static_cast<double>(offset), static_cast<double>(length)});
+    blocks.insert(QStringLiteral("device_ranges"), ranges);
+    return blocks;
+}
+
+QJsonObject rowJson(const SheetRow& row) {
+    QJsonObject object;
+    putRecordPath(object, QStringLiteral("path"), row.path);
+    object.insert(QStringLiteral("outcome"), outcomeWord(row.outcome));
+    if (row.size >= 0)
+        object.insert(QStringLiteral("size"), static_cast<double>(row.size));
+    if (!row.device.isEmpty()) {
+        object.insert(QStringLiteral("device"), row.device);
+        object.insert(QStringLiteral("file_system"), row.fileSystem);
+    }
+    if (row.outcome == SheetRow::Outcome::Destroyed) {
+        object.insert(QStringLiteral("passes_flushed"), row.passesFlushed);
+        object.insert(QStringLiteral("read_back"), readBackWord(row.readBack));
+        if (row.readBack != SheetRow::ReadBack::None && row.readSeconds > 0 && row.size >= 0)
+            object.insert(QStringLiteral("read_back_mb_per_s"),
+                          static_cast<double>(row.size) / 1e6 / row.readSeconds);
+        QJsonArray remarks;
+        for (const StorageReason reason : row.remarks)
+            remarks.append(WipeTexts::storageReason(reason));
+        if (!remarks.isEmpty())
+            object.insert(QStringLiteral("remarks"), remarks);
+    } else {
+        putRecordError(object, row.error);
+        if (row.outcome == SheetRow::Outcome::NotDestroyed)
+            object.insert(QStringLiteral("step"), QLatin1String(stepWord(row.step)));
+    }
+    if (row.blocks)
+        object.insert(QStringLiteral("blocks"), blocksJson(*row.blocks));
+    return object;
+}
+
+} // namespace
+
+void putRecordPath(QJsonObject& object, const QString& key, const std::string& path) {
+    const QByteArray bytes = QByteArray::fromStdString(path);
+    const QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() == bytes)
+        object.insert(key, text);
+    else
+        object.insert(key + QStringLiteral("_base64"), QString::fromLatin1(bytes.toBase64()));
+}
+
+void putRecordError(QJsonObject& object, const std::error_code& error) {
+    if (error.category() == std::system_category())
+        object.insert(QStringLiteral("errno"), error.value());
+    else
+        object.insert(QStringLiteral("reason_code"), QString::fromStdString(reasonWord(error)));
+    object.insert(QStringLiteral("reason"), WipeTexts::reason(error));
+}
+
+RunSheet::RunSheet(Head head, const WipeController& controller, const RunRecord& record,
+                   const std::vector<RefusedFile>& refused)
+    : mHead(std::move(head)), mHost(QSysInfo::machineHostName()), mUser(userName()) {
+    const VerifyingFileOperations* verifier = controller.verifier();
+    std::map<std::string, std::vector<StorageReason>> remarks;
+    for (const StorageRemark& remark : record.report.remarks)
+        remarks[remark.path].push_back(remark.reason);
+    const auto evidenceOf = [verifier](const std::string& path) -> std::optional<BlockEvidence> {
+        if (!verifier)
+            return std::nullopt;
+        const auto found = verifier->blockEvidence().find(path);
+        if (found == verifier->blockEvidence().end())
+            return std::nullopt;
+        return found->second;
+    };
+    const std::map<std::uint64_t, Mounted> mounted = mountedDevices();
+    for (const DestroyedFile& file : controller.destroyed()) {
+        SheetRow row;
+        row.path = file.path.toStdString();
+        row.size = file.size;
+        row.passesFlushed = mHead.passes;
+        if (verifier && verifier->verifiedOnDevice().count(row.path) > 0)
+            row.readBack = SheetRow::ReadBack::FromDevice;
+        else if (verifier && verifier->verifiedThroughCache().count(row.path) > 0)
+            row.readBack = SheetRow::ReadBack::ThroughCache;
+        row.readSeconds = verifier ? verifier->readSecondsOf(row.path) : 0;
+        row.blocks = evidenceOf(row.path);
+        if (const auto found = remarks.find(row.path); found != remarks.end())
+            row.remarks = found->second;
+        if (const auto found = mounted.find(file.device); found != mounted.end()) {
+            row.device = found->second.source;
+            row.fileSystem = found->second.type;
+        }
+        mRows.push_back(std::move(row));
+    }
+    for (const WipeFailure& failure : record.report.failures) {
+        SheetRow row;
+        row.path = failure.path;
+        row.outcome = SheetRow::Outcome::NotDestroyed;
+        row.step = failure.step;
+        row.error = failure.error;
+        row.blocks = evidenceOf(row.path);
+        mRows.push_back(std::move(row));
+    }
+    for (const RefusedFile& file : refused) {
+        SheetRow row;
+        row.path = file.path.toStdString();
+        row.outcome = SheetRow::Outcome::Refused;
+        row.error = file.error;
+        mRows.push_back(std::move(row));
+    }
+}
+
+bool RunSheet::oldCopyFound() const {
+    return std::any_of(mRows.begin(), mRows.end(), [](const SheetRow& row) {
+        return row.blocks && row.blocks->check == BlockCheck::OldCopyLeft;
+    });
+}
+
+void RunSheet::putHead(QJsonObject& record) const {
+    record.insert(QStringLiteral("program"), mHead.program);
+    record.insert(QStringLiteral("version"), QStringLiteral(WYPELARK_VERSION));
+    record.insert(QStringLiteral("host"), mHost);
+    record.insert(QStringLiteral("user"), mUser);
+    record.insert(QStringLiteral("started_utc"), mHead.started.toString(Qt::ISODateWithMs));
+    record.insert(QStringLiteral("ended_utc"), mHead.ended.toString(Qt::ISODateWithMs));
+    record.insert(QStringLiteral("passes"), mHead.passes);
+    record.insert(QStringLiteral("fill_byte"), QStringLiteral("0x30"));
+}
+
+QJsonObject RunSheet::json() const {
+    QJsonArray files;
+    for (const SheetRow& row : mRows)
+        files.append(rowJson(row));
+    QJsonObject record{{QStringLiteral("files"), files}};
+    putHead(record);
+    return record;
+}
+
+} // namespace wypelark

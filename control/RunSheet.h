@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include "control/WipeController.h"
+#include "engine/BlockEvidence.h"
+#include "engine/StorageRemark.h"
+#include "engine/WipeReport.h"
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace wypelark {
+
+// What became of one path a run was given, as its record keeps it.
+struct SheetRow {
+    enum class Outcome { Destroyed, NotDestroyed, Refused };
+    enum class ReadBack { None, ThroughCache, FromDevice };
+
+    std::string path;
+    qint64 size = -1; // unknown for a path refused before the run
+    Outcome outcome = Outcome::Destroyed;
+    int passesFlushed = 0; // a file is destroyed only when every pass was flushed
+    ReadBack readBack = ReadBack::None;
+    double readSeconds = 0;
+    std::optional<BlockEvidence> blocks;
+    WipeStep step = WipeStep::Open; // of a file not destroyed
+    std::error_code error;
+    std::vector<StorageReason> remarks;
+    QString device;     // the device it lay on, as the mount table names it
+    QString fileSystem; // and the file system's type
+};
+
+// The record of one run: who ran it, on which machine, when, with how many passes of which
+// byte, and every path it was given with what became of it. A command line and a window make
+// the same record, and keep it as JSON in the same form.
+class RunSheet {
+public:
+    struct Head {
+        QString program;
+        QDateTime started; // UTC
+        QDateTime ended;
+        int passes = 1;
+    };
+
+    RunSheet(Head head, const WipeController& controller, const RunRecord& record,
+             const std::vector<RefusedFile>& refused);
+
+    const Head& head() const { return mHead; }
+    const std::vector<SheetRow>& rows() const { return mRows; }
+    QString host() const { return mHost; }
+    QString user() const { return mUser; }
+    // Whether a destroyed file's old copy was found on the device.
+    bool oldCopyFound() const;
+
+    // The head's fields and the files, each with its exact path.
+    QJsonObject json() const;
+    void putHead(QJsonObject& record) const;
+
+private:
+    Head mHead;
+    QString mHost;
+    QString mUser;
+    std::vector<SheetRow> mRows;
+};
+
+// A path's exact bytes in JSON: its text when it is valid UTF-8 (JSON escapes what needs it),
+// else its bytes in base64 under the key with "_base64" after it.
+void putRecordPath(QJsonObject& object, const QString& key, const std::string& path);
+// A system error as its errno; a reason of the program's own as a stable word; both with the
+// sentence that describes them.
+void putRecordError(QJsonObject& object, const std::error_code& error);
+
+} // namespace wypelark
