@@ -101,7 +101,9 @@ int main(int argc, char* argv[]) {
     wypelark::RegistryFile settings;
     wypelark::QtMessageBoxes messages;
     wypelark::DesktopUrlOpener urls;
-    wypelark::WipeController controller({files, &settings});
+    // The read-back the question offers also reads the blocks under each file from the device,
+    // where this user may.
+    wypelark::WipeController controller({files, &settings, true, false, true});
     wypelark::frmMain window(controller, {directories, messages, urls});
     // The window has no task-bar button, so closing it is what ends the program.
     QObject::connect(&window, &wypelark::frmMain::unloaded, &app, &QCoreApplication::quit,

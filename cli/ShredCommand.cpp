@@ -19,7 +19,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <chrono>
@@ -225,13 +224,12 @@ struct RunOutcome {
 
 // The record kept in a file is replaced whole or not at all.
 bool writeRecordFile(const QString& path, const QJsonObject& report, std::ostream& err) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(QJsonDocument(report).toJson(QJsonDocument::Indented)) >= 0 && file.commit())
+    const QString error = RunSheet::save(path, report);
+    if (error.isEmpty())
         return true;
     err << "wypelark-cli: "
         << text(T::tr("the report could not be written to %1: %2")
-                    .arg(shownPath(path.toLocal8Bit()), file.errorString()))
+                    .arg(shownPath(path.toLocal8Bit()), error))
         << "\n";
     return false;
 }

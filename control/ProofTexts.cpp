@@ -3,7 +3,10 @@
 
 #include "control/RunSheet.h"
 #include "control/WipeTexts.h"
+#include "engine/WipeReport.h"
 #include "list/SizeText.h"
+
+#include <QLocale>
 
 namespace wypelark {
 
@@ -97,6 +100,38 @@ QString ProofTexts::remarks(const SheetRow& row) {
 QStringList ProofTexts::columns() {
     return {tr("File"),      tr("Size"),   tr("Passes"), tr("Flushed"),
             tr("Read back"), tr("Result"), tr("Reason"), tr("Storage remark")};
+}
+
+QStringList ProofTexts::rowCells(const SheetRow& row) {
+    const bool destroyed = row.outcome == SheetRow::Outcome::Destroyed;
+    QString place = QString::fromStdString(printablePath(row.path));
+    if (!row.device.isEmpty())
+        place += QLatin1Char('\n') + tr("on %1 (%2)").arg(row.device, row.fileSystem);
+    QString readBackText = readBack(row);
+    if (row.readBack != SheetRow::ReadBack::None && row.readSeconds > 0 && row.size >= 0)
+        readBackText +=
+            QLatin1Char('\n') + tr("%1 MB/s").arg(QLocale().toString(
+                                    static_cast<double>(row.size) / 1e6 / row.readSeconds, 'f', 1));
+    return {place,
+            row.size >= 0 ? QLocale().toString(row.size) : QString(),
+            destroyed ? QString::number(row.passesFlushed) : QString(),
+            destroyed ? tr("every pass") : QString(),
+            destroyed ? readBackText : QString(),
+            result(row),
+            reason(row),
+            remarks(row)};
+}
+
+QString ProofTexts::oldCopySummary(int files) {
+    return tr("The old copy of %n destroyed file(s) is still on the device, in blocks that are "
+              "now free space: the file system had moved the data before the overwrite reached "
+              "it. Wiping the volume's free space overwrites those blocks.",
+              "", files);
+}
+
+QString ProofTexts::recordOffered() {
+    return tr("Run Record… in the list's menu (Ctrl+Shift+R) shows what became of every file, "
+              "and keeps the record as PDF or JSON.");
 }
 
 QString ProofTexts::title() {

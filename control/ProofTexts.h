@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 namespace wypelark {
 
@@ -23,9 +24,13 @@ public:
     // The reason a file was not destroyed, or what its storage could keep; empty for neither.
     static QString reason(const SheetRow& row);
     static QString remarks(const SheetRow& row);
-    // The column heads of the record's table, in its order.
+    // The column heads of the record's table, and one row's cells, in that order.
     static QStringList columns();
+    static QStringList rowCells(const SheetRow& row);
     static QString title();
+    // In the box at a run's end: that old copies are left, and where the record is.
+    static QString oldCopySummary(int files);
+    static QString recordOffered();
     // "Run of DATE on HOST by USER: N passes of the byte 0x30", above the table.
     static QString heading(const QString& started, const QString& host, const QString& user,
                            int passes);

@@ -7,8 +7,11 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <map>
 #include <pwd.h>
 #include <sys/sysmacros.h>
@@ -209,10 +212,10 @@ RunSheet::RunSheet(Head head, const WipeController& controller, const RunRecord&
     }
 }
 
-bool RunSheet::oldCopyFound() const {
-    return std::any_of(mRows.begin(), mRows.end(), [](const SheetRow& row) {
+int RunSheet::oldCopyCount() const {
+    return static_cast<int>(std::count_if(mRows.begin(), mRows.end(), [](const SheetRow& row) {
         return row.blocks && row.blocks->check == BlockCheck::OldCopyLeft;
-    });
+    }));
 }
 
 void RunSheet::putHead(QJsonObject& record) const {
@@ -233,6 +236,14 @@ QJsonObject RunSheet::json() const {
     QJsonObject record{{QStringLiteral("files"), files}};
     putHead(record);
     return record;
+}
+
+QString RunSheet::save(const QString& path, const QJsonObject& record) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(QJsonDocument(record).toJson(QJsonDocument::Indented)) >= 0 && file.commit())
+        return {};
+    return file.errorString();
 }
 
 } // namespace wypelark

@@ -55,12 +55,15 @@ public:
     const std::vector<SheetRow>& rows() const { return mRows; }
     QString host() const { return mHost; }
     QString user() const { return mUser; }
-    // Whether a destroyed file's old copy was found on the device.
-    bool oldCopyFound() const;
+    // Whether a destroyed file's old copy was found on the device, and for how many files.
+    bool oldCopyFound() const { return oldCopyCount() > 0; }
+    int oldCopyCount() const;
 
     // The head's fields and the files, each with its exact path.
     QJsonObject json() const;
     void putHead(QJsonObject& record) const;
+    // Keeps a record in a file, replaced whole or not at all; what went wrong, or nothing.
+    static QString save(const QString& path, const QJsonObject& record);
 
 private:
     Head mHead;

@@ -291,6 +291,7 @@ void WipeController::deleteCommand() {
         mDestroyed.clear();
         mDestroyedBytes = 0;
         mList.clearMarks();
+        mRunStarted = QDateTime::currentDateTimeUtc();
     }
     runCommand(
         [this] {
@@ -424,7 +425,10 @@ void WipeController::endInterruptedRun() {
 }
 
 RunRecord WipeController::takeRecord() {
-    return std::exchange(mRecord, {});
+    RunRecord record = std::exchange(mRecord, {});
+    record.started = mRunStarted;
+    record.ended = QDateTime::currentDateTimeUtc();
+    return record;
 }
 
 ProgressFigures WipeController::progress() {

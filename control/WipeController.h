@@ -12,6 +12,7 @@
 #include "list/DeletionListModel.h"
 #include "list/PathScan.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
@@ -48,6 +49,8 @@ struct RunRecord {
     WipeReport report;
     std::vector<KeptFolder> keptFolders;
     std::optional<FillReport> fill; // when the command filled a volume's free space
+    QDateTime started;              // UTC, when the run was started fresh
+    QDateTime ended;                // when what it left to say was taken
 
     bool empty() const { return report.empty() && keptFolders.empty() && !fill; }
 };
@@ -208,6 +211,7 @@ private:
     std::vector<FoundFolder> mAddedFolders; // folders added as folders, parents first
     std::vector<DestroyedFile> mDestroyed;
     qint64 mDestroyedBytes = 0;
+    QDateTime mRunStarted;
     RunProgress mProgress;
     std::array<Bar, 2> mBars{};
     std::array<bool, 6> mEnabled{true, true, true, true, true, true};

@@ -5,6 +5,7 @@
 #include "browse/PosixDirectoryAccess.h"
 #include "control/FillTexts.h"
 #include "control/PassCountSetting.h"
+#include "control/ProofTexts.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "list/ShownName.h"
@@ -16,6 +17,7 @@
 #include "ui/FolderListBox.h"
 #include "ui/FolderWatch.h"
 #include "ui/MessageBoxes.h"
+#include "ui/RunRecordDialog.h"
 #include "ui/UrlOpener.h"
 
 #include <QAction>
@@ -218,6 +220,11 @@ void frmMain::buildDeletionList() {
     // The Delete key itself: the standard Delete binding also holds Ctrl+D on X11, the toolbar's.
     mnuListRemove->setShortcut(QKeySequence(Qt::Key_Delete));
     mnuListClear = named(mnuList->addAction(tr("Clear List")), "mnuListClear");
+    mnuList->addSeparator();
+    mnuListRecord = named(mnuList->addAction(tr("Run Record…")), "mnuListRecord");
+    mnuListRecord->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    mnuListRecord->setEnabled(false);
+    addAction(mnuListRecord);
     // The Delete key removes the selected rows while the list has the focus.
     auto* removeKey = new QShortcut(QKeySequence(Qt::Key_Delete), lvwList);
     removeKey->setContext(Qt::WidgetShortcut);
@@ -354,6 +361,7 @@ void frmMain::connectEvents() {
     connect(mnuDriveWipeFree, &QAction::triggered, this, &frmMain::wipeFreeSpaceCommand);
     connect(mnuListRemove, &QAction::triggered, this, &frmMain::removeSelectedFromList);
     connect(mnuListClear, &QAction::triggered, &mController, &WipeController::clearList);
+    connect(mnuListRecord, &QAction::triggered, this, &frmMain::showRunRecord);
     connect(sliDelete, &QSlider::valueChanged, this, &frmMain::sliDelete_Change);
     connect(tlbMain, &QToolBar::actionTriggered, this, &frmMain::tlbMain_ButtonClick);
 }
@@ -762,20 +770,54 @@ void frmMain::showPendingReport() {
         showFillReport(*record.fill);
         return;
     }
-    if (!mController.run().resumePending())
+    bool recordKept = false;
+    if (!mController.run().resumePending()) {
         tellRunEnd(record.report.failures.empty() ? QString()
                                                   : WipeTexts::reportSummary(record.report));
-    if (record.empty())
+        recordKept = keepRunRecord(record);
+    }
+    const int oldCopies = recordKept ? mLastRecord->oldCopyCount() : 0;
+    if (record.empty() && oldCopies == 0)
         return;
     QString summary = record.report.empty() ? QString() : WipeTexts::reportMessage(record.report);
     QString details = WipeTexts::reportDetails(record.report);
+    if (oldCopies > 0) {
+        summary += QStringLiteral("\n\n") + ProofTexts::oldCopySummary(oldCopies);
+        for (const SheetRow& row : mLastRecord->rows())
+            if (row.blocks && row.blocks->check == BlockCheck::OldCopyLeft)
+                details += QStringLiteral("%1: %2\n")
+                               .arg(QString::fromStdString(printablePath(row.path)),
+                                    ProofTexts::blockEvidence(*row.blocks));
+    }
     if (!record.keptFolders.empty()) {
         summary += QStringLiteral("\n\n") +
                    WipeTexts::keptFoldersSummary(static_cast<int>(record.keptFolders.size()));
         details += QLatin1Char('\n') + WipeTexts::keptFoldersDetails(record.keptFolders);
     }
-    mServices.messages.report(this, !record.report.failures.empty(), QStringLiteral("Wypelark"),
-                              summary.trimmed(), details.trimmed());
+    if (recordKept)
+        summary += QStringLiteral("\n\n") + ProofTexts::recordOffered();
+    mServices.messages.report(this, !record.report.failures.empty() || oldCopies > 0,
+                              QStringLiteral("Wypelark"), summary.trimmed(), details.trimmed());
+}
+
+// A run that ended with something to say of its files leaves its record to be shown and kept.
+bool frmMain::keepRunRecord(const RunRecord& record) {
+    RunSheet sheet(
+        {QStringLiteral("wypelark"), record.started, record.ended, mController.passCount()},
+        mController, record, {});
+    if (sheet.rows().empty())
+        return false;
+    mLastRecord.emplace(std::move(sheet));
+    mnuListRecord->setEnabled(true);
+    return true;
+}
+
+void frmMain::showRunRecord() {
+    if (!mLastRecord)
+        return;
+    auto* dialog = new RunRecordDialog(this, *mLastRecord);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 // The outcome in the status line, and in a box when something was not done or not reached.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "browse/ShownDirectoryAccess.h"
+#include "control/RunSheet.h"
 #include "control/WaitingDirectoryAccess.h"
 #include "engine/WipeHost.h"
 
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -111,6 +113,8 @@ private:
     void infoCommand();
     void exitCommand();
     void showPendingReport();
+    bool keepRunRecord(const RunRecord& record);
+    void showRunRecord();
     void showFigures();
     void showRunState();
     void showStatus(const QString& text);
@@ -169,6 +173,9 @@ private:
     QMenu* mnuList = nullptr;
     QAction* mnuListRemove = nullptr;
     QAction* mnuListClear = nullptr;
+    QAction* mnuListRecord = nullptr;
+    // The record of the last run that ended, as the window can show and keep it.
+    std::optional<RunSheet> mLastRecord;
     QMenu* mnuDrive = nullptr;
     QAction* mnuDriveWipeFree = nullptr;
     QString mFillFolder; // the folder shown when the fill under way was asked for

@@ -213,6 +213,29 @@
             <numerusform>Lauf vom %1 auf %2 durch %3: %n Durchgänge mit dem Byte 0x30 (dem Zeichen 0)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>on %1 (%2)</source>
+        <translation>auf %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>every pass</source>
+        <translation>jeder Durchgang</translation>
+    </message>
+    <message numerus="yes">
+        <source>The old copy of %n destroyed file(s) is still on the device, in blocks that are now free space: the file system had moved the data before the overwrite reached it. Wiping the volume&apos;s free space overwrites those blocks.</source>
+        <translation>
+            <numerusform>Die alte Kopie von %n vernichteten Datei liegt noch auf dem Gerät, in Blöcken, die jetzt freier Speicher sind: das Dateisystem hatte die Daten verschoben, bevor das Überschreiben sie erreichte. Das Löschen des freien Speichers des Datenträgers überschreibt diese Blöcke.</numerusform>
+            <numerusform>Die alten Kopien von %n vernichteten Dateien liegen noch auf dem Gerät, in Blöcken, die jetzt freier Speicher sind: das Dateisystem hatte die Daten verschoben, bevor das Überschreiben sie erreichte. Das Löschen des freien Speichers des Datenträgers überschreibt diese Blöcke.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Run Record… in the list&apos;s menu (Ctrl+Shift+R) shows what became of every file, and keeps the record as PDF or JSON.</source>
+        <translation>Protokoll des Laufs… im Menü der Liste (Strg+Umschalt+R) zeigt, was aus jeder Datei wurde, und speichert das Protokoll als PDF oder JSON.</translation>
+    </message>
 </context>
 <context>
     <name>ShredCommand</name>
@@ -789,6 +812,37 @@
     </message>
 </context>
 <context>
+    <name>wypelark::RunRecordDialog</name>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save as JSON…</source>
+        <translation>Als JSON speichern…</translation>
+    </message>
+    <message>
+        <source>Save the Run Record as PDF</source>
+        <translation>Protokoll des Laufs als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save the Run Record as JSON</source>
+        <translation>Protokoll des Laufs als JSON speichern</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The record could not be kept in %1: %2</source>
+        <translation>Das Protokoll konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::frmMain</name>
     <message>
         <source>Overall Progress</source>
@@ -945,6 +999,10 @@
     <message>
         <source>A run is under way or paused: finish it first.</source>
         <translation>Ein Lauf ist im Gang oder angehalten: ihn zuerst zu Ende bringen.</translation>
+    </message>
+    <message>
+        <source>Run Record…</source>
+        <translation>Protokoll des Laufs…</translation>
     </message>
 </context>
 </TS>

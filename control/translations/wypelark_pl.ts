@@ -218,6 +218,30 @@
             <numerusform>Przebieg z %1 na %2, użytkownik %3: %n przebiegów bajtem 0x30 (znak 0)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>on %1 (%2)</source>
+        <translation>na %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>every pass</source>
+        <translation>każdy przebieg</translation>
+    </message>
+    <message numerus="yes">
+        <source>The old copy of %n destroyed file(s) is still on the device, in blocks that are now free space: the file system had moved the data before the overwrite reached it. Wiping the volume&apos;s free space overwrites those blocks.</source>
+        <translation>
+            <numerusform>Stara kopia %n zniszczonego pliku wciąż jest na urządzeniu, w blokach, które są teraz wolnym miejscem: system plików przeniósł dane, zanim dotarło do nich nadpisanie. Wymazanie wolnego miejsca woluminu nadpisze te bloki.</numerusform>
+            <numerusform>Stare kopie %n zniszczonych plików wciąż są na urządzeniu, w blokach, które są teraz wolnym miejscem: system plików przeniósł dane, zanim dotarło do nich nadpisanie. Wymazanie wolnego miejsca woluminu nadpisze te bloki.</numerusform>
+            <numerusform>Stare kopie %n zniszczonych plików wciąż są na urządzeniu, w blokach, które są teraz wolnym miejscem: system plików przeniósł dane, zanim dotarło do nich nadpisanie. Wymazanie wolnego miejsca woluminu nadpisze te bloki.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Run Record… in the list&apos;s menu (Ctrl+Shift+R) shows what became of every file, and keeps the record as PDF or JSON.</source>
+        <translation>Zapis przebiegu… w menu listy (Ctrl+Shift+R) pokazuje, co stało się z każdym plikiem, i zachowuje zapis jako PDF lub JSON.</translation>
+    </message>
 </context>
 <context>
     <name>ShredCommand</name>
@@ -808,6 +832,37 @@
     </message>
 </context>
 <context>
+    <name>wypelark::RunRecordDialog</name>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Zapisz jako PDF…</translation>
+    </message>
+    <message>
+        <source>Save as JSON…</source>
+        <translation>Zapisz jako JSON…</translation>
+    </message>
+    <message>
+        <source>Save the Run Record as PDF</source>
+        <translation>Zapisz zapis przebiegu jako PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save the Run Record as JSON</source>
+        <translation>Zapisz zapis przebiegu jako JSON</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The record could not be kept in %1: %2</source>
+        <translation>Nie można było zachować zapisu w %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::frmMain</name>
     <message>
         <source>Overall Progress</source>
@@ -964,6 +1019,10 @@
     <message>
         <source>A run is under way or paused: finish it first.</source>
         <translation>Przebieg trwa lub jest wstrzymany: najpierw go dokończ.</translation>
+    </message>
+    <message>
+        <source>Run Record…</source>
+        <translation>Zapis przebiegu…</translation>
     </message>
 </context>
 </TS>

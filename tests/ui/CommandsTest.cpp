@@ -7,13 +7,19 @@
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
 #include "ui/ReportDialog.h"
+#include "ui/RunRecordDialog.h"
+#include "ui/RunRecordDocument.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeView>
 
@@ -185,6 +191,7 @@ TEST_F(Commands, aFreshRunAsksFirstAndCancelChangesNothingWhileContinuingDoesNot
 }
 
 // Reads every file back with its first byte changed, as a device that lost a pass would.
+// Every file whose name ends in "a" reads back with its first byte changed.
 class ChangedReadBack final : public ForwardingFileOperations {
 public:
     using ForwardingFileOperations::ForwardingFileOperations;
@@ -194,7 +201,7 @@ public:
             path, identity,
             [&](std::int64_t offset, const char* data, std::size_t size) {
                 std::string changed(data, size);
-                if (offset == 0 && size > 0)
+                if (offset == 0 && size > 0 && path.ends_with('a'))
                     changed[0] = 'x';
                 return chunk(offset, changed.data(), size);
             },
@@ -216,6 +223,56 @@ TEST_F(Commands, aFileThatReadsBackOtherThanTheFillIsKeptAndNamedAndTheChoiceIsR
     messages.choiceMade.reset();
     click(1);
     EXPECT_EQ(messages.choicesOffered, (std::vector<bool>{false, true}));
+}
+
+// The record of the run names every file with what became of it, in the window's table, in the
+// PDF and in the JSON kept.
+TEST_F(Commands, theRunRecordNamesEveryFileWithItsOutcomeInTheTablePdfAndJson) {
+    ChangedReadBack changed(files);
+    openWindow(&changed);
+    auto* record = control<QAction>("mnuListRecord");
+    EXPECT_FALSE(record->isEnabled());
+    dir.makeFile("b\u202e", 2000);
+    addFiles({{"a", 1000}});
+    controller->addPaths({QByteArray::fromStdString(dir.file("b\u202e"))}, {});
+    messages.choiceMade = true;
+    click(1);
+    ASSERT_TRUE(record->isEnabled());
+    EXPECT_TRUE(messages.shown.back().text.contains(QStringLiteral("Run Record")));
+
+    record->trigger();
+    auto* dialog = window->findChild<RunRecordDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    const QTableWidget& table = dialog->table();
+    ASSERT_EQ(table.rowCount(), 2);
+    const QString shownB = QString::fromStdString(printablePath(dir.file("b\u202e")));
+    EXPECT_TRUE(table.item(0, 0)->text().startsWith(shownB));
+    EXPECT_EQ(table.item(0, 5)->text(), QStringLiteral("destroyed"));
+    EXPECT_EQ(table.item(0, 2)->text(), QStringLiteral("1"));
+    EXPECT_EQ(table.item(1, 5)->text(), QStringLiteral("not destroyed"));
+    EXPECT_TRUE(table.item(1, 6)->text().contains(QStringLiteral("read back differs")));
+
+    const QString pdf = QString::fromStdString(dir.file("record.pdf"));
+    const QString json = QString::fromStdString(dir.file("record.json"));
+    EXPECT_EQ(RunRecordDocument(dialog->sheet()).writePdf(pdf), QString());
+    QFile pdfFile(pdf);
+    ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdfFile.readAll().startsWith("%PDF-"));
+    const QString text = RunRecordDocument(dialog->sheet()).plainText();
+    EXPECT_TRUE(text.contains(shownB)) << text.toStdString();
+    EXPECT_FALSE(text.contains(QChar(0x202e))); // the name cannot turn the text around
+    EXPECT_TRUE(text.contains(QString::fromStdString(dir.file("a"))));
+    EXPECT_TRUE(text.contains(QStringLiteral("not destroyed")));
+    EXPECT_EQ(RunSheet::save(json, dialog->sheet().json()), QString());
+    QFile jsonFile(json);
+    ASSERT_TRUE(jsonFile.open(QIODevice::ReadOnly));
+    const QJsonArray kept =
+        QJsonDocument::fromJson(jsonFile.readAll())[QStringLiteral("files")].toArray();
+    ASSERT_EQ(kept.size(), 2);
+    EXPECT_EQ(kept[0][QStringLiteral("path")].toString().toStdString(), dir.file("b\u202e"));
+    EXPECT_EQ(kept[0][QStringLiteral("outcome")].toString(), QStringLiteral("destroyed"));
+    EXPECT_EQ(kept[1][QStringLiteral("path")].toString(), QString::fromStdString(dir.file("a")));
+    EXPECT_EQ(kept[1][QStringLiteral("outcome")].toString(), QStringLiteral("not_destroyed"));
 }
 
 TEST_F(Commands, rowsAreRemovedFromTheListOnlyWhileNoRunIsUnderWay) {

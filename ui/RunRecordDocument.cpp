@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "ui/RunRecordDocument.h"
+
+#include "control/ProofTexts.h"
+#include "control/RunSheet.h"
+#include "list/SizeText.h"
+
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+namespace wypelark {
+namespace {
+
+QString cell(const QString& text) {
+    return QStringLiteral("<td>") +
+           text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
+           QStringLiteral("</td>");
+}
+
+} // namespace
+
+QString RunRecordDocument::html() const {
+    const RunSheet::Head& head = mSheet.head();
+    QString html =
+        QStringLiteral("<html><body><h2>%1</h2><p>%2<br>%3 %4</p>")
+            .arg(ProofTexts::title().toHtmlEscaped(),
+                 ProofTexts::heading(head.started.toString(Qt::ISODate), mSheet.host(),
+                                     mSheet.user(), head.passes)
+                     .toHtmlEscaped(),
+                 head.program.toHtmlEscaped(), QStringLiteral(WYPELARK_VERSION).toHtmlEscaped());
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
+    for (const QString& column : ProofTexts::columns())
+        html += QStringLiteral("<th>") + column.toHtmlEscaped() + QStringLiteral("</th>");
+    html += QStringLiteral("</tr>");
+    for (const SheetRow& row : mSheet.rows()) {
+        html += QStringLiteral("<tr>");
+        for (const QString& text : ProofTexts::rowCells(row))
+            html += cell(text);
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table></body></html>");
+}
+
+QString RunRecordDocument::plainText() const {
+    QTextDocument document;
+    document.setHtml(html());
+    return document.toPlainText();
+}
+
+QString RunRecordDocument::writePdf(const QString& path) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.setTitle(ProofTexts::title());
+        writer.setCreator(QStringLiteral("Wypelark " WYPELARK_VERSION));
+        QTextDocument document;
+        document.setHtml(html());
+        document.print(&writer);
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+
+} // namespace wypelark
