@@ -108,7 +108,8 @@ QStringList ProofTexts::rowCells(const SheetRow& row) {
     if (!row.device.isEmpty())
         place += QLatin1Char('\n') + tr("on %1 (%2)").arg(row.device, row.fileSystem);
     QString readBackText = readBack(row);
-    if (row.readBack != SheetRow::ReadBack::None && row.readSeconds > 0 && row.size >= 0)
+    if (row.readBack != SheetRow::ReadBack::None && row.readSeconds > 0 &&
+        row.size >= SheetRow::RatedSize)
         readBackText +=
             QLatin1Char('\n') + tr("%1 MB/s").arg(QLocale().toString(
                                     static_cast<double>(row.size) / 1e6 / row.readSeconds, 'f', 1));
@@ -138,10 +139,11 @@ QString ProofTexts::title() {
     return tr("Run record");
 }
 
-QString ProofTexts::heading(const QString& started, const QString& host, const QString& user,
-                            int passes) {
-    return tr("Run of %1 on %2 by %3: %n pass(es) of the byte 0x30 (the character 0)", "", passes)
-        .arg(started, host, user);
+QString ProofTexts::heading(const QString& started, const QString& ended, const QString& host,
+                            const QString& user, int passes) {
+    return tr("Run from %1 to %2 on %3 by %4: %n pass(es) of the byte 0x30 (the character 0)", "",
+              passes)
+        .arg(started, ended, host, user);
 }
 
 } // namespace wypelark

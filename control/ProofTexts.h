@@ -31,9 +31,9 @@ public:
     // In the box at a run's end: that old copies are left, and where the record is.
     static QString oldCopySummary(int files);
     static QString recordOffered();
-    // "Run of DATE on HOST by USER: N passes of the byte 0x30", above the table.
-    static QString heading(const QString& started, const QString& host, const QString& user,
-                           int passes);
+    // "Run from START to END on HOST by USER: N passes of the byte 0x30", above the table.
+    static QString heading(const QString& started, const QString& ended, const QString& host,
+                           const QString& user, int passes);
 };
 
 } // namespace wypelark

@@ -122,7 +122,8 @@ QJsonObject rowJson(const SheetRow& row) {
     if (row.outcome == SheetRow::Outcome::Destroyed) {
         object.insert(QStringLiteral("passes_flushed"), row.passesFlushed);
         object.insert(QStringLiteral("read_back"), readBackWord(row.readBack));
-        if (row.readBack != SheetRow::ReadBack::None && row.readSeconds > 0 && row.size >= 0)
+        if (row.readBack != SheetRow::ReadBack::None && row.readSeconds > 0 &&
+            row.size >= SheetRow::RatedSize)
             object.insert(QStringLiteral("read_back_mb_per_s"),
                           static_cast<double>(row.size) / 1e6 / row.readSeconds);
         QJsonArray remarks;

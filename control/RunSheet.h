@@ -22,6 +22,9 @@ struct SheetRow {
     enum class Outcome { Destroyed, NotDestroyed, Refused };
     enum class ReadBack { None, ThroughCache, FromDevice };
 
+    // Below this size a read-back's rate says more of the calls than of the device.
+    static constexpr qint64 RatedSize = 1'000'000;
+
     std::string path;
     qint64 size = -1; // unknown for a path refused before the run
     Outcome outcome = Outcome::Destroyed;

@@ -30,11 +30,12 @@ RunRecordDialog::RunRecordDialog(QWidget* parent, RunSheet sheet, AskPath askPat
       mAskPath(askPath ? std::move(askPath) : AskPath(askWithFileDialog)) {
     setWindowTitle(ProofTexts::title());
     const RunSheet::Head& head = mSheet.head();
-    auto* heading =
-        new QLabel(ProofTexts::heading(head.started.toLocalTime().toString(
-                                           QLocale().dateTimeFormat(QLocale::ShortFormat)),
-                                       mSheet.host(), mSheet.user(), head.passes),
-                   this);
+    const auto local = [](const QDateTime& when) {
+        return QLocale().toString(when.toLocalTime(), QLocale::ShortFormat);
+    };
+    auto* heading = new QLabel(ProofTexts::heading(local(head.started), local(head.ended),
+                                                   mSheet.host(), mSheet.user(), head.passes),
+                               this);
     heading->setTextFormat(Qt::PlainText);
     heading->setWordWrap(true);
     mTable = new QTableWidget(this);

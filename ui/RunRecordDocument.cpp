@@ -28,8 +28,9 @@ QString RunRecordDocument::html() const {
     QString html =
         QStringLiteral("<html><body><h2>%1</h2><p>%2<br>%3 %4</p>")
             .arg(ProofTexts::title().toHtmlEscaped(),
-                 ProofTexts::heading(head.started.toString(Qt::ISODate), mSheet.host(),
-                                     mSheet.user(), head.passes)
+                 ProofTexts::heading(head.started.toString(Qt::ISODate),
+                                     head.ended.toString(Qt::ISODate), mSheet.host(), mSheet.user(),
+                                     head.passes)
                      .toHtmlEscaped(),
                  head.program.toHtmlEscaped(), QStringLiteral(WYPELARK_VERSION).toHtmlEscaped());
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");

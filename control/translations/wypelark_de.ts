@@ -206,13 +206,6 @@
         <source>Run record</source>
         <translation>Protokoll des Laufs</translation>
     </message>
-    <message numerus="yes">
-        <source>Run of %1 on %2 by %3: %n pass(es) of the byte 0x30 (the character 0)</source>
-        <translation>
-            <numerusform>Lauf vom %1 auf %2 durch %3: %n Durchgang mit dem Byte 0x30 (dem Zeichen 0)</numerusform>
-            <numerusform>Lauf vom %1 auf %2 durch %3: %n Durchgänge mit dem Byte 0x30 (dem Zeichen 0)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>on %1 (%2)</source>
         <translation>auf %1 (%2)</translation>
@@ -235,6 +228,13 @@
     <message>
         <source>Run Record… in the list&apos;s menu (Ctrl+Shift+R) shows what became of every file, and keeps the record as PDF or JSON.</source>
         <translation>Protokoll des Laufs… im Menü der Liste (Strg+Umschalt+R) zeigt, was aus jeder Datei wurde, und speichert das Protokoll als PDF oder JSON.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Run from %1 to %2 on %3 by %4: %n pass(es) of the byte 0x30 (the character 0)</source>
+        <translation>
+            <numerusform>Lauf von %1 bis %2 auf %3 durch %4: %n Durchgang mit dem Byte 0x30 (dem Zeichen 0)</numerusform>
+            <numerusform>Lauf von %1 bis %2 auf %3 durch %4: %n Durchgänge mit dem Byte 0x30 (dem Zeichen 0)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -35,17 +35,17 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Run of %1 on %2 by %3: %n pass(es) of the byte 0x30 (the character 0)</source>
-        <translation>
-            <numerusform>Run of %1 on %2 by %3: %n pass of the byte 0x30 (the character 0)</numerusform>
-            <numerusform>Run of %1 on %2 by %3: %n passes of the byte 0x30 (the character 0)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The old copy of %n destroyed file(s) is still on the device, in blocks that are now free space: the file system had moved the data before the overwrite reached it. Wiping the volume&apos;s free space overwrites those blocks.</source>
         <translation>
             <numerusform>The old copy of %n destroyed file is still on the device, in blocks that are now free space: the file system had moved the data before the overwrite reached it. Wiping the volume&apos;s free space overwrites those blocks.</numerusform>
             <numerusform>The old copies of %n destroyed files are still on the device, in blocks that are now free space: the file system had moved the data before the overwrite reached it. Wiping the volume&apos;s free space overwrites those blocks.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Run from %1 to %2 on %3 by %4: %n pass(es) of the byte 0x30 (the character 0)</source>
+        <translation>
+            <numerusform>Run from %1 to %2 on %3 by %4: %n pass of the byte 0x30 (the character 0)</numerusform>
+            <numerusform>Run from %1 to %2 on %3 by %4: %n passes of the byte 0x30 (the character 0)</numerusform>
         </translation>
     </message>
 </context>

@@ -210,14 +210,6 @@
         <source>Run record</source>
         <translation>Zapis przebiegu</translation>
     </message>
-    <message numerus="yes">
-        <source>Run of %1 on %2 by %3: %n pass(es) of the byte 0x30 (the character 0)</source>
-        <translation>
-            <numerusform>Przebieg z %1 na %2, użytkownik %3: %n przebieg bajtem 0x30 (znak 0)</numerusform>
-            <numerusform>Przebieg z %1 na %2, użytkownik %3: %n przebiegi bajtem 0x30 (znak 0)</numerusform>
-            <numerusform>Przebieg z %1 na %2, użytkownik %3: %n przebiegów bajtem 0x30 (znak 0)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>on %1 (%2)</source>
         <translation>na %1 (%2)</translation>
@@ -241,6 +233,14 @@
     <message>
         <source>Run Record… in the list&apos;s menu (Ctrl+Shift+R) shows what became of every file, and keeps the record as PDF or JSON.</source>
         <translation>Zapis przebiegu… w menu listy (Ctrl+Shift+R) pokazuje, co stało się z każdym plikiem, i zachowuje zapis jako PDF lub JSON.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Run from %1 to %2 on %3 by %4: %n pass(es) of the byte 0x30 (the character 0)</source>
+        <translation>
+            <numerusform>Przebieg od %1 do %2 na %3, użytkownik %4: %n przebieg bajtem 0x30 (znak 0)</numerusform>
+            <numerusform>Przebieg od %1 do %2 na %3, użytkownik %4: %n przebiegi bajtem 0x30 (znak 0)</numerusform>
+            <numerusform>Przebieg od %1 do %2 na %3, użytkownik %4: %n przebiegów bajtem 0x30 (znak 0)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
