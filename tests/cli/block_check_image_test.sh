@@ -5,25 +5,9 @@
 # Usage: block_check_image_test.sh WYPELARK_CLI. Skips (77) where loop mounts are not allowed.
 set -u
 cli=$1
-skip() { echo "skipped: $*"; exit 77; }
-[ "$(id -u)" = 0 ] || skip "needs root to mount a loop image and read its device"
-command -v mkfs.ext4 >/dev/null || skip "mkfs.ext4 is missing"
+. "$(dirname "$0")/loop_volume.sh"
 command -v python3 >/dev/null || skip "python3 is missing"
-
-work=$(mktemp -d)
-mnt=$work/mnt
-mkdir "$mnt"
-cleanup() {
-    mountpoint -q "$mnt" && umount "$mnt"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-image=$work/volume.img
-truncate -s 48M "$image"
-mkfs.ext4 -q -F -O ^inline_data "$image" || skip "mkfs.ext4 failed"
-mount -o loop "$image" "$mnt" 2>/dev/null || skip "loop mounts are not allowed here"
+mount_loop_volume 48M
 
 # Sizes that end inside a block, and a file written in scattered pieces, so that it lies in
 # several extents.

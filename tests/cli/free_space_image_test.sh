@@ -7,24 +7,8 @@
 # Usage: free_space_image_test.sh WYPELARK_CLI. Skips (77) where loop mounts are not allowed.
 set -u
 cli=$1
-skip() { echo "skipped: $*"; exit 77; }
-[ "$(id -u)" = 0 ] || skip "needs root to mount a loop image"
-command -v mkfs.ext4 >/dev/null || skip "mkfs.ext4 is missing"
-
-work=$(mktemp -d)
-mnt=$work/mnt
-mkdir "$mnt"
-cleanup() {
-    mountpoint -q "$mnt" && umount "$mnt"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-image=$work/volume.img
-truncate -s 96M "$image"
-mkfs.ext4 -q -F -O ^has_journal,^inline_data "$image" || skip "mkfs.ext4 failed"
-mount -o loop "$image" "$mnt" 2>/dev/null || skip "loop mounts are not allowed here"
+. "$(dirname "$0")/loop_volume.sh"
+mount_loop_volume 96M ^has_journal,^inline_data
 
 # Markers of 32 bytes each, over 40 MiB in files of several sizes.
 for n in $(seq 1 40); do
