@@ -106,7 +106,7 @@ public:
     // Adds what a drop names when every address is a local file or folder; nothing otherwise.
     std::optional<std::vector<RefusedFile>> addUrls(const QList<QUrl>& urls);
     // Adds the named files of a folder, those selected in its file list.
-    std::vector<RefusedFile> addSelected(const QByteArray& folder, const QList<QByteArray>& names);
+    std::vector<RefusedFile> addSelected(const QByteArray& folder, QList<QByteArray> names);
 
     // The list changes only while no run is under way: a run walks it by position, and the
     // Delete command then removes the folders that were added, until it has returned.

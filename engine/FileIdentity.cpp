@@ -50,7 +50,7 @@ InodeStamp generationOf(int folder, const char* name, const struct statx& looked
     int generation = 0;
     if (::ioctl(fd, FS_IOC_GETVERSION, &generation) != 0)
         return {};
-    return {InodeStamp::Kind::Generation, static_cast<std::int64_t>(generation), 0};
+    return {static_cast<std::int64_t>(generation), 0, InodeStamp::Kind::Generation};
 }
 
 // An overlay mount copies a file up to its upper layer when it is first opened for writing: the
@@ -80,8 +80,8 @@ std::error_code lookAtNode(int folder, const char* name, NodeLook& look) {
     if (onOverlay(folder, name))
         look.node.stamp = {};
     else if ((looked.stx_mask & STATX_BTIME) != 0 && looked.stx_btime.tv_sec != 0)
-        look.node.stamp = {InodeStamp::Kind::Birth, looked.stx_btime.tv_sec,
-                           looked.stx_btime.tv_nsec};
+        look.node.stamp = {looked.stx_btime.tv_sec, looked.stx_btime.tv_nsec,
+                           InodeStamp::Kind::Birth};
     else
         look.node.stamp = generationOf(folder, name, looked);
     return {};

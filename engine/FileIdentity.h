@@ -15,9 +15,10 @@ class UniqueFd;
 // inode generation where the file system gives that, else nothing.
 struct InodeStamp {
     enum class Kind : std::uint8_t { None, Birth, Generation };
-    Kind kind = Kind::None;
+    // The widest first: a million listed files hold two stamps each.
     std::int64_t value = 0;        // birth seconds, or the generation
     std::uint32_t nanoseconds = 0; // of the birth time
+    Kind kind = Kind::None;
 
     bool operator==(const InodeStamp&) const = default;
 };

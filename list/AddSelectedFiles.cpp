@@ -37,6 +37,7 @@ std::vector<RefusedFile> refusalsToName(std::vector<RefusedFile> refused,
 PathScan measureSelected(const QByteArray& folder, const std::vector<QByteArray>& paths) {
     PathScan scan;
     const FolderLook look = lookAtFolder(folder);
+    scan.files.reserve(paths.size());
     for (const QByteArray& path : paths) {
         const FileMeasurement measured = measureFileIn(look, path);
         if (measured.error)

@@ -36,7 +36,7 @@ QVariant DeletionListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole && index.column() == File)
         return fileTip(item);
     if (role == FailureRole)
-        return item.failure;
+        return mFailures.value(item.path);
     return {};
 }
 
@@ -45,8 +45,8 @@ QString DeletionListModel::fileTip(const Item& item) const {
     QStringList lines;
     if (const QString bytes = escapedNameBytes(item.path); !bytes.isEmpty())
         lines << shownName(item.path) << tr("Bytes: %1").arg(bytes);
-    if (!item.failure.isEmpty())
-        lines << tr("Not destroyed: %1").arg(item.failure);
+    if (const QString failure = mFailures.value(item.path); !failure.isEmpty())
+        lines << tr("Not destroyed: %1").arg(failure);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -54,16 +54,20 @@ void DeletionListModel::markFailed(const QByteArray& path, const QString& reason
     const auto row = mRows.find(path);
     if (row == mRows.end())
         return;
-    mItems[*row].failure = reason;
+    mFailures.insert(path, reason);
     const int at = static_cast<int>(*row);
     emit dataChanged(index(at, File), index(at, Size));
 }
 
 void DeletionListModel::clearMarks() {
-    for (Item& item : mItems)
-        item.failure.clear();
-    if (!mItems.empty())
-        emit dataChanged(index(0, File), index(count() - 1, Size));
+    if (mFailures.isEmpty())
+        return;
+    mFailures.clear();
+    emit dataChanged(index(0, File), index(count() - 1, Size));
+}
+
+void DeletionListModel::forgetUnlistedFailures() {
+    mFailures.removeIf([this](const auto& failure) { return !mRows.contains(failure.key()); });
 }
 
 QVariant DeletionListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -176,8 +180,10 @@ void DeletionListModel::remove(std::vector<int> positions) {
         mItems.erase(mItems.begin() + first, mItems.begin() + last + 1);
         endRemoveRows();
     }
-    if (!runs.empty())
+    if (!runs.empty()) {
         indexRows();
+        forgetUnlistedFailures();
+    }
 }
 
 void DeletionListModel::keepOnly(const std::vector<int>& positions) {
@@ -205,6 +211,7 @@ void DeletionListModel::keepRows(const std::vector<bool>& keep, std::size_t kept
     }
     releaseAway(std::exchange(mItems, std::move(items)));
     indexRows();
+    forgetUnlistedFailures();
     endResetModel();
 }
 
@@ -219,6 +226,7 @@ void DeletionListModel::clear() {
     beginResetModel();
     std::vector<Item> items = std::exchange(mItems, {});
     QHash<QByteArray, std::size_t> rows = std::exchange(mRows, {});
+    mFailures.clear();
     endResetModel();
     releaseAway(std::move(items));
     releaseAway(std::move(rows));

@@ -56,6 +56,9 @@ public:
     // cleared or the item removed.
     void markFailed(const QByteArray& path, const QString& reason);
     void clearMarks();
+    // Room for this many rows, grown as appending one by one would grow it, so that rows
+    // appended in slices up to it are not moved again.
+    void growFor(std::size_t rows);
     // The sizes of all items, as they were when added.
     qint64 totalSize() const;
 
@@ -67,19 +70,20 @@ private:
         QByteArray path;
         qint64 bytes;
         FileIdentity identity;
-        QString failure = {};
     };
 
     QString fileTip(const Item& item) const;
 
     void indexRows();
-    void growFor(std::size_t rows);
+    void forgetUnlistedFailures();
     void keepRows(const std::vector<bool>& keep, std::size_t kept);
     // The listed row takes the file now at its path.
     void takeAgain(std::size_t row, qint64 size, const FileIdentity& identity);
 
     std::vector<Item> mItems;
     QHash<QByteArray, std::size_t> mRows; // 0-based row of each path
+    // Why the last run did not destroy a listed path: apart from the rows, which seldom fail.
+    QHash<QByteArray, QString> mFailures;
 };
 
 } // namespace wypelark

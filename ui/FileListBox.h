@@ -59,6 +59,8 @@ protected:
     QRegion visualRegionForSelection(const QItemSelection& selection) const override;
 
 private:
+    static constexpr int LayoutBatch = 20000;
+
     ChosenRows chosenRows() const;
 
     const DirectoryAccess& mDirectories;

@@ -21,7 +21,7 @@ class QMenu;
 class QSlider;
 class QTimer;
 class QToolBar;
-class QTreeView;
+class QTableView;
 class QUrl;
 
 namespace wypelark {
@@ -143,7 +143,7 @@ private:
     FloatProgressBar* prgOverall = nullptr;
     FloatProgressBar* prgCurrent = nullptr;
     QGroupBox* fraToDelete = nullptr;
-    QTreeView* lvwList = nullptr;
+    QTableView* lvwList = nullptr;
     QGroupBox* fraDelete = nullptr;
     QSlider* sliDelete = nullptr;
     QLabel* lblStatus = nullptr;

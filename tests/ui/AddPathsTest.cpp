@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QMimeData>
 #include <QProcess>
-#include <QTreeView>
+#include <QTableView>
 
 #include <filesystem>
 #include <fstream>
@@ -118,7 +118,7 @@ TEST_F(AddPaths, noFolderIsRemovedThatWasSwappedTakenOffTheListOrNotAskedFor) {
     fs::create_directories(dir.path() / "tree/sub");
     dir.makeFile("tree/sub/f", 1);
     window->addPaths({"tree"}, folder());
-    auto* list = control<QTreeView>("lvwList");
+    auto* list = control<QTableView>("lvwList");
     list->selectAll();
     control<QAction>("mnuListRemove")->trigger(); // f off the list: its folders go off it too
     ASSERT_EQ(controller->list().count(), 0);

@@ -19,9 +19,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSlider>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
-#include <QTreeView>
 
 #include <filesystem>
 #include <fstream>
@@ -277,7 +277,7 @@ TEST_F(Commands, theRunRecordNamesEveryFileWithItsOutcomeInTheTablePdfAndJson) {
 
 TEST_F(Commands, rowsAreRemovedFromTheListOnlyWhileNoRunIsUnderWay) {
     addFiles({{"a", 120000}, {"b", 30}, {"c", 30}});
-    auto* list = control<QTreeView>("lvwList");
+    auto* list = control<QTableView>("lvwList");
     const auto pressDeleteOnRow = [&](int row) {
         list->setFocus();
         list->selectionModel()->select(list->model()->index(row, 0),

@@ -10,8 +10,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QSlider>
+#include <QTableView>
 #include <QTimer>
-#include <QTreeView>
 
 #include <condition_variable>
 #include <cstdlib>
@@ -159,7 +159,7 @@ protected:
         }
         case 2: {
             const std::set<std::string> before = listed();
-            auto* list = control<QTreeView>("lvwList");
+            auto* list = control<QTableView>("lvwList");
             const int rows = list->model()->rowCount();
             if (rows > 0) {
                 list->selectionModel()->select(

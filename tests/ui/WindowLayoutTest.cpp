@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSlider>
+#include <QTableView>
 #include <QTest>
 #include <QToolBar>
-#include <QTreeView>
 
 using namespace wypelark;
 using namespace wypelark::testing;
@@ -87,13 +87,13 @@ TEST_F(WindowLayout, captionsAndStartStates) {
         EXPECT_EQ(bar->valueF(), 0) << name;
     }
 
-    auto* list = control<QTreeView>("lvwList");
+    auto* list = control<QTableView>("lvwList");
     EXPECT_EQ(list->model()->rowCount(), 0);
     EXPECT_EQ(list->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("File"));
     EXPECT_EQ(list->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Size"));
     EXPECT_EQ(list->columnWidth(0), 445);
     EXPECT_EQ(list->columnWidth(1), 96);
-    EXPECT_FALSE(list->header()->isHidden());
+    EXPECT_FALSE(list->horizontalHeader()->isHidden());
 
     auto* menu = control<QMenu>("mnuPopUp");
     EXPECT_EQ(menu->title(), QStringLiteral("PopUp"));
