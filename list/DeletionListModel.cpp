@@ -15,6 +15,11 @@
 
 namespace wypelark {
 
+DeletionListModel::DeletionListModel(QObject* parent) : QAbstractTableModel(parent) {
+    mSweep.setInterval(0);
+    connect(&mSweep, &QTimer::timeout, this, &DeletionListModel::sweepSlice);
+}
+
 int DeletionListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : count();
 }
@@ -51,8 +56,8 @@ QString DeletionListModel::fileTip(const Item& item) const {
 }
 
 void DeletionListModel::markFailed(const QByteArray& path, const QString& reason) {
-    const auto row = mRows.find(path);
-    if (row == mRows.end())
+    const std::optional<std::size_t> row = rowOf(path);
+    if (!row)
         return;
     mFailures.insert(path, reason);
     const int at = static_cast<int>(*row);
@@ -67,7 +72,7 @@ void DeletionListModel::clearMarks() {
 }
 
 void DeletionListModel::forgetUnlistedFailures() {
-    mFailures.removeIf([this](const auto& failure) { return !mRows.contains(failure.key()); });
+    mFailures.removeIf([this](const auto& failure) { return !contains(failure.key()); });
 }
 
 QVariant DeletionListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -88,25 +93,71 @@ QByteArray DeletionListModel::path(int position) const {
 }
 
 void DeletionListModel::appendNew(std::span<const FoundFile> files, ListedPaths listed) {
-    // One look-up per file: its row is claimed as it is seen, so a path given twice goes in once.
-    const std::size_t listedRows = mItems.size();
+    // One look-up per file: its serial is claimed as it is seen, so a path given twice goes in
+    // once.
+    const quint64 firstNew = mNextSerial;
     std::vector<const FoundFile*> fresh;
-    growFor(listedRows + files.size());
+    growFor(mItems.size() + files.size());
     for (const FoundFile& file : files) {
-        const auto row = mRows.constFind(file.path);
-        if (row == mRows.cend()) {
-            mRows.insert(file.path, listedRows + fresh.size());
-            fresh.push_back(&file);
-        } else if (row.value() < listedRows && listed == ListedPaths::TakeAgain) {
-            takeAgain(row.value(), file.size, file.identity);
+        const auto entry = mSerials.find(file.path);
+        if (entry != mSerials.end() && *entry >= firstNew)
+            continue;
+        if (entry != mSerials.end()) {
+            if (const std::optional<std::size_t> row = rowOfSerial(*entry)) {
+                if (listed == ListedPaths::TakeAgain)
+                    takeAgain(*row, file.size, file.identity);
+                continue;
+            }
         }
+        mSerials.insert(file.path, mNextSerial++);
+        fresh.push_back(&file);
     }
     if (fresh.empty())
         return;
     beginInsertRows({}, count(), count() + static_cast<int>(fresh.size()) - 1);
+    quint64 serial = firstNew;
     for (const FoundFile* file : fresh)
-        mItems.push_back({file->path, file->size, file->identity});
+        mItems.push_back({file->path, file->size, file->identity, serial++});
     endInsertRows();
+}
+
+std::optional<std::size_t> DeletionListModel::rowOf(const QByteArray& path) const {
+    const auto entry = mSerials.constFind(path);
+    return entry == mSerials.cend() ? std::nullopt : rowOfSerial(*entry);
+}
+
+std::optional<std::size_t> DeletionListModel::rowOfSerial(quint64 serial) const {
+    const auto row =
+        std::lower_bound(mItems.begin(), mItems.end(), serial,
+                         [](const Item& item, quint64 wanted) { return item.serial < wanted; });
+    if (row == mItems.end() || row->serial != serial)
+        return std::nullopt;
+    return static_cast<std::size_t>(row - mItems.begin());
+}
+
+// The entries of removed rows go a slice at each turn of the event loop; until then they name
+// no row, and a path listed again meanwhile gets an entry of its own, which stays.
+void DeletionListModel::sweepLater(std::vector<QByteArray> removedPaths) {
+    if (mUnswept.empty())
+        mUnswept = std::move(removedPaths);
+    else
+        mUnswept.insert(mUnswept.end(), std::make_move_iterator(removedPaths.begin()),
+                        std::make_move_iterator(removedPaths.end()));
+    if (!mUnswept.empty())
+        mSweep.start();
+}
+
+void DeletionListModel::sweepSlice() {
+    for (std::size_t swept = 0; swept < SweepSlice && !mUnswept.empty(); ++swept) {
+        const auto entry = mSerials.constFind(mUnswept.back());
+        if (entry != mSerials.cend() && !rowOfSerial(*entry))
+            mSerials.erase(entry);
+        mUnswept.pop_back();
+    }
+    if (mUnswept.empty()) {
+        mSweep.stop();
+        releaseAway(std::exchange(mUnswept, {}));
+    }
 }
 
 // Room for the rows, grown as appending one by one would grow it: an exact reserve for each
@@ -114,8 +165,8 @@ void DeletionListModel::appendNew(std::span<const FoundFile> files, ListedPaths 
 void DeletionListModel::growFor(std::size_t rows) {
     if (rows > mItems.capacity())
         mItems.reserve(std::max(rows, 2 * mItems.capacity()));
-    if (const auto wanted = static_cast<qsizetype>(rows); wanted > mRows.capacity())
-        mRows.reserve(std::max(wanted, 2 * mRows.capacity()));
+    if (const auto wanted = static_cast<qsizetype>(rows); wanted > mSerials.capacity())
+        mSerials.reserve(std::max(wanted, 2 * mSerials.capacity()));
 }
 
 void DeletionListModel::takeAgain(std::size_t row, qint64 size, const FileIdentity& identity) {
@@ -126,13 +177,6 @@ void DeletionListModel::takeAgain(std::size_t row, qint64 size, const FileIdenti
     item.bytes = size;
     const int at = static_cast<int>(row);
     emit dataChanged(index(at, File), index(at, Size));
-}
-
-void DeletionListModel::indexRows() {
-    releaseAway(std::exchange(mRows, {}));
-    mRows.reserve(static_cast<qsizetype>(mItems.size()));
-    for (std::size_t row = 0; row < mItems.size(); ++row)
-        mRows.insert(mItems[row].path, row);
 }
 
 QString DeletionListModel::shownPath(int position) const {
@@ -148,11 +192,8 @@ FileIdentity DeletionListModel::identity(int position) const {
 }
 
 void DeletionListModel::append(const QByteArray& path, qint64 size, const FileIdentity& identity) {
-    const int row = count();
-    beginInsertRows({}, row, row);
-    mRows.insert(path, mItems.size());
-    mItems.push_back({path, size, identity});
-    endInsertRows();
+    const FoundFile file{path, size, identity};
+    appendNew(std::span(&file, 1));
 }
 
 void DeletionListModel::remove(std::vector<int> positions) {
@@ -175,15 +216,17 @@ void DeletionListModel::remove(std::vector<int> positions) {
         keepRows(keep, mItems.size() - positions.size());
         return;
     }
+    std::vector<QByteArray> removedPaths;
+    removedPaths.reserve(positions.size());
     for (const auto& [first, last] : runs) {
         beginRemoveRows({}, first, last);
+        for (int row = first; row <= last; ++row)
+            removedPaths.push_back(std::move(mItems[static_cast<std::size_t>(row)].path));
         mItems.erase(mItems.begin() + first, mItems.begin() + last + 1);
         endRemoveRows();
     }
-    if (!runs.empty()) {
-        indexRows();
-        forgetUnlistedFailures();
-    }
+    sweepLater(std::move(removedPaths));
+    forgetUnlistedFailures();
 }
 
 void DeletionListModel::keepOnly(const std::vector<int>& positions) {
@@ -205,12 +248,24 @@ void DeletionListModel::keepRows(const std::vector<bool>& keep, std::size_t kept
     beginResetModel();
     std::vector<Item> items;
     items.reserve(kept);
+    std::vector<QByteArray> removedPaths;
+    removedPaths.reserve(mItems.size() - kept);
     for (std::size_t row = 0; row < mItems.size(); ++row) {
         if (keep[row])
             items.push_back(std::move(mItems[row]));
+        else
+            removedPaths.push_back(std::move(mItems[row].path));
     }
     releaseAway(std::exchange(mItems, std::move(items)));
-    indexRows();
+    if (mItems.empty()) {
+        // Nothing is left to find: the index goes whole.
+        releaseAway(std::exchange(mSerials, {}));
+        releaseAway(std::move(removedPaths));
+        releaseAway(std::exchange(mUnswept, {}));
+        mSweep.stop();
+    } else {
+        sweepLater(std::move(removedPaths));
+    }
     forgetUnlistedFailures();
     endResetModel();
 }
@@ -225,11 +280,14 @@ qint64 DeletionListModel::totalSize() const {
 void DeletionListModel::clear() {
     beginResetModel();
     std::vector<Item> items = std::exchange(mItems, {});
-    QHash<QByteArray, std::size_t> rows = std::exchange(mRows, {});
+    QHash<QByteArray, quint64> serials = std::exchange(mSerials, {});
+    std::vector<QByteArray> unswept = std::exchange(mUnswept, {});
+    mSweep.stop();
     mFailures.clear();
     endResetModel();
     releaseAway(std::move(items));
-    releaseAway(std::move(rows));
+    releaseAway(std::move(serials));
+    releaseAway(std::move(unswept));
 }
 
 } // namespace wypelark

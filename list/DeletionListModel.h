@@ -9,7 +9,9 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QTimer>
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -25,7 +27,7 @@ public:
     // Why the last run did not destroy the item's file; empty when it did not fail.
     static constexpr int FailureRole = Qt::UserRole + 1;
 
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit DeletionListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -42,7 +44,7 @@ public:
     qint64 size(int position) const;
     // Which file the item meant when it was added.
     FileIdentity identity(int position) const;
-    bool contains(const QByteArray& path) const { return mRows.contains(path); }
+    bool contains(const QByteArray& path) const { return rowOf(path).has_value(); }
     void append(const QByteArray& path, qint64 size, const FileIdentity& identity);
     // Appends every file not listed yet, in order, at once; a listed path is skipped or taken
     // again.
@@ -66,22 +68,34 @@ private:
     // More runs of neighbouring rows than this are removed by one pass and a reset.
     static constexpr std::size_t ScatteredRuns = 64;
 
+    // Entries of removed rows taken out of the index at each turn of the event loop.
+    static constexpr std::size_t SweepSlice = 20000;
+
     struct Item {
         QByteArray path;
         qint64 bytes;
         FileIdentity identity;
+        quint64 serial; // grows from row to row: a row is found by it without being indexed
     };
 
     QString fileTip(const Item& item) const;
 
-    void indexRows();
+    std::optional<std::size_t> rowOf(const QByteArray& path) const;
+    std::optional<std::size_t> rowOfSerial(quint64 serial) const;
+    void sweepLater(std::vector<QByteArray> removedPaths);
+    void sweepSlice();
     void forgetUnlistedFailures();
     void keepRows(const std::vector<bool>& keep, std::size_t kept);
     // The listed row takes the file now at its path.
     void takeAgain(std::size_t row, qint64 size, const FileIdentity& identity);
 
     std::vector<Item> mItems;
-    QHash<QByteArray, std::size_t> mRows; // 0-based row of each path
+    // The serial of each listed path. A removal leaves the entries of its rows to be swept in
+    // slices, so that no removal rebuilds it whole: an entry whose row is gone names no row.
+    QHash<QByteArray, quint64> mSerials;
+    quint64 mNextSerial = 0;
+    std::vector<QByteArray> mUnswept; // paths of removed rows whose entries may still be there
+    QTimer mSweep;
     // Why the last run did not destroy a listed path: apart from the rows, which seldom fail.
     QHash<QByteArray, QString> mFailures;
 };

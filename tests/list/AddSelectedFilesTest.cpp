@@ -8,6 +8,7 @@
 #include "tests/support/TempDir.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -233,6 +234,14 @@ TEST(DeletionList, removedRowsLeaveTheOthersInOrderAndFindable) {
             }
         }
         EXPECT_EQ(rows.count(), position - 1);
+        // A removed path's entry names no row until it is swept: added again, each is listed once,
+        // after those kept, and the sweep leaves its new entry.
+        rows.appendNew(files);
+        EXPECT_EQ(rows.count(), 200);
+        EXPECT_EQ(rows.path(200), "/f" + QByteArray::number(removed == everyOther ? 199 : 9));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(std::all_of(files.begin(), files.end(),
+                                [&](const FoundFile& file) { return rows.contains(file.path); }));
     }
 }
 
