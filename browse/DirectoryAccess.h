@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
 #include <system_error>
 #include <vector>
 
@@ -17,7 +18,14 @@ struct DirectoryEntry {
 struct DirectoryListing {
     std::vector<DirectoryEntry> entries;
     std::error_code error;
+    // The folder's change time as the listing began, in nanoseconds; 0 where it is not known or
+    // so recent that a change in the same tick of the clock could have gone unseen.
+    std::int64_t changeStamp = 0;
 };
+
+// The change time of a folder whose entries were last changed some time ago, as a listing's
+// stamp; 0 for any other.
+std::int64_t settledChangeStamp(int folder);
 
 // A mounted volume a person browses: its mount point and what to call it.
 struct Volume {

@@ -25,11 +25,19 @@ void sortEntries(std::vector<DirectoryEntry>& entries) {
         const int byKey = keys[a].compare(keys[b]);
         return byKey != 0 ? byKey < 0 : entries[a].name < entries[b].name;
     });
-    std::vector<DirectoryEntry> sorted;
-    sorted.reserve(entries.size());
-    for (const std::size_t at : order)
-        sorted.push_back(std::move(entries[at]));
-    entries = std::move(sorted);
+    keys = {};
+    // The entries go to their places along the permutation's cycles, in place: a million held
+    // twice over took another 32 MB.
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        std::size_t at = start;
+        while (order[at] != start) {
+            std::swap(entries[at], entries[order[at]]);
+            const std::size_t next = order[at];
+            order[at] = at;
+            at = next;
+        }
+        order[at] = at;
+    }
 }
 
 } // namespace wypelark

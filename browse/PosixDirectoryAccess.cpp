@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <cerrno>
+#include <ctime>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
@@ -103,6 +104,18 @@ bool isDeviceNotReady(std::error_code error) {
     }
 }
 
+std::int64_t settledChangeStamp(int folder) {
+    struct stat looked {};
+    timespec now{};
+    if (::fstat(folder, &looked) != 0 || ::clock_gettime(CLOCK_REALTIME, &now) != 0)
+        return 0;
+    // Entries made within the clock's tick after this look leave the same time behind.
+    constexpr std::int64_t Settled = 2;
+    if (now.tv_sec - looked.st_ctim.tv_sec < Settled)
+        return 0;
+    return std::int64_t{looked.st_ctim.tv_sec} * 1'000'000'000 + looked.st_ctim.tv_nsec;
+}
+
 DirectoryListing PosixDirectoryAccess::list(const QByteArray& folder) const {
     DirectoryListing listing;
     const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.constData()));
@@ -110,6 +123,7 @@ DirectoryListing PosixDirectoryAccess::list(const QByteArray& folder) const {
         listing.error = {errno, std::system_category()};
         return listing;
     }
+    listing.changeStamp = settledChangeStamp(::dirfd(dir.get()));
     errno = 0;
     while (const dirent* entry = ::readdir(dir.get())) {
         const QByteArray name(entry->d_name);

@@ -71,13 +71,23 @@ std::error_code FileListBox::setFolder(const QByteArray& folder) {
             names.push_back(std::move(entry.name));
     }
     releaseAway(std::move(listing.entries));
+    if (listing.error && ticket == mTicket) {
+        releaseAway(std::move(names));
+        return listing.error;
+    }
+    return show(folder, ticket, std::move(names));
+}
+
+void FileListBox::showFolder(const QByteArray& folder, QList<QByteArray> names) {
+    show(folder, ++mTicket, std::move(names));
+}
+
+std::error_code FileListBox::show(const QByteArray& folder, int ticket, QList<QByteArray> names) {
     // Another folder was shown while this one was read: its listing stands.
     if (ticket != mTicket) {
         releaseAway(std::move(names));
         return std::make_error_code(std::errc::operation_canceled);
     }
-    if (listing.error)
-        return listing.error;
     // The same folder listed again keeps what was selected and where the focus was.
     KeptRows kept;
     if (folder == mFolder && (selectionModel()->hasSelection() || currentIndex().isValid())) {

@@ -27,6 +27,8 @@ public:
     // Lists the folder's files; on an error nothing changes. A listing overtaken by a later one
     // changes nothing and comes back as cancelled.
     std::error_code setFolder(const QByteArray& folder);
+    // Shows the files of a folder listed already, sorted as a listing comes.
+    void showFolder(const QByteArray& folder, QList<QByteArray> names);
     std::error_code refresh() { return setFolder(mFolder); }
     // The names of the selected files, in the list's order.
     QList<QByteArray> selectedNames() const;
@@ -62,6 +64,7 @@ private:
     static constexpr int LayoutBatch = 20000;
 
     ChosenRows chosenRows() const;
+    std::error_code show(const QByteArray& folder, int ticket, QList<QByteArray> names);
 
     const DirectoryAccess& mDirectories;
     FileListModel* mFiles = nullptr;

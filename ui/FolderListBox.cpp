@@ -8,6 +8,8 @@
 
 #include <QStyle>
 
+#include <utility>
+
 namespace wypelark {
 
 namespace {
@@ -51,19 +53,27 @@ FolderListBox::FolderListBox(const DirectoryAccess& directories, QWidget* parent
 std::error_code FolderListBox::setPath(const QByteArray& path) {
     const QByteArray folder = normalizedFolder(path);
     const int ticket = ++mTicket;
+    if (mFileNames)
+        releaseAway(std::move(*std::exchange(mFileNames, std::nullopt)));
     DirectoryListing listing = mDirectories.list(folder);
     QList<QByteArray> subfolders;
-    for (DirectoryEntry& entry : listing.entries) {
-        if (entry.isFolder)
-            subfolders.push_back(std::move(entry.name));
-    }
-    // The files' names, a million in some folders, are the file list's to show, not this one's.
+    QList<QByteArray> files;
+    files.reserve(static_cast<qsizetype>(listing.entries.size()));
+    // Moved, not copied: a million names are not each touched again on this thread.
+    for (DirectoryEntry& entry : listing.entries)
+        (entry.isFolder ? subfolders : files).push_back(std::move(entry.name));
     releaseAway(std::move(listing.entries));
     // Another folder was chosen while this one was read: its listing stands.
-    if (ticket != mTicket)
-        return std::make_error_code(std::errc::operation_canceled);
-    if (listing.error)
-        return listing.error;
+    if (ticket != mTicket || listing.error) {
+        releaseAway(std::move(files));
+        return ticket != mTicket ? std::make_error_code(std::errc::operation_canceled)
+                                 : listing.error;
+    }
+    // The files' names, a million in some folders, are the file list's to show, not this one's.
+    if (mFileNames)
+        releaseAway(std::move(*mFileNames));
+    mFileNames = std::move(files);
+    mListedChange = listing.changeStamp;
 
     clear();
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -87,6 +97,10 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
     if (changed)
         emit pathChanged();
     return {};
+}
+
+std::optional<QList<QByteArray>> FolderListBox::takeFileNames() {
+    return std::exchange(mFileNames, std::nullopt);
 }
 
 void FolderListBox::openPath(const QByteArray& path) {

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QListWidget>
 
+#include <optional>
 #include <system_error>
 
 namespace wypelark {
@@ -25,6 +27,11 @@ public:
     // Lists the folder and makes it current; on an error nothing changes. A listing overtaken
     // by a later one changes nothing and comes back as cancelled.
     std::error_code setPath(const QByteArray& path);
+    // The names of the files the last listing found in the current folder, once: the file list
+    // shows them without reading a million names again.
+    std::optional<QList<QByteArray>> takeFileNames();
+    // The current folder's change time as its last listing began (0 where not known).
+    std::int64_t listedChange() const { return mListedChange; }
 
 signals:
     void pathChanged();
@@ -36,6 +43,8 @@ private:
 
     const DirectoryAccess& mDirectories;
     QByteArray mPath;
+    std::optional<QList<QByteArray>> mFileNames; // of mPath, until taken
+    std::int64_t mListedChange = 0;
     int mTicket = 0; // of the latest listing asked for
 };
 

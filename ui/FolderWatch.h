@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
+
 class QFileSystemWatcher;
 class QThread;
 
@@ -23,14 +25,17 @@ public:
     explicit FolderWatch(QObject* parent = nullptr);
     ~FolderWatch() override;
 
-    void watch(const QByteArray& folder);
+    // Watches the folder, whose listing saw it as it was at the change time given; the folder is
+    // said to have changed once the watch is set unless it is known to be as listed (0: not
+    // known).
+    void watch(const QByteArray& folder, std::int64_t listedChange);
     bool watching() const { return mWatching; }
 
 signals:
     void changed();
 
 private:
-    void watchSet(const QByteArray& folder, bool set);
+    void watchSet(const QByteArray& folder, bool set, bool unchanged);
 
     static constexpr int SettleMilliseconds = 150;
     static constexpr int PollMilliseconds = 3000;

@@ -428,11 +428,17 @@ void frmMain::drvDrive_Change() {
 
 void frmMain::dirPath_Change() {
     const QByteArray previous = filFiles->folder();
+    // The folder list's listing holds the files too: a million names are not read twice.
+    if (std::optional<QList<QByteArray>> names = dirPath->takeFileNames()) {
+        filFiles->showFolder(dirPath->path(), std::move(*names));
+        mFolderWatch->watch(dirPath->path(), dirPath->listedChange());
+        return;
+    }
     const std::error_code error = filFiles->setFolder(dirPath->path());
     if (error == std::errc::operation_canceled)
         return;
     if (!error) {
-        mFolderWatch->watch(dirPath->path());
+        mFolderWatch->watch(dirPath->path(), 0);
         return;
     }
     // The folder could be opened but not its files: both lists stay where they were.
@@ -451,7 +457,10 @@ void frmMain::refreshShownFolder() {
         return;
     const QSignalBlocker quiet(dirPath);
     dirPath->setPath(dirPath->path());
-    filFiles->refresh();
+    if (std::optional<QList<QByteArray>> names = dirPath->takeFileNames())
+        filFiles->showFolder(dirPath->path(), std::move(*names));
+    else
+        filFiles->refresh();
 }
 
 // A listing that takes more than a moment shows that it is being read; the window answers
