@@ -13,6 +13,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 #include <span>
@@ -148,15 +149,23 @@ std::optional<std::vector<RefusedFile>> WipeController::addUrls(const QList<QUrl
 
 std::vector<RefusedFile> WipeController::addSelected(const QByteArray& folder,
                                                      QList<QByteArray> names) {
-    // The paths are made and the files measured on the worker: a hundred thousand take a
-    // second, a slow device longer. The list is read and changed on this thread only.
-    PathScan scan;
-    onIntake([&] { scan = measureSelected(folder, pathsIn(folder, names)); });
+    // The paths are made and the files measured on the worker, a slice at a time, each slice
+    // appended as it comes: a million measured at once were held twice over, as measured and as
+    // listed. The list is read and changed on this thread only.
+    const QScopedValueRollback appending(mAppending, true);
+    mList.growFor(static_cast<std::size_t>(mList.count()) + static_cast<std::size_t>(names.size()));
+    std::vector<RefusedFile> refused;
+    const auto slice = static_cast<qsizetype>(AppendSlice);
+    for (qsizetype from = 0; from < names.size(); from += slice) {
+        PathScan scan;
+        const QList<QByteArray> sliceNames = names.mid(from, slice);
+        onIntake([&] { scan = measureSelected(folder, pathsIn(folder, sliceNames)); });
+        mList.appendNew(scan.files, listedPaths());
+        std::move(scan.refused.begin(), scan.refused.end(), std::back_inserter(refused));
+    }
     // The names may be the last hold on a listing shown no more: a million take 0.2 s to free.
     releaseAway(std::move(names));
-    appendFound(scan.files);
-    releaseAway(std::move(scan.files));
-    return refusalsToName(std::move(scan.refused), mList, listedPaths());
+    return refusalsToName(std::move(refused), mList, listedPaths());
 }
 
 // A million files go in in slices, the events handled between them, so that the window answers
