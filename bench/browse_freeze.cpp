@@ -4,7 +4,7 @@
 // folder and lists it (away from the thread), while all its files are selected and added with
 // Return, while it is listed again with the selection kept, while the file list leaves it for
 // an empty folder, and while the deletion list is cleared. Prints, for each step, the
-// whole time, the longest gap and the 99th percentile of the gaps, and the peak memory.
+// whole time, the longest gap and the 99th percentile of the gaps, and the peak memory so far.
 // usage: browse_freeze [FILES [FOLDER]]; a folder given is shown as it is
 #include "bench/BenchWindow.h"
 #include "ui/FileListBox.h"
@@ -27,6 +27,12 @@
 #include <vector>
 
 namespace {
+
+long peakRssMb() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
 
 // The gaps between turns of the event loop while a step runs.
 class GapMeter {
@@ -51,6 +57,7 @@ public:
         std::printf("%s_whole_ms=%lld\n%s_longest_gap_ms=%lld\n%s_p99_gap_ms=%lld\n", step,
                     static_cast<long long>(wholeMs), step, static_cast<long long>(longest), step,
                     static_cast<long long>(p99));
+        std::printf("%s_peak_rss_mb=%ld\n", step, peakRssMb());
     }
 
 private:
@@ -113,9 +120,7 @@ int main(int argc, char* argv[]) {
     meter.measure("relist_kept", [&] { list->refresh(); });
     meter.measure("leave", [&] { list->setFolder(empty); });
     meter.measure("clear_list", [&] { controller.clearList(); });
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
     std::printf("files=%d\nlisted=%d\nadded=%d\npeak_rss_mb=%ld\n", count, listed, added,
-                usage.ru_maxrss / 1024);
+                peakRssMb());
     return shown && added == listed ? 0 : 1;
 }
