@@ -6,7 +6,6 @@
 #include "list/SizeText.h"
 
 #include <QFile>
-#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
