@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "control/EventLoopWaiter.h"
 
+#include "engine/BackgroundPriority.h"
+
 #include <QEventLoop>
 
 #include <chrono>
@@ -46,7 +48,7 @@ private:
 
 } // namespace
 
-EventLoopWaiter::EventLoopWaiter() {
+EventLoopWaiter::EventLoopWaiter(Share share) : mShare(share) {
     mWorker.setMaxThreadCount(1);
     mWorker.setExpiryTimeout(-1);
 }
@@ -55,8 +57,16 @@ EventLoopWaiter::~EventLoopWaiter() {
     mWorker.waitForDone();
 }
 
+void EventLoopWaiter::startOnWorker(std::function<void()> call) {
+    mWorker.start([call = std::move(call), background = mShare == Share::Background] {
+        if (background)
+            yieldToForeground();
+        call();
+    });
+}
+
 void EventLoopWaiter::post(std::function<void()> call) {
-    mWorker.start([call = std::move(call)] {
+    startOnWorker([call = std::move(call)] {
         try {
             call();
         } catch (...) {
@@ -71,7 +81,7 @@ void EventLoopWaiter::settle() {
 void EventLoopWaiter::wait(const std::function<void()>& call) {
     const DepthScope depth(mDepth);
     const auto pending = std::make_shared<PendingCall>();
-    mWorker.start([pending, &call, waker = &mWaker] {
+    startOnWorker([pending, &call, waker = &mWaker] {
         try {
             call();
         } catch (...) {

@@ -13,7 +13,11 @@ namespace wypelark {
 // an event or the end of the call wakes it: it never spins.
 class EventLoopWaiter final : public DeviceWaiter {
 public:
-    EventLoopWaiter();
+    // Background: the worker yields the processor to the window's thread, for long work such
+    // as measuring a million files that no one waits on byte by byte.
+    enum class Share { Equal, Background };
+
+    explicit EventLoopWaiter(Share share = Share::Equal);
     ~EventLoopWaiter() override;
     EventLoopWaiter(const EventLoopWaiter&) = delete;
     EventLoopWaiter& operator=(const EventLoopWaiter&) = delete;
@@ -29,7 +33,10 @@ public:
     bool waiting() const { return mDepth > 0; }
 
 private:
+    void startOnWorker(std::function<void()> call);
+
     QThreadPool mWorker;
+    const Share mShare;
     QObject mWaker; // lives on the window's thread, where it ends the wait's event loop
     int mDepth = 0;
 };

@@ -35,7 +35,9 @@ std::size_t slot(ProgressBar bar) {
 WipeController::WipeController(const ControllerSetup& setup, QObject* parent)
     : QObject(parent), mSettings(setup.settings),
       mWaiter(setup.awayFromThisThread ? std::make_optional<EventLoopWaiter>() : std::nullopt),
-      mIntake(setup.awayFromThisThread ? std::make_optional<EventLoopWaiter>() : std::nullopt),
+      mIntake(setup.awayFromThisThread
+                  ? std::make_optional<EventLoopWaiter>(EventLoopWaiter::Share::Background)
+                  : std::nullopt),
       mChain(setup.disk, mWaiter ? &*mWaiter : nullptr, setup.readBack),
       mRun(*this, mChain.operations()), mFill(*this, mChain.operations()) {
     mChain.setCheckingBlocks(setup.checkBlocks);

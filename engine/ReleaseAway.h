@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "engine/BackgroundPriority.h"
+
 #include <cstddef>
 #include <thread>
 #include <utility>
@@ -17,6 +19,7 @@ template <typename Container> void releaseAway(Container doomed) {
     if (static_cast<std::size_t>(doomed.size()) <= ReleasedAwayFrom)
         return;
     std::thread([held = std::move(doomed)]() mutable {
+        yieldToForeground();
         const Container gone = std::move(held);
     }).detach();
 }

@@ -6,11 +6,14 @@
 #include <QByteArray>
 #include <QMap>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace wypelark::testing {
 
@@ -32,7 +35,11 @@ public:
         mRelease.notify_all();
     }
 
+    // The niceness of the thread that made the last listing.
+    mutable std::atomic<int> listedAtNiceness = 0;
+
     DirectoryListing list(const QByteArray& folder) const override {
+        listedAtNiceness = ::getpriority(PRIO_PROCESS, 0);
         if (!hanging.isEmpty() && folder == hanging) {
             std::unique_lock lock(mMutex);
             mRelease.wait_for(lock, std::chrono::seconds(5), [this] { return mReleased; });

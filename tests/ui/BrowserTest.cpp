@@ -14,6 +14,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <sys/resource.h>
 
 using namespace wypelark;
 using namespace wypelark::testing;
@@ -139,6 +140,8 @@ TEST_F(Browser, aListingThatHangsLeavesTheWindowLiveAndIsOvertakenByTheNextFolde
     EXPECT_EQ(folders()->path(), folder() + "/other");
     EXPECT_EQ(fileListNames(), QStringList{QStringLiteral("there.txt")});
     EXPECT_TRUE(messages.shown.empty());
+    // The reading thread yields the processor to the window's.
+    EXPECT_GT(directories.listedAtNiceness, ::getpriority(PRIO_PROCESS, 0));
 }
 
 TEST_F(Browser, aFolderThatCannotBeListedLeavesBothListsWhereTheyWere) {
