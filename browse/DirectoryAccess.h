@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <system_error>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct DirectoryListing {
 // stamp; 0 for any other.
 std::int64_t settledChangeStamp(int folder);
 
+// Handed, on the listing's own thread, the entries a long listing has read so far, a slice at a
+// time while it goes on, so that they can be shown before it ends.
+using EarlyEntries = std::function<void(std::vector<DirectoryEntry>)>;
+
 // A mounted volume a person browses: its mount point and what to call it.
 struct Volume {
     QByteArray mountPoint;
@@ -38,8 +43,9 @@ class DirectoryAccess {
 public:
     virtual ~DirectoryAccess() = default;
 
-    // Every entry of a folder except "." and "..", hidden ones included.
-    virtual DirectoryListing list(const QByteArray& folder) const = 0;
+    // Every entry of a folder except "." and "..", hidden ones included. early, where given, is
+    // handed the entries read so far while a long listing goes on; the listing holds them too.
+    virtual DirectoryListing list(const QByteArray& folder, const EarlyEntries& early) const = 0;
     virtual std::vector<Volume> volumes() const = 0;
     virtual QByteArray currentFolder() const = 0;
 };

@@ -8,6 +8,8 @@
 #include <QSet>
 
 #include <cerrno>
+#include <chrono>
+#include <cstddef>
 #include <ctime>
 #include <dirent.h>
 #include <memory>
@@ -78,6 +80,34 @@ QString labelOf(const QByteArray& source) {
     return device;
 }
 
+// Hands over the entries read since the last time, every few dozen milliseconds, while a long
+// listing goes on: the first names of a million are shown at once, not after the last.
+class EarlyHandOver {
+public:
+    explicit EarlyHandOver(const EarlyEntries& early)
+        : mEarly(early), mLast(std::chrono::steady_clock::now()) {}
+
+    void offer(const std::vector<DirectoryEntry>& entries) {
+        // The clock is read every so many entries only.
+        constexpr std::size_t Every = 64;
+        constexpr std::chrono::milliseconds Interval{40};
+        if (!mEarly || entries.size() % Every != 0)
+            return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - mLast < Interval)
+            return;
+        const auto from = entries.begin() + static_cast<std::ptrdiff_t>(mHanded);
+        mEarly(std::vector<DirectoryEntry>(from, entries.end()));
+        mHanded = entries.size();
+        mLast = now;
+    }
+
+private:
+    const EarlyEntries& mEarly;
+    std::chrono::steady_clock::time_point mLast;
+    std::size_t mHanded = 0;
+};
+
 } // namespace
 
 QByteArray normalizedFolder(const QByteArray& path) {
@@ -116,7 +146,8 @@ std::int64_t settledChangeStamp(int folder) {
     return std::int64_t{looked.st_ctim.tv_sec} * 1'000'000'000 + looked.st_ctim.tv_nsec;
 }
 
-DirectoryListing PosixDirectoryAccess::list(const QByteArray& folder) const {
+DirectoryListing PosixDirectoryAccess::list(const QByteArray& folder,
+                                            const EarlyEntries& early) const {
     DirectoryListing listing;
     const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.constData()));
     if (!dir) {
@@ -124,11 +155,14 @@ DirectoryListing PosixDirectoryAccess::list(const QByteArray& folder) const {
         return listing;
     }
     listing.changeStamp = settledChangeStamp(::dirfd(dir.get()));
+    EarlyHandOver handOver(early);
     errno = 0;
     while (const dirent* entry = ::readdir(dir.get())) {
         const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
+        if (name != "." && name != "..") {
             listing.entries.push_back({name, isFolderEntry(folder, *entry)});
+            handOver.offer(listing.entries);
+        }
         errno = 0;
     }
     if (errno != 0)

@@ -8,7 +8,7 @@ namespace wypelark {
 // Folders through opendir/readdir on byte strings; volumes from /proc/self/mountinfo.
 class PosixDirectoryAccess final : public DirectoryAccess {
 public:
-    DirectoryListing list(const QByteArray& folder) const override;
+    DirectoryListing list(const QByteArray& folder, const EarlyEntries& early) const override;
     std::vector<Volume> volumes() const override;
     QByteArray currentFolder() const override;
 };

@@ -5,10 +5,26 @@
 
 namespace wypelark {
 
-DirectoryListing ShownDirectoryAccess::list(const QByteArray& folder) const {
-    DirectoryListing listing = mInner.list(folder);
-    std::erase_if(listing.entries,
-                  [](const DirectoryEntry& entry) { return entry.name.startsWith('.'); });
+namespace {
+
+bool isHidden(const DirectoryEntry& entry) {
+    return entry.name.startsWith('.');
+}
+
+} // namespace
+
+DirectoryListing ShownDirectoryAccess::list(const QByteArray& folder,
+                                            const EarlyEntries& early) const {
+    EarlyEntries shownEarly;
+    if (early) {
+        shownEarly = [early](std::vector<DirectoryEntry> entries) {
+            std::erase_if(entries, isHidden);
+            if (!entries.empty())
+                early(std::move(entries));
+        };
+    }
+    DirectoryListing listing = mInner.list(folder, shownEarly);
+    std::erase_if(listing.entries, isHidden);
     sortEntries(listing.entries);
     return listing;
 }

@@ -12,7 +12,7 @@ class ShownDirectoryAccess final : public DirectoryAccess {
 public:
     explicit ShownDirectoryAccess(const DirectoryAccess& inner) : mInner(inner) {}
 
-    DirectoryListing list(const QByteArray& folder) const override;
+    DirectoryListing list(const QByteArray& folder, const EarlyEntries& early) const override;
     std::vector<Volume> volumes() const override { return mInner.volumes(); }
     QByteArray currentFolder() const override { return mInner.currentFolder(); }
 

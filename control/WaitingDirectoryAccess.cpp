@@ -17,10 +17,11 @@ void WaitingDirectoryAccess::waiting(bool slow) const {
 
 // The inner access outlives every read: it is the application's, and a read given up at the
 // application's end is left to the kernel with it.
-DirectoryListing WaitingDirectoryAccess::list(const QByteArray& folder) const {
+DirectoryListing WaitingDirectoryAccess::list(const QByteArray& folder,
+                                              const EarlyEntries& early) const {
     const DirectoryAccess& inner = mInner;
     return awayFromThisThread<DirectoryListing>(
-        [&inner, folder] { return inner.list(folder); },
+        [&inner, folder, early] { return inner.list(folder, early); },
         {{}, std::make_error_code(std::errc::operation_canceled)},
         [this](bool slow) { waiting(slow); });
 }

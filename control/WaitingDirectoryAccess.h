@@ -16,7 +16,7 @@ public:
     // busy is told when a read has taken more than a moment, and when the last such ended.
     WaitingDirectoryAccess(const DirectoryAccess& inner, std::function<void(bool)> busy);
 
-    DirectoryListing list(const QByteArray& folder) const override;
+    DirectoryListing list(const QByteArray& folder, const EarlyEntries& early) const override;
     std::vector<Volume> volumes() const override;
     QByteArray currentFolder() const override { return mInner.currentFolder(); }
 

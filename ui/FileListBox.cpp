@@ -62,7 +62,7 @@ int FileListBox::count() const {
 std::error_code FileListBox::setFolder(const QByteArray& folder) {
     const int ticket = ++mTicket;
     // The listing comes sorted.
-    DirectoryListing listing = mDirectories.list(folder);
+    DirectoryListing listing = mDirectories.list(folder, {});
     QList<QByteArray> names;
     names.reserve(static_cast<qsizetype>(listing.entries.size()));
     // Moved, not copied: a million names are not each touched on this thread.
@@ -80,6 +80,35 @@ std::error_code FileListBox::setFolder(const QByteArray& folder) {
 
 void FileListBox::showFolder(const QByteArray& folder, QList<QByteArray> names) {
     show(folder, ++mTicket, std::move(names));
+}
+
+void FileListBox::showEarly(const QByteArray& folder, QList<QByteArray> names) {
+    // The rows of the same folder listed again stay until the listing ends, selection and all.
+    if (folder == mFolder && !mBeforeEarly)
+        return;
+    if (folder != mFolder) {
+        if (!mBeforeEarly)
+            mBeforeEarly = Shown{mFolder, mFiles->names()};
+        // A listing of this list's own that ends after this would show a folder left.
+        ++mTicket;
+        mFiles->setNames({});
+        mFolder = folder;
+    }
+    mFiles->appendNames(std::move(names));
+}
+
+void FileListBox::dropEarly() {
+    if (!mBeforeEarly)
+        return;
+    Shown before = std::move(*std::exchange(mBeforeEarly, std::nullopt));
+    ++mTicket;
+    mFiles->setNames(std::move(before.names));
+    mFolder = before.folder;
+}
+
+void FileListBox::forgetBeforeEarly() {
+    if (mBeforeEarly)
+        releaseAway(std::move(std::exchange(mBeforeEarly, std::nullopt)->names));
 }
 
 std::error_code FileListBox::show(const QByteArray& folder, int ticket, QList<QByteArray> names) {
@@ -101,6 +130,7 @@ std::error_code FileListBox::show(const QByteArray& folder, int ticket, QList<QB
             return std::make_error_code(std::errc::operation_canceled);
         }
     }
+    forgetBeforeEarly();
     mFiles->setNames(std::move(names));
     QItemSelection selection;
     for (const auto& [first, last] : kept.selected)

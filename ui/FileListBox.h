@@ -5,6 +5,7 @@
 #include <QList>
 #include <QListView>
 
+#include <optional>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -29,6 +30,12 @@ public:
     std::error_code setFolder(const QByteArray& folder);
     // Shows the files of a folder listed already, sorted as a listing comes.
     void showFolder(const QByteArray& folder, QList<QByteArray> names);
+    // Shows the files a long listing of another folder has read so far, in the order read,
+    // until showFolder shows them all; the same folder listed again keeps its rows meanwhile.
+    void showEarly(const QByteArray& folder, QList<QByteArray> names);
+    // The listing whose early files are shown failed: the folder shown before comes back.
+    void dropEarly();
+    bool showingEarly() const { return mBeforeEarly.has_value(); }
     std::error_code refresh() { return setFolder(mFolder); }
     // The names of the selected files, in the list's order.
     QList<QByteArray> selectedNames() const;
@@ -65,11 +72,18 @@ private:
 
     ChosenRows chosenRows() const;
     std::error_code show(const QByteArray& folder, int ticket, QList<QByteArray> names);
+    void forgetBeforeEarly();
+
+    struct Shown {
+        QByteArray folder;
+        QList<QByteArray> names;
+    };
 
     const DirectoryAccess& mDirectories;
     FileListModel* mFiles = nullptr;
     QByteArray mFolder;
-    int mTicket = 0; // of the latest listing asked for
+    int mTicket = 0;                   // of the latest listing asked for
+    std::optional<Shown> mBeforeEarly; // while early files are shown
 };
 
 } // namespace wypelark

@@ -15,6 +15,15 @@ void FileListModel::setNames(QList<QByteArray> names) {
     releaseAway(std::move(before));
 }
 
+void FileListModel::appendNames(QList<QByteArray> names) {
+    if (names.isEmpty())
+        return;
+    const auto first = static_cast<int>(mNames.size());
+    beginInsertRows({}, first, first + static_cast<int>(names.size()) - 1);
+    mNames.append(std::move(names));
+    endInsertRows();
+}
+
 int FileListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(mNames.size());
 }

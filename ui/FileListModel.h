@@ -19,6 +19,7 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setNames(QList<QByteArray> names);
+    void appendNames(QList<QByteArray> names);
     const QList<QByteArray>& names() const { return mNames; }
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -6,7 +6,11 @@
 #include "list/AddSelectedFiles.h"
 #include "list/ShownName.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QStyle>
+
+#include <memory>
 
 #include <utility>
 
@@ -55,7 +59,10 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
     const int ticket = ++mTicket;
     if (mFileNames)
         releaseAway(std::move(*std::exchange(mFileNames, std::nullopt)));
-    DirectoryListing listing = mDirectories.list(folder);
+    mEarlyTicket = ticket;
+    DirectoryListing listing = mDirectories.list(folder, earlyFiles(folder, ticket));
+    if (mEarlyTicket == ticket)
+        mEarlyTicket = 0;
     QList<QByteArray> subfolders;
     QList<QByteArray> files;
     files.reserve(static_cast<qsizetype>(listing.entries.size()));
@@ -66,6 +73,7 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
     // Another folder was chosen while this one was read: its listing stands.
     if (ticket != mTicket || listing.error) {
         releaseAway(std::move(files));
+        emit earlyFilesDropped();
         return ticket != mTicket ? std::make_error_code(std::errc::operation_canceled)
                                  : listing.error;
     }
@@ -101,6 +109,29 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
 
 std::optional<QList<QByteArray>> FolderListBox::takeFileNames() {
     return std::exchange(mFileNames, std::nullopt);
+}
+
+// The early files are told on this thread, from its event loop, while the listing is waited
+// for; those that come once it has ended, or was overtaken, are dropped.
+EarlyEntries FolderListBox::earlyFiles(const QByteArray& folder, int ticket) {
+    // Read on this thread only; the listing's thread merely holds it.
+    const auto box = std::make_shared<const QPointer<FolderListBox>>(this);
+    return [box, folder, ticket](std::vector<DirectoryEntry> entries) {
+        QList<QByteArray> files;
+        for (DirectoryEntry& entry : entries) {
+            if (!entry.isFolder)
+                files.push_back(std::move(entry.name));
+        }
+        if (files.isEmpty())
+            return;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [box, folder, ticket, files = std::move(files)] {
+                if (*box && (*box)->mEarlyTicket == ticket)
+                    emit(*box)->filesArriving(folder, files);
+            },
+            Qt::QueuedConnection);
+    };
 }
 
 void FolderListBox::openPath(const QByteArray& path) {

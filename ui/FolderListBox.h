@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "browse/DirectoryAccess.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QListWidget>
@@ -9,8 +11,6 @@
 #include <system_error>
 
 namespace wypelark {
-
-class DirectoryAccess;
 
 // A classic folder list: the ancestors of the current folder from "/" down, the current
 // folder, then its subfolders in the order the listing gives. Opening an entry makes it the
@@ -35,17 +35,23 @@ public:
 
 signals:
     void pathChanged();
+    // The files a long listing of a folder has read so far, before it ends.
+    void filesArriving(const QByteArray& folder, const QList<QByteArray>& names);
+    // A listing that may have told of files early failed or was overtaken.
+    void earlyFilesDropped();
     // An entry was opened but its folder could not be listed; the list stays as it was.
     void openFailed(const QByteArray& path, std::error_code error);
 
 private:
     void openPath(const QByteArray& path);
+    EarlyEntries earlyFiles(const QByteArray& folder, int ticket);
 
     const DirectoryAccess& mDirectories;
     QByteArray mPath;
     std::optional<QList<QByteArray>> mFileNames; // of mPath, until taken
     std::int64_t mListedChange = 0;
-    int mTicket = 0; // of the latest listing asked for
+    int mTicket = 0;      // of the latest listing asked for
+    int mEarlyTicket = 0; // of the listing whose early files are welcome, while it goes on
 };
 
 } // namespace wypelark

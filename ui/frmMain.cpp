@@ -311,6 +311,7 @@ void frmMain::buildReadingNote() {
     connect(mNotAnswering, &QTimer::timeout, this, [this] {
         lblReading->setText(
             tr("The folder does not answer. Another folder or drive can be chosen meanwhile."));
+        placeReadingNote();
     });
 }
 
@@ -348,6 +349,15 @@ void frmMain::connectEvents() {
             Qt::QueuedConnection);
     connect(dirPath, &FolderListBox::pathChanged, this, &frmMain::dirPath_Change);
     connect(dirPath, &FolderListBox::openFailed, this, &frmMain::showFolderError);
+    connect(dirPath, &FolderListBox::filesArriving, this,
+            [this](const QByteArray& folder, const QList<QByteArray>& names) {
+                filFiles->showEarly(folder, names);
+                placeReadingNote();
+            });
+    connect(dirPath, &FolderListBox::earlyFilesDropped, this, [this] {
+        filFiles->dropEarly();
+        placeReadingNote();
+    });
     connect(filFiles, &FileListBox::doubleClicked, this, &frmMain::filFiles_DblClick);
     connect(filFiles, &FileListBox::mouseDown, this, &frmMain::filFiles_MouseDown);
     connect(mnuPopUpAdd, &QAction::triggered, this, &frmMain::mnuPopUpAdd_Click);
@@ -477,9 +487,21 @@ void frmMain::showReading(bool reading) {
     markReading(false);
 }
 
+// Over the whole file list while it shows the folder left; along its foot once the first names of
+// the folder being read are shown.
+void frmMain::placeReadingNote() {
+    const QRect list = filFiles->viewport()->rect();
+    if (!filFiles->showingEarly()) {
+        lblReading->setGeometry(list);
+        return;
+    }
+    const int height = lblReading->heightForWidth(list.width());
+    lblReading->setGeometry(list.left(), list.bottom() + 1 - height, list.width(), height);
+}
+
 void frmMain::markReading(bool reading) {
-    lblReading->setGeometry(filFiles->viewport()->rect());
     lblReading->setText(tr("Reading..."));
+    placeReadingNote();
     lblReading->setVisible(reading);
     for (QWidget* list : std::initializer_list<QWidget*>{dirPath, filFiles}) {
         if (reading)

@@ -129,6 +129,7 @@ private:
     void refreshShownFolder();
     void showReading(bool reading);
     void markReading(bool reading);
+    void placeReadingNote();
     QAction* toolbarButton(ToolbarButton button) const;
     FloatProgressBar* bar(ProgressBar which) const;
 

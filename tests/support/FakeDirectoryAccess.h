@@ -28,6 +28,7 @@ public:
     // Listing this folder waits until releaseHanging(), or five seconds at most, so that a
     // window that waits for it fails its test rather than hanging it.
     QByteArray hanging;
+    bool earlyBeforeHanging = false; // its entries are handed early before it waits
 
     void releaseHanging() {
         const std::lock_guard lock(mMutex);
@@ -38,15 +39,17 @@ public:
     // The niceness of the thread that made the last listing.
     mutable std::atomic<int> listedAtNiceness = 0;
 
-    DirectoryListing list(const QByteArray& folder) const override {
+    DirectoryListing list(const QByteArray& folder, const EarlyEntries& early) const override {
         listedAtNiceness = ::getpriority(PRIO_PROCESS, 0);
         if (!hanging.isEmpty() && folder == hanging) {
+            if (earlyBeforeHanging && early)
+                early(mReal.list(folder, {}).entries);
             std::unique_lock lock(mMutex);
             mRelease.wait_for(lock, std::chrono::seconds(5), [this] { return mReleased; });
         }
         if (failing.contains(folder))
             return {{}, {failing.value(folder), std::system_category()}};
-        return mReal.list(folder);
+        return mReal.list(folder, early);
     }
     std::vector<Volume> volumes() const override {
         return realVolumes ? mReal.volumes() : shownVolumes;

@@ -144,6 +144,31 @@ TEST_F(Browser, aListingThatHangsLeavesTheWindowLiveAndIsOvertakenByTheNextFolde
     EXPECT_GT(directories.listedAtNiceness, ::getpriority(PRIO_PROCESS, 0));
 }
 
+// The files a long listing has read are shown before it ends, and go if it fails.
+TEST_F(Browser, theFirstFilesOfALongListingAreShownAndTheFolderLeftComesBackIfItFails) {
+    fs::create_directory(dir.file("long"));
+    dir.makeFile("long/inside.txt", 1);
+    dir.makeFile("long/.hidden", 1);
+    dir.makeFile("top.txt", 1);
+    directories.hanging = folder() + "/long";
+    directories.earlyBeforeHanging = true;
+    openWindow();
+    QStringList early;
+    QTimer::singleShot(20, window.get(), [&] {
+        if (QTest::qWaitFor([&] { return fileList()->showingEarly(); }, 2000))
+            early = fileListNames();
+        directories.failing[folder() + "/long"] = EIO;
+        directories.releaseHanging();
+    });
+
+    open(QStringLiteral("long"));
+
+    EXPECT_EQ(early, QStringList{QStringLiteral("inside.txt")});
+    EXPECT_FALSE(fileList()->showingEarly());
+    EXPECT_EQ(fileList()->folder(), folder());
+    EXPECT_EQ(fileListNames(), QStringList{QStringLiteral("top.txt")});
+}
+
 TEST_F(Browser, aFolderThatCannotBeListedLeavesBothListsWhereTheyWere) {
     fs::create_directory(dir.file("locked"));
     dir.makeFile("top.txt", 1);
