@@ -51,7 +51,7 @@ public:
     void appendNew(std::span<const FoundFile> files, ListedPaths listed = ListedPaths::Skip);
     void clear();
     // Removes the items at the given 1-based positions.
-    void remove(std::vector<int> positions);
+    void remove(const std::vector<int>& positions);
     // Removes every item but those at the given 1-based positions, which keep their order.
     void keepOnly(const std::vector<int>& positions);
     // Marks the item of the path as not destroyed, for the reason given, until the marks are
