@@ -6,7 +6,8 @@
 // an empty folder, and while the deletion list is cleared. Prints, for each step, the
 // whole time, the longest gap and the 99th percentile of the gaps, and the peak memory so far;
 // and how long the first names took to show.
-// usage: browse_freeze [FILES [FOLDER]]; a folder given is shown as it is
+// usage: browse_freeze [FILES [FOLDER]]; a folder given is shown as it is. The window is
+// offscreen unless QT_QPA_PLATFORM names another platform.
 #include "bench/BenchWindow.h"
 #include "ui/FileListBox.h"
 
@@ -85,7 +86,9 @@ bool waitFor(const std::function<bool()>& condition) {
 
 int main(int argc, char* argv[]) {
     using namespace wypelark;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless a platform is named (QT_QPA_PLATFORM=xcb: a real X server's painting).
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
     const QTemporaryDir work(QDir::currentPath() + QStringLiteral("/browse-bench-XXXXXX"));
