@@ -10,10 +10,12 @@
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QLocale>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <unistd.h>
 
 using namespace wypelark;
@@ -252,6 +254,42 @@ TEST(DeletionList, removedRowsLeaveTheOthersInOrderAndFindable) {
         QCoreApplication::processEvents();
         EXPECT_TRUE(std::all_of(files.begin(), files.end(),
                                 [&](const FoundFile& file) { return rows.contains(file.path); }));
+    }
+}
+
+// A hundred thousand rows change in one pass each, never a row at a time: a run's end or a
+// removal handled row by row moved every row behind each, the square of the list's size.
+TEST(DeletionList, aHundredThousandRowsAreAddedKeptAndRemovedInOnePassEach) {
+    constexpr int Rows = 100000;
+    std::vector<FoundFile> files;
+    std::vector<int> everyOther;
+    for (int file = 1; file <= Rows; ++file) {
+        files.push_back({"/f" + QByteArray::number(file), file, {}});
+        if (file % 2 == 1)
+            everyOther.push_back(file);
+    }
+    DeletionListModel rows;
+    const QSignalSpy inserted(&rows, &QAbstractItemModel::rowsInserted);
+    const QSignalSpy removed(&rows, &QAbstractItemModel::rowsRemoved);
+    const QSignalSpy reset(&rows, &QAbstractItemModel::modelReset);
+    struct Step {
+        std::function<void()> change;
+        qsizetype inserted, removed, resets;
+        int rowsAfter;
+    };
+    const std::vector<Step> steps{
+        {[&] { rows.appendNew(files); }, 1, 0, 0, Rows},
+        {[&] { rows.appendNew(files); }, 1, 0, 0, Rows}, // all listed already
+        {[&] { rows.remove(everyOther); }, 1, 0, 1, Rows / 2},
+        {[&] { rows.appendNew(files); }, 2, 0, 1, Rows},
+        {[&] { rows.keepOnly(everyOther); }, 2, 0, 2, Rows / 2},
+    };
+    for (std::size_t step = 0; step < steps.size(); ++step) {
+        steps[step].change();
+        EXPECT_EQ(inserted.count(), steps[step].inserted) << step;
+        EXPECT_EQ(removed.count(), steps[step].removed) << step;
+        EXPECT_EQ(reset.count(), steps[step].resets) << step;
+        EXPECT_EQ(rows.count(), steps[step].rowsAfter) << step;
     }
 }
 
