@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -31,6 +32,15 @@ std::int64_t settledChangeStamp(int folder);
 // Handed, on the listing's own thread, the entries a long listing has read so far, a slice at a
 // time while it goes on, so that they can be shown before it ends.
 using EarlyEntries = std::function<void(std::vector<DirectoryEntry>)>;
+
+// The names of a listing's folders and of its files, each in the listing's order.
+struct PartedNames {
+    QList<QByteArray> folders;
+    QList<QByteArray> files;
+};
+
+// The names moved out of the entries.
+PartedNames partedNames(std::vector<DirectoryEntry> entries);
 
 // A mounted volume a person browses: its mount point and what to call it.
 struct Volume {

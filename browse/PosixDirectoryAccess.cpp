@@ -134,6 +134,14 @@ bool isDeviceNotReady(std::error_code error) {
     }
 }
 
+PartedNames partedNames(std::vector<DirectoryEntry> entries) {
+    PartedNames parts;
+    parts.files.reserve(static_cast<qsizetype>(entries.size()));
+    for (DirectoryEntry& entry : entries)
+        (entry.isFolder ? parts.folders : parts.files).push_back(std::move(entry.name));
+    return parts;
+}
+
 std::int64_t settledChangeStamp(int folder) {
     struct stat looked {};
     timespec now{};

@@ -32,4 +32,13 @@ std::vector<Volume> WaitingDirectoryAccess::volumes() const {
                                                    [this](bool slow) { waiting(slow); });
 }
 
+PartedNames partedNamesAway(std::vector<DirectoryEntry> entries) {
+    // Listings of more entries than this are parted away from this thread.
+    constexpr std::size_t PartedHereUpTo = 10000;
+    if (entries.size() <= PartedHereUpTo)
+        return partedNames(std::move(entries));
+    return awayFromThisThread<PartedNames>(
+        [held = std::move(entries)]() mutable { return partedNames(std::move(held)); }, {});
+}
+
 } // namespace wypelark

@@ -3,6 +3,7 @@
 
 #include "browse/DirectoryAccess.h"
 #include "control/AwayFromThisThread.h"
+#include "control/WaitingDirectoryAccess.h"
 #include "engine/ReleaseAway.h"
 #include "ui/FileListModel.h"
 
@@ -63,14 +64,7 @@ std::error_code FileListBox::setFolder(const QByteArray& folder) {
     const int ticket = ++mTicket;
     // The listing comes sorted.
     DirectoryListing listing = mDirectories.list(folder, {});
-    QList<QByteArray> names;
-    names.reserve(static_cast<qsizetype>(listing.entries.size()));
-    // Moved, not copied: a million names are not each touched on this thread.
-    for (DirectoryEntry& entry : listing.entries) {
-        if (!entry.isFolder)
-            names.push_back(std::move(entry.name));
-    }
-    releaseAway(std::move(listing.entries));
+    QList<QByteArray> names = partedNamesAway(std::move(listing.entries)).files;
     if (listing.error && ticket == mTicket) {
         releaseAway(std::move(names));
         return listing.error;

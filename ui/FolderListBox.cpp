@@ -2,7 +2,7 @@
 #include "ui/FolderListBox.h"
 
 #include "browse/DirectoryAccess.h"
-#include "control/AwayFromThisThread.h"
+#include "control/WaitingDirectoryAccess.h"
 #include "engine/ReleaseAway.h"
 #include "list/AddSelectedFiles.h"
 #include "list/ShownName.h"
@@ -30,23 +30,6 @@ QList<QByteArray> ancestorsAndSelf(const QByteArray& folder) {
         from = slash + 1;
     }
     return chain;
-}
-
-// Listings of more entries than this are parted away from the window's thread.
-constexpr std::size_t PartedHereUpTo = 10000;
-
-struct PartedEntries {
-    QList<QByteArray> subfolders;
-    QList<QByteArray> files;
-};
-
-// Moved, not copied, and the entries freed where this runs.
-PartedEntries parted(std::vector<DirectoryEntry> entries) {
-    PartedEntries parts;
-    parts.files.reserve(static_cast<qsizetype>(entries.size()));
-    for (DirectoryEntry& entry : entries)
-        (entry.isFolder ? parts.subfolders : parts.files).push_back(std::move(entry.name));
-    return parts;
 }
 
 QString lastName(const QByteArray& folder) {
@@ -81,14 +64,7 @@ std::error_code FolderListBox::setPath(const QByteArray& path) {
     DirectoryListing listing = mDirectories.list(folder, earlyFiles(folder, ticket));
     if (mEarlyTicket == ticket)
         mEarlyTicket = 0;
-    // A million names are parted on a thread of their own: 20 ms on this one.
-    auto [subfolders, files] = listing.entries.size() <= PartedHereUpTo
-                                   ? parted(std::move(listing.entries))
-                                   : awayFromThisThread<PartedEntries>(
-                                         [entries = std::move(listing.entries)]() mutable {
-                                             return parted(std::move(entries));
-                                         },
-                                         {});
+    auto [subfolders, files] = partedNamesAway(std::move(listing.entries));
     // Another folder was chosen while this one was read: its listing stands.
     if (ticket != mTicket || listing.error) {
         releaseAway(std::move(files));
