@@ -111,9 +111,11 @@ std::error_code FileListBox::show(const QByteArray& folder, int ticket, QList<QB
         releaseAway(std::move(names));
         return std::make_error_code(std::errc::operation_canceled);
     }
-    // The same folder listed again keeps what was selected and where the focus was.
+    // The same folder listed again keeps what was selected and where the focus was. Among early
+    // rows, the focus alone is not kept: the list would jump to where that name sorts.
     KeptRows kept;
-    if (folder == mFolder && (selectionModel()->hasSelection() || currentIndex().isValid())) {
+    const bool focusKept = currentIndex().isValid() && !mBeforeEarly;
+    if (folder == mFolder && (selectionModel()->hasSelection() || focusKept)) {
         kept = awayFromThisThread<KeptRows>(
             [before = mFiles->names(), chosen = chosenRows(), after = names] {
                 return keptRows(before, chosen, after);
