@@ -12,7 +12,6 @@
 #include <QStyle>
 
 #include <memory>
-
 #include <utility>
 
 namespace wypelark {
@@ -112,11 +111,7 @@ EarlyEntries FolderListBox::earlyFiles(const QByteArray& folder, int ticket) {
     // Read on this thread only; the listing's thread merely holds it.
     const auto box = std::make_shared<const QPointer<FolderListBox>>(this);
     return [box, folder, ticket](std::vector<DirectoryEntry> entries) {
-        QList<QByteArray> files;
-        for (DirectoryEntry& entry : entries) {
-            if (!entry.isFolder)
-                files.push_back(std::move(entry.name));
-        }
+        QList<QByteArray> files = partedNames(std::move(entries)).files;
         if (files.isEmpty())
             return;
         QMetaObject::invokeMethod(
