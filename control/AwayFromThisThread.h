@@ -33,9 +33,9 @@ template <typename Result> struct Pending {
 
 // Runs work on a thread of its own, nicer than this one, while this thread goes on handling its
 // events, and returns its result. The thread holds its work and the pending result only, so
-// work must own or share what it reads: the caller's frame may be gone by the time work ends. When the application
-// ends first, or work throws, givenUp comes back and the thread is left to end on its own.
-// waiting is told true when the work has taken more than a moment and false when it ended.
+// work must own or share what it reads: the caller's frame may be gone by the time work ends. When
+// the application ends first, or work throws, givenUp comes back and the thread is left to end on
+// its own. waiting is told true when the work has taken more than a moment and false when it ended.
 template <typename Result>
 Result awayFromThisThread(std::function<Result()> work, Result givenUp,
                           const std::function<void(bool)>& waiting = {}) {
