@@ -478,6 +478,8 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     RunSheet::Head head{
         QStringLiteral("wypelark-cli"), QDateTime::currentDateTimeUtc(), {}, options.passes};
     const auto start = std::chrono::steady_clock::now();
+    // The command line named every file listed: nothing else is destroyed.
+    controller.confirmListed();
     controller.deleteCommand();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -124,14 +124,30 @@ std::vector<RefusedFile> WipeController::addPaths(const std::vector<QByteArray>&
     return refusalsToName(std::move(scan.refused), mList, listedPaths());
 }
 
+// A folder added while a question or a run holds new files out is not removed by that run:
+// neither the question nor the run named it.
 void WipeController::takeFolders(const std::vector<FoundFolder>& folders) {
     QSet<QByteArray> known;
     for (const FoundFolder& folder : mAddedFolders)
         known.insert(folder.path);
+    for (const FoundFolder& folder : mHeldFolders)
+        known.insert(folder.path);
+    std::vector<FoundFolder>& into = holdingNewFiles() ? mHeldFolders : mAddedFolders;
     for (const FoundFolder& folder : folders) {
         if (!known.contains(folder.path))
-            mAddedFolders.push_back(folder);
+            into.push_back(folder);
     }
+}
+
+bool WipeController::holdingNewFiles() const {
+    return mQuestionOpen || mRun.active() || mRun.resumePending() ||
+           (mInDeleteCommand && !mFilling);
+}
+
+void WipeController::endHolding() {
+    mList.endHold();
+    for (FoundFolder& folder : std::exchange(mHeldFolders, {}))
+        mAddedFolders.push_back(std::move(folder));
 }
 
 // Files and folders dropped from a file manager come as file:// addresses whose escaped bytes
@@ -188,7 +204,7 @@ void WipeController::appendFound(const std::vector<FoundFile>& files) {
 // --- Editing the list -------------------------------------------------------------------------
 
 bool WipeController::listEditable() const {
-    return !mRun.active() && !mRun.resumePending() && !mInDeleteCommand;
+    return !mRun.active() && !mRun.resumePending() && !mInDeleteCommand && !mQuestionOpen;
 }
 
 void WipeController::removeFromList(const std::vector<int>& positions) {
@@ -208,6 +224,7 @@ void WipeController::clearList() {
     // Nothing of a folder added before is to be destroyed any more: no run removes it.
     mList.clear();
     mAddedFolders.clear();
+    mHeldFolders.clear();
 }
 
 // A file taken off the list takes the folders it was added with along: no later run removes them
@@ -269,6 +286,10 @@ std::vector<StorageReason> WipeController::listedStorage() {
 // handled meanwhile are done, and nothing changes it between here and the question.
 QString WipeController::destroyQuestion() {
     std::vector<StorageReason> storage = listedStorage();
+    // The question names the list as it is now; whatever comes while it is open waits.
+    mQuestionOpen = true;
+    mConfirmed = false;
+    mList.holdNewRows();
     DestroyPlan plan{mList.count(),
                      {},
                      mList.totalSize(),
@@ -288,6 +309,23 @@ QString WipeController::destroyQuestion() {
     return WipeTexts::destroyQuestion(plan);
 }
 
+void WipeController::confirmDestroy() {
+    mConfirmed = mQuestionOpen;
+    mQuestionOpen = false;
+}
+
+void WipeController::declineDestroy() {
+    mQuestionOpen = false;
+    mConfirmed = false;
+    mList.releaseHeld();
+    endHolding();
+}
+
+void WipeController::confirmListed() {
+    mList.holdNewRows();
+    mConfirmed = true;
+}
+
 // Pause enables Delete before the run has seen the request; the run is not entered twice, nor a
 // second command started while the first still removes emptied folders.
 bool WipeController::mayStart() const {
@@ -302,20 +340,29 @@ void WipeController::deleteCommand() {
         runCommand([this] { mFill.fill(); }, 0);
         return;
     }
-    mFilling = false;
     if (!mRun.resumePending()) {
+        // Nothing is destroyed that no question named: with nothing confirmed, nothing listed
+        // now joins the run.
+        if (!mConfirmed && deleteNeedsConfirmation())
+            return;
+        if (!mConfirmed)
+            mList.holdNewRows();
+        mConfirmed = false;
         mDestroyed.clear();
         mDestroyedBytes = 0;
         mList.clearMarks();
         mRunStarted = QDateTime::currentDateTimeUtc();
     }
+    mFilling = false;
     runCommand(
         [this] {
             mRun.WipeFiles();
             if (!mRun.resumePending())
                 removeEmptiedFolders();
         },
-        mList.totalSize() * mPasses);
+        mList.totalSize(itemCount()) * mPasses);
+    if (!mRun.resumePending())
+        endHolding();
 }
 
 // A fresh run when totalBytes is given; otherwise the paused one goes on.
@@ -432,12 +479,15 @@ void WipeController::endPausedRun() {
         mFill.endStopped();
         mRecord.fill = mFill.takeReport();
     }
-    if (mRun.resumePending())
+    if (mRun.resumePending()) {
         reportRunEnd(mRun.takeStoppedReport());
+        endHolding();
+    }
 }
 
 void WipeController::endInterruptedRun() {
     mRun.endStopped();
+    endHolding();
 }
 
 RunRecord WipeController::takeRecord() {
@@ -455,7 +505,7 @@ ProgressFigures WipeController::progress() {
     const double span = current.maximum - current.minimum;
     ProgressFigures figures;
     figures.fileIndex = mFilling ? 0 : mRun.fileIndex();
-    figures.fileCount = mFilling ? 0 : mList.count();
+    figures.fileCount = mFilling ? 0 : itemCount();
     figures.pass =
         mFilling ? std::min(mFill.pass(), mFill.passes()) : std::min(mRun.pass(), mPasses);
     figures.passes = mFilling ? mFill.passes() : mPasses;
@@ -481,8 +531,9 @@ RunTotals WipeController::totals() const {
 
 // --- The run's host ---------------------------------------------------------------------------
 
+// The run sees only the files its question named: those held come after them in the list.
 int WipeController::itemCount() const {
-    return mList.count();
+    return mList.unheldCount();
 }
 
 std::string WipeController::itemPath(int index) const {
@@ -495,7 +546,8 @@ FileIdentity WipeController::itemIdentity(int index) const {
 
 void WipeController::removeDestroyedItems(const std::vector<int>& undestroyed) {
     std::size_t next = 0;
-    for (int index = 1; index <= mList.count(); ++index) {
+    const int named = itemCount();
+    for (int index = 1; index <= named; ++index) {
         if (next < undestroyed.size() && undestroyed[next] == index) {
             ++next;
             continue;
@@ -504,7 +556,10 @@ void WipeController::removeDestroyedItems(const std::vector<int>& undestroyed) {
             {mList.path(index), mList.size(index), mList.identity(index).file.device});
         mDestroyedBytes += mList.size(index);
     }
-    mList.keepOnly(undestroyed);
+    std::vector<int> kept = undestroyed;
+    for (int held = named + 1; held <= mList.count(); ++held)
+        kept.push_back(held);
+    mList.keepOnly(kept);
 }
 
 void WipeController::emitBar(ProgressBar which) {

@@ -121,9 +121,21 @@ public:
     // Whether Delete would start a fresh run that destroys something, which is asked first.
     bool deleteNeedsConfirmation() const;
     // Names the files, and what the volumes they lie on keep, looked at away from this thread.
+    // From here until the run ends, whatever is added is held out of it and kept listed.
     QString destroyQuestion();
-    // Starts a fresh run or continues a paused one; after a run that went to its end, removes
-    // the folders added as folders that it left empty. Returns when the run stopped or ended.
+    // The question was accepted: the next fresh run destroys what it named, and nothing else.
+    void confirmDestroy();
+    // The question was declined: what came meanwhile is listed as any other file.
+    void declineDestroy();
+    // What is listed now was named by the person another way (the command line): the next fresh
+    // run destroys it, and nothing added after.
+    void confirmListed();
+    // Files added after the question that started the run under way or paused, and kept for a
+    // later Delete; marked so in the list.
+    int heldCount() const { return mList.heldCount(); }
+    // Starts a fresh run over what was confirmed, or continues a paused one; after a run that
+    // went to its end, removes the folders it named that it left empty. A fresh run with nothing
+    // confirmed destroys nothing. Returns when the run stopped or ended.
     void deleteCommand();
     void pauseCommand();
 
@@ -178,6 +190,11 @@ private:
     ListedPaths listedPaths() const;
     void appendFound(const std::vector<FoundFile>& files);
     void takeFolders(const std::vector<FoundFolder>& folders);
+    // Whether what is added now is held out of a run of files: a question names the list, or the
+    // run it started is under way or paused.
+    bool holdingNewFiles() const;
+    // The run ended: held files and folders wait, listed, for the next question.
+    void endHolding();
     void forgetFoldersAbove(const std::vector<QByteArray>& paths);
     void removeEmptiedFolders();
     std::vector<StorageReason> listedStorage();
@@ -209,6 +226,7 @@ private:
     FreeSpaceRun mFill;
     RunRecord mRecord;
     std::vector<FoundFolder> mAddedFolders; // folders added as folders, parents first
+    std::vector<FoundFolder> mHeldFolders;  // added while a question or a run held them out
     std::vector<DestroyedFile> mDestroyed;
     qint64 mDestroyedBytes = 0;
     QDateTime mRunStarted;
@@ -218,6 +236,8 @@ private:
     QElapsedTimer mSinceYield;
     int mPasses = 1;
     bool mInDeleteCommand = false;
+    bool mQuestionOpen = false; // a question names the list: nothing added joins the run
+    bool mConfirmed = false;    // what the list held before the hold was named and accepted
     bool mFilling = false;
     bool mAppending = false;        // files go in in slices, the events handled between them
     bool mCloseWhenStopped = false; // a close came while a paused run had not stopped yet

@@ -426,11 +426,12 @@ QString WipeTexts::closeRefusedStatus() {
     return tr("Wypelark closes once the run is paused or done: press Pause first.");
 }
 
-QString WipeTexts::handedOverStatus(int added, bool duringARun) {
-    if (duringARun && added > 0)
-        return tr("%Ln files added to the list: the run under way destroys them too", nullptr,
-                  added);
+QString WipeTexts::handedOverStatus(int added) {
     return tr("%Ln files added to the list", nullptr, added);
+}
+
+QString WipeTexts::heldStatus(int held) {
+    return tr("%Ln files added during the run are kept for a later Delete", nullptr, held);
 }
 
 QString WipeTexts::destroyedTotals(const RunTotals& totals) {

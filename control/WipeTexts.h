@@ -79,9 +79,10 @@ public:
     static QString runningStatus(const ProgressFigures& figures);
     static QString pausedStatus();
     static QString closeRefusedStatus();
-    // Files another start of the program handed over to this window, perhaps during a run,
-    // which then destroys them too.
-    static QString handedOverStatus(int added, bool duringARun);
+    // Files another start of the program handed over to this window.
+    static QString handedOverStatus(int added);
+    // Files added while a question or a run held them out: they wait for a later Delete.
+    static QString heldStatus(int held);
     // "4 files destroyed (1.2 GB, 3 passes) in 12 s".
     static QString destroyedTotals(const RunTotals& totals);
     // A duration as minutes and seconds ("0:42", "1:02:05").

@@ -40,6 +40,8 @@ QVariant DeletionListModel::data(const QModelIndex& index, int role) const {
         return fileTip(item);
     if (role == FailureRole)
         return mFailures.value(item.path);
+    if (role == HeldRole)
+        return isHeld(item);
     return {};
 }
 
@@ -50,6 +52,8 @@ QString DeletionListModel::fileTip(const Item& item) const {
         lines << shownName(item.path) << tr("Bytes: %1").arg(bytes);
     if (const QString failure = mFailures.value(item.path); !failure.isEmpty())
         lines << tr("Not destroyed: %1").arg(failure);
+    if (isHeld(item))
+        lines << tr("Added during the run: kept for a later Delete");
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -119,18 +123,65 @@ void DeletionListModel::appendNew(std::span<const FoundFile> files, ListedPaths 
     endInsertRows();
 }
 
+std::size_t DeletionListModel::firstRowFrom(quint64 serial) const {
+    const auto row =
+        std::lower_bound(mItems.begin(), mItems.end(), serial,
+                         [](const Item& item, quint64 wanted) { return item.serial < wanted; });
+    return static_cast<std::size_t>(row - mItems.begin());
+}
+
+bool DeletionListModel::isHeld(const Item& item) const {
+    return item.serial >= mHeldFrom && item.serial < mHeldUntil;
+}
+
+void DeletionListModel::holdNewRows() {
+    const bool marked = heldCount() > 0;
+    mHeldFrom = mNextSerial;
+    mHeldUntil = NoSerial;
+    if (marked)
+        markHeldChanged();
+}
+
+void DeletionListModel::endHold() {
+    if (mHeldUntil == NoSerial)
+        mHeldUntil = mNextSerial;
+}
+
+void DeletionListModel::releaseHeld() {
+    const bool marked = heldCount() > 0;
+    mHeldFrom = NoSerial;
+    mHeldUntil = NoSerial;
+    if (marked)
+        markHeldChanged();
+}
+
+void DeletionListModel::markHeldChanged() {
+    if (!mItems.empty())
+        emit dataChanged(index(0, File), index(count() - 1, Size));
+}
+
+bool DeletionListModel::held(int position) const {
+    return isHeld(mItems.at(static_cast<std::size_t>(position - 1)));
+}
+
+int DeletionListModel::unheldCount() const {
+    return static_cast<int>(firstRowFrom(mHeldFrom));
+}
+
+int DeletionListModel::heldCount() const {
+    return static_cast<int>(firstRowFrom(mHeldUntil) - firstRowFrom(mHeldFrom));
+}
+
 std::optional<std::size_t> DeletionListModel::rowOf(const QByteArray& path) const {
     const auto entry = mSerials.constFind(path);
     return entry == mSerials.cend() ? std::nullopt : rowOfSerial(*entry);
 }
 
 std::optional<std::size_t> DeletionListModel::rowOfSerial(quint64 serial) const {
-    const auto row =
-        std::lower_bound(mItems.begin(), mItems.end(), serial,
-                         [](const Item& item, quint64 wanted) { return item.serial < wanted; });
-    if (row == mItems.end() || row->serial != serial)
+    const std::size_t row = firstRowFrom(serial);
+    if (row == mItems.size() || mItems[row].serial != serial)
         return std::nullopt;
-    return static_cast<std::size_t>(row - mItems.begin());
+    return row;
 }
 
 // The entries of removed rows go a slice at each turn of the event loop; until then they name
@@ -288,9 +339,13 @@ void DeletionListModel::keepRows(const std::vector<bool>& keep, std::size_t kept
 }
 
 qint64 DeletionListModel::totalSize() const {
+    return totalSize(count());
+}
+
+qint64 DeletionListModel::totalSize(int rows) const {
     qint64 total = 0;
-    for (const Item& item : mItems)
-        total += item.bytes;
+    for (std::size_t row = 0; row < std::min(mItems.size(), static_cast<std::size_t>(rows)); ++row)
+        total += mItems[row].bytes;
     return total;
 }
 
@@ -301,6 +356,8 @@ void DeletionListModel::clear() {
     std::vector<QByteArray> unswept = std::exchange(mUnswept, {});
     mSweep.stop();
     mFailures.clear();
+    mHeldFrom = NoSerial;
+    mHeldUntil = NoSerial;
     endResetModel();
     releaseAway(std::move(items));
     releaseAway(std::move(serials));

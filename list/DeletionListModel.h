@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <limits>
 #include <optional>
 #include <span>
 #include <vector>
@@ -26,6 +27,8 @@ public:
     enum Column { File, Size, ColumnCount };
     // Why the last run did not destroy the item's file; empty when it did not fail.
     static constexpr int FailureRole = Qt::UserRole + 1;
+    // Whether the item is held out of the run: it came after the question that started it.
+    static constexpr int HeldRole = Qt::UserRole + 2;
 
     explicit DeletionListModel(QObject* parent = nullptr);
 
@@ -58,11 +61,23 @@ public:
     // cleared or the item removed.
     void markFailed(const QByteArray& path, const QString& reason);
     void clearMarks();
+    // Every row appended from now on is held out of the run: the rows listed now are those a
+    // question names. Rows held before are held no more.
+    void holdNewRows();
+    // Rows appended from now on are not held; those held stay marked until the next hold.
+    void endHold();
+    // Nothing is held or marked held.
+    void releaseHeld();
+    bool held(int position) const;
+    // The rows before the first held one: during a run, the rows its question named.
+    int unheldCount() const;
+    int heldCount() const;
     // Room for this many rows, grown as appending one by one would grow it, so that rows
     // appended in slices up to it are not moved again.
     void growFor(std::size_t rows);
-    // The sizes of all items, as they were when added.
+    // The sizes of all items, or of the first rows, as they were when added.
     qint64 totalSize() const;
+    qint64 totalSize(int rows) const;
 
 private:
     // More runs of neighbouring rows than this are removed by one pass and a reset.
@@ -79,9 +94,13 @@ private:
     };
 
     QString fileTip(const Item& item) const;
+    bool isHeld(const Item& item) const;
 
     std::optional<std::size_t> rowOf(const QByteArray& path) const;
     std::optional<std::size_t> rowOfSerial(quint64 serial) const;
+    // The first row whose serial is serial or above.
+    std::size_t firstRowFrom(quint64 serial) const;
+    void markHeldChanged();
     void sweepLater(std::vector<QByteArray> removedPaths);
     void sweepSlice();
     void forgetUnlistedFailures();
@@ -94,6 +113,10 @@ private:
     // slices, so that no removal rebuilds it whole: an entry whose row is gone names no row.
     QHash<QByteArray, quint64> mSerials;
     quint64 mNextSerial = 0;
+    // Rows whose serials are from mHeldFrom up to mHeldUntil are held out of the run.
+    static constexpr quint64 NoSerial = std::numeric_limits<quint64>::max();
+    quint64 mHeldFrom = NoSerial;
+    quint64 mHeldUntil = NoSerial;
     std::vector<QByteArray> mUnswept; // paths of removed rows whose entries may still be there
     QTimer mSweep;
     // Why the last run did not destroy a listed path: apart from the rows, which seldom fail.

@@ -531,7 +531,19 @@ void frmMain::filFiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
 }
 
 void frmMain::mnuPopUpAdd_Click() {
+    const int heldBefore = mController.heldCount();
     showRefused(mController.addSelected(dirPath->path(), filFiles->selectedNames()));
+    sayHeld(heldBefore);
+}
+
+// Files that came while a question or a run held them out are said to wait for a later Delete.
+bool frmMain::sayHeld(int heldBefore) {
+    const int held = mController.heldCount() - heldBefore;
+    if (held <= 0)
+        return false;
+    showStatus(WipeTexts::heldStatus(held));
+    mNoteShown.start();
+    return true;
 }
 
 void frmMain::showRefused(const std::vector<RefusedFile>& refused) {
@@ -602,9 +614,12 @@ void frmMain::deleteCommand() {
         bool readBack = mController.storedReadBack();
         if (!mServices.messages.confirmWithChoice(
                 this, QStringLiteral("Wypelark"), question, tr("Destroy"),
-                tr("Read each file back before deleting it"), readBack))
+                tr("Read each file back before deleting it"), readBack)) {
+            mController.declineDestroy();
             return;
+        }
         mController.setReadBack(readBack);
+        mController.confirmDestroy();
     }
     mButtons[0]->setText(tr("Delete"));
     showStatus(mController.fill().resumePending() ? FillTexts::runningStatus(mFillFolder)
@@ -797,7 +812,9 @@ void frmMain::tellRunEnd(const QString& summary) {
     if (totals.files == 0 && summary.isEmpty())
         return;
     const QString destroyed = WipeTexts::destroyedTotals(totals);
-    showStatus(destroyed);
+    const int held = mController.heldCount();
+    showStatus(held > 0 ? destroyed + QStringLiteral("; ") + WipeTexts::heldStatus(held)
+                        : destroyed);
     if (!isActiveWindow())
         DesktopNotifier::notify(summary.isEmpty() ? destroyed : summary,
                                 summary.isEmpty() ? QString() : destroyed);
@@ -887,10 +904,11 @@ void frmMain::takeHandedPaths(const std::vector<QByteArray>& paths) {
     }
     comeToTheFront();
     const int before = mController.list().count();
+    const int heldBefore = mController.heldCount();
     addPaths(paths, "/");
-    const bool running = mController.run().active() || mController.run().resumePending();
-    showStatus(
-        WipeTexts::handedOverStatus(std::max(0, mController.list().count() - before), running));
+    if (sayHeld(heldBefore))
+        return;
+    showStatus(WipeTexts::handedOverStatus(std::max(0, mController.list().count() - before)));
     mNoteShown.start();
 }
 
@@ -912,7 +930,9 @@ void frmMain::dropEvent(QDropEvent* event) {
 }
 
 bool frmMain::addDroppedUrls(const QList<QUrl>& urls) {
+    const int heldBefore = mController.heldCount();
     const std::optional<std::vector<RefusedFile>> refused = mController.addUrls(urls);
+    sayHeld(heldBefore);
     if (!refused) {
         mServices.messages.information(this, QStringLiteral("Wypelark"),
                                        WipeTexts::onlyLocalDrops());

@@ -121,6 +121,7 @@ private:
     void tellRunEnd(const QString& summary);
     void showAddress();
     void showRefused(const std::vector<RefusedFile>& refused);
+    bool sayHeld(int heldBefore);
     void removeSelectedFromList();
     void showListMenu(const QPoint& at);
     void openMenuFromKeyboard();

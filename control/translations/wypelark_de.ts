@@ -677,13 +677,6 @@
             <numerusform>%Ln Dateien zur Liste hinzugefügt</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln files added to the list: the run under way destroys them too</source>
-        <translation>
-            <numerusform>%Ln Datei zur Liste hinzugefügt: der laufende Durchgang vernichtet sie mit</numerusform>
-            <numerusform>%Ln Dateien zur Liste hinzugefügt: der laufende Durchgang vernichtet sie mit</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Reading it back</source>
         <translation>Wird zurückgelesen</translation>
@@ -732,6 +725,13 @@
         <source>The device&apos;s own blocks under the file hold other than what was written; the file was left</source>
         <translation>Die Blöcke des Geräts unter der Datei enthalten etwas anderes als geschrieben; die Datei wurde belassen</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln files added during the run are kept for a later Delete</source>
+        <translation>
+            <numerusform>%Ln während des Durchlaufs hinzugefügte Datei bleibt für ein späteres Löschen</numerusform>
+            <numerusform>%Ln während des Durchlaufs hinzugefügte Dateien bleiben für ein späteres Löschen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -776,6 +776,10 @@
     <message>
         <source>Not destroyed: %1</source>
         <translation>Nicht vernichtet: %1</translation>
+    </message>
+    <message>
+        <source>Added during the run: kept for a later Delete</source>
+        <translation>Während des Durchlaufs hinzugefügt: bleibt für ein späteres Löschen</translation>
     </message>
 </context>
 <context>

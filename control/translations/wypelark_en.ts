@@ -143,10 +143,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln files added to the list: the run under way destroys them too</source>
+        <source>%Ln files added during the run are kept for a later Delete</source>
         <translation>
-            <numerusform>%Ln file added to the list: the run under way destroys it too</numerusform>
-            <numerusform>%Ln files added to the list: the run under way destroys them too</numerusform>
+            <numerusform>%Ln file added during the run is kept for a later Delete</numerusform>
+            <numerusform>%Ln files added during the run are kept for a later Delete</numerusform>
         </translation>
     </message>
 </context>

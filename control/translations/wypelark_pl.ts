@@ -696,14 +696,6 @@
             <numerusform>%Ln plików dodanych do listy</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln files added to the list: the run under way destroys them too</source>
-        <translation>
-            <numerusform>%Ln plik dodany do listy: trwające usuwanie zniszczy go również</numerusform>
-            <numerusform>%Ln pliki dodane do listy: trwające usuwanie zniszczy je również</numerusform>
-            <numerusform>%Ln plików dodanych do listy: trwające usuwanie zniszczy je również</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Reading it back</source>
         <translation>Odczytywanie z powrotem</translation>
@@ -752,6 +744,14 @@
         <source>The device&apos;s own blocks under the file hold other than what was written; the file was left</source>
         <translation>Bloki samego urządzenia pod plikiem zawierają coś innego niż zapisano; plik pozostawiono</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln files added during the run are kept for a later Delete</source>
+        <translation>
+            <numerusform>%Ln plik dodany w trakcie przebiegu czeka na kolejne Usuń</numerusform>
+            <numerusform>%Ln pliki dodane w trakcie przebiegu czekają na kolejne Usuń</numerusform>
+            <numerusform>%Ln plików dodanych w trakcie przebiegu czeka na kolejne Usuń</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -796,6 +796,10 @@
     <message>
         <source>Not destroyed: %1</source>
         <translation>Nie zniszczono: %1</translation>
+    </message>
+    <message>
+        <source>Added during the run: kept for a later Delete</source>
+        <translation>Dodany w trakcie przebiegu: czeka na kolejne Usuń</translation>
     </message>
 </context>
 <context>

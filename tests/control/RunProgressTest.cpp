@@ -31,6 +31,7 @@ TEST(RunProgress, theFiguresFollowTheBytesWrittenAndTheTotalsNameWhatWasDestroye
         overall = WipeTexts::overallFigure(figures);
     });
 
+    controller.confirmListed();
     controller.deleteCommand();
 
     EXPECT_EQ(pass, QStringLiteral("Pass 1 of 2: 66 %"));

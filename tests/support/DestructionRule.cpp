@@ -16,8 +16,24 @@ DestructionRule::Record& DestructionRule::record(const std::string& path,
     return found;
 }
 
+void DestructionRule::requireNaming() {
+    const std::lock_guard lock(mMutex);
+    mNamingRequired = true;
+}
+
+void DestructionRule::named(const std::vector<std::string>& paths) {
+    const std::lock_guard lock(mMutex);
+    mNamed.insert(paths.begin(), paths.end());
+}
+
+void DestructionRule::checkNamed(const std::string& path, const std::string& what) const {
+    if (mNamingRequired && !mNamed.contains(path))
+        broken(path, what + ", but no accepted question named it");
+}
+
 void DestructionRule::opened(const std::string& path, const FileIdentity& identity) {
     const std::lock_guard lock(mMutex);
+    checkNamed(path, "opened to be overwritten");
     Record& found = record(path, "open");
     if (found.started && found.identity == identity)
         return;
@@ -82,6 +98,7 @@ void DestructionRule::closed(const std::string& path) {
 
 void DestructionRule::removed(const std::string& path, const FileIdentity& identity) {
     const std::lock_guard lock(mMutex);
+    checkNamed(path, "removed");
     const Record& found = record(path, "remove");
     const int required = std::max(1, std::min(found.required, requiredPasses()));
     if (found.passes < required)

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ public:
     // removal needs the least count the file saw.
     std::function<int()> requiredPasses = [] { return 1; };
     void passCountChanged(int passes);
+    // From now on a file may be opened for the run or removed only if a question named it and
+    // was accepted: named() is told the paths each accepted question named.
+    void requireNaming();
+    void named(const std::vector<std::string>& paths);
 
     void opened(const std::string& path, const FileIdentity& identity);
     void wrote(const std::string& path, std::int64_t offset, const char* data, std::size_t size,
@@ -53,12 +58,15 @@ private:
     };
 
     Record& record(const std::string& path, const std::string& event);
+    void checkNamed(const std::string& path, const std::string& what) const;
     static bool covers(const Record& record, std::int64_t length);
     void broken(const std::string& path, const std::string& what) const;
 
     mutable std::mutex mMutex; // a window's worker reports the calls it makes
     std::map<std::string, Record> mRecords;
     std::map<std::string, std::vector<std::string>> mAwaitingSync; // removed paths by folder
+    bool mNamingRequired = false;
+    std::set<std::string> mNamed;
 };
 
 } // namespace wypelark::testing

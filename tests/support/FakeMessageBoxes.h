@@ -50,10 +50,18 @@ public:
     std::vector<QString> questions;
     bool confirmAnswer = true;
     std::function<bool(const QString& acceptText)> answerFor;
+    // Told of each question as it is put, before the answer, and of each accepted one.
+    std::function<void(const QString& acceptText)> onAsked;
+    std::function<void(const QString& acceptText)> onAccepted;
     bool confirm(QWidget*, const QString&, const QString& question,
                  const QString& acceptText) override {
         questions.push_back(question);
-        return answerFor ? answerFor(acceptText) : confirmAnswer;
+        if (onAsked)
+            onAsked(acceptText);
+        const bool accepted = answerFor ? answerFor(acceptText) : confirmAnswer;
+        if (accepted && onAccepted)
+            onAccepted(acceptText);
+        return accepted;
     }
     // The choice each question offered, and the one made, when a test makes one.
     std::vector<bool> choicesOffered;

@@ -17,6 +17,16 @@ WindowFixture::WindowFixture() {
     settings = std::make_unique<RegistryFile>(configDir.filePath(QStringLiteral("settings.conf")));
     directories.startFolder = folder();
     directories.shownVolumes = {{"/", QStringLiteral("root")}};
+    // Every file a window destroys was listed when a question to destroy was put and accepted.
+    messages.onAsked = [this](const QString& acceptText) {
+        mAskedToDestroy.clear();
+        if (acceptText != QStringLiteral("Destroy") || !controller)
+            return;
+        for (int position = 1; position <= controller->list().count(); ++position)
+            mAskedToDestroy.push_back(controller->list().path(position).toStdString());
+    };
+    messages.onAccepted = [this](const QString&) { files.rule.named(mAskedToDestroy); };
+    files.rule.requireNaming();
 }
 
 void WindowFixture::openWindow(FileOperations* over) {

@@ -34,6 +34,7 @@ protected:
     std::unique_ptr<WipeController> controller;
     std::unique_ptr<frmMain> window;
     std::atomic<int> mPasses{1};
+    std::vector<std::string> mAskedToDestroy; // what the last question to destroy named
 
     WindowFixture();
     // Opens the window over the recorded real disk, or over the operations given.
