@@ -438,11 +438,16 @@ int runFillCommand(const Options& options, CommandContext& context) {
     else if (!options.quiet || !report.complete())
         context.out << text(FillTexts::summary(report)) << "\n";
     if (report.interrupted)
-        return ExitInterrupted;
+        return interruptedStatus(context);
     return report.complete() ? ExitDestroyed : ExitNotAllDestroyed;
 }
 
 } // namespace
+
+int interruptedStatus(const CommandContext& context) {
+    const int signal = context.interrupted ? *context.interrupted : 0;
+    return signal > 0 ? 128 + signal : ExitInterrupted;
+}
 
 int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context) {
     Options options;
@@ -511,7 +516,7 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
                     << text(T::tr("interrupted: %1 is partly overwritten and still exists")
                                 .arg(shownPath(stoppedIn)))
                     << "\n";
-        return ExitInterrupted;
+        return interruptedStatus(context);
     }
     const bool allDestroyed = refused.empty() && record.report.failures.empty();
     // An old copy found on the device is not what a script that asked to look expects.

@@ -17,6 +17,7 @@ struct CommandContext {
     std::ostream& out;
     std::ostream& err;
     bool errIsTerminal = false;
+    // The number of the signal that asked the run to stop (SIGINT, SIGTERM, SIGHUP), 0 until then.
     const volatile std::sig_atomic_t* interrupted = nullptr;
     QByteArray startFolder;
     int storedPasses = 0; // the pass count the window stored, 0 when none
@@ -26,10 +27,13 @@ struct CommandContext {
 constexpr int ExitDestroyed = 0;
 constexpr int ExitNotAllDestroyed = 1;
 constexpr int ExitUsage = 2;
-constexpr int ExitInterrupted = 130;
+constexpr int ExitInterrupted = 130; // 128 + SIGINT; 128 + the signal for the others
 
 // wypelark-cli [OPTION...] PATH...: destroys the files the paths name, as the window does, and
 // reports. args are the raw arguments after the program's name.
 int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context);
+
+// 128 + the signal that interrupted the run.
+int interruptedStatus(const CommandContext& context);
 
 } // namespace wypelark

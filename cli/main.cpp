@@ -14,11 +14,13 @@
 
 namespace {
 
-// Set by Ctrl+C; the run looks at it after every write. A signal handler can touch nothing else.
+// The signal that asked to stop: Ctrl+C, or SIGTERM and SIGHUP as systemd, timeout and a closed
+// terminal send. The run looks at it after every write, then reports and writes its record. A
+// signal handler can touch nothing else.
 volatile std::sig_atomic_t interrupted = 0;
 
-void onInterrupt(int) {
-    interrupted = 1;
+void onInterrupt(int signal) {
+    interrupted = signal;
 }
 
 } // namespace
@@ -32,7 +34,8 @@ int main(int argc, char* argv[]) {
     struct sigaction action {};
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
 
     const wypelark::RegistryFile settings;
     const int stored = wypelark::PassCountSetting::read(settings);

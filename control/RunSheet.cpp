@@ -2,13 +2,13 @@
 #include "control/RunSheet.h"
 
 #include "control/ProofTexts.h"
+#include "control/WholeFileSave.h"
 #include "control/WipeTexts.h"
 #include "engine/WipeError.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QSysInfo>
 
 #include <algorithm>
@@ -240,11 +240,7 @@ QJsonObject RunSheet::json() const {
 }
 
 QString RunSheet::save(const QString& path, const QJsonObject& record) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(QJsonDocument(record).toJson(QJsonDocument::Indented)) >= 0 && file.commit())
-        return {};
-    return file.errorString();
+    return saveWhole(path, QJsonDocument(record).toJson(QJsonDocument::Indented));
 }
 
 } // namespace wypelark

@@ -135,6 +135,7 @@ bool WipeRun::openCurrentFile() {
     }
     mFileLen = length;
     mWritePos = 1;
+    mPassEnd = 0;
     mHost.setBarMinimum(ProgressBar::Current, 0);
     mHost.setBarMaximum(ProgressBar::Current, mFileLen < 1 ? 1.0f : static_cast<float>(mFileLen));
     return true;
@@ -152,7 +153,11 @@ WipeRun::Outcome WipeRun::writeLoop(const std::string& fillBlock) {
             fail(WipeStep::Write, error);
             return Outcome::Failed;
         }
-        mBytesWritten += size;
+        // The second block starts a byte before the first one ended: bytes of the file
+        // overwritten are counted once.
+        const std::int64_t offset = mWritePos - 1;
+        mBytesWritten += offset + size - std::max(offset, mPassEnd);
+        mPassEnd = std::max(mPassEnd, offset + size);
         if (tail) {
             mWritePos = mFileLen;
         } else {

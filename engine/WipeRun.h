@@ -48,7 +48,8 @@ public:
     // Ends a stopped run for good, as a normal end does: the file it stopped in is reported as
     // partly overwritten, the files after it as not reached.
     void endStopped();
-    // What the run has written since it started, growth of files included.
+    // The bytes of files the run has overwritten since it started, once per pass, growth of
+    // files included.
     std::int64_t bytesWritten() const { return mBytesWritten; }
 
     int fileIndex() const { return mFileIndex; }
@@ -106,8 +107,9 @@ private:
     std::vector<RemovalAwaitingSync> mAwaitingSync;
     std::set<std::pair<std::uint64_t, std::uint64_t>> mSweptFolders; // device and inode
     WipeReport mReport;
-    std::int64_t mBytesWritten = 0;
-    std::vector<int> mUndestroyed; // indices of the items that failed in this run
+    std::int64_t mBytesWritten = 0; // bytes of files overwritten, each once per pass
+    std::int64_t mPassEnd = 0;      // where the pass under way has written up to
+    std::vector<int> mUndestroyed;  // indices of the items that failed in this run
 };
 
 } // namespace wypelark

@@ -3,13 +3,14 @@
 
 #include "control/ProofTexts.h"
 #include "control/RunSheet.h"
+#include "control/WholeFileSave.h"
 #include "list/SizeText.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace wypelark {
@@ -53,11 +54,10 @@ QString RunRecordDocument::plainText() const {
 }
 
 QString RunRecordDocument::writePdf(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageOrientation(QPageLayout::Landscape);
         writer.setTitle(ProofTexts::title());
@@ -66,7 +66,7 @@ QString RunRecordDocument::writePdf(const QString& path) const {
         document.setHtml(html());
         document.print(&writer);
     }
-    return file.commit() ? QString() : file.errorString();
+    return saveWhole(path, pdf.data());
 }
 
 } // namespace wypelark

@@ -236,7 +236,7 @@ TEST(ShredCommand, aReadBackThatDiffersLeavesTheFile) {
 TEST(ShredCommand, theJsonReportListsEveryFile) {
     Command c;
     c.dir.makeFile("a", 10);
-    c.dir.makeFile("b", 10);
+    c.dir.makeFile("b", 120000); // three blocks, the second starting a byte into the first
     const std::string raw = "r\xe9sum\xe9\x1b\\";
     c.dir.makeFile(raw, 5);
     fs::create_symlink(c.dir.file("a"), c.dir.file("link"));
@@ -286,36 +286,83 @@ TEST(ShredCommand, theJsonReportListsEveryFile) {
     // Failures reach standard error whatever the report's form.
     EXPECT_NE(c.err.str().find(c.dir.file("sparse") + ": could not be opened"), std::string::npos)
         << c.err.str();
-    EXPECT_EQ(report[QStringLiteral("bytes")].toInt(), 25);
+    EXPECT_EQ(report[QStringLiteral("bytes")].toInt(), 10 + 120000 + 5);
 }
 
-TEST(ShredCommand, ctrlCLeavesExactlyTheCurrentFilePartlyOverwrittenAndExits130) {
+// Ctrl+C, and SIGTERM and SIGHUP as systemd, timeout and a closed terminal send, all stop the
+// run after its next write, report both files and exit with 128 + the signal.
+class Interrupted : public ::testing::TestWithParam<int> {};
+
+TEST_P(Interrupted, leavesTheCurrentFilePartlyOverwrittenReportsAndExitsWithTheSignal) {
     TempDir dir;
     const std::string first = dir.makeFile("first", 64 << 20, 'x');
     const std::string second = dir.makeFile("second", 10, 'y');
+    const QString record = QString::fromStdString(dir.file("record.json"));
     QProcess shredder;
     shredder.start(QStringLiteral(WYPELARK_CLI),
-                   {QStringLiteral("-n"), QStringLiteral("20"), QString::fromStdString(first),
-                    QString::fromStdString(second)});
+                   {QStringLiteral("-n"), QStringLiteral("20"), QStringLiteral("--report-file"),
+                    record, QString::fromStdString(first), QString::fromStdString(second)});
     ASSERT_TRUE(shredder.waitForStarted());
     // Once the first file's first bytes are overwritten, the run is under way.
     const auto firstByte = [&] {
         std::ifstream in(first, std::ios::binary);
         return static_cast<char>(in.get());
     };
-    for (int tries = 0; tries < 5000 && firstByte() != '0'; ++tries)
-        QThread::msleep(1);
-    ::kill(static_cast<pid_t>(shredder.processId()), SIGINT);
+    bool underWay = false;
+    for (int tries = 0; tries < 20000 && !underWay; ++tries) {
+        underWay = firstByte() == '0';
+        if (!underWay)
+            QThread::msleep(1);
+    }
+    ASSERT_TRUE(underWay) << "the run never began the first file";
+    ::kill(static_cast<pid_t>(shredder.processId()), GetParam());
     ASSERT_TRUE(shredder.waitForFinished(30000));
 
     EXPECT_EQ(shredder.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(shredder.exitCode(), ExitInterrupted);
-    EXPECT_TRUE(fs::exists(first));
+    EXPECT_EQ(shredder.exitCode(), 128 + GetParam());
+    // Partly overwritten: the run began it and did not finish it.
+    ASSERT_TRUE(fs::exists(first));
+    const std::string rest = readWhole(first);
+    EXPECT_EQ(rest.front(), '0');
+    EXPECT_NE(rest.find('x'), std::string::npos);
     EXPECT_EQ(readWhole(second), std::string(10, 'y'));
-    // The failures are reported all the same, naming both files.
+    // The failures are reported all the same, naming both files, and the record is written.
     const QString report = QString::fromLocal8Bit(shredder.readAllStandardError());
     EXPECT_NE(report.indexOf(QString::fromStdString(first)), -1) << report.toStdString();
     EXPECT_NE(report.indexOf(QString::fromStdString(second)), -1) << report.toStdString();
+    EXPECT_FALSE(shredder.readAllStandardOutput().isEmpty());
+    EXPECT_NE(readWhole(dir.file("record.json")).find("first"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(BySignal, Interrupted, ::testing::Values(SIGINT, SIGTERM, SIGHUP));
+
+// The record replaces the name itself, never a file a link there points to; a record that
+// cannot be written whole leaves nothing, is named, and fails the command.
+TEST(ShredCommand, theRecordIsWrittenWholeUnderItsOwnNameOrNotAtAll) {
+    Command c;
+    const std::string victim = c.dir.makeFile("victim", 5, 'v');
+    fs::create_symlink(victim, c.dir.file("record.json"));
+    c.dir.makeFile("a", 10);
+    EXPECT_EQ(c.run({"--report-file", QByteArray::fromStdString(c.dir.file("record.json")), "a"}),
+              ExitDestroyed);
+    EXPECT_EQ(readWhole(victim), "vvvvv");
+    EXPECT_FALSE(fs::is_symlink(c.dir.file("record.json")));
+    EXPECT_NE(readWhole(c.dir.file("record.json")).find("destroyed"), std::string::npos);
+
+    // A volume too full for the record: the file there before stays as it was.
+    fs::create_directory(c.dir.path() / "full");
+    if (::mount("tmpfs", c.dir.file("full").c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small volume here: " << std::strerror(errno);
+    const std::string old = c.dir.makeFile("full/record.json", 10, 'o');
+    std::ofstream(c.dir.file("full/filler")) << std::string(70000, 'f');
+    c.dir.makeFile("b", 100000);
+    c.err.str({});
+    EXPECT_EQ(c.run({"--report-file", QByteArray::fromStdString(old), "b"}), ExitNotAllDestroyed);
+    EXPECT_EQ(readWhole(old), std::string(10, 'o'));
+    EXPECT_EQ(std::distance(fs::directory_iterator(c.dir.file("full")), fs::directory_iterator()),
+              2);
+    EXPECT_NE(c.err.str().find("could not be written"), std::string::npos) << c.err.str();
+    ::umount2(c.dir.file("full").c_str(), MNT_DETACH);
 }
 
 } // namespace
