@@ -164,6 +164,15 @@ int parse(std::vector<QByteArray> args, CommandContext& context, Options& option
     if (parser.isSet(QStringLiteral("free-space"))) {
         // The parser read every byte as Latin-1: back to the exact bytes given.
         options.freeSpace = parser.value(QStringLiteral("free-space")).toLatin1();
+        // "--free-space --report=json DIR" took the option for the folder.
+        if (options.freeSpace.startsWith('-')) {
+            context.err << "wypelark-cli: "
+                        << text(T::tr("--free-space takes a folder, not the option %1 (write "
+                                      "./%1 for a folder of that name)")
+                                    .arg(QString::fromLocal8Bit(options.freeSpace)))
+                        << "\n";
+            return ExitUsage;
+        }
         if (!options.paths.empty() || options.recursive) {
             context.err << "wypelark-cli: "
                         << text(T::tr("--free-space takes no files and no --recursive")) << "\n";

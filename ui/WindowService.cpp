@@ -42,16 +42,32 @@ bool WindowService::handOver(const QDBusConnection& bus, const std::vector<QByte
     QByteArrayList absolute;
     for (const QByteArray& path : paths)
         absolute.push_back(path.startsWith('/') ? path : fullPath(folder, path));
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        text(ServiceName), text(ObjectPath), text(Interface),
-        absolute.isEmpty() ? QStringLiteral("Show") : QStringLiteral("AddPaths"));
-    if (!absolute.isEmpty())
-        call << QVariant::fromValue(absolute);
-    const QDBusMessage reply = bus.call(call, QDBus::Block, HandOverTimeoutMilliseconds);
+    if (absolute.isEmpty())
+        return call(bus, QStringLiteral("Show"), {});
+    for (qsizetype from = 0; from < absolute.size(); from += MaxPathsPerCall) {
+        if (!call(bus, QStringLiteral("AddPaths"), absolute.mid(from, MaxPathsPerCall)))
+            return false;
+    }
+    return true;
+}
+
+bool WindowService::call(const QDBusConnection& bus, const QString& method,
+                         const QByteArrayList& paths) {
+    QDBusMessage message = QDBusMessage::createMethodCall(text(ServiceName), text(ObjectPath),
+                                                          text(Interface), method);
+    if (!paths.isEmpty())
+        message << QVariant::fromValue(paths);
+    const QDBusMessage reply = bus.call(message, QDBus::Block, HandOverTimeoutMilliseconds);
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
 void WindowService::AddPaths(const QByteArrayList& paths) {
+    if (paths.size() > MaxPathsPerCall) {
+        sendErrorReply(
+            QStringLiteral("org.example.Wypelark.Error.TooManyPaths"),
+            QStringLiteral("At most %1 paths can be added in one call.").arg(MaxPathsPerCall));
+        return;
+    }
     for (const QByteArray& path : paths) {
         if (!path.startsWith('/')) {
             sendErrorReply(QStringLiteral("org.example.Wypelark.Error.RelativePath"),

@@ -622,6 +622,7 @@ void frmMain::deleteCommand() {
         mController.confirmDestroy();
     }
     mButtons[0]->setText(tr("Delete"));
+    tlbMain->widgetForAction(mButtons[0])->setAccessibleName(mButtons[0]->text());
     showStatus(mController.fill().resumePending() ? FillTexts::runningStatus(mFillFolder)
                                                   : QString());
     mFigureTimer->start();

@@ -347,6 +347,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>--free-space takes a folder, not the option %1 (write ./%1 for a folder of that name)</source>
+        <translation>--free-space erwartet einen Ordner, nicht die Option %1 (einen Ordner dieses Namens als ./%1 schreiben)</translation>
+    </message>
 </context>
 <context>
     <name>WipeTexts</name>

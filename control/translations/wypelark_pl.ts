@@ -353,6 +353,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>--free-space takes a folder, not the option %1 (write ./%1 for a folder of that name)</source>
+        <translation>--free-space przyjmuje folder, a nie opcję %1 (folder o tej nazwie zapisz jako ./%1)</translation>
+    </message>
 </context>
 <context>
     <name>WipeTexts</name>

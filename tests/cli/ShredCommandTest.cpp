@@ -156,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
                           {"-n", "2", "--", "-x", "--report"}, {"-x", "--report"}, ExitDestroyed},
                       OperandCase{{"", "target"}, {"target"}, ExitNotAllDestroyed},
                       OperandCase{{"-r", ""}, {}, ExitNotAllDestroyed},
-                      OperandCase{{"-x"}, {}, ExitUsage}));
+                      OperandCase{{"-x"}, {}, ExitUsage},
+                      OperandCase{{"--free-space", "--report=json", "sub"}, {}, ExitUsage}));
 
 // A bind mount of the same file system below the tree is a mount all the same: it is named as
 // skipped, and what it shows is untouched.

@@ -82,13 +82,21 @@ TEST_F(OneWindow, aSecondStartHandsItsPathsToTheOpenWindowAndEnds) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller->list().count() == 1; }, 5000));
     EXPECT_EQ(controller->list().path(1), folder() + "/given");
 
-    const QDBusMessage relative =
-        bus->call(QDBusMessage::createMethodCall(QLatin1String(WindowService::ServiceName),
-                                                 QLatin1String(WindowService::ObjectPath),
-                                                 QLatin1String(WindowService::Interface),
-                                                 QStringLiteral("AddPaths"))
-                  << QVariant::fromValue(QByteArrayList{"given"}));
-    EXPECT_EQ(relative.type(), QDBusMessage::ErrorMessage);
+    // Relative paths, and more paths than one call takes, are refused whole.
+    const auto addPaths = [&](const QByteArrayList& paths) {
+        return bus->call(QDBusMessage::createMethodCall(QLatin1String(WindowService::ServiceName),
+                                                        QLatin1String(WindowService::ObjectPath),
+                                                        QLatin1String(WindowService::Interface),
+                                                        QStringLiteral("AddPaths"))
+                         << QVariant::fromValue(paths));
+    };
+    EXPECT_EQ(addPaths({"given"}).type(), QDBusMessage::ErrorMessage);
+    QByteArrayList tooMany;
+    for (qsizetype path = 0; path <= WindowService::MaxPathsPerCall; ++path)
+        tooMany << folder() + "/missing" + QByteArray::number(path);
+    const QDBusMessage refused = addPaths(tooMany);
+    EXPECT_EQ(refused.type(), QDBusMessage::ErrorMessage);
+    EXPECT_EQ(refused.errorName(), QStringLiteral("org.example.Wypelark.Error.TooManyPaths"));
 }
 
 // With no window on the bus, the start opens its own and serves it; with no bus, it opens its
