@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "browse/PosixDirectoryAccess.h"
 
+#include "browse/MountInfo.h"
 #include "engine/FileIdentity.h"
 
 #include <QDir>
@@ -32,24 +33,6 @@ bool isFolderEntry(const QByteArray& folder, const dirent& entry) {
     const std::string path = joinPath(folder.toStdString(), entry.d_name);
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-// mountinfo escapes blanks, tabs, newlines and backslashes as octal.
-QByteArray unescapeOctal(const QByteArray& field) {
-    QByteArray out;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size()) {
-            bool ok = false;
-            const int value = field.mid(i + 1, 3).toInt(&ok, 8);
-            if (ok) {
-                out += static_cast<char>(value);
-                i += 3;
-                continue;
-            }
-        }
-        out += field[i];
-    }
-    return out;
 }
 
 const QSet<QByteArray>& pseudoFileSystems() {
@@ -180,30 +163,19 @@ DirectoryListing PosixDirectoryAccess::list(const QByteArray& folder,
 
 std::vector<Volume> parseMountInfo(const QByteArray& mountInfo) {
     std::vector<Volume> volumes;
-    for (const QByteArray& line : mountInfo.split('\n')) {
-        const QList<QByteArray> fields = line.split(' ');
-        const qsizetype dash = fields.indexOf("-");
-        if (fields.size() < 5 || dash < 0 || dash + 2 >= fields.size())
+    for (const MountInfoEntry& entry : parseMountInfoEntries(mountInfo)) {
+        if (pseudoFileSystems().contains(entry.type) || isSystemMountPoint(entry.mountPoint))
             continue;
-        const QByteArray mountPoint = unescapeOctal(fields[4]);
-        const QByteArray& type = fields[dash + 1];
-        const QByteArray source = unescapeOctal(fields[dash + 2]);
-        if (pseudoFileSystems().contains(type) || isSystemMountPoint(mountPoint))
+        if (entry.type == "tmpfs" && entry.mountPoint != "/tmp")
             continue;
-        if (type == "tmpfs" && mountPoint != "/tmp")
-            continue;
-        std::erase_if(volumes, [&](const Volume& v) { return v.mountPoint == mountPoint; });
-        volumes.push_back({mountPoint, QString()});
-        volumes.back().label = QFile::decodeName(source);
+        std::erase_if(volumes, [&](const Volume& v) { return v.mountPoint == entry.mountPoint; });
+        volumes.push_back({entry.mountPoint, QFile::decodeName(entry.source)});
     }
     return volumes;
 }
 
 std::vector<Volume> PosixDirectoryAccess::volumes() const {
-    QFile file(QStringLiteral("/proc/self/mountinfo"));
-    std::vector<Volume> found;
-    if (file.open(QIODevice::ReadOnly))
-        found = parseMountInfo(file.readAll());
+    std::vector<Volume> found = parseMountInfo(readMountInfo());
     std::erase_if(found, [](const Volume& v) {
         struct stat status {};
         return ::stat(v.mountPoint.constData(), &status) != 0 || !S_ISDIR(status.st_mode);

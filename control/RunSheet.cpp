@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "control/RunSheet.h"
 
+#include "browse/MountInfo.h"
 #include "control/ProofTexts.h"
 #include "control/WholeFileSave.h"
 #include "control/WipeTexts.h"
 #include "engine/WipeError.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSysInfo>
@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <map>
 #include <pwd.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace wypelark {
@@ -29,21 +28,9 @@ struct Mounted {
 // The table is the kernel's, in memory: reading it waits on no device.
 std::map<std::uint64_t, Mounted> mountedDevices() {
     std::map<std::uint64_t, Mounted> devices;
-    QFile table(QStringLiteral("/proc/self/mountinfo"));
-    if (!table.open(QIODevice::ReadOnly))
-        return devices;
-    for (const QByteArray& line : table.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.split(' ');
-        const qsizetype dash = fields.indexOf("-");
-        if (fields.size() < 3 || dash < 0 || dash + 2 >= fields.size())
-            continue;
-        const QList<QByteArray> number = fields[2].split(':');
-        if (number.size() != 2)
-            continue;
-        const std::uint64_t device = makedev(number[0].toUInt(), number[1].toUInt());
-        devices.try_emplace(device, Mounted{QString::fromLocal8Bit(fields[dash + 2]),
-                                            QString::fromLatin1(fields[dash + 1])});
-    }
+    for (const MountInfoEntry& entry : parseMountInfoEntries(readMountInfo()))
+        devices.try_emplace(entry.device, Mounted{QString::fromLocal8Bit(entry.source),
+                                                  QString::fromLatin1(entry.type)});
     return devices;
 }
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "browse/MountInfo.h"
 #include "browse/PosixDirectoryAccess.h"
 
 #include <QList>
 
 #include <gtest/gtest.h>
+
+#include <sys/sysmacros.h>
 
 using namespace wypelark;
 
@@ -27,6 +30,18 @@ TEST(MountTable, keepsBrowsableVolumesAndLeavesPseudoFileSystemsOut) {
     EXPECT_EQ(volumeHolding(volumes, "/homework"), QByteArray("/"));
     EXPECT_EQ(volumeHolding(volumes, "/run/media/ann/My Stick"),
               QByteArray("/run/media/ann/My Stick"));
+}
+
+// The record names a device by the same table: its escapes are undone there too.
+TEST(MountTable, namesTheSourceOfEachDeviceWithItsEscapesUndone) {
+    const std::vector<MountInfoEntry> entries =
+        parseMountInfoEntries("27 24 8:17 / /mnt/a\\134b rw - fuse.sshfs my\\040src\\011x rw\n"
+                              "bad line\n");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].device, makedev(8, 17));
+    EXPECT_EQ(entries[0].mountPoint, QByteArray("/mnt/a\\b"));
+    EXPECT_EQ(entries[0].type, QByteArray("fuse.sshfs"));
+    EXPECT_EQ(entries[0].source, QByteArray("my src\tx"));
 }
 
 } // namespace
