@@ -12,6 +12,7 @@
 #include "ui/frmMain.h"
 
 #include <QCommandLineParser>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -19,6 +20,10 @@
 #include <vector>
 
 namespace {
+
+// How long a start that lost the name waits for the window that won it: 5 s in all.
+constexpr int HandOverRetries = 50;
+constexpr unsigned long HandOverRetryMilliseconds = 100;
 
 void describeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QCoreApplication::translate(
@@ -93,9 +98,18 @@ int main(int argc, char* argv[]) {
     wypelark::PosixDirectoryAccess directories;
     const std::vector<QByteArray>& paths = parsed.operands;
     // One window collects: a window already open takes the paths, and this start ends.
-    const std::optional<QDBusConnection> bus = sessionBus();
+    std::optional<QDBusConnection> bus = sessionBus();
     if (bus && wypelark::WindowService::handOver(*bus, paths, directories.currentFolder()))
         return 0;
+    // Two starts at the same moment both found no window: the one that owns the name opens it,
+    // the other hands over to it once it serves.
+    if (bus && !bus->registerService(QLatin1String(wypelark::WindowService::ServiceName))) {
+        for (int tries = 0; tries < HandOverRetries; ++tries) {
+            QThread::msleep(HandOverRetryMilliseconds);
+            if (wypelark::WindowService::handOver(*bus, paths, directories.currentFolder()))
+                return 0;
+        }
+    }
     wypelark::PosixFileOperations files;
     files.lookAtDevices();
     wypelark::RegistryFile settings;
