@@ -135,11 +135,7 @@ bool DeletionListModel::isHeld(const Item& item) const {
 }
 
 void DeletionListModel::holdNewRows() {
-    const bool marked = heldCount() > 0;
-    mHeldFrom = mNextSerial;
-    mHeldUntil = NoSerial;
-    if (marked)
-        markHeldChanged();
+    holdBetween(mNextSerial, NoSerial);
 }
 
 void DeletionListModel::endHold() {
@@ -148,9 +144,14 @@ void DeletionListModel::endHold() {
 }
 
 void DeletionListModel::releaseHeld() {
+    holdBetween(NoSerial, NoSerial);
+}
+
+// Rows marked held before are shown again without the mark.
+void DeletionListModel::holdBetween(quint64 from, quint64 until) {
     const bool marked = heldCount() > 0;
-    mHeldFrom = NoSerial;
-    mHeldUntil = NoSerial;
+    mHeldFrom = from;
+    mHeldUntil = until;
     if (marked)
         markHeldChanged();
 }

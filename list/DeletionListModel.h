@@ -100,6 +100,7 @@ private:
     std::optional<std::size_t> rowOfSerial(quint64 serial) const;
     // The first row whose serial is serial or above.
     std::size_t firstRowFrom(quint64 serial) const;
+    void holdBetween(quint64 from, quint64 until);
     void markHeldChanged();
     void sweepLater(std::vector<QByteArray> removedPaths);
     void sweepSlice();
