@@ -3,7 +3,9 @@
 #include "control/Translations.h"
 #include "control/WipeController.h"
 #include "engine/PosixFileOperations.h"
+#include "list/LocalFileUrl.h"
 #include "list/RawArguments.h"
+#include "list/ShownName.h"
 #include "settings/RegistryFile.h"
 #include "ui/FailureReportingApplication.h"
 #include "ui/MessageBoxes.h"
@@ -32,6 +34,10 @@ void describeOptions(QCommandLineParser& parser) {
                 "destroyed before Delete."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("uris"),
+        QCoreApplication::translate("main", "The paths are given as file:// addresses, as "
+                                            "file managers hand their selection over.")));
     parser.addPositionalArgument(
         QStringLiteral("paths"),
         QCoreApplication::translate("main", "Files, or folders with every file below them."),
@@ -73,6 +79,27 @@ std::optional<QDBusConnection> sessionBus() {
     return bus.isConnected() ? std::make_optional(bus) : std::nullopt;
 }
 
+// The operands as paths: file:// addresses when --uris says so. An address that names nothing on
+// this machine is named, and nothing is added.
+std::optional<std::vector<QByteArray>> operandPaths(const QCommandLineParser& parser,
+                                                    const std::vector<QByteArray>& operands) {
+    if (!parser.isSet(QStringLiteral("uris")))
+        return operands;
+    std::vector<QByteArray> paths;
+    for (const QByteArray& operand : operands) {
+        std::optional<QByteArray> path = wypelark::localPathOfUri(operand);
+        if (!path) {
+            std::fprintf(
+                stderr, "wypelark: %s\n",
+                qPrintable(QCoreApplication::translate("main", "Not a local file address: %1")
+                               .arg(wypelark::shownName(operand))));
+            return std::nullopt;
+        }
+        paths.push_back(std::move(*path));
+    }
+    return paths;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -93,10 +120,13 @@ int main(int argc, char* argv[]) {
                      qPrintable(QCoreApplication::translate("main", "Try 'wypelark --help'.")));
         return 1;
     }
+    const std::optional<std::vector<QByteArray>> given = operandPaths(parser, parsed.operands);
+    if (!given)
+        return 1;
     // Wayland compositors match the window to its entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Wypelark"));
     wypelark::PosixDirectoryAccess directories;
-    const std::vector<QByteArray>& paths = parsed.operands;
+    const std::vector<QByteArray>& paths = *given;
     // One window collects: a window already open takes the paths, and this start ends.
     std::optional<QDBusConnection> bus = sessionBus();
     if (bus && wypelark::WindowService::handOver(*bus, paths, directories.currentFolder()))

@@ -6,6 +6,7 @@
 #include "control/ReadBackSetting.h"
 #include "control/WipeTexts.h"
 #include "engine/ReleaseAway.h"
+#include "list/LocalFileUrl.h"
 #include "list/ShownName.h"
 
 #include <QCoreApplication>
@@ -153,15 +154,15 @@ void WipeController::endHolding() {
 // Files and folders dropped from a file manager come as file:// addresses whose escaped bytes
 // are the names' own bytes. Anything else changes nothing.
 std::optional<std::vector<RefusedFile>> WipeController::addUrls(const QList<QUrl>& urls) {
-    const bool allLocal =
-        !urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl& url) {
-            return url.isLocalFile() && url.host().isEmpty();
-        });
-    if (!allLocal)
-        return std::nullopt;
     std::vector<QByteArray> paths;
-    for (const QUrl& url : urls)
-        paths.push_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    for (const QUrl& url : urls) {
+        std::optional<QByteArray> path = localPathOf(url);
+        if (!path)
+            return std::nullopt;
+        paths.push_back(std::move(*path));
+    }
+    if (paths.empty())
+        return std::nullopt;
     return addPaths(paths, "/");
 }
 

@@ -18,6 +18,7 @@
 #include <linux/magic.h>
 #include <memory>
 #include <random>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -281,24 +282,41 @@ std::error_code openFillFolder(const std::string& path, const NodeIdentity& iden
 }
 
 // Where O_TMPFILE is not supported (FAT, exFAT, older kernels), a file is made under a private
-// name and its name removed at once. Only a kill in between leaves it, empty.
+// name, locked against other runs' sweeps, and its name removed at once. Only a kill in between
+// leaves it, empty. A name another run's sweep locked first is left to it, and another made.
 std::error_code openNamelessFile(int folder, UniqueFd& file) {
     file = UniqueFd(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
     if (file.valid())
         return {};
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
         return lastError();
-    const std::string name = privateName();
-    file = UniqueFd(
-        ::openat(folder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (!file.valid())
-        return lastError();
-    if (::unlinkat(folder, name.c_str(), 0) != 0) {
-        const std::error_code error = lastError();
-        file = UniqueFd();
-        return error;
+    std::error_code error = std::make_error_code(std::errc::resource_unavailable_try_again);
+    for (int attempt = 0; attempt < 4 && error; ++attempt) {
+        const std::string name = privateName();
+        file = UniqueFd(::openat(folder, name.c_str(),
+                                 O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (!file.valid())
+            return lastError();
+        if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        error = ::unlinkat(folder, name.c_str(), 0) == 0 ? std::error_code() : lastError();
     }
-    return {};
+    if (error)
+        file = UniqueFd();
+    return error;
+}
+
+// A run holds a lock on a file from before it goes under a private name until it is deleted, so
+// that another run's sweep of leftovers leaves it alone. The lock is only a courtesy between
+// runs: a file that cannot be opened again or is locked by another program is removed unlocked.
+UniqueFd lockForRemoval(int folder, const std::string& name, const NodeLook& shown) {
+    UniqueFd file;
+    if (openShownNode(folder, name, O_RDONLY | O_NONBLOCK | O_NOCTTY, shown, file) &&
+        openShownNode(folder, name, O_WRONLY | O_NONBLOCK | O_NOCTTY, shown, file))
+        return {};
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
+        return {};
+    return file;
 }
 
 // Linux deletes names, not files, and the name looked at may name another file a moment later.
@@ -410,16 +428,11 @@ std::error_code readPieces(int fd, const FileOperations::ReadChunk& chunk) {
 }
 
 // Whether the regular file at name in the open folder, the node looked at, holds only fill bytes.
-std::error_code refuseUnlessOnlyFill(int folder, const std::string& name, const NodeLook& shown,
-                                     char fill) {
-    UniqueFd file;
-    if (const std::error_code error =
-            openShownNode(folder, name, O_RDONLY | O_NONBLOCK | O_NOCTTY, shown, file))
-        return error;
+std::error_code refuseUnlessOnlyFill(int file, char fill) {
     std::vector<char> buffer(std::size_t{1} << 20);
     bool onlyFill = true;
     if (const std::error_code error =
-            readPieces(file.get(), buffer.data(), buffer.size(),
+            readPieces(file, buffer.data(), buffer.size(),
                        [&](std::int64_t, const char* data, std::size_t size) {
                            onlyFill =
                                std::all_of(data, data + size, [&](char c) { return c == fill; });
@@ -586,6 +599,7 @@ RemoveResult PosixFileOperations::remove(const std::string& path, const FileIden
         return {error, {}};
     if (refuseUnlessListed(look, identity))
         return {WipeErrc::Changed, {}};
+    const UniqueFd lock = lockForRemoval(folder.get(), parts.name, look);
     RemoveResult result = removeListedName(
         folder.get(), parts.name,
         [&](const NodeLook& at) { return !refuseUnlessListed(at, identity); }, 0);
@@ -617,6 +631,8 @@ std::vector<Leftover> PosixFileOperations::sweepLeftovers(const std::string& pat
         if (!isPrivateName(name))
             continue;
         Leftover leftover{joinPath(folderPath, name), {}};
+        UniqueFd file; // holds the lock until the name is gone
+        std::error_code lock;
         NodeLook look;
         if (const std::error_code error = lookAtNode(folder.get(), name.c_str(), look)) {
             if (error == std::errc::no_such_file_or_directory)
@@ -626,8 +642,13 @@ std::vector<Leftover> PosixFileOperations::sweepLeftovers(const std::string& pat
             leftover.reason = refused;
         } else if (look.owner != ::geteuid() || look.linkCount != 1) {
             leftover.reason = WipeErrc::OwnedByAnother;
+        } else if (!(lock = openShownNode(folder.get(), name, O_RDONLY | O_NONBLOCK | O_NOCTTY,
+                                          look, file))) {
+            if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0)
+                continue; // a running run's, or being swept by another run
+            leftover.reason = refuseUnlessOnlyFill(file.get(), WipeRun::FillByte);
         } else {
-            leftover.reason = refuseUnlessOnlyFill(folder.get(), name, look, WipeRun::FillByte);
+            leftover.reason = lock;
         }
         if (!leftover.reason) {
             leftover.reason =

@@ -751,6 +751,14 @@
         <source>Try &apos;wypelark --help&apos;.</source>
         <translation>Versuchen Sie &apos;wypelark --help&apos;.</translation>
     </message>
+    <message>
+        <source>The paths are given as file:// addresses, as file managers hand their selection over.</source>
+        <translation>Die Pfade werden als file://-Adressen übergeben, wie Dateimanager ihre Auswahl weiterreichen.</translation>
+    </message>
+    <message>
+        <source>Not a local file address: %1</source>
+        <translation>Keine Adresse einer lokalen Datei: %1</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::CommandHost</name>

@@ -771,6 +771,14 @@
         <source>Try &apos;wypelark --help&apos;.</source>
         <translation>Spróbuj &apos;wypelark --help&apos;.</translation>
     </message>
+    <message>
+        <source>The paths are given as file:// addresses, as file managers hand their selection over.</source>
+        <translation>Ścieżki są podane jako adresy file://, tak jak menedżery plików przekazują swój wybór.</translation>
+    </message>
+    <message>
+        <source>Not a local file address: %1</source>
+        <translation>To nie jest adres pliku lokalnego: %1</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::CommandHost</name>

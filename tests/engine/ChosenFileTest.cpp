@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <linux/fs.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/syscall.h>
@@ -169,16 +170,22 @@ TEST(ChosenFile, aNameTradedInALoopWithAFifoOrALinkNeverLosesTheOtherOrLies) {
 
 // A run killed between moving a file to its private name and deleting it leaves the file there.
 // The next run in that folder deletes it when it holds only the fill, and names what it finds.
+// One that another run still holds locked, on its way to being deleted, is left to that run.
 TEST(ChosenFile, whatAnInterruptedRunLeftUnderAPrivateNameIsFoundAndNamed) {
     RealRun r;
     const std::string filled = r.dir.makeFile(".wypelark-0123456789abcdef", 70000, '0');
+    const std::string held = r.dir.makeFile(".wypelark-aaaaaaaaaaaaaaaa", 70000, '0');
+    const int otherRun = ::open(held.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(otherRun, LOCK_EX | LOCK_NB), 0);
     const std::string other = r.dir.makeFile(".wypelark-fedcba9876543210", 10, 'x');
     const std::string unlike = r.dir.makeFile(".wypelark-notes", 10, '0');
     r.list(r.dir.makeFile("listed", 10));
 
     r.run(1);
 
+    ::close(otherRun);
     EXPECT_FALSE(fs::exists(filled));
+    EXPECT_TRUE(fs::exists(held));
     EXPECT_EQ(readWhole(other), std::string(10, 'x'));
     EXPECT_TRUE(fs::exists(unlike));
     ASSERT_EQ(r.host.reports.size(), 1u);

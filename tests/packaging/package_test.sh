@@ -70,7 +70,7 @@ done
     fail "the service menu's name"
 [ "$(key "$menu" 'Desktop Action shred' Icon)" = "$icon" ] || fail "the service menu's icon"
 nemo="$root/usr/share/nemo/actions/wypelark-shred.nemo_action"
-[ "$(key "$nemo" 'Nemo Action' Exec)" = "wypelark -- %F" ] || fail "the Nemo action's Exec"
+[ "$(key "$nemo" 'Nemo Action' Exec)" = "wypelark --uris -- %U" ] || fail "the Nemo action's Exec"
 [ "$(key "$nemo" 'Nemo Action' Selection)" = notnone ] || fail "the Nemo action's selection"
 [ "$(key "$nemo" 'Nemo Action' Extensions)" = "any;" ] || fail "the Nemo action's extensions"
 extension="$root/usr/share/nautilus-python/extensions/wypelark-shred.py"

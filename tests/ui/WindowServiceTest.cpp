@@ -4,11 +4,13 @@
 
 #include <QDBusConnectionInterface>
 #include <QDialog>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
 #include <filesystem>
+#include <utility>
 
 using namespace wypelark;
 using namespace wypelark::testing;
@@ -97,6 +99,143 @@ TEST_F(OneWindow, aSecondStartHandsItsPathsToTheOpenWindowAndEnds) {
     const QDBusMessage refused = addPaths(tooMany);
     EXPECT_EQ(refused.type(), QDBusMessage::ErrorMessage);
     EXPECT_EQ(refused.errorName(), QStringLiteral("org.example.Wypelark.Error.TooManyPaths"));
+}
+
+// An installed entry's Exec line, from the group given.
+QString execLine(const char* entry, const QString& group) {
+    QFile file(QStringLiteral(WYPELARK_SOURCE_DIR "/packaging/filemanagers/") +
+               QLatin1String(entry));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << entry;
+    QString key = QStringLiteral("Quote=none");
+    QString exec;
+    bool inGroup = false;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1Char('[')))
+            inGroup = line == QLatin1Char('[') + group + QLatin1Char(']');
+        else if (inGroup && line.startsWith(QLatin1String("Exec=")))
+            exec = line.mid(5);
+        else if (inGroup && line.startsWith(QLatin1String("Quote=")))
+            key = line;
+    }
+    return key + QLatin1Char('\n') + exec;
+}
+
+// A file:// address as GLib makes it for a local path.
+QString glibUri(const QByteArray& path) {
+    return QStringLiteral("file://") +
+           QString::fromLatin1(path.toPercentEncoding("/!$&'()*+,;=:@"));
+}
+
+// Nemo's expansion: each item escaped for the shell parser by a backslash, then put in the
+// Quote key's quotes.
+QString nemoItem(const QString& item, const QString& quote) {
+    QString escaped;
+    for (const QChar c : item) {
+        if (!c.isLetterOrNumber() && !QStringLiteral("/._-%:@,+=~").contains(c))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    if (quote == QLatin1String("Quote=double"))
+        return QLatin1Char('"') + escaped + QLatin1Char('"');
+    if (quote == QLatin1String("Quote=single"))
+        return QLatin1Char('\'') +
+               QString(item).replace(QLatin1String("'"), QLatin1String("'\\''")) +
+               QLatin1Char('\'');
+    return escaped;
+}
+
+// A command line split as GLib's shell parser splits it: blanks part words, a backslash outside
+// quotes takes the next character as it is (a new line it removes), single quotes keep all,
+// double quotes let a backslash escape only $ ` " \ and a new line.
+QStringList shellWords(const QString& line) {
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    for (qsizetype at = 0; at < line.size(); ++at) {
+        const QChar c = line[at];
+        if (c == QLatin1Char('\\') && at + 1 < line.size()) {
+            if (line[++at] != QLatin1Char('\n'))
+                word += line[at];
+            inWord = true;
+        } else if (c == QLatin1Char('\'')) {
+            const qsizetype end = line.indexOf(QLatin1Char('\''), at + 1);
+            word += line.mid(at + 1, end - at - 1);
+            at = end;
+            inWord = true;
+        } else if (c == QLatin1Char('"')) {
+            for (++at; at < line.size() && line[at] != QLatin1Char('"'); ++at) {
+                if (line[at] == QLatin1Char('\\') && at + 1 < line.size() &&
+                    QStringLiteral("$`\"\\\n").contains(line[at + 1]))
+                    ++at;
+                word += line[at];
+            }
+            inWord = true;
+        } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')) {
+            if (inWord)
+                words << std::exchange(word, {});
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words << word;
+    return words;
+}
+
+// Each file manager's entry, its Exec line expanded as that file manager does for names a shell,
+// a quoting or an escaping could alter, hands the window the exact names.
+TEST_F(OneWindow, eachFileManagerEntryHandsOverTheExactNames) {
+    WindowService service(*window);
+    ASSERT_TRUE(service.serve(*bus));
+    QByteArrayList paths;
+    for (const char* name : {"it's", "tab\there", "new\nline", "$HOME x", "say \"hi\"",
+                             "back\\slash", "star*?[a]", "50% (final)"})
+        paths << QByteArray::fromStdString(dir.makeFile(name, 4));
+    struct Entry {
+        const char* file;
+        QString group;
+        bool uris;
+    };
+    const Entry entries[] = {
+        {"org.example.Wypelark.shred.desktop", QStringLiteral("Desktop Action shred"), false},
+        {"wypelark-shred.nemo_action", QStringLiteral("Nemo Action"), true}};
+    for (const Entry& entry : entries) {
+        const QStringList quoteAndExec = execLine(entry.file, entry.group).split(QLatin1Char('\n'));
+        QStringList items;
+        for (const QByteArray& path : paths)
+            items << (entry.uris ? glibUri(path) : QString::fromUtf8(path));
+        QStringList arguments;
+        if (entry.uris) { // Nemo puts the items in the line, which its shell parser splits
+            QStringList quoted;
+            for (const QString& item : items)
+                quoted << nemoItem(item, quoteAndExec[0]);
+            QString line = quoteAndExec[1];
+            line.replace(QLatin1String("%U"), quoted.join(QLatin1Char(' ')));
+            arguments = shellWords(line).mid(1);
+        } else { // the desktop entry's field codes become one argument per file
+            for (const QString& word : shellWords(quoteAndExec[1]).mid(1)) {
+                if (word == QLatin1String("%F"))
+                    arguments << items;
+                else
+                    arguments << word;
+            }
+        }
+        ASSERT_NE(quoteAndExec[1], QString()) << entry.file;
+        start(arguments, true);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 10000));
+        EXPECT_EQ(program.exitCode(), 0)
+            << entry.file << program.readAllStandardError().toStdString();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return controller->list().count() == paths.size(); }, 5000))
+            << entry.file;
+        for (int position = 1; position <= controller->list().count(); ++position)
+            EXPECT_TRUE(paths.contains(controller->list().path(position)))
+                << entry.file << ": " << controller->list().path(position).toStdString();
+        controller->clearList();
+    }
 }
 
 // With no window on the bus, the start opens its own and serves it; with no bus, it opens its
