@@ -7,6 +7,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace wypelark {
@@ -340,10 +341,18 @@ QString WipeTexts::keptFoldersDetails(const std::vector<KeptFolder>& kept) {
     return text;
 }
 
+// Beyond the first ten, counted: a message naming twenty thousand missing paths, handed over in
+// one call, held the window for seconds and took hundreds of megabytes to lay out.
 QString WipeTexts::refusedFiles(const std::vector<RefusedFile>& refused) {
     QString text = tr("These files were not added to the list:") + QLatin1Char('\n');
-    for (const RefusedFile& file : refused)
-        text += QStringLiteral("\n%1\n    %2\n").arg(shownName(file.path), errorLine(file.error));
+    const auto named = std::min<std::size_t>(refused.size(), NamedInMessage);
+    for (std::size_t at = 0; at < named; ++at) {
+        text += QStringLiteral("\n%1\n    %2\n")
+                    .arg(shownName(refused[at].path), errorLine(refused[at].error));
+    }
+    if (refused.size() > named)
+        text += QLatin1Char('\n') +
+                tr("and %Ln more", nullptr, static_cast<int>(refused.size() - named));
     return text;
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <system_error>
+#include <vector>
+
 using namespace wypelark;
 
 namespace {
@@ -66,7 +69,10 @@ TEST_P(NamedInMessage, areTheFirstTenAndTheRestAreCounted) {
     DestroyPlan plan{count, {}, 1200000000, 3, count, {}, {}};
     WipeReport report;
     report.fileCount = count;
+    std::vector<RefusedFile> refused;
     for (int at = 1; at <= count; ++at) {
+        refused.push_back(
+            {"/f" + QByteArray::number(at), make_error_code(std::errc::no_such_file_or_directory)});
         plan.firstFiles << QStringLiteral("/f%1").arg(at);
         plan.firstFolders << QStringLiteral("/d%1").arg(at);
         report.failures.push_back(
@@ -74,6 +80,7 @@ TEST_P(NamedInMessage, areTheFirstTenAndTheRestAreCounted) {
     }
     const QString question = WipeTexts::destroyQuestion(plan);
     const QString message = WipeTexts::reportMessage(report);
+    const QString refusedMessage = WipeTexts::refusedFiles(refused);
 
     EXPECT_TRUE(
         question.startsWith(QStringLiteral("Destroy %1 files (1.2 GB) with 3 passes?").arg(count)))
@@ -86,6 +93,9 @@ TEST_P(NamedInMessage, areTheFirstTenAndTheRestAreCounted) {
     EXPECT_TRUE(message.contains(QStringLiteral("immutable")));
     EXPECT_EQ(question.contains(QStringLiteral("/f11")), false);
     EXPECT_EQ(message.contains(QStringLiteral("/f11")), false);
+    EXPECT_TRUE(refusedMessage.contains(QStringLiteral("/f10\n")));
+    EXPECT_EQ(refusedMessage.contains(QStringLiteral("/f11")), false);
+    EXPECT_EQ(refusedMessage.endsWith(QStringLiteral("and 1 more")), count > 10);
     EXPECT_EQ(question.count(QStringLiteral("and 1 more")), count > 10 ? 2 : 0);
     EXPECT_EQ(message.contains(QStringLiteral("1 more file was not destroyed")), count > 10);
 }
