@@ -732,8 +732,8 @@
     <message numerus="yes">
         <source>%Ln files added during the run are kept for a later Delete</source>
         <translation>
-            <numerusform>%Ln während des Durchlaufs hinzugefügte Datei bleibt für ein späteres Löschen</numerusform>
-            <numerusform>%Ln während des Durchlaufs hinzugefügte Dateien bleiben für ein späteres Löschen</numerusform>
+            <numerusform>%Ln neu hinzugefügte Datei wartet auf das nächste Löschen</numerusform>
+            <numerusform>%Ln neu hinzugefügte Dateien warten auf das nächste Löschen</numerusform>
         </translation>
     </message>
 </context>
