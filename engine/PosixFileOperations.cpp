@@ -2,6 +2,7 @@
 #include "engine/PosixFileOperations.h"
 
 #include "engine/StorageRemark.h"
+#include "engine/SystemCalls.h"
 #include "engine/UniqueFd.h"
 #include "engine/WholePageWriter.h"
 #include "engine/WipeError.h"
@@ -22,7 +23,6 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <sys/syscall.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 #include <vector>
@@ -96,11 +96,11 @@ public:
     // A file that only grows needs no page held: a page past the end is never read first.
     enum class Pages { HoldTails, WriteAsGiven };
 
-    PosixOpenFile(UniqueFd fd, WriteBackWindow window,
+    PosixOpenFile(UniqueFd fd, SystemCalls calls, WriteBackWindow window,
                   const PosixFileOperations::WriteBackCall& call, bool lookAtDevice,
                   Pages pages = Pages::HoldTails)
-        : mFd(std::move(fd)), mWriteBehind(window, call), mLookAtDevice(lookAtDevice),
-          mHoldTails(pages == Pages::HoldTails),
+        : mFd(std::move(fd)), mCalls(std::move(calls)), mWriteBehind(window, call),
+          mLookAtDevice(lookAtDevice), mHoldTails(pages == Pages::HoldTails),
           mPages(::sysconf(_SC_PAGESIZE),
                  [this](std::int64_t offset, const char* data, std::size_t size) {
                      return writeFully(offset, data, size);
@@ -141,7 +141,7 @@ public:
             return error;
         if (const std::error_code error = mWriteBehind.error())
             return error;
-        if (::fdatasync(mFd.get()) != 0)
+        if (mCalls.fdatasync(mFd.get()) != 0)
             return lastError();
         return {};
     }
@@ -171,7 +171,7 @@ private:
     std::error_code writeFully(std::int64_t start, const char* data, std::size_t size) {
         auto offset = static_cast<off_t>(start);
         while (size > 0) {
-            const ssize_t written = ::pwrite(mFd.get(), data, size, offset);
+            const ssize_t written = mCalls.pwrite(mFd.get(), data, size, offset);
             if (written < 0) {
                 if (errno == EINTR)
                     continue;
@@ -187,15 +187,12 @@ private:
     }
 
     UniqueFd mFd;
+    SystemCalls mCalls;
     WriteBehind mWriteBehind;
     bool mLookAtDevice;
     bool mHoldTails;
     WholePageWriter mPages;
 };
-
-int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) {
-    return static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
-}
 
 constexpr char PrivatePrefix[] = ".wypelark-";
 constexpr std::size_t PrivateDigits = 16;
@@ -324,7 +321,7 @@ UniqueFd lockForRemoval(int folder, const std::string& name, const NodeLook& sho
 // only the listed one is deleted; anything else is put back where it was. A file system that
 // cannot rename that way gets the plain look just before the delete. When something cannot be
 // put back (its name was taken again meanwhile), the result says under which name it stays.
-RemoveResult removeListedName(int folder, const std::string& name,
+RemoveResult removeListedName(const SystemCalls& calls, int folder, const std::string& name,
                               const std::function<bool(const NodeLook&)>& listed, int unlinkFlags) {
     const std::string aside = privateName();
     const auto listedAt = [&](const std::string& at) {
@@ -332,37 +329,37 @@ RemoveResult removeListedName(int folder, const std::string& name,
         return !lookAtNode(folder, at.c_str(), look) && listed(look);
     };
     const auto stranded = [&](std::error_code error) { return RemoveResult{error, aside}; };
-    if (renameat2(folder, name.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) != 0) {
+    if (calls.renameat2(folder, name.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) != 0) {
         if (errno != EINVAL && errno != ENOSYS)
             return {lastError(), {}};
-        if (::unlinkat(folder, name.c_str(), unlinkFlags) != 0)
+        if (calls.unlinkat(folder, name.c_str(), unlinkFlags) != 0)
             return {lastError(), {}};
         return {};
     }
     for (int attempt = 0; attempt < 8; ++attempt) {
         if (listedAt(aside)) {
-            if (::unlinkat(folder, aside.c_str(), unlinkFlags) == 0)
+            if (calls.unlinkat(folder, aside.c_str(), unlinkFlags) == 0)
                 return {};
             // A folder that filled up meanwhile, say: it goes back under its name.
             const std::error_code error = lastError();
-            if (renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) != 0)
+            if (calls.renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) != 0)
                 return stranded(error);
             return {error, {}};
         }
         // Another file took the name meanwhile: it goes back. If the name has been taken again,
         // the two trade places, and what comes aside is looked at in turn.
-        if (renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) == 0) {
+        if (calls.renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) == 0) {
             if (!listedAt(name))
                 return {WipeErrc::Changed, {}};
-            if (renameat2(folder, name.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) != 0)
+            if (calls.renameat2(folder, name.c_str(), folder, aside.c_str(), RENAME_NOREPLACE) != 0)
                 return {lastError(), {}};
-        } else if (errno != EEXIST ||
-                   renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_EXCHANGE) != 0) {
+        } else if (errno != EEXIST || calls.renameat2(folder, aside.c_str(), folder, name.c_str(),
+                                                      RENAME_EXCHANGE) != 0) {
             return stranded(lastError());
         }
     }
     // Still not settled: whatever is aside goes back if its name is free.
-    if (renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) != 0)
+    if (calls.renameat2(folder, aside.c_str(), folder, name.c_str(), RENAME_NOREPLACE) != 0)
         return stranded(WipeErrc::Changed);
     return {WipeErrc::Changed, {}};
 }
@@ -387,7 +384,7 @@ bool inMemory(int folder) {
 }
 
 // fsync(2) needs a folder opened for reading, which an O_PATH descriptor is not.
-std::error_code syncOpenFolder(int folder) {
+std::error_code syncOpenFolder(const SystemCalls& calls, int folder) {
     const UniqueFd readable(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!readable.valid()) {
         if (errno != EACCES)
@@ -395,7 +392,7 @@ std::error_code syncOpenFolder(int folder) {
         ::sync();
         return {};
     }
-    if (::fsync(readable.get()) != 0)
+    if (calls.fsync(readable.get()) != 0)
         return lastError();
     return {};
 }
@@ -549,7 +546,8 @@ OpenResult PosixFileOperations::open(const std::string& path, const FileIdentity
     const int flags = ::fcntl(owned.get(), F_GETFL);
     if (flags < 0 || ::fcntl(owned.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
         return {nullptr, lastError()};
-    return {std::make_unique<PosixOpenFile>(std::move(owned), mWindow, mWriteBack, mLookAtDevices),
+    return {std::make_unique<PosixOpenFile>(std::move(owned), mCalls, mWindow, mWriteBack,
+                                            mLookAtDevices),
             {}};
 }
 
@@ -584,8 +582,8 @@ OpenResult PosixFileOperations::openFill(const std::string& folder, const NodeId
     UniqueFd file;
     if (const std::error_code error = openNamelessFile(opened.get(), file))
         return {nullptr, error};
-    return {std::make_unique<PosixOpenFile>(std::move(file), mWindow, mWriteBack, mLookAtDevices,
-                                            PosixOpenFile::Pages::WriteAsGiven),
+    return {std::make_unique<PosixOpenFile>(std::move(file), mCalls, mWindow, mWriteBack,
+                                            mLookAtDevices, PosixOpenFile::Pages::WriteAsGiven),
             {}};
 }
 
@@ -601,7 +599,7 @@ RemoveResult PosixFileOperations::remove(const std::string& path, const FileIden
         return {WipeErrc::Changed, {}};
     const UniqueFd lock = lockForRemoval(folder.get(), parts.name, look);
     RemoveResult result = removeListedName(
-        folder.get(), parts.name,
+        mCalls, folder.get(), parts.name,
         [&](const NodeLook& at) { return !refuseUnlessListed(at, identity); }, 0);
     if (!result.strandedAt.empty())
         result.strandedAt = joinPath(parts.folder, result.strandedAt);
@@ -613,7 +611,7 @@ std::error_code PosixFileOperations::syncFolderOf(const std::string& path,
     UniqueFd folder;
     if (const std::error_code error = openListedFolder(splitPath(path).folder, identity, folder))
         return error;
-    return syncOpenFolder(folder.get());
+    return syncOpenFolder(mCalls, folder.get());
 }
 
 std::vector<Leftover> PosixFileOperations::sweepLeftovers(const std::string& path,
@@ -653,7 +651,7 @@ std::vector<Leftover> PosixFileOperations::sweepLeftovers(const std::string& pat
         if (!leftover.reason) {
             leftover.reason =
                 removeListedName(
-                    folder.get(), name,
+                    mCalls, folder.get(), name,
                     [&](const NodeLook& at) { return S_ISREG(at.mode) && isNode(at, look.node); },
                     0)
                     .error;
@@ -662,7 +660,7 @@ std::vector<Leftover> PosixFileOperations::sweepLeftovers(const std::string& pat
         found.push_back(std::move(leftover));
     }
     if (removedAny)
-        static_cast<void>(syncOpenFolder(folder.get()));
+        static_cast<void>(syncOpenFolder(mCalls, folder.get()));
     return found;
 }
 
@@ -683,13 +681,13 @@ RemoveResult PosixFileOperations::removeFolder(const std::string& path,
     // A folder that holds anything is not even moved.
     if (const std::error_code error = refuseUnlessEmpty(parent.get(), parts.name, look))
         return {error, {}};
-    RemoveResult result = removeListedName(parent.get(), parts.name, listed, AT_REMOVEDIR);
+    RemoveResult result = removeListedName(mCalls, parent.get(), parts.name, listed, AT_REMOVEDIR);
     if (!result.strandedAt.empty())
         result.strandedAt = joinPath(parts.folder, result.strandedAt);
     if (result.error)
         return result;
     // Removed for good, or a folder the run emptied comes back after a power cut.
-    return {syncOpenFolder(parent.get()), {}};
+    return {syncOpenFolder(mCalls, parent.get()), {}};
 }
 
 std::error_code PosixFileOperations::readBack(const std::string& path, const FileIdentity& identity,

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "engine/FileOperations.h"
+#include "engine/SystemCalls.h"
 #include "engine/WriteBackWindow.h"
 
 #include <cstdint>
 #include <functional>
 #include <sys/types.h>
+#include <utility>
 
 namespace wypelark {
 
@@ -35,6 +37,8 @@ public:
     // tmpfs and ramfs count as memory: the program's own runs ask for it; without it, runs say
     // nothing of the storage below the file system, whatever the machine has.
     void lookAtDevices() { mLookAtDevices = true; }
+    // The calls that write, flush and delete, for a test to watch; the kernel's own otherwise.
+    void useSystemCalls(SystemCalls calls) { mCalls = std::move(calls); }
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;
     RemoveResult remove(const std::string& path, const FileIdentity& identity) override;
@@ -69,6 +73,7 @@ public:
 private:
     WriteBackWindow mWindow;
     WriteBackCall mWriteBack;
+    SystemCalls mCalls = SystemCalls::kernel();
     bool mLookAtDevices = false;
 };
 

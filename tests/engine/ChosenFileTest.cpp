@@ -5,14 +5,17 @@
 #include "tests/support/FakeWipeHost.h"
 #include "tests/support/RecordingFileOperations.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WatchedSystemCalls.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <linux/fs.h>
+#include <map>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -27,15 +30,20 @@ namespace fs = std::filesystem;
 namespace {
 
 // A run over real files on the real disk, with the identities taken when the files were added,
-// and a seam after every write where another program can act.
+// and a seam after every write where another program can act. Every file the run does not name
+// as failed must have been written whole and flushed once per pass, as the kernel saw it, and
+// its delete made durable.
 struct RealRun {
     TempDir dir;
     FakeWipeHost host;
+    WatchedSystemCalls kernel;
     PosixFileOperations disk;
     RecordingFileOperations files{disk};
+    std::map<std::string, std::int64_t> lengths;
 
     RealRun() {
         files.rule.requiredPasses = [this] { return host.passes; };
+        disk.useSystemCalls(kernel.calls());
     }
     // Lists a path as the window would: its identity is taken now.
     void list(const std::string& path) {
@@ -44,11 +52,24 @@ struct RealRun {
         std::int64_t size = 0;
         ASSERT_FALSE(identifyFile(path, identity, size)) << path;
         host.identities[path] = identity;
+        lengths[path] = size;
     }
     void run(int passes) {
         host.passes = passes;
         WipeRun wipe(host, files);
         wipe.WipeFiles();
+        const std::vector<WipeFailure> failed = failures();
+        for (const auto& listed : lengths) {
+            const bool named = std::any_of(failed.begin(), failed.end(), [&](const WipeFailure& f) {
+                return f.path == listed.first;
+            });
+            if (!named) {
+                EXPECT_EQ(kernel.missingForDestroyed(host.identities[listed.first], listed.second,
+                                                     passes),
+                          "")
+                    << listed.first;
+            }
+        }
     }
     std::vector<WipeFailure> failures() const {
         return host.reports.empty() ? std::vector<WipeFailure>{} : host.reports[0].failures;
@@ -67,7 +88,7 @@ void appendBytes(const std::string& path, int records, int recordSize) {
 
 struct SwapCase {
     const char* name;
-    int actAfterWrite; // 0: before the run
+    int actAfterWrite; // 0: before the run; -1: as the delete moves the name aside
     WipeStep step;
 };
 
@@ -87,14 +108,28 @@ TEST_P(AnotherFileAtTheName, isLeftAloneAndTheListedFileIsReportedAsChanged) {
     const std::string listed = r.dir.makeFile("share/d/notes.txt", 70000, 'n');
     const std::string secret = r.dir.makeFile("private/notes.txt", 70000, 'p');
     r.list(listed);
+    const std::string name = c.name;
+    bool sameNumber = false;
     const std::function<void()> swap = [&] {
-        if (std::string(c.name) == "folderSwappedForALink") {
+        if (name == "folderSwappedForALink") {
             fs::rename(r.dir.path() / "share/d", r.dir.path() / "share/d.old");
             fs::create_directory_symlink("../private", r.dir.path() / "share/d");
-        } else if (std::string(c.name) == "fileDeletedAndMadeAgainUnderTheSameInodeNumber") {
-            // ext4 and tmpfs hand the freed number out again: only the birth time tells.
+        } else if (name == "fileDeletedAndMadeAgainUnderTheSameInodeNumber") {
+            // ext4 and tmpfs hand the freed number out again: only the birth time tells. Files
+            // are made until one has it, and that one takes the name. Done before the run: while
+            // the run holds the file open, its number is not free.
+            const ino_t number = fs::status(listed).type() == fs::file_type::regular
+                                     ? static_cast<ino_t>(r.host.identities[listed].file.inode)
+                                     : 0;
             fs::remove(listed);
-            r.dir.makeFile("share/d/notes.txt", 70000, 'i');
+            for (int spare = 0; spare < 64 && !sameNumber; ++spare) {
+                const std::string made =
+                    r.dir.makeFile("share/d/spare" + std::to_string(spare), 70000, 'i');
+                struct stat status {};
+                sameNumber = ::stat(made.c_str(), &status) == 0 && status.st_ino == number;
+                if (sameNumber)
+                    fs::rename(made, listed);
+            }
         } else {
             fs::rename(listed, r.dir.file("share/d/notes.away"));
             r.dir.makeFile("share/d/notes.txt", 70000, 'i');
@@ -107,10 +142,21 @@ TEST_P(AnotherFileAtTheName, isLeftAloneAndTheListedFileIsReportedAsChanged) {
             swap();
     };
 
+    if (c.actAfterWrite < 0) { // between the delete's last look at the name and its rename
+        r.kernel.beforeRename = [&](int, const char* from) {
+            if (from == std::string("notes.txt"))
+                swap();
+            r.kernel.beforeRename = nullptr;
+        };
+    }
+
     r.run(2);
 
+    if (name == "fileDeletedAndMadeAgainUnderTheSameInodeNumber") {
+        ASSERT_TRUE(sameNumber) << "no file made got the freed number: the case was not tried";
+    }
     EXPECT_EQ(readWhole(secret), std::string(70000, 'p'));
-    if (c.actAfterWrite > 0) {
+    if (c.actAfterWrite != 0) {
         EXPECT_EQ(readWhole(listed), std::string(70000, 'i')); // the impostor at the name
     }
     ASSERT_EQ(r.failures().size(), 1u);
@@ -124,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SwapCase{"folderSwappedForALink", 0, WipeStep::Open},
                       SwapCase{"fileRenamedOntoTheNameBetweenPasses", 2, WipeStep::Open},
                       SwapCase{"fileRenamedOntoTheNameBeforeTheDelete", 4, WipeStep::Delete},
-                      SwapCase{"fileDeletedAndMadeAgainUnderTheSameInodeNumber", 2,
+                      SwapCase{"fileRenamedOntoTheNameAsTheDeleteMovesIt", -1, WipeStep::Delete},
+                      SwapCase{"fileDeletedAndMadeAgainUnderTheSameInodeNumber", 0,
                                WipeStep::Open}),
     [](const ::testing::TestParamInfo<SwapCase>& info) { return std::string(info.param.name); });
 
