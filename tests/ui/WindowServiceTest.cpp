@@ -78,7 +78,11 @@ TEST_F(OneWindow, aSecondStartHandsItsPathsToTheOpenWindowAndEnds) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-    QTest::qWait(500);
+    // The call was answered once the window had queued the paths; the queued call has run, and
+    // found the question open, once the posted events are delivered.
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(controller->list().count(), 0);
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(controller->list().count(), 0);
     question.close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return controller->list().count() == 1; }, 5000));
