@@ -57,6 +57,26 @@ done
     fail "30 s after the kill $free_after blocks are free, $free_at_start before the fill"
 [ -z "$(ls -A "$mnt" | grep -v '^lost+found$')" ] || fail "the killed fill left files"
 
+# The fill's report on a volume too full for it: the old report stays whole, the failure is
+# named, and the command fails.
+small=$work/small
+mkdir "$small"
+if mount -t tmpfs -o size=64k tmpfs "$small"; then
+    echo "the old report" > "$small/report.json"
+    head -c 1M /dev/zero > "$small/filler" 2>/dev/null
+    if "$cli" --free-space "$mnt" --passes 1 --report-file="$small/report.json" \
+        > /dev/null 2> "$work/full.err"; then
+        umount "$small"
+        fail "a report that could not be written left the exit status 0"
+    fi
+    kept=$(cat "$small/report.json")
+    names=$(ls -A "$small" | tr '\n' ' ')
+    umount "$small"
+    [ "$kept" = "the old report" ] || fail "the old report was changed: $kept"
+    [ "$names" = "filler report.json " ] || fail "the failed save left files: $names"
+    grep -q "could not be written" "$work/full.err" || fail "not named: $(cat "$work/full.err")"
+fi
+
 umount "$mnt"
 left=$(grep -a -o 'wypelark-marker-[0-9]*' "$image" | wc -l)
 untouched=$(sed -n 's/.*"untouched_bytes": \([0-9]*\).*/\1/p' "$work/report.json")

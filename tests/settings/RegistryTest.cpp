@@ -2,6 +2,7 @@
 #include "settings/PassCountText.h"
 #include "settings/RegistryFile.h"
 #include "settings/RegistryStrings.h"
+#include "tests/support/SmallVolume.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 using namespace wypelark;
+using wypelark::testing::SmallVolume;
 
 namespace {
 
@@ -145,6 +147,30 @@ TEST_F(RegistryTest, aFailedWriteIsSilentAndLeavesTheOldValue) {
     RegSaveString(blocked, User, Key, QStringLiteral("OverWrite"), QStringLiteral("5"));
     EXPECT_EQ(RegGetString(blocked, User, Key, QStringLiteral("Overwrite")), QString());
     EXPECT_EQ(read(QStringLiteral("Overwrite")), QStringLiteral("4"));
+}
+
+// A volume that fills up under the settings: the save fails, and the file keeps its old
+// values whole.
+TEST(RegistryOnAFullVolume, aSaveThatCannotBeWrittenWholeLeavesTheOldFile) {
+    const QTemporaryDir dir;
+    const SmallVolume volume(dir.path().toStdString(), "64k");
+    if (!volume.mounted())
+        GTEST_SKIP() << volume.why();
+    RegistryFile store(dir.filePath(QStringLiteral("Wypelark/settings.conf")));
+    RegistryFile::Key key = store.createKey(User, Key);
+    ASSERT_EQ(store.setValue(key, QStringLiteral("Overwrite"), RegistryFile::StringType, "4"),
+              RegistryFile::Success);
+    QFile file(dir.filePath(QStringLiteral("Wypelark/settings.conf")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    volume.fill();
+
+    EXPECT_NE(store.setValue(key, QStringLiteral("Overwrite"), RegistryFile::StringType,
+                             QByteArray(8192, '5')),
+              RegistryFile::Success);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }
 
 TEST_F(RegistryTest, twoWritersAtOnceNeverLoseEachOthersValues) {

@@ -3,6 +3,8 @@
 #include "engine/ForwardingFileOperations.h"
 #include "engine/StorageRemark.h"
 #include "engine/WipeReport.h"
+#include "tests/support/SmallVolume.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
@@ -273,6 +275,23 @@ TEST_F(Commands, theRunRecordNamesEveryFileWithItsOutcomeInTheTablePdfAndJson) {
     EXPECT_EQ(kept[0][QStringLiteral("outcome")].toString(), QStringLiteral("destroyed"));
     EXPECT_EQ(kept[1][QStringLiteral("path")].toString(), QString::fromStdString(dir.file("a")));
     EXPECT_EQ(kept[1][QStringLiteral("outcome")].toString(), QStringLiteral("not_destroyed"));
+
+    // On a volume too full for them, the PDF and the JSON fail with a reason, and the records
+    // there before stay as they were.
+    fs::create_directory(dir.path() / "full");
+    const SmallVolume full(dir.file("full"), "64k");
+    if (!full.mounted())
+        GTEST_SKIP() << full.why();
+    const std::string oldPdf = dir.makeFile("full/record.pdf", 10, 'p');
+    const std::string oldJson = dir.makeFile("full/record.json", 10, 'j');
+    full.fill();
+    EXPECT_NE(RunRecordDocument(dialog->sheet()).writePdf(QString::fromStdString(oldPdf)),
+              QString());
+    EXPECT_NE(RunSheet::save(QString::fromStdString(oldJson), dialog->sheet().json()), QString());
+    EXPECT_EQ(readWhole(oldPdf), std::string(10, 'p'));
+    EXPECT_EQ(readWhole(oldJson), std::string(10, 'j'));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "full"), fs::directory_iterator()),
+              3);
 }
 
 TEST_F(Commands, rowsAreRemovedFromTheListOnlyWhileNoRunIsUnderWay) {
