@@ -14,6 +14,7 @@
 
 using namespace wypelark;
 using namespace wypelark::testing;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -250,8 +251,18 @@ TEST_F(OneWindow, aStartWithNoWindowToTakeItsPathsOpensItsOwn) {
     program.kill();
     program.waitForFinished(2000);
 
+    // Its window is up once its browser watches a folder.
     start({}, false);
-    QTest::qWait(1000);
+    const auto watching = [&] {
+        const fs::path descriptors = "/proc/" + std::to_string(program.processId()) + "/fd";
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(descriptors, error)) {
+            if (fs::read_symlink(entry.path(), error).string() == "anon_inode:inotify")
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(watching, 10000));
     EXPECT_EQ(program.state(), QProcess::Running);
     EXPECT_FALSE(served());
 }
