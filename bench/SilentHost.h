@@ -45,7 +45,7 @@ public:
     void setBarValue(ProgressBar bar, float value) override { mValue[index(bar)] = value; }
     float barMaximum(ProgressBar bar) const override { return mMaximum[index(bar)]; }
     float barValue(ProgressBar bar) const override { return mValue[index(bar)]; }
-    void setToolbarButtonEnabled(ToolbarButton, bool) override {}
+    void runStopped() override {}
     void refreshFileList() override {}
     void yieldToEvents() override {}
     void reportRunEnd(const WipeReport& report) override {

@@ -591,8 +591,10 @@ float WipeController::barValue(ProgressBar which) const {
     return mBars[slot(which)].value;
 }
 
-void WipeController::setToolbarButtonEnabled(ToolbarButton button, bool enabled) {
-    setCommandEnabled(button, enabled);
+// Delete now continues the run; there is nothing left to pause.
+void WipeController::runStopped() {
+    setCommandEnabled(ToolbarButton::Delete, true);
+    setCommandEnabled(ToolbarButton::Pause, false);
 }
 
 void WipeController::refreshFileList() {

@@ -4,6 +4,7 @@
 #include "control/EventLoopWaiter.h"
 #include "control/FileOperationsChain.h"
 #include "control/RunProgress.h"
+#include "control/ToolbarButton.h"
 #include "engine/FreeSpaceRun.h"
 #include "engine/WipeHost.h"
 #include "engine/WipeReport.h"
@@ -212,7 +213,7 @@ private:
     void setBarValue(ProgressBar which, float value) override;
     float barMaximum(ProgressBar which) const override;
     float barValue(ProgressBar which) const override;
-    void setToolbarButtonEnabled(ToolbarButton button, bool enabled) override;
+    void runStopped() override;
     void refreshFileList() override;
     void yieldToEvents() override;
     void reportRunEnd(const WipeReport& report) override;

@@ -244,8 +244,7 @@ FreeSpaceRun::Outcome FreeSpaceRun::fail(WipeStep step, std::error_code error) {
 
 void FreeSpaceRun::stop() {
     mResumePending = true;
-    mHost.setToolbarButtonEnabled(ToolbarButton::Delete, true);
-    mHost.setToolbarButtonEnabled(ToolbarButton::Pause, false);
+    mHost.runStopped();
 }
 
 void FreeSpaceRun::endStopped() {

@@ -13,11 +13,9 @@ struct WipeReport;
 // The two progress bars the run drives.
 enum class ProgressBar { Overall, Current };
 
-// The toolbar's buttons by their 1-based place; 3 and 5 are separators.
-enum class ToolbarButton { Delete = 1, Pause = 2, Info = 4, Exit = 6 };
-
-// What the overwrite run needs from the window: the deletion list, the pass count, the
-// progress bars, the toolbar, the file list and the event loop. Indices are 1-based.
+// What the overwrite run and the fill need from their host: the deletion list, the pass count,
+// the progress bars, the file list and the event loop, and to be told when a run stops. Indices
+// are 1-based.
 class WipeHost {
 public:
     virtual ~WipeHost() = default;
@@ -39,7 +37,8 @@ public:
     virtual float barMaximum(ProgressBar bar) const = 0;
     virtual float barValue(ProgressBar bar) const = 0;
 
-    virtual void setToolbarButtonEnabled(ToolbarButton button, bool enabled) = 0;
+    // The run stopped after its current write, as asked, and can be continued.
+    virtual void runStopped() = 0;
     virtual void refreshFileList() = 0;
 
     // Handle every pending event of the window, then return.

@@ -286,8 +286,7 @@ void WipeRun::syncRemovals() {
 void WipeRun::stop() {
     syncRemovals();
     mResumePending = true;
-    mHost.setToolbarButtonEnabled(ToolbarButton::Delete, true);
-    mHost.setToolbarButtonEnabled(ToolbarButton::Pause, false);
+    mHost.runStopped();
 }
 
 WipeReport WipeRun::takeStoppedReport() {

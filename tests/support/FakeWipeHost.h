@@ -37,7 +37,7 @@ public:
     std::map<std::string, FileIdentity> identities;
     int passes = 1;
     std::array<Bar, 2> bars{};
-    std::array<bool, 7> buttons{false, true, true, true, true, true, true};
+    int stops = 0;
     int refreshCount = 0;
     int removeAllCount = 0;
     int yieldCount = 0;
@@ -77,9 +77,7 @@ public:
     float barMaximum(ProgressBar which) const override { return bar(which).maximum; }
     float barValue(ProgressBar which) const override { return bar(which).value; }
 
-    void setToolbarButtonEnabled(ToolbarButton button, bool enabled) override {
-        buttons.at(static_cast<std::size_t>(button)) = enabled;
-    }
+    void runStopped() override { ++stops; }
     void refreshFileList() override { ++refreshCount; }
     void yieldToEvents() override {
         ++yieldCount;
