@@ -147,7 +147,8 @@ int main(int argc, char* argv[]) {
     wypelark::DesktopUrlOpener urls;
     // The read-back the question offers also reads the blocks under each file from the device,
     // where this user may.
-    wypelark::WipeController controller({files, &settings, true, false, true});
+    wypelark::WipeController controller(
+        {.disk = files, .settings = &settings, .awayFromThisThread = true, .checkBlocks = true});
     wypelark::frmMain window(controller, {directories, messages, urls});
     // The window has no task-bar button, so closing it is what ends the program.
     QObject::connect(&window, &wypelark::frmMain::unloaded, &app, &QCoreApplication::quit,

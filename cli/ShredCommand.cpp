@@ -402,7 +402,8 @@ QJsonObject fillJson(const FillReport& report, double seconds, std::int64_t byte
 
 // Fills the free space of the volume that holds the folder given, and reports as a run does.
 int runFillCommand(const Options& options, CommandContext& context) {
-    WipeController controller({context.files, nullptr, false, options.verify});
+    WipeController controller(
+        {.disk = context.files, .awayFromThisThread = false, .readBack = options.verify});
     controller.setPassCount(options.passes);
     const QByteArray folder = absolutePath(options.freeSpace, context.startFolder);
     VolumeSpace space;
@@ -465,8 +466,10 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     if (!options.freeSpace.isNull())
         return runFillCommand(options, context);
 
-    WipeController controller(
-        {context.files, nullptr, false, options.verify, options.verifyBlocks});
+    WipeController controller({.disk = context.files,
+                               .awayFromThisThread = false,
+                               .readBack = options.verify,
+                               .checkBlocks = options.verifyBlocks});
     controller.setPassCount(options.passes);
     const std::vector<RefusedFile> refused = listFiles(options, context.startFolder, controller);
     for (const RefusedFile& file : refused) {

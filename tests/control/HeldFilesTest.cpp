@@ -34,7 +34,7 @@ protected:
     TempDir dir;
     PosixFileOperations disk;
     RecordingFileOperations files{disk};
-    WipeController controller{ControllerSetup{files, nullptr, false}};
+    WipeController controller{{.disk = files, .awayFromThisThread = false}};
 
     // What arrives: one file, or a folder holding one.
     std::string arrived() const {
@@ -150,7 +150,7 @@ TEST(HeldFilesWithoutAQuestion, nothingIsDestroyedThatNoQuestionNamed) {
     PosixFileOperations disk;
     RecordingFileOperations files{disk};
     files.rule.requireNaming();
-    WipeController controller{ControllerSetup{files, nullptr, false}};
+    WipeController controller{{.disk = files, .awayFromThisThread = false}};
     const std::string path = dir.makeFile("kept.txt", 1000);
     controller.addPaths({QByteArray::fromStdString(path)}, "/");
 

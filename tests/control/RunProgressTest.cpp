@@ -16,7 +16,7 @@ TEST(RunProgress, theFiguresFollowTheBytesWrittenAndTheTotalsNameWhatWasDestroye
     FakeFileOperations disk;
     disk.addFile("/big", 150000);
     disk.addFile("/small", 50000);
-    WipeController controller({disk, nullptr, false});
+    WipeController controller({.disk = disk, .awayFromThisThread = false});
     controller.list().append("/big", 150000, {});
     controller.list().append("/small", 50000, {});
     controller.setPassCount(2);
