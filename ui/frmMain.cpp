@@ -9,6 +9,7 @@
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "list/ShownName.h"
+#include "ui/BrowserPane.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/DriveBox.h"
 #include "ui/FailedRowDelegate.h"
@@ -76,18 +77,9 @@ QString fitted(const QLabel* label, const QString& text) {
     return label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->width());
 }
 
-QTimer* singleShot(int milliseconds, QObject* parent) {
-    auto* timer = new QTimer(parent);
-    timer->setSingleShot(true);
-    timer->setInterval(milliseconds);
-    return timer;
-}
-
 constexpr int FigureTimerMilliseconds = 250;
 constexpr int NoteMilliseconds = 4000;
 constexpr int HandedPathsRetryMilliseconds = 200;
-constexpr int ReadingDelayMilliseconds = 300;
-constexpr int NotAnsweringMilliseconds = 10000;
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
@@ -99,14 +91,13 @@ template <typename Widget> Widget* named(Widget* widget, const char* name) {
 frmMain::frmMain(WipeController& controller, const WindowServices& services, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      mController(controller), mServices(services), mShown(services.directories),
-      mBrowsing(mShown, [this](bool reading) { showReading(reading); }) {
+      mController(controller), mServices(services) {
     buildWindow();
     connectEvents();
     connectController();
     // The window shows before its start folder is read: a folder of a million files, or one on a
     // mount that does not answer, takes a while.
-    QMetaObject::invokeMethod(this, &frmMain::openStartFolder, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(fraPath, &BrowserPane::openStartFolder, Qt::QueuedConnection);
     Form_Load();
 }
 
@@ -129,8 +120,6 @@ void frmMain::buildWindow() {
     lblCurrent = named(centredLabel(tr("Current File Progress"), this), "lblCurrent");
     lblCurrent->setGeometry(6, 450, 553, 13);
     buildFigures();
-    mnuPopUp = named(new QMenu(QStringLiteral("PopUp"), this), "mnuPopUp");
-    mnuPopUpAdd = named(mnuPopUp->addAction(tr("Add Selected Files")), "mnuPopUpAdd");
     setFocusOrder();
     nameForScreenReaders();
 }
@@ -255,17 +244,8 @@ void frmMain::buildDeleteMethod() {
 }
 
 void frmMain::buildBrowser() {
-    fraPath = named(new QGroupBox(tr("Select Files and Folders to Delete"), this), "fraPath");
+    fraPath = new BrowserPane(mServices.directories, mServices.messages, this);
     fraPath->setGeometry(3, 42, 559, 136);
-    filFiles = named(new FileListBox(mBrowsing, fraPath), "filFiles");
-    filFiles->setGeometry(279, 42, 274, 84);
-    dirPath = named(new FolderListBox(mBrowsing, fraPath), "dirPath");
-    dirPath->setGeometry(9, 45, 268, 81);
-    drvDrive = named(new DriveBox(
-                         mBrowsing, [this] { return dirPath->path(); }, fraPath),
-                     "drvDrive");
-    drvDrive->setGeometry(9, 18, 169, 21);
-    drvDrive->setContextMenuPolicy(Qt::CustomContextMenu);
     mnuDrive = named(new QMenu(QStringLiteral("Drive"), this), "mnuDrive");
     mnuDriveWipeFree = named(mnuDrive->addAction(tr("Wipe Free Space…")), "mnuDriveWipeFree");
     // Also from anywhere in the window, without the menu.
@@ -294,25 +274,6 @@ void frmMain::buildFigures() {
     mFigureTimer = new QTimer(this);
     mFigureTimer->setInterval(FigureTimerMilliseconds);
     connect(mFigureTimer, &QTimer::timeout, this, &frmMain::showFigures);
-    buildReadingNote();
-}
-
-// Over the file list while a listing takes more than a moment; a folder that has not answered
-// for a while is said to, in the list, not in a box.
-void frmMain::buildReadingNote() {
-    lblReading = named(new QLabel(filFiles->viewport()), "lblReading");
-    lblReading->setAlignment(Qt::AlignCenter);
-    lblReading->setWordWrap(true);
-    lblReading->setAutoFillBackground(true);
-    lblReading->hide();
-    mReadingShown = singleShot(ReadingDelayMilliseconds, this);
-    connect(mReadingShown, &QTimer::timeout, this, [this] { markReading(true); });
-    mNotAnswering = singleShot(NotAnsweringMilliseconds, this);
-    connect(mNotAnswering, &QTimer::timeout, this, [this] {
-        lblReading->setText(
-            tr("The folder does not answer. Another folder or drive can be chosen meanwhile."));
-        placeReadingNote();
-    });
 }
 
 // What a screen reader calls the controls that show no caption of their own.
@@ -320,10 +281,6 @@ void frmMain::nameForScreenReaders() {
     prgCurrent->setAccessibleName(lblCurrent->text());
     prgOverall->setAccessibleName(lblOverall->text());
     lvwList->setAccessibleName(fraToDelete->title());
-    dirPath->setAccessibleName(tr("Folders"));
-    filFiles->setAccessibleName(tr("Files"));
-    drvDrive->setAccessibleName(tr("Drives"));
-    drvDrive->view()->setAccessibleName(tr("Drives"));
     sliDelete->setAccessibleName(tr("Passes"));
     if (auto* more = tlbMain->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
         more->setAccessibleName(tr("More"));
@@ -334,46 +291,20 @@ void frmMain::setFocusOrder() {
              tlbMain, prgOverall, prgCurrent, lblOverall, lblCurrent, lblStatus, lblCurrentFile,
              lblCurrentFigure, lblOverallRate, lblOverallFigure, lblPasses, lblRunStatus})
         passive->setFocusPolicy(Qt::NoFocus);
-    QWidget::setTabOrder(drvDrive, dirPath);
-    QWidget::setTabOrder(dirPath, filFiles);
-    QWidget::setTabOrder(filFiles, sliDelete);
+    QWidget::setTabOrder(fraPath->files(), sliDelete);
     QWidget::setTabOrder(sliDelete, lvwList);
 }
 
 void frmMain::connectEvents() {
-    mFolderWatch = new FolderWatch(this);
-    connect(mFolderWatch, &FolderWatch::changed, this, &frmMain::refreshShownFolder);
-    // From the event loop, not inside the box's own handling of the choice: the listing may
-    // take a while.
-    connect(drvDrive, &DriveBox::driveChosen, this, &frmMain::drvDrive_Change,
-            Qt::QueuedConnection);
-    connect(dirPath, &FolderListBox::pathChanged, this, &frmMain::dirPath_Change);
-    connect(dirPath, &FolderListBox::openFailed, this, &frmMain::showFolderError);
-    connect(dirPath, &FolderListBox::filesArriving, this,
-            [this](const QByteArray& folder, const QList<QByteArray>& names) {
-                filFiles->showEarly(folder, names);
-                placeReadingNote();
-            });
-    connect(dirPath, &FolderListBox::earlyFilesDropped, this, [this] {
-        filFiles->dropEarly();
-        placeReadingNote();
-    });
-    connect(filFiles, &FileListBox::doubleClicked, this, &frmMain::filFiles_DblClick);
-    connect(filFiles, &FileListBox::mouseDown, this, &frmMain::filFiles_MouseDown);
-    connect(mnuPopUpAdd, &QAction::triggered, this, &frmMain::mnuPopUpAdd_Click);
-    connect(filFiles, &FileListBox::addRequested, this, &frmMain::mnuPopUpAdd_Click);
-    connect(filFiles, &FileListBox::menuRequested, this, [this](const QPoint& at) {
-        mnuPopUp->popup(filFiles->viewport()->mapToGlobal(at));
-        mnuPopUp->setActiveAction(mnuPopUpAdd);
-    });
+    connect(fraPath, &BrowserPane::addRequested, this, &frmMain::mnuPopUpAdd_Click);
     // Shift+F10 opens the pop-up menu as the menu key does, at the focused control's current
     // entry.
     auto* menuKeys = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKeys, &QShortcut::activated, this, &frmMain::openMenuFromKeyboard);
     connect(lvwList, &QWidget::customContextMenuRequested, this, &frmMain::showListMenu);
-    connect(drvDrive, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    connect(fraPath, &BrowserPane::driveMenuRequested, this, [this](const QPoint& at) {
         mnuDriveWipeFree->setEnabled(mayFillFreeSpace());
-        mnuDrive->popup(drvDrive->mapToGlobal(at));
+        mnuDrive->popup(at);
         mnuDrive->setActiveAction(mnuDriveWipeFree);
     });
     connect(mnuDriveWipeFree, &QAction::triggered, this, &frmMain::wipeFreeSpaceCommand);
@@ -399,17 +330,7 @@ void frmMain::connectController() {
         &mController, &WipeController::commandEnabledChanged, this,
         [this](ToolbarButton button, bool enabled) { toolbarButton(button)->setEnabled(enabled); });
     // A folder that vanished meanwhile keeps its last listing.
-    connect(&mController, &WipeController::filesChanged, filFiles, &FileListBox::refresh);
-}
-
-// The browser opens on the volume and the folder the program was started in.
-void frmMain::openStartFolder() {
-    const std::vector<Volume> volumes = mBrowsing.volumes();
-    const QByteArray start = normalizedFolder(mBrowsing.currentFolder());
-    drvDrive->fill(volumeHolding(volumes, start));
-    const std::error_code error = dirPath->setPath(start);
-    if (error && error != std::errc::operation_canceled)
-        dirPath->setPath("/");
+    connect(&mController, &WipeController::filesChanged, fraPath, &BrowserPane::refreshFiles);
 }
 
 QAction* frmMain::toolbarButton(ToolbarButton button) const {
@@ -419,106 +340,17 @@ QAction* frmMain::toolbarButton(ToolbarButton button) const {
 // --- Folder browser ---------------------------------------------------------------------------
 
 void frmMain::drvDrive_Change() {
-    for (;;) {
-        // A volume unmounted meanwhile is not ready, whether or not its folder is still there.
-        const std::error_code error = drvDrive->chosenMounted()
-                                          ? dirPath->setPath(drvDrive->chosen())
-                                          : std::make_error_code(std::errc::no_such_device);
-        if (!error || error == std::errc::operation_canceled)
-            return;
-        const QString description = QString::fromStdString(error.message());
-        if (!isDeviceNotReady(error)) {
-            mServices.messages.information(this, tr("Error"), description);
-            return;
-        }
-        if (!mServices.messages.retryCancel(this, tr("Drive not ready"), description))
-            return;
-    }
+    fraPath->drvDrive_Change();
 }
 
 void frmMain::dirPath_Change() {
-    const QByteArray previous = filFiles->folder();
-    // The folder list's listing holds the files too: a million names are not read twice.
-    if (std::optional<QList<QByteArray>> names = dirPath->takeFileNames()) {
-        filFiles->showFolder(dirPath->path(), std::move(*names));
-        mFolderWatch->watch(dirPath->path(), dirPath->listedChange());
-        return;
-    }
-    const std::error_code error = filFiles->setFolder(dirPath->path());
-    if (error == std::errc::operation_canceled)
-        return;
-    if (!error) {
-        mFolderWatch->watch(dirPath->path(), 0);
-        return;
-    }
-    // The folder could be opened but not its files: both lists stay where they were.
-    const QSignalBlocker quiet(dirPath);
-    if (!previous.isEmpty())
-        dirPath->setPath(previous);
-    showFolderError(dirPath->path(), error);
-}
-
-// Files and folders that others made or removed in the shown folder appear and go; a folder
-// that went itself keeps its last listing.
-void frmMain::refreshShownFolder() {
-    // A listing that has not ended yet, perhaps on a mount that no longer answers, is not asked
-    // for again on top.
-    if (mListingPending)
-        return;
-    const QSignalBlocker quiet(dirPath);
-    dirPath->setPath(dirPath->path());
-    if (std::optional<QList<QByteArray>> names = dirPath->takeFileNames())
-        filFiles->showFolder(dirPath->path(), std::move(*names));
-    else
-        filFiles->refresh();
-}
-
-// A listing that takes more than a moment shows that it is being read; the window answers
-// meanwhile, and another folder or drive can be chosen.
-void frmMain::showReading(bool reading) {
-    mListingPending = reading;
-    if (reading) {
-        mReadingShown->start();
-        mNotAnswering->start();
-        return;
-    }
-    mReadingShown->stop();
-    mNotAnswering->stop();
-    markReading(false);
-}
-
-// Over the whole file list while it shows the folder left; along its foot once the first names of
-// the folder being read are shown.
-void frmMain::placeReadingNote() {
-    const QRect list = filFiles->viewport()->rect();
-    if (!filFiles->showingEarly()) {
-        lblReading->setGeometry(list);
-        return;
-    }
-    const int height = lblReading->heightForWidth(list.width());
-    lblReading->setGeometry(list.left(), list.bottom() + 1 - height, list.width(), height);
-}
-
-void frmMain::markReading(bool reading) {
-    lblReading->setText(tr("Reading..."));
-    placeReadingNote();
-    lblReading->setVisible(reading);
-    for (QWidget* list : std::initializer_list<QWidget*>{dirPath, filFiles}) {
-        if (reading)
-            list->setCursor(Qt::BusyCursor);
-        else
-            list->unsetCursor();
-    }
+    fraPath->dirPath_Change();
 }
 
 void frmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !mFolderWatch->watching())
-        refreshShownFolder();
-}
-
-void frmMain::showFolderError(const QByteArray&, std::error_code error) {
-    mServices.messages.information(this, tr("Error"), QString::fromStdString(error.message()));
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        fraPath->refreshUnlessWatched();
 }
 
 void frmMain::filFiles_DblClick() {
@@ -526,13 +358,12 @@ void frmMain::filFiles_DblClick() {
 }
 
 void frmMain::filFiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, const QPoint& at) {
-    if (button == Qt::RightButton)
-        mnuPopUp->popup(filFiles->viewport()->mapToGlobal(at));
+    fraPath->filFiles_MouseDown(button, at);
 }
 
 void frmMain::mnuPopUpAdd_Click() {
     const int heldBefore = mController.heldCount();
-    showRefused(mController.addSelected(dirPath->path(), filFiles->selectedNames()));
+    showRefused(mController.addSelected(fraPath->folder(), fraPath->selectedNames()));
     sayHeld(heldBefore);
 }
 
@@ -655,7 +486,7 @@ void frmMain::wipeFreeSpaceCommand() {
         showStatus(tr("A run is under way or paused: finish it first."));
         return;
     }
-    const QByteArray folder = dirPath->path();
+    const QByteArray folder = fraPath->folder();
     VolumeSpace space;
     if (!askToFill(folder, space))
         return;

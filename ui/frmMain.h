@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
-#include "browse/ShownDirectoryAccess.h"
 #include "control/RunSheet.h"
-#include "control/WaitingDirectoryAccess.h"
 #include "engine/WipeHost.h"
 
 #include <QElapsedTimer>
@@ -26,12 +24,9 @@ class QUrl;
 
 namespace wypelark {
 
+class BrowserPane;
 class DirectoryAccess;
-class DriveBox;
-class FileListBox;
 class FloatProgressBar;
-class FolderListBox;
-class FolderWatch;
 class MessageBoxes;
 class UrlOpener;
 class WipeController;
@@ -98,11 +93,9 @@ private:
     void buildDeletionList();
     void buildProgress();
     void buildFigures();
-    void buildReadingNote();
     void setFocusOrder();
     void connectEvents();
     void connectController();
-    void openStartFolder();
 
     void deleteCommand();
     bool mayFillFreeSpace() const;
@@ -126,19 +119,11 @@ private:
     void showListMenu(const QPoint& at);
     void openMenuFromKeyboard();
     void nameForScreenReaders();
-    void showFolderError(const QByteArray& folder, std::error_code error);
-    void refreshShownFolder();
-    void showReading(bool reading);
-    void markReading(bool reading);
-    void placeReadingNote();
     QAction* toolbarButton(ToolbarButton button) const;
     FloatProgressBar* bar(ProgressBar which) const;
 
     WipeController& mController;
     WindowServices mServices;
-    // The folders as the browser shows them, read away from this thread.
-    ShownDirectoryAccess mShown;
-    WaitingDirectoryAccess mBrowsing;
 
     QToolBar* tlbMain = nullptr;
     std::array<QAction*, ButtonCount> mButtons{};
@@ -149,10 +134,7 @@ private:
     QGroupBox* fraDelete = nullptr;
     QSlider* sliDelete = nullptr;
     QLabel* lblStatus = nullptr;
-    QGroupBox* fraPath = nullptr;
-    FileListBox* filFiles = nullptr;
-    FolderListBox* dirPath = nullptr;
-    DriveBox* drvDrive = nullptr;
+    BrowserPane* fraPath = nullptr;
     QLabel* lblOverall = nullptr;
     QLabel* lblCurrent = nullptr;
     // The figures beside the bars' captions, the pass count beside the method, and the status
@@ -164,14 +146,7 @@ private:
     QLabel* lblPasses = nullptr;
     QLabel* lblRunStatus = nullptr;
     QTimer* mFigureTimer = nullptr;
-    FolderWatch* mFolderWatch = nullptr;
-    QTimer* mReadingShown = nullptr;
-    QTimer* mNotAnswering = nullptr;
-    bool mListingPending = false;
-    QLabel* lblReading = nullptr;
     QElapsedTimer mNoteShown;
-    QMenu* mnuPopUp = nullptr;
-    QAction* mnuPopUpAdd = nullptr;
     QMenu* mnuList = nullptr;
     QAction* mnuListRemove = nullptr;
     QAction* mnuListClear = nullptr;

@@ -761,6 +761,45 @@
     </message>
 </context>
 <context>
+    <name>wypelark::BrowserPane</name>
+    <message>
+        <source>Select Files and Folders to Delete</source>
+        <translation>Zu löschende Dateien und Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Add Selected Files</source>
+        <translation>Ausgewählte Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Laufwerke</translation>
+    </message>
+    <message>
+        <source>The folder does not answer. Another folder or drive can be chosen meanwhile.</source>
+        <translation>Der Ordner antwortet nicht. Inzwischen kann ein anderer Ordner oder ein anderes Laufwerk gewählt werden.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Drive not ready</source>
+        <translation>Laufwerk nicht bereit</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Wird gelesen...</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::CommandHost</name>
     <message>
         <source>pass %1/%2  %3 of %4  %5/s  %6 left</source>
@@ -869,10 +908,6 @@
         <translation>Fortschritt der aktuellen Datei</translation>
     </message>
     <message>
-        <source>Add Selected Files</source>
-        <translation>Ausgewählte Dateien hinzufügen</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -921,36 +956,12 @@
         <translation>Löschmethode</translation>
     </message>
     <message>
-        <source>Select Files and Folders to Delete</source>
-        <translation>Zu löschende Dateien und Ordner wählen</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Dateien</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Laufwerke</translation>
-    </message>
-    <message>
         <source>Passes</source>
         <translation>Durchgänge</translation>
     </message>
     <message>
         <source>More</source>
         <translation>Mehr</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Drive not ready</source>
-        <translation>Laufwerk nicht bereit</translation>
     </message>
     <message>
         <source>Quick delete (Not very safe)</source>
@@ -987,14 +998,6 @@
     <message>
         <source>Paused</source>
         <translation>Angehalten</translation>
-    </message>
-    <message>
-        <source>Reading...</source>
-        <translation>Wird gelesen...</translation>
-    </message>
-    <message>
-        <source>The folder does not answer. Another folder or drive can be chosen meanwhile.</source>
-        <translation>Der Ordner antwortet nicht. Inzwischen kann ein anderer Ordner oder ein anderes Laufwerk gewählt werden.</translation>
     </message>
     <message>
         <source>Read each file back before deleting it</source>

@@ -781,6 +781,45 @@
     </message>
 </context>
 <context>
+    <name>wypelark::BrowserPane</name>
+    <message>
+        <source>Select Files and Folders to Delete</source>
+        <translation>Wybierz pliki i foldery do usunięcia</translation>
+    </message>
+    <message>
+        <source>Add Selected Files</source>
+        <translation>Dodaj zaznaczone pliki</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Foldery</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Pliki</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Napędy</translation>
+    </message>
+    <message>
+        <source>The folder does not answer. Another folder or drive can be chosen meanwhile.</source>
+        <translation>Folder nie odpowiada. W tym czasie można wybrać inny folder lub dysk.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Drive not ready</source>
+        <translation>Napęd nie jest gotowy</translation>
+    </message>
+    <message>
+        <source>Reading...</source>
+        <translation>Wczytywanie...</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::CommandHost</name>
     <message>
         <source>pass %1/%2  %3 of %4  %5/s  %6 left</source>
@@ -889,10 +928,6 @@
         <translation>Postęp bieżącego pliku</translation>
     </message>
     <message>
-        <source>Add Selected Files</source>
-        <translation>Dodaj zaznaczone pliki</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>Usuń</translation>
     </message>
@@ -941,36 +976,12 @@
         <translation>Metoda usuwania</translation>
     </message>
     <message>
-        <source>Select Files and Folders to Delete</source>
-        <translation>Wybierz pliki i foldery do usunięcia</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>Foldery</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Pliki</translation>
-    </message>
-    <message>
-        <source>Drives</source>
-        <translation>Napędy</translation>
-    </message>
-    <message>
         <source>Passes</source>
         <translation>Przebiegi</translation>
     </message>
     <message>
         <source>More</source>
         <translation>Więcej</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Błąd</translation>
-    </message>
-    <message>
-        <source>Drive not ready</source>
-        <translation>Napęd nie jest gotowy</translation>
     </message>
     <message>
         <source>Quick delete (Not very safe)</source>
@@ -1007,14 +1018,6 @@
     <message>
         <source>Paused</source>
         <translation>Wstrzymano</translation>
-    </message>
-    <message>
-        <source>Reading...</source>
-        <translation>Wczytywanie...</translation>
-    </message>
-    <message>
-        <source>The folder does not answer. Another folder or drive can be chosen meanwhile.</source>
-        <translation>Folder nie odpowiada. W tym czasie można wybrać inny folder lub dysk.</translation>
     </message>
     <message>
         <source>Read each file back before deleting it</source>
