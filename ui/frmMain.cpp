@@ -5,7 +5,7 @@
 #include "browse/PosixDirectoryAccess.h"
 #include "control/FillTexts.h"
 #include "control/PassCountSetting.h"
-#include "control/ProofTexts.h"
+#include "control/RunEndNotice.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "list/ShownName.h"
@@ -637,67 +637,22 @@ void frmMain::showStatus(const QString& text) {
     lblRunStatus->setToolTip(text);
 }
 
-// A run that destroyed something says so in the status line, and, when the person looks at
-// another window, on the desktop.
-void frmMain::tellRunEnd(const QString& summary) {
-    const RunTotals totals = mController.totals();
-    if (totals.files == 0 && summary.isEmpty())
-        return;
-    const QString destroyed = WipeTexts::destroyedTotals(totals);
-    const int held = mController.heldCount();
-    showStatus(held > 0 ? destroyed + QStringLiteral("; ") + WipeTexts::heldStatus(held)
-                        : destroyed);
-    if (!isActiveWindow())
-        DesktopNotifier::notify(summary.isEmpty() ? destroyed : summary,
-                                summary.isEmpty() ? QString() : destroyed);
-}
-
+// What the command that ended left to say: in the status line, on the desktop when the person
+// looks at another window, in a box, and in the record kept.
 void frmMain::showPendingReport() {
-    const RunRecord record = mController.takeRecord();
-    if (record.fill) {
-        showFillReport(*record.fill);
-        return;
+    RunEndNotice notice =
+        RunEndNotice::of(mController.takeRecord(), mController, mController.run().resumePending());
+    if (!notice.status.isEmpty())
+        showStatus(notice.status);
+    if (!notice.notice.isEmpty() && !isActiveWindow())
+        DesktopNotifier::notify(notice.notice, notice.noticeBody);
+    if (notice.sheet) {
+        mLastRecord = std::move(notice.sheet);
+        mnuListRecord->setEnabled(true);
     }
-    bool recordKept = false;
-    if (!mController.run().resumePending()) {
-        tellRunEnd(record.report.failures.empty() ? QString()
-                                                  : WipeTexts::reportSummary(record.report));
-        recordKept = keepRunRecord(record);
-    }
-    const int oldCopies = recordKept ? mLastRecord->oldCopyCount() : 0;
-    if (record.empty() && oldCopies == 0)
-        return;
-    QString summary = record.report.empty() ? QString() : WipeTexts::reportMessage(record.report);
-    QString details = WipeTexts::reportDetails(record.report);
-    if (oldCopies > 0) {
-        summary += QStringLiteral("\n\n") + ProofTexts::oldCopySummary(oldCopies);
-        for (const SheetRow& row : mLastRecord->rows())
-            if (row.blocks && row.blocks->check == BlockCheck::OldCopyLeft)
-                details += QStringLiteral("%1: %2\n")
-                               .arg(QString::fromStdString(printablePath(row.path)),
-                                    ProofTexts::blockEvidence(*row.blocks));
-    }
-    if (!record.keptFolders.empty()) {
-        summary += QStringLiteral("\n\n") +
-                   WipeTexts::keptFoldersSummary(static_cast<int>(record.keptFolders.size()));
-        details += QLatin1Char('\n') + WipeTexts::keptFoldersDetails(record.keptFolders);
-    }
-    if (recordKept)
-        summary += QStringLiteral("\n\n") + ProofTexts::recordOffered();
-    mServices.messages.report(this, !record.report.failures.empty() || oldCopies > 0,
-                              QStringLiteral("Wypelark"), summary.trimmed(), details.trimmed());
-}
-
-// A run that ended with something to say of its files leaves its record to be shown and kept.
-bool frmMain::keepRunRecord(const RunRecord& record) {
-    RunSheet sheet(
-        {QStringLiteral("wypelark"), record.started, record.ended, mController.passCount()},
-        mController, record, {});
-    if (sheet.rows().empty())
-        return false;
-    mLastRecord.emplace(std::move(sheet));
-    mnuListRecord->setEnabled(true);
-    return true;
+    if (notice.boxShown)
+        mServices.messages.report(this, notice.critical, QStringLiteral("Wypelark"), notice.summary,
+                                  notice.details);
 }
 
 void frmMain::showRunRecord() {
@@ -706,20 +661,6 @@ void frmMain::showRunRecord() {
     auto* dialog = new RunRecordDialog(this, *mLastRecord);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
-}
-
-// The outcome in the status line, and in a box when something was not done or not reached.
-void frmMain::showFillReport(const FillReport& report) {
-    const QString summary = FillTexts::summary(report);
-    showStatus(FillTexts::status(report));
-    if (!isActiveWindow())
-        DesktopNotifier::notify(summary, QString());
-    QString details;
-    for (const StorageReason reason : report.remarks)
-        details += FillTexts::remark(reason) + QLatin1Char('\n');
-    if (!report.complete() || !details.isEmpty() || summary.contains(QLatin1Char('\n')))
-        mServices.messages.report(this, report.failure.has_value(), QStringLiteral("Wypelark"),
-                                  summary, details.trimmed());
 }
 
 void frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& base) {

@@ -102,16 +102,13 @@ private:
     void wipeFreeSpaceCommand();
     bool askToFill(const QByteArray& folder, VolumeSpace& space);
     void afterRunCommand();
-    void showFillReport(const FillReport& report);
     void infoCommand();
     void exitCommand();
     void showPendingReport();
-    bool keepRunRecord(const RunRecord& record);
     void showRunRecord();
     void showFigures();
     void showRunState();
     void showStatus(const QString& text);
-    void tellRunEnd(const QString& summary);
     void showAddress();
     void showRefused(const std::vector<RefusedFile>& refused);
     bool sayHeld(int heldBefore);
