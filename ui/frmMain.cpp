@@ -10,9 +10,9 @@
 #include "control/WipeTexts.h"
 #include "list/ShownName.h"
 #include "ui/BrowserPane.h"
+#include "ui/DeletionListPane.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/DriveBox.h"
-#include "ui/FailedRowDelegate.h"
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
 #include "ui/FolderListBox.h"
@@ -28,7 +28,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
@@ -37,7 +36,6 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QScopedValueRollback>
-#include <QSet>
 #include <QShortcut>
 #include <QSlider>
 #include <QTableView>
@@ -187,45 +185,8 @@ void frmMain::buildProgress() {
 }
 
 void frmMain::buildDeletionList() {
-    fraToDelete = named(new QGroupBox(tr("Files to Delete"), this), "fraToDelete");
+    fraToDelete = new DeletionListPane(mController, this);
     fraToDelete->setGeometry(3, 243, 559, 202);
-    // A table without grid or row numbers, one row high per file: unlike a tree view, it does
-    // not lay out all its rows again when rows are appended, which at a million took 0.1 s each.
-    lvwList = named(new QTableView(fraToDelete), "lvwList");
-    lvwList->setGeometry(6, 18, 547, 178);
-    lvwList->setModel(&mController.list());
-    lvwList->setItemDelegate(new FailedRowDelegate(lvwList));
-    lvwList->setShowGrid(false);
-    lvwList->setWordWrap(false);
-    lvwList->setTabKeyNavigation(false);
-    lvwList->setCornerButtonEnabled(false);
-    lvwList->verticalHeader()->hide();
-    lvwList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    lvwList->verticalHeader()->setDefaultSectionSize(lvwList->fontMetrics().height() + 4);
-    lvwList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvwList->setSortingEnabled(false);
-    lvwList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvwList->horizontalHeader()->setStretchLastSection(false);
-    lvwList->horizontalHeader()->setHighlightSections(false);
-    lvwList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lvwList->setColumnWidth(DeletionListModel::File, 445);
-    lvwList->setColumnWidth(DeletionListModel::Size, 96);
-    lvwList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lvwList->setContextMenuPolicy(Qt::CustomContextMenu);
-    mnuList = named(new QMenu(QStringLiteral("List"), this), "mnuList");
-    mnuListRemove = named(mnuList->addAction(tr("Remove from List")), "mnuListRemove");
-    // The Delete key itself: the standard Delete binding also holds Ctrl+D on X11, the toolbar's.
-    mnuListRemove->setShortcut(QKeySequence(Qt::Key_Delete));
-    mnuListClear = named(mnuList->addAction(tr("Clear List")), "mnuListClear");
-    mnuList->addSeparator();
-    mnuListRecord = named(mnuList->addAction(tr("Run Record…")), "mnuListRecord");
-    mnuListRecord->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
-    mnuListRecord->setEnabled(false);
-    addAction(mnuListRecord);
-    // The Delete key removes the selected rows while the list has the focus.
-    auto* removeKey = new QShortcut(QKeySequence(Qt::Key_Delete), lvwList);
-    removeKey->setContext(Qt::WidgetShortcut);
-    connect(removeKey, &QShortcut::activated, this, &frmMain::removeSelectedFromList);
 }
 
 void frmMain::buildDeleteMethod() {
@@ -280,7 +241,6 @@ void frmMain::buildFigures() {
 void frmMain::nameForScreenReaders() {
     prgCurrent->setAccessibleName(lblCurrent->text());
     prgOverall->setAccessibleName(lblOverall->text());
-    lvwList->setAccessibleName(fraToDelete->title());
     sliDelete->setAccessibleName(tr("Passes"));
     if (auto* more = tlbMain->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
         more->setAccessibleName(tr("More"));
@@ -292,7 +252,7 @@ void frmMain::setFocusOrder() {
              lblCurrentFigure, lblOverallRate, lblOverallFigure, lblPasses, lblRunStatus})
         passive->setFocusPolicy(Qt::NoFocus);
     QWidget::setTabOrder(fraPath->files(), sliDelete);
-    QWidget::setTabOrder(sliDelete, lvwList);
+    QWidget::setTabOrder(sliDelete, fraToDelete->view());
 }
 
 void frmMain::connectEvents() {
@@ -301,16 +261,13 @@ void frmMain::connectEvents() {
     // entry.
     auto* menuKeys = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKeys, &QShortcut::activated, this, &frmMain::openMenuFromKeyboard);
-    connect(lvwList, &QWidget::customContextMenuRequested, this, &frmMain::showListMenu);
     connect(fraPath, &BrowserPane::driveMenuRequested, this, [this](const QPoint& at) {
         mnuDriveWipeFree->setEnabled(mayFillFreeSpace());
         mnuDrive->popup(at);
         mnuDrive->setActiveAction(mnuDriveWipeFree);
     });
     connect(mnuDriveWipeFree, &QAction::triggered, this, &frmMain::wipeFreeSpaceCommand);
-    connect(mnuListRemove, &QAction::triggered, this, &frmMain::removeSelectedFromList);
-    connect(mnuListClear, &QAction::triggered, &mController, &WipeController::clearList);
-    connect(mnuListRecord, &QAction::triggered, this, &frmMain::showRunRecord);
+    connect(fraToDelete, &DeletionListPane::recordRequested, this, &frmMain::showRunRecord);
     connect(sliDelete, &QSlider::valueChanged, this, &frmMain::sliDelete_Change);
     connect(tlbMain, &QToolBar::actionTriggered, this, &frmMain::tlbMain_ButtonClick);
 }
@@ -516,26 +473,6 @@ bool frmMain::askToFill(const QByteArray& folder, VolumeSpace& space) {
     return true;
 }
 
-void frmMain::removeSelectedFromList() {
-    std::vector<int> positions;
-    for (const QModelIndex& row : lvwList->selectionModel()->selectedRows())
-        positions.push_back(row.row() + 1);
-    mController.removeFromList(positions);
-}
-
-void frmMain::showListMenu(const QPoint& at) {
-    const bool editable = mController.listEditable();
-    mnuListRemove->setEnabled(editable && lvwList->selectionModel()->hasSelection());
-    mnuListClear->setEnabled(editable && mController.list().count() > 0);
-    mnuList->popup(lvwList->viewport()->mapToGlobal(at));
-    for (QAction* entry : mnuList->actions()) {
-        if (entry->isEnabled()) {
-            mnuList->setActiveAction(entry);
-            break;
-        }
-    }
-}
-
 void frmMain::openMenuFromKeyboard() {
     QWidget* focused = QApplication::focusWidget();
     if (!focused || focused->window() != this)
@@ -648,7 +585,7 @@ void frmMain::showPendingReport() {
         DesktopNotifier::notify(notice.notice, notice.noticeBody);
     if (notice.sheet) {
         mLastRecord = std::move(notice.sheet);
-        mnuListRecord->setEnabled(true);
+        fraToDelete->offerRecord();
     }
     if (notice.boxShown)
         mServices.messages.report(this, notice.critical, QStringLiteral("Wypelark"), notice.summary,

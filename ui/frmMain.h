@@ -19,12 +19,12 @@ class QMenu;
 class QSlider;
 class QTimer;
 class QToolBar;
-class QTableView;
 class QUrl;
 
 namespace wypelark {
 
 class BrowserPane;
+class DeletionListPane;
 class DirectoryAccess;
 class FloatProgressBar;
 class MessageBoxes;
@@ -112,8 +112,6 @@ private:
     void showAddress();
     void showRefused(const std::vector<RefusedFile>& refused);
     bool sayHeld(int heldBefore);
-    void removeSelectedFromList();
-    void showListMenu(const QPoint& at);
     void openMenuFromKeyboard();
     void nameForScreenReaders();
     QAction* toolbarButton(ToolbarButton button) const;
@@ -126,8 +124,7 @@ private:
     std::array<QAction*, ButtonCount> mButtons{};
     FloatProgressBar* prgOverall = nullptr;
     FloatProgressBar* prgCurrent = nullptr;
-    QGroupBox* fraToDelete = nullptr;
-    QTableView* lvwList = nullptr;
+    DeletionListPane* fraToDelete = nullptr;
     QGroupBox* fraDelete = nullptr;
     QSlider* sliDelete = nullptr;
     QLabel* lblStatus = nullptr;
@@ -144,10 +141,6 @@ private:
     QLabel* lblRunStatus = nullptr;
     QTimer* mFigureTimer = nullptr;
     QElapsedTimer mNoteShown;
-    QMenu* mnuList = nullptr;
-    QAction* mnuListRemove = nullptr;
-    QAction* mnuListClear = nullptr;
-    QAction* mnuListRecord = nullptr;
     // The record of the last run that ended, as the window can show and keep it.
     std::optional<RunSheet> mLastRecord;
     QMenu* mnuDrive = nullptr;

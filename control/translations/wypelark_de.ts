@@ -834,6 +834,25 @@
     </message>
 </context>
 <context>
+    <name>wypelark::DeletionListPane</name>
+    <message>
+        <source>Files to Delete</source>
+        <translation>Zu löschende Dateien</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Run Record…</source>
+        <translation>Protokoll des Laufs…</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::FailureReportingApplication</name>
     <message>
         <source>Run-time error %1:
@@ -940,18 +959,6 @@
         <translation>Wypelark schließen</translation>
     </message>
     <message>
-        <source>Files to Delete</source>
-        <translation>Zu löschende Dateien</translation>
-    </message>
-    <message>
-        <source>Remove from List</source>
-        <translation>Aus der Liste entfernen</translation>
-    </message>
-    <message>
-        <source>Clear List</source>
-        <translation>Liste leeren</translation>
-    </message>
-    <message>
         <source>Delete Method</source>
         <translation>Löschmethode</translation>
     </message>
@@ -1018,10 +1025,6 @@
     <message>
         <source>A run is under way or paused: finish it first.</source>
         <translation>Ein Lauf ist im Gang oder angehalten: ihn zuerst zu Ende bringen.</translation>
-    </message>
-    <message>
-        <source>Run Record…</source>
-        <translation>Protokoll des Laufs…</translation>
     </message>
 </context>
 </TS>

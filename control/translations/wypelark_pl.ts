@@ -854,6 +854,25 @@
     </message>
 </context>
 <context>
+    <name>wypelark::DeletionListPane</name>
+    <message>
+        <source>Files to Delete</source>
+        <translation>Pliki do usunięcia</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Usuń z listy</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Wyczyść listę</translation>
+    </message>
+    <message>
+        <source>Run Record…</source>
+        <translation>Zapis przebiegu…</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::FailureReportingApplication</name>
     <message>
         <source>Run-time error %1:
@@ -960,18 +979,6 @@
         <translation>Zamknij program Wypelark</translation>
     </message>
     <message>
-        <source>Files to Delete</source>
-        <translation>Pliki do usunięcia</translation>
-    </message>
-    <message>
-        <source>Remove from List</source>
-        <translation>Usuń z listy</translation>
-    </message>
-    <message>
-        <source>Clear List</source>
-        <translation>Wyczyść listę</translation>
-    </message>
-    <message>
         <source>Delete Method</source>
         <translation>Metoda usuwania</translation>
     </message>
@@ -1038,10 +1045,6 @@
     <message>
         <source>A run is under way or paused: finish it first.</source>
         <translation>Przebieg trwa lub jest wstrzymany: najpierw go dokończ.</translation>
-    </message>
-    <message>
-        <source>Run Record…</source>
-        <translation>Zapis przebiegu…</translation>
     </message>
 </context>
 </TS>
