@@ -18,6 +18,7 @@
 #include "ui/FolderListBox.h"
 #include "ui/FolderWatch.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgressPane.h"
 #include "ui/RunRecordDialog.h"
 #include "ui/UrlOpener.h"
 
@@ -70,12 +71,6 @@ QLabel* figureLabel(QWidget* parent, Qt::Alignment side, const QRect& place) {
     return label;
 }
 
-// The middle of a text that does not fit goes, so that both ends of a path stay.
-QString fitted(const QLabel* label, const QString& text) {
-    return label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->width());
-}
-
-constexpr int FigureTimerMilliseconds = 250;
 constexpr int NoteMilliseconds = 4000;
 constexpr int HandedPathsRetryMilliseconds = 200;
 
@@ -113,10 +108,6 @@ void frmMain::buildWindow() {
     buildDeletionList();
     buildDeleteMethod();
     buildBrowser();
-    lblOverall = named(centredLabel(tr("Overall Progress"), this), "lblOverall");
-    lblOverall->setGeometry(6, 486, 553, 13);
-    lblCurrent = named(centredLabel(tr("Current File Progress"), this), "lblCurrent");
-    lblCurrent->setGeometry(6, 450, 553, 13);
     buildFigures();
     setFocusOrder();
     nameForScreenReaders();
@@ -178,10 +169,7 @@ void frmMain::buildToolbar() {
 }
 
 void frmMain::buildProgress() {
-    prgOverall = named(new FloatProgressBar(this), "prgOverall");
-    prgOverall->setGeometry(3, 504, 559, 10);
-    prgCurrent = named(new FloatProgressBar(this), "prgCurrent");
-    prgCurrent->setGeometry(3, 468, 559, 13);
+    mProgress = new ProgressPane(mController, this);
 }
 
 void frmMain::buildDeletionList() {
@@ -215,15 +203,9 @@ void frmMain::buildBrowser() {
     addAction(mnuDriveWipeFree);
 }
 
-// The figures sit in the free ends of the captions' rows and of the toolbar, so that no control
-// moves.
+// The pass count and the status line sit in the free ends of the method's caption row and of
+// the toolbar, so that no control moves.
 void frmMain::buildFigures() {
-    lblCurrentFile = named(figureLabel(this, Qt::AlignLeft, {6, 450, 205, 13}), "lblCurrentFile");
-    lblCurrentFigure =
-        named(figureLabel(this, Qt::AlignRight, {354, 450, 205, 13}), "lblCurrentFigure");
-    lblOverallRate = named(figureLabel(this, Qt::AlignLeft, {6, 486, 205, 13}), "lblOverallRate");
-    lblOverallFigure =
-        named(figureLabel(this, Qt::AlignRight, {354, 486, 205, 13}), "lblOverallFigure");
     lblPasses = named(figureLabel(fraDelete, Qt::AlignRight, {447, 15, 100, 16}), "lblPasses");
     // From the end of the last button to the window's edge.
     tlbMain->layout()->activate();
@@ -232,24 +214,19 @@ void frmMain::buildFigures() {
         named(figureLabel(this, Qt::AlignRight, {statusLeft, 2, ClientWidth - 6 - statusLeft, 34}),
               "lblRunStatus");
     lblRunStatus->setWordWrap(true);
-    mFigureTimer = new QTimer(this);
-    mFigureTimer->setInterval(FigureTimerMilliseconds);
-    connect(mFigureTimer, &QTimer::timeout, this, &frmMain::showFigures);
+    connect(mProgress, &ProgressPane::figuresShown, this, &frmMain::showFigures);
 }
 
 // What a screen reader calls the controls that show no caption of their own.
 void frmMain::nameForScreenReaders() {
-    prgCurrent->setAccessibleName(lblCurrent->text());
-    prgOverall->setAccessibleName(lblOverall->text());
     sliDelete->setAccessibleName(tr("Passes"));
     if (auto* more = tlbMain->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
         more->setAccessibleName(tr("More"));
 }
 
 void frmMain::setFocusOrder() {
-    for (QWidget* passive : std::initializer_list<QWidget*>{
-             tlbMain, prgOverall, prgCurrent, lblOverall, lblCurrent, lblStatus, lblCurrentFile,
-             lblCurrentFigure, lblOverallRate, lblOverallFigure, lblPasses, lblRunStatus})
+    for (QWidget* passive :
+         std::initializer_list<QWidget*>{tlbMain, lblStatus, lblPasses, lblRunStatus})
         passive->setFocusPolicy(Qt::NoFocus);
     QWidget::setTabOrder(fraPath->files(), sliDelete);
     QWidget::setTabOrder(sliDelete, fraToDelete->view());
@@ -273,16 +250,6 @@ void frmMain::connectEvents() {
 }
 
 void frmMain::connectController() {
-    connect(&mController, &WipeController::progressChanged, this,
-            [this](ProgressBar which, float minimum, float maximum, float value) {
-                // The overall bar follows the bytes; its figures come from the timer.
-                if (which == ProgressBar::Overall)
-                    return;
-                FloatProgressBar* shown = bar(which);
-                shown->setMinimumF(minimum);
-                shown->setMaximumF(maximum);
-                shown->setValueF(value);
-            });
     connect(
         &mController, &WipeController::commandEnabledChanged, this,
         [this](ToolbarButton button, bool enabled) { toolbarButton(button)->setEnabled(enabled); });
@@ -413,14 +380,13 @@ void frmMain::deleteCommand() {
     tlbMain->widgetForAction(mButtons[0])->setAccessibleName(mButtons[0]->text());
     showStatus(mController.fill().resumePending() ? FillTexts::runningStatus(mFillFolder)
                                                   : QString());
-    mFigureTimer->start();
+    mProgress->follow();
     mController.deleteCommand();
     afterRunCommand();
 }
 
 void frmMain::afterRunCommand() {
-    mFigureTimer->stop();
-    showFigures();
+    mProgress->stopFollowing();
     showRunState();
     showPendingReport();
     if (mController.takeCloseWhenStopped())
@@ -449,7 +415,7 @@ void frmMain::wipeFreeSpaceCommand() {
         return;
     mFillFolder = shownName(folder);
     showStatus(FillTexts::runningStatus(mFillFolder));
-    mFigureTimer->start();
+    mProgress->follow();
     mController.freeSpaceCommand(folder, space);
     afterRunCommand();
 }
@@ -532,22 +498,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 // Between writes and during flushes: the current file, the pass, the bytes, the speed and the
 // time left.
-void frmMain::showFigures() {
-    const ProgressFigures figures = mController.progress();
+// The status line says what the run does, unless a note, such as why a close was refused, was
+// shown a moment ago.
+void frmMain::showFigures(const ProgressFigures& figures, bool running) {
     const bool inFile = figures.fileIndex >= 1 && figures.fileIndex <= figures.fileCount;
-    const QString file = inFile ? mController.list().shownPath(figures.fileIndex) : QString();
-    lblCurrentFile->setText(fitted(lblCurrentFile, file));
-    lblCurrentFile->setToolTip(file);
-    lblCurrentFigure->setText(WipeTexts::passFigure(figures));
-    lblOverallFigure->setText(WipeTexts::overallFigure(figures));
-    const bool running = mController.run().active() || mController.fill().active();
-    lblOverallRate->setText(running ? WipeTexts::rateFigure(figures) : QString());
-    prgOverall->setMinimumF(0);
-    prgOverall->setMaximumF(1000);
-    prgOverall->setValueF(static_cast<float>(figures.overallFraction() * 1000));
-    prgCurrent->setAccessibleDescription(lblCurrentFigure->text());
-    prgOverall->setAccessibleDescription(lblOverallFigure->text());
-    // A note, such as why a close was refused, stays a moment before the figures take over.
     const bool noteShown = mNoteShown.isValid() && mNoteShown.elapsed() < NoteMilliseconds;
     if (running && inFile && !noteShown)
         showStatus(WipeTexts::runningStatus(figures));
@@ -562,7 +516,7 @@ void frmMain::showRunState() {
     mButtons[0]->setText(paused ? tr("Continue") : tr("Delete"));
     tlbMain->widgetForAction(mButtons[0])->setAccessibleName(mButtons[0]->text());
     if (paused) {
-        lblOverallRate->setText(tr("Paused"));
+        mProgress->showPaused();
         showStatus(fillPaused ? FillTexts::pausedStatus(
                                     static_cast<qint64>(mController.fill().heldBytes()))
                               : WipeTexts::pausedStatus());
@@ -650,10 +604,6 @@ bool frmMain::addDroppedUrls(const QList<QUrl>& urls) {
     }
     showRefused(*refused);
     return true;
-}
-
-FloatProgressBar* frmMain::bar(ProgressBar which) const {
-    return which == ProgressBar::Overall ? prgOverall : prgCurrent;
 }
 
 } // namespace wypelark

@@ -26,7 +26,8 @@ namespace wypelark {
 class BrowserPane;
 class DeletionListPane;
 class DirectoryAccess;
-class FloatProgressBar;
+class ProgressPane;
+struct ProgressFigures;
 class MessageBoxes;
 class UrlOpener;
 class WipeController;
@@ -106,7 +107,7 @@ private:
     void exitCommand();
     void showPendingReport();
     void showRunRecord();
-    void showFigures();
+    void showFigures(const ProgressFigures& figures, bool running);
     void showRunState();
     void showStatus(const QString& text);
     void showAddress();
@@ -115,31 +116,22 @@ private:
     void openMenuFromKeyboard();
     void nameForScreenReaders();
     QAction* toolbarButton(ToolbarButton button) const;
-    FloatProgressBar* bar(ProgressBar which) const;
 
     WipeController& mController;
     WindowServices mServices;
 
     QToolBar* tlbMain = nullptr;
     std::array<QAction*, ButtonCount> mButtons{};
-    FloatProgressBar* prgOverall = nullptr;
-    FloatProgressBar* prgCurrent = nullptr;
+    ProgressPane* mProgress = nullptr;
     DeletionListPane* fraToDelete = nullptr;
     QGroupBox* fraDelete = nullptr;
     QSlider* sliDelete = nullptr;
     QLabel* lblStatus = nullptr;
     BrowserPane* fraPath = nullptr;
-    QLabel* lblOverall = nullptr;
-    QLabel* lblCurrent = nullptr;
     // The figures beside the bars' captions, the pass count beside the method, and the status
     // line in the toolbar's free end.
-    QLabel* lblCurrentFile = nullptr;
-    QLabel* lblCurrentFigure = nullptr;
-    QLabel* lblOverallRate = nullptr;
-    QLabel* lblOverallFigure = nullptr;
     QLabel* lblPasses = nullptr;
     QLabel* lblRunStatus = nullptr;
-    QTimer* mFigureTimer = nullptr;
     QElapsedTimer mNoteShown;
     // The record of the last run that ended, as the window can show and keep it.
     std::optional<RunSheet> mLastRecord;

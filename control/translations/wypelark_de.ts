@@ -875,6 +875,21 @@
     </message>
 </context>
 <context>
+    <name>wypelark::ProgressPane</name>
+    <message>
+        <source>Overall Progress</source>
+        <translation>Gesamtfortschritt</translation>
+    </message>
+    <message>
+        <source>Current File Progress</source>
+        <translation>Fortschritt der aktuellen Datei</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::ReportDialog</name>
     <message>
         <source>Show Details...</source>
@@ -918,14 +933,6 @@
 </context>
 <context>
     <name>wypelark::frmMain</name>
-    <message>
-        <source>Overall Progress</source>
-        <translation>Gesamtfortschritt</translation>
-    </message>
-    <message>
-        <source>Current File Progress</source>
-        <translation>Fortschritt der aktuellen Datei</translation>
-    </message>
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
@@ -1001,10 +1008,6 @@
     <message>
         <source>No web browser took the address. Wypelark&apos;s web page is at:</source>
         <translation>Kein Webbrowser hat die Adresse geöffnet. Die Webseite von Wypelark ist:</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Read each file back before deleting it</source>

@@ -895,6 +895,21 @@
     </message>
 </context>
 <context>
+    <name>wypelark::ProgressPane</name>
+    <message>
+        <source>Overall Progress</source>
+        <translation>Postęp całości</translation>
+    </message>
+    <message>
+        <source>Current File Progress</source>
+        <translation>Postęp bieżącego pliku</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Wstrzymano</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::ReportDialog</name>
     <message>
         <source>Show Details...</source>
@@ -938,14 +953,6 @@
 </context>
 <context>
     <name>wypelark::frmMain</name>
-    <message>
-        <source>Overall Progress</source>
-        <translation>Postęp całości</translation>
-    </message>
-    <message>
-        <source>Current File Progress</source>
-        <translation>Postęp bieżącego pliku</translation>
-    </message>
     <message>
         <source>Delete</source>
         <translation>Usuń</translation>
@@ -1021,10 +1028,6 @@
     <message>
         <source>No web browser took the address. Wypelark&apos;s web page is at:</source>
         <translation>Żadna przeglądarka nie otworzyła adresu. Strona programu Wypelark jest pod adresem:</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Wstrzymano</translation>
     </message>
     <message>
         <source>Read each file back before deleting it</source>

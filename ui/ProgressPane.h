@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#pragma once
+
+#include "engine/WipeHost.h"
+
+#include <QObject>
+
+class QWidget;
+
+class QLabel;
+class QTimer;
+
+namespace wypelark {
+
+class FloatProgressBar;
+class WipeController;
+struct ProgressFigures;
+
+// The two bars with their captions, and the figures beside the captions: the file and its pass,
+// the rate and the bytes. They sit in the window's fixed layout, at the window's foot; while the
+// pane follows a run, the figures are taken from the controller four times a second.
+class ProgressPane final : public QObject {
+    Q_OBJECT
+
+public:
+    ProgressPane(WipeController& controller, QWidget* window);
+
+    void follow();
+    // Shows the last figures and stops following.
+    void stopFollowing();
+    void showPaused();
+
+signals:
+    // The figures were shown; running: a run or a fill is under way.
+    void figuresShown(const ProgressFigures& figures, bool running);
+
+private:
+    void showFigures();
+    FloatProgressBar* bar(ProgressBar which) const;
+
+    WipeController& mController;
+    FloatProgressBar* prgOverall = nullptr;
+    FloatProgressBar* prgCurrent = nullptr;
+    QLabel* lblOverall = nullptr;
+    QLabel* lblCurrent = nullptr;
+    QLabel* lblCurrentFile = nullptr;
+    QLabel* lblCurrentFigure = nullptr;
+    QLabel* lblOverallRate = nullptr;
+    QLabel* lblOverallFigure = nullptr;
+    QTimer* mFigureTimer = nullptr;
+};
+
+} // namespace wypelark
