@@ -3,15 +3,11 @@
 
 #include "browse/DirectoryAccess.h"
 #include "browse/PosixDirectoryAccess.h"
-#include "control/FillTexts.h"
 #include "control/PassCountSetting.h"
-#include "control/RunEndNotice.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
-#include "list/ShownName.h"
 #include "ui/BrowserPane.h"
 #include "ui/DeletionListPane.h"
-#include "ui/DesktopNotifier.h"
 #include "ui/DriveBox.h"
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
@@ -19,7 +15,8 @@
 #include "ui/FolderWatch.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ProgressPane.h"
-#include "ui/RunRecordDialog.h"
+#include "ui/RunCommands.h"
+#include "ui/StatusLine.h"
 #include "ui/UrlOpener.h"
 
 #include <QAction>
@@ -36,7 +33,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
-#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QSlider>
 #include <QTableView>
@@ -71,7 +67,6 @@ QLabel* figureLabel(QWidget* parent, Qt::Alignment side, const QRect& place) {
     return label;
 }
 
-constexpr int NoteMilliseconds = 4000;
 constexpr int HandedPathsRetryMilliseconds = 200;
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
@@ -109,6 +104,10 @@ void frmMain::buildWindow() {
     buildDeleteMethod();
     buildBrowser();
     buildFigures();
+    mRunCommands =
+        new RunCommands({mController, mServices.messages, *mProgress, *lblRunStatus, *fraToDelete,
+                         mButtons[0], tlbMain->widgetForAction(mButtons[0])},
+                        this);
     setFocusOrder();
     nameForScreenReaders();
 }
@@ -210,11 +209,8 @@ void frmMain::buildFigures() {
     // From the end of the last button to the window's edge.
     tlbMain->layout()->activate();
     const int statusLeft = tlbMain->widgetForAction(mButtons.back())->geometry().right() + 8;
-    lblRunStatus =
-        named(figureLabel(this, Qt::AlignRight, {statusLeft, 2, ClientWidth - 6 - statusLeft, 34}),
-              "lblRunStatus");
-    lblRunStatus->setWordWrap(true);
-    connect(mProgress, &ProgressPane::figuresShown, this, &frmMain::showFigures);
+    lblRunStatus = new StatusLine(this);
+    lblRunStatus->setGeometry(statusLeft, 2, ClientWidth - 6 - statusLeft, 34);
 }
 
 // What a screen reader calls the controls that show no caption of their own.
@@ -225,8 +221,7 @@ void frmMain::nameForScreenReaders() {
 }
 
 void frmMain::setFocusOrder() {
-    for (QWidget* passive :
-         std::initializer_list<QWidget*>{tlbMain, lblStatus, lblPasses, lblRunStatus})
+    for (QWidget* passive : std::initializer_list<QWidget*>{tlbMain, lblStatus, lblPasses})
         passive->setFocusPolicy(Qt::NoFocus);
     QWidget::setTabOrder(fraPath->files(), sliDelete);
     QWidget::setTabOrder(sliDelete, fraToDelete->view());
@@ -239,12 +234,14 @@ void frmMain::connectEvents() {
     auto* menuKeys = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKeys, &QShortcut::activated, this, &frmMain::openMenuFromKeyboard);
     connect(fraPath, &BrowserPane::driveMenuRequested, this, [this](const QPoint& at) {
-        mnuDriveWipeFree->setEnabled(mayFillFreeSpace());
+        mnuDriveWipeFree->setEnabled(mRunCommands->mayFillFreeSpace());
         mnuDrive->popup(at);
         mnuDrive->setActiveAction(mnuDriveWipeFree);
     });
-    connect(mnuDriveWipeFree, &QAction::triggered, this, &frmMain::wipeFreeSpaceCommand);
-    connect(fraToDelete, &DeletionListPane::recordRequested, this, &frmMain::showRunRecord);
+    connect(mnuDriveWipeFree, &QAction::triggered, this,
+            [this] { mRunCommands->wipeFreeSpaceCommand(fraPath->folder()); });
+    connect(fraToDelete, &DeletionListPane::recordRequested, mRunCommands,
+            &RunCommands::showRunRecord);
     connect(sliDelete, &QSlider::valueChanged, this, &frmMain::sliDelete_Change);
     connect(tlbMain, &QToolBar::actionTriggered, this, &frmMain::tlbMain_ButtonClick);
 }
@@ -296,8 +293,7 @@ bool frmMain::sayHeld(int heldBefore) {
     const int held = mController.heldCount() - heldBefore;
     if (held <= 0)
         return false;
-    showStatus(WipeTexts::heldStatus(held));
-    mNoteShown.start();
+    lblRunStatus->note(WipeTexts::heldStatus(held));
     return true;
 }
 
@@ -345,7 +341,7 @@ void frmMain::tlbMain_ButtonClick(QAction* button) {
         return;
     switch (static_cast<ToolbarButton>(place - mButtons.begin() + 1)) {
     case ToolbarButton::Delete:
-        deleteCommand();
+        mRunCommands->deleteCommand();
         break;
     case ToolbarButton::Pause:
         mController.pauseCommand();
@@ -357,86 +353,6 @@ void frmMain::tlbMain_ButtonClick(QAction* button) {
         exitCommand();
         break;
     }
-}
-
-void frmMain::deleteCommand() {
-    // The question waits for a look at the files' volumes: a second Delete meanwhile asks nothing.
-    if (!mController.mayStart() || mAskingToDestroy)
-        return;
-    if (mController.deleteNeedsConfirmation()) {
-        const QScopedValueRollback asking(mAskingToDestroy, true);
-        const QString question = mController.destroyQuestion();
-        bool readBack = mController.storedReadBack();
-        if (!mServices.messages.confirmWithChoice(
-                this, QStringLiteral("Wypelark"), question, tr("Destroy"),
-                tr("Read each file back before deleting it"), readBack)) {
-            mController.declineDestroy();
-            return;
-        }
-        mController.setReadBack(readBack);
-        mController.confirmDestroy();
-    }
-    mButtons[0]->setText(tr("Delete"));
-    tlbMain->widgetForAction(mButtons[0])->setAccessibleName(mButtons[0]->text());
-    showStatus(mController.fill().resumePending() ? FillTexts::runningStatus(mFillFolder)
-                                                  : QString());
-    mProgress->follow();
-    mController.deleteCommand();
-    afterRunCommand();
-}
-
-void frmMain::afterRunCommand() {
-    mProgress->stopFollowing();
-    showRunState();
-    showPendingReport();
-    if (mController.takeCloseWhenStopped())
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-}
-
-// Not beside a paused run of files, which is continued or ended first.
-bool frmMain::mayFillFreeSpace() const {
-    return mController.mayStart() && !mController.run().resumePending() &&
-           !mController.fill().resumePending();
-}
-
-// Fills the free space of the volume that holds the folder shown, which the drive box names.
-// The volume is looked at away from this thread, and asked about before anything is written.
-void frmMain::wipeFreeSpaceCommand() {
-    if (mAskingToDestroy)
-        return;
-    if (!mayFillFreeSpace()) {
-        // From the keyboard the command is there whatever the run's state: say why it waits.
-        showStatus(tr("A run is under way or paused: finish it first."));
-        return;
-    }
-    const QByteArray folder = fraPath->folder();
-    VolumeSpace space;
-    if (!askToFill(folder, space))
-        return;
-    mFillFolder = shownName(folder);
-    showStatus(FillTexts::runningStatus(mFillFolder));
-    mProgress->follow();
-    mController.freeSpaceCommand(folder, space);
-    afterRunCommand();
-}
-
-// The look at the volume waits away from this thread: a second command meanwhile asks nothing.
-bool frmMain::askToFill(const QByteArray& folder, VolumeSpace& space) {
-    const QScopedValueRollback asking(mAskingToDestroy, true);
-    if (const std::error_code error = mController.measureFreeSpace(folder, space)) {
-        mServices.messages.information(this, QStringLiteral("Wypelark"), WipeTexts::reason(error));
-        return false;
-    }
-    if (!mayFillFreeSpace())
-        return false;
-    bool readBack = mController.storedReadBack();
-    if (!mServices.messages.confirmWithChoice(
-            this, QStringLiteral("Wypelark"), mController.freeSpaceQuestion(folder, space),
-            tr("Fill Free Space"), tr("Read each pass back before giving the space back"),
-            readBack))
-        return false;
-    mController.setReadBack(readBack);
-    return true;
 }
 
 void frmMain::openMenuFromKeyboard() {
@@ -473,8 +389,7 @@ bool frmMain::Form_Unload() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (Form_Unload()) {
-        showStatus(WipeTexts::closeRefusedStatus());
-        mNoteShown.start();
+        lblRunStatus->note(WipeTexts::closeRefusedStatus());
         event->ignore();
         return;
     }
@@ -491,67 +406,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
     // A paused run ends with the window: what it could not do before the Pause is said now.
     if (answer == CloseAnswer::AskFirst) {
         mController.endPausedRun();
-        showPendingReport();
+        mRunCommands->showPendingReport();
     }
     emit unloaded();
-}
-
-// Between writes and during flushes: the current file, the pass, the bytes, the speed and the
-// time left.
-// The status line says what the run does, unless a note, such as why a close was refused, was
-// shown a moment ago.
-void frmMain::showFigures(const ProgressFigures& figures, bool running) {
-    const bool inFile = figures.fileIndex >= 1 && figures.fileIndex <= figures.fileCount;
-    const bool noteShown = mNoteShown.isValid() && mNoteShown.elapsed() < NoteMilliseconds;
-    if (running && inFile && !noteShown)
-        showStatus(WipeTexts::runningStatus(figures));
-    if (running && figures.filling && !noteShown)
-        showStatus(FillTexts::runningStatus(mFillFolder));
-}
-
-// Paused is said in words, and Delete reads Continue: it goes on where the run stopped.
-void frmMain::showRunState() {
-    const bool fillPaused = mController.fill().resumePending();
-    const bool paused = mController.run().resumePending() || fillPaused;
-    mButtons[0]->setText(paused ? tr("Continue") : tr("Delete"));
-    tlbMain->widgetForAction(mButtons[0])->setAccessibleName(mButtons[0]->text());
-    if (paused) {
-        mProgress->showPaused();
-        showStatus(fillPaused ? FillTexts::pausedStatus(
-                                    static_cast<qint64>(mController.fill().heldBytes()))
-                              : WipeTexts::pausedStatus());
-    }
-}
-
-void frmMain::showStatus(const QString& text) {
-    lblRunStatus->setText(text);
-    lblRunStatus->setToolTip(text);
-}
-
-// What the command that ended left to say: in the status line, on the desktop when the person
-// looks at another window, in a box, and in the record kept.
-void frmMain::showPendingReport() {
-    RunEndNotice notice =
-        RunEndNotice::of(mController.takeRecord(), mController, mController.run().resumePending());
-    if (!notice.status.isEmpty())
-        showStatus(notice.status);
-    if (!notice.notice.isEmpty() && !isActiveWindow())
-        DesktopNotifier::notify(notice.notice, notice.noticeBody);
-    if (notice.sheet) {
-        mLastRecord = std::move(notice.sheet);
-        fraToDelete->offerRecord();
-    }
-    if (notice.boxShown)
-        mServices.messages.report(this, notice.critical, QStringLiteral("Wypelark"), notice.summary,
-                                  notice.details);
-}
-
-void frmMain::showRunRecord() {
-    if (!mLastRecord)
-        return;
-    auto* dialog = new RunRecordDialog(this, *mLastRecord);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
 }
 
 void frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& base) {
@@ -572,8 +429,8 @@ void frmMain::takeHandedPaths(const std::vector<QByteArray>& paths) {
     addPaths(paths, "/");
     if (sayHeld(heldBefore))
         return;
-    showStatus(WipeTexts::handedOverStatus(std::max(0, mController.list().count() - before)));
-    mNoteShown.start();
+    lblRunStatus->note(
+        WipeTexts::handedOverStatus(std::max(0, mController.list().count() - before)));
 }
 
 void frmMain::comeToTheFront() {

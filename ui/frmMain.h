@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
-#include "control/RunSheet.h"
-#include "engine/WipeHost.h"
+#include "control/ToolbarButton.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -17,7 +15,6 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QSlider;
-class QTimer;
 class QToolBar;
 class QUrl;
 
@@ -27,12 +24,11 @@ class BrowserPane;
 class DeletionListPane;
 class DirectoryAccess;
 class ProgressPane;
-struct ProgressFigures;
+class RunCommands;
+class StatusLine;
 class MessageBoxes;
 class UrlOpener;
 class WipeController;
-struct FillReport;
-struct VolumeSpace;
 struct RefusedFile;
 
 // What the window shows and asks through besides its controller: the folders, the message
@@ -98,18 +94,8 @@ private:
     void connectEvents();
     void connectController();
 
-    void deleteCommand();
-    bool mayFillFreeSpace() const;
-    void wipeFreeSpaceCommand();
-    bool askToFill(const QByteArray& folder, VolumeSpace& space);
-    void afterRunCommand();
     void infoCommand();
     void exitCommand();
-    void showPendingReport();
-    void showRunRecord();
-    void showFigures(const ProgressFigures& figures, bool running);
-    void showRunState();
-    void showStatus(const QString& text);
     void showAddress();
     void showRefused(const std::vector<RefusedFile>& refused);
     bool sayHeld(int heldBefore);
@@ -131,14 +117,10 @@ private:
     // The figures beside the bars' captions, the pass count beside the method, and the status
     // line in the toolbar's free end.
     QLabel* lblPasses = nullptr;
-    QLabel* lblRunStatus = nullptr;
-    QElapsedTimer mNoteShown;
-    // The record of the last run that ended, as the window can show and keep it.
-    std::optional<RunSheet> mLastRecord;
+    StatusLine* lblRunStatus = nullptr;
+    RunCommands* mRunCommands = nullptr;
     QMenu* mnuDrive = nullptr;
     QAction* mnuDriveWipeFree = nullptr;
-    QString mFillFolder; // the folder shown when the fill under way was asked for
-    bool mAskingToDestroy = false;
 };
 
 } // namespace wypelark

@@ -901,6 +901,37 @@
     </message>
 </context>
 <context>
+    <name>wypelark::RunCommands</name>
+    <message>
+        <source>Destroy</source>
+        <translation>Vernichten</translation>
+    </message>
+    <message>
+        <source>Read each file back before deleting it</source>
+        <translation>Jede Datei vor dem Löschen zurücklesen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>A run is under way or paused: finish it first.</source>
+        <translation>Ein Lauf ist im Gang oder angehalten: ihn zuerst zu Ende bringen.</translation>
+    </message>
+    <message>
+        <source>Fill Free Space</source>
+        <translation>Freien Platz füllen</translation>
+    </message>
+    <message>
+        <source>Read each pass back before giving the space back</source>
+        <translation>Jeden Durchgang zurücklesen, bevor der Platz zurückgegeben wird</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::RunRecordDialog</name>
     <message>
         <source>Save as PDF…</source>
@@ -994,10 +1025,6 @@
         <translation>Sicheres Löschen (keine Wiederherstellung)</translation>
     </message>
     <message>
-        <source>Destroy</source>
-        <translation>Vernichten</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -1010,24 +1037,8 @@
         <translation>Kein Webbrowser hat die Adresse geöffnet. Die Webseite von Wypelark ist:</translation>
     </message>
     <message>
-        <source>Read each file back before deleting it</source>
-        <translation>Jede Datei vor dem Löschen zurücklesen</translation>
-    </message>
-    <message>
         <source>Wipe Free Space…</source>
         <translation>Freien Platz löschen…</translation>
-    </message>
-    <message>
-        <source>Fill Free Space</source>
-        <translation>Freien Platz füllen</translation>
-    </message>
-    <message>
-        <source>Read each pass back before giving the space back</source>
-        <translation>Jeden Durchgang zurücklesen, bevor der Platz zurückgegeben wird</translation>
-    </message>
-    <message>
-        <source>A run is under way or paused: finish it first.</source>
-        <translation>Ein Lauf ist im Gang oder angehalten: ihn zuerst zu Ende bringen.</translation>
     </message>
 </context>
 </TS>

@@ -921,6 +921,37 @@
     </message>
 </context>
 <context>
+    <name>wypelark::RunCommands</name>
+    <message>
+        <source>Destroy</source>
+        <translation>Zniszcz</translation>
+    </message>
+    <message>
+        <source>Read each file back before deleting it</source>
+        <translation>Odczytaj każdy plik przed usunięciem</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>A run is under way or paused: finish it first.</source>
+        <translation>Przebieg trwa lub jest wstrzymany: najpierw go dokończ.</translation>
+    </message>
+    <message>
+        <source>Fill Free Space</source>
+        <translation>Wypełnij wolne miejsce</translation>
+    </message>
+    <message>
+        <source>Read each pass back before giving the space back</source>
+        <translation>Odczytaj każde przejście, zanim miejsce zostanie zwrócone</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Kontynuuj</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::RunRecordDialog</name>
     <message>
         <source>Save as PDF…</source>
@@ -1014,10 +1045,6 @@
         <translation>Bezpieczne usuwanie (bez odzyskania)</translation>
     </message>
     <message>
-        <source>Destroy</source>
-        <translation>Zniszcz</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
@@ -1030,24 +1057,8 @@
         <translation>Żadna przeglądarka nie otworzyła adresu. Strona programu Wypelark jest pod adresem:</translation>
     </message>
     <message>
-        <source>Read each file back before deleting it</source>
-        <translation>Odczytaj każdy plik przed usunięciem</translation>
-    </message>
-    <message>
         <source>Wipe Free Space…</source>
         <translation>Wyczyść wolne miejsce…</translation>
-    </message>
-    <message>
-        <source>Fill Free Space</source>
-        <translation>Wypełnij wolne miejsce</translation>
-    </message>
-    <message>
-        <source>Read each pass back before giving the space back</source>
-        <translation>Odczytaj każde przejście, zanim miejsce zostanie zwrócone</translation>
-    </message>
-    <message>
-        <source>A run is under way or paused: finish it first.</source>
-        <translation>Przebieg trwa lub jest wstrzymany: najpierw go dokończ.</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "ui/RunCommands.h"
+
+#include "control/FillTexts.h"
+#include "control/RunEndNotice.h"
+#include "control/RunProgress.h"
+#include "control/WipeController.h"
+#include "control/WipeTexts.h"
+#include "list/ShownName.h"
+#include "ui/DeletionListPane.h"
+#include "ui/DesktopNotifier.h"
+#include "ui/MessageBoxes.h"
+#include "ui/ProgressPane.h"
+#include "ui/RunRecordDialog.h"
+#include "ui/StatusLine.h"
+
+#include <QAction>
+#include <QScopedValueRollback>
+#include <QWidget>
+
+#include <utility>
+
+namespace wypelark {
+
+RunCommands::RunCommands(const RunCommandsParts& parts, QWidget* window)
+    : QObject(window), mParts(parts), mWindow(window) {
+    connect(&mParts.progress, &ProgressPane::figuresShown, this, &RunCommands::showFigures);
+}
+
+void RunCommands::deleteCommand() {
+    WipeController& controller = mParts.controller;
+    // The question waits for a look at the files' volumes: a second Delete meanwhile asks nothing.
+    if (!controller.mayStart() || mAsking)
+        return;
+    if (controller.deleteNeedsConfirmation()) {
+        const QScopedValueRollback asking(mAsking, true);
+        const QString question = controller.destroyQuestion();
+        bool readBack = controller.storedReadBack();
+        if (!mParts.messages.confirmWithChoice(
+                mWindow, QStringLiteral("Wypelark"), question, tr("Destroy"),
+                tr("Read each file back before deleting it"), readBack)) {
+            controller.declineDestroy();
+            return;
+        }
+        controller.setReadBack(readBack);
+        controller.confirmDestroy();
+    }
+    nameDeleteButton(tr("Delete"));
+    mParts.status.say(controller.fill().resumePending() ? FillTexts::runningStatus(mFillFolder)
+                                                        : QString());
+    mParts.progress.follow();
+    controller.deleteCommand();
+    afterRunCommand();
+}
+
+bool RunCommands::mayFillFreeSpace() const {
+    const WipeController& controller = mParts.controller;
+    return controller.mayStart() && !controller.run().resumePending() &&
+           !controller.fill().resumePending();
+}
+
+// The volume is looked at away from this thread, and asked about before anything is written.
+void RunCommands::wipeFreeSpaceCommand(const QByteArray& folder) {
+    if (mAsking)
+        return;
+    if (!mayFillFreeSpace()) {
+        // From the keyboard the command is there whatever the run's state: say why it waits.
+        mParts.status.say(tr("A run is under way or paused: finish it first."));
+        return;
+    }
+    VolumeSpace space;
+    if (!askToFill(folder, space))
+        return;
+    mFillFolder = shownName(folder);
+    mParts.status.say(FillTexts::runningStatus(mFillFolder));
+    mParts.progress.follow();
+    mParts.controller.freeSpaceCommand(folder, space);
+    afterRunCommand();
+}
+
+// The look at the volume waits away from this thread: a second command meanwhile asks nothing.
+bool RunCommands::askToFill(const QByteArray& folder, VolumeSpace& space) {
+    WipeController& controller = mParts.controller;
+    const QScopedValueRollback asking(mAsking, true);
+    if (const std::error_code error = controller.measureFreeSpace(folder, space)) {
+        mParts.messages.information(mWindow, QStringLiteral("Wypelark"), WipeTexts::reason(error));
+        return false;
+    }
+    if (!mayFillFreeSpace())
+        return false;
+    bool readBack = controller.storedReadBack();
+    if (!mParts.messages.confirmWithChoice(
+            mWindow, QStringLiteral("Wypelark"), controller.freeSpaceQuestion(folder, space),
+            tr("Fill Free Space"), tr("Read each pass back before giving the space back"),
+            readBack))
+        return false;
+    controller.setReadBack(readBack);
+    return true;
+}
+
+void RunCommands::afterRunCommand() {
+    mParts.progress.stopFollowing();
+    showRunState();
+    showPendingReport();
+    if (mParts.controller.takeCloseWhenStopped())
+        QMetaObject::invokeMethod(mWindow, &QWidget::close, Qt::QueuedConnection);
+}
+
+// Between writes and during flushes: the current file, the pass, the bytes, the speed and the
+// time left, unless a note was said a moment ago.
+void RunCommands::showFigures(const ProgressFigures& figures, bool running) {
+    const bool inFile = figures.fileIndex >= 1 && figures.fileIndex <= figures.fileCount;
+    if (!running || mParts.status.noteShown())
+        return;
+    if (inFile)
+        mParts.status.say(WipeTexts::runningStatus(figures));
+    if (figures.filling)
+        mParts.status.say(FillTexts::runningStatus(mFillFolder));
+}
+
+// Paused is said in words, and Delete reads Continue: it goes on where the run stopped.
+void RunCommands::showRunState() {
+    const WipeController& controller = mParts.controller;
+    const bool fillPaused = controller.fill().resumePending();
+    const bool paused = controller.run().resumePending() || fillPaused;
+    nameDeleteButton(paused ? tr("Continue") : tr("Delete"));
+    if (!paused)
+        return;
+    mParts.progress.showPaused();
+    mParts.status.say(
+        fillPaused ? FillTexts::pausedStatus(static_cast<qint64>(controller.fill().heldBytes()))
+                   : WipeTexts::pausedStatus());
+}
+
+void RunCommands::nameDeleteButton(const QString& caption) {
+    mParts.deleteButton->setText(caption);
+    mParts.deleteButtonShown->setAccessibleName(caption);
+}
+
+// In the status line, on the desktop when the person looks at another window, in a box, and in
+// the record kept.
+void RunCommands::showPendingReport() {
+    WipeController& controller = mParts.controller;
+    RunEndNotice notice =
+        RunEndNotice::of(controller.takeRecord(), controller, controller.run().resumePending());
+    if (!notice.status.isEmpty())
+        mParts.status.say(notice.status);
+    if (!notice.notice.isEmpty() && !mWindow->isActiveWindow())
+        DesktopNotifier::notify(notice.notice, notice.noticeBody);
+    if (notice.sheet) {
+        mLastRecord = std::move(notice.sheet);
+        mParts.list.offerRecord();
+    }
+    if (notice.boxShown)
+        mParts.messages.report(mWindow, notice.critical, QStringLiteral("Wypelark"), notice.summary,
+                               notice.details);
+}
+
+void RunCommands::showRunRecord() {
+    if (!mLastRecord)
+        return;
+    auto* dialog = new RunRecordDialog(mWindow, *mLastRecord);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+} // namespace wypelark
