@@ -8,6 +8,7 @@
 #include "ui/FolderListBox.h"
 #include "ui/FolderWatch.h"
 #include "ui/MessageBoxes.h"
+#include "ui/WidgetMaking.h"
 
 #include <QAction>
 #include <QLabel>
@@ -29,11 +30,6 @@ QTimer* singleShot(int milliseconds, QObject* parent) {
     timer->setSingleShot(true);
     timer->setInterval(milliseconds);
     return timer;
-}
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "control/WipeController.h"
 #include "list/DeletionListModel.h"
 #include "ui/FailedRowDelegate.h"
+#include "ui/WidgetMaking.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -15,15 +16,6 @@
 #include <vector>
 
 namespace wypelark {
-namespace {
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
-
 DeletionListPane::DeletionListPane(WipeController& controller, QWidget* parent)
     : QGroupBox(tr("Files to Delete"), parent), mController(controller) {
     setObjectName(QStringLiteral("fraToDelete"));

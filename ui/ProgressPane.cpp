@@ -5,6 +5,7 @@
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "ui/FloatProgressBar.h"
+#include "ui/WidgetMaking.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -13,26 +14,6 @@ namespace wypelark {
 namespace {
 
 constexpr int FigureTimerMilliseconds = 250;
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLabel* centredLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
-// A label for figures: plain text, at one side of its place.
-QLabel* figureLabel(QWidget* parent, Qt::Alignment side, const QRect& place) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(side | Qt::AlignVCenter);
-    label->setGeometry(place);
-    return label;
-}
 
 // The middle of a text that does not fit goes, so that both ends of a path stay.
 QString fitted(const QLabel* label, const QString& text) {

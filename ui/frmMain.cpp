@@ -18,6 +18,7 @@
 #include "ui/RunCommands.h"
 #include "ui/StatusLine.h"
 #include "ui/UrlOpener.h"
+#include "ui/WidgetMaking.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,27 +53,7 @@ namespace {
 constexpr int ClientWidth = 565;
 constexpr int ClientHeight = 517;
 
-QLabel* centredLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
-// A label for figures: plain text, at one side of its place.
-QLabel* figureLabel(QWidget* parent, Qt::Alignment side, const QRect& place) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(side | Qt::AlignVCenter);
-    label->setGeometry(place);
-    return label;
-}
-
 constexpr int HandedPathsRetryMilliseconds = 200;
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 } // namespace
 
