@@ -416,12 +416,11 @@ std::error_code readPieces(int fd, char* buffer, std::size_t size,
 
 // The same, in aligned pieces of 4 MiB, as reads past the cache need.
 std::error_code readPieces(int fd, const FileOperations::ReadChunk& chunk) {
-    constexpr std::size_t Piece = std::size_t{4} << 20;
     const std::unique_ptr<char, decltype(&::free)> buffer(
-        static_cast<char*>(std::aligned_alloc(4096, Piece)), &::free);
+        static_cast<char*>(std::aligned_alloc(4096, PosixFileOperations::ReadPiece)), &::free);
     if (!buffer)
         return std::make_error_code(std::errc::not_enough_memory);
-    return readPieces(fd, buffer.get(), Piece, chunk);
+    return readPieces(fd, buffer.get(), PosixFileOperations::ReadPiece, chunk);
 }
 
 // Whether the regular file at name in the open folder, the node looked at, holds only fill bytes.
@@ -715,7 +714,19 @@ std::error_code PosixFileOperations::readBack(const std::string& path, const Fil
     if (const std::error_code refused = refuseUnlessListed(look, identity))
         return refused;
 
-    return readPieces(file.get(), chunk);
+    const std::lock_guard lock(mReadMutex);
+    char* const buffer = readBuffer();
+    if (buffer == nullptr)
+        return std::make_error_code(std::errc::not_enough_memory);
+    return readPieces(file.get(), buffer, ReadPiece, chunk);
+}
+
+// One aligned buffer serves every read past the cache: a fresh 4 MiB for each file read back
+// cost more than reading a small file.
+char* PosixFileOperations::readBuffer() {
+    if (!mReadBuffer)
+        mReadBuffer.reset(static_cast<char*>(std::aligned_alloc(4096, ReadPiece)));
+    return mReadBuffer.get();
 }
 
 std::error_code PosixFileOperations::mapExtents(const std::string& path,
@@ -755,15 +766,15 @@ std::error_code PosixFileOperations::readDevice(dev_t device, std::uint64_t offs
         error = openDeviceNode(node, opened);
         if (error)
             continue;
-        constexpr std::size_t Piece = std::size_t{4} << 20;
-        const std::unique_ptr<char, decltype(&::free)> buffer(
-            static_cast<char*>(std::aligned_alloc(4096, Piece)), &::free);
-        if (!buffer)
+        constexpr std::size_t Piece = ReadPiece;
+        const std::lock_guard lock(mReadMutex);
+        char* const buffer = readBuffer();
+        if (buffer == nullptr)
             return std::make_error_code(std::errc::not_enough_memory);
         for (std::uint64_t done = 0; done < length;) {
             const std::size_t want =
                 static_cast<std::size_t>(std::min<std::uint64_t>(Piece, length - done));
-            const ssize_t got = ::pread(opened.get(), buffer.get(), want,
+            const ssize_t got = ::pread(opened.get(), buffer, want,
                                         static_cast<off_t>(node.offset + offset + done));
             if (got < 0 && errno == EINTR)
                 continue;
@@ -771,7 +782,7 @@ std::error_code PosixFileOperations::readDevice(dev_t device, std::uint64_t offs
                 return lastError();
             if (got == 0)
                 return std::make_error_code(std::errc::io_error);
-            if (!chunk(done, buffer.get(), static_cast<std::size_t>(got)))
+            if (!chunk(done, buffer, static_cast<std::size_t>(got)))
                 return {};
             done += static_cast<std::uint64_t>(got);
         }

@@ -6,7 +6,10 @@
 #include "engine/WriteBackWindow.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <sys/types.h>
 #include <utility>
 
@@ -70,11 +73,19 @@ public:
     std::error_code readDevice(dev_t device, std::uint64_t offset, std::uint64_t length,
                                const ReadDeviceChunk& chunk) override;
 
+    // The size of one read past the cache.
+    static constexpr std::size_t ReadPiece = std::size_t{4} << 20;
+
 private:
+    char* readBuffer();
+
     WriteBackWindow mWindow;
     WriteBackCall mWriteBack;
     SystemCalls mCalls = SystemCalls::kernel();
     bool mLookAtDevices = false;
+    // The buffer of the reads past the cache, made at the first and kept; one read at a time.
+    std::mutex mReadMutex;
+    std::unique_ptr<char, decltype(&::free)> mReadBuffer{nullptr, &::free};
 };
 
 // sync_file_range(2), answering 0 or an errno.
