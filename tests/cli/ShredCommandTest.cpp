@@ -3,6 +3,7 @@
 #include "engine/ForwardingFileOperations.h"
 #include "engine/PosixFileOperations.h"
 #include "tests/support/RecordingFileOperations.h"
+#include "tests/support/SmallVolume.h"
 #include "tests/support/TempDir.h"
 
 #include <QDateTime>
@@ -352,10 +353,11 @@ TEST(ShredCommand, theRecordIsWrittenWholeUnderItsOwnNameOrNotAtAll) {
 
     // A volume too full for the record: the file there before stays as it was.
     fs::create_directory(c.dir.path() / "full");
-    if (::mount("tmpfs", c.dir.file("full").c_str(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "cannot mount a small volume here: " << std::strerror(errno);
+    const SmallVolume full(c.dir.file("full"), "64k");
+    if (!full.mounted())
+        GTEST_SKIP() << full.why();
     const std::string old = c.dir.makeFile("full/record.json", 10, 'o');
-    std::ofstream(c.dir.file("full/filler")) << std::string(70000, 'f');
+    full.fill();
     c.dir.makeFile("b", 100000);
     c.err.str({});
     EXPECT_EQ(c.run({"--report-file", QByteArray::fromStdString(old), "b"}), ExitNotAllDestroyed);
@@ -363,7 +365,6 @@ TEST(ShredCommand, theRecordIsWrittenWholeUnderItsOwnNameOrNotAtAll) {
     EXPECT_EQ(std::distance(fs::directory_iterator(c.dir.file("full")), fs::directory_iterator()),
               2);
     EXPECT_NE(c.err.str().find("could not be written"), std::string::npos) << c.err.str();
-    ::umount2(c.dir.file("full").c_str(), MNT_DETACH);
 }
 
 } // namespace
