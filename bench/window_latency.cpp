@@ -116,7 +116,7 @@ int main(int argc, char* argv[]) {
     window.tlbMain_ButtonClick(toolbarButton(window, 1));
     const double returned = clock.nsecsElapsed() / 1e6;
     double runMs = returned - firstStart;
-    if (controller.run().resumePending()) {
+    if (controller.session().state() == RunState::Paused) {
         lastTick = -1; // the time between the runs is not the run's
         const double secondStart = clock.nsecsElapsed() / 1e6;
         window.tlbMain_ButtonClick(toolbarButton(window, 1));

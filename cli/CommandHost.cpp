@@ -13,12 +13,12 @@ CommandHost::CommandHost(WipeController& controller, std::ostream& progress, boo
                          const volatile std::sig_atomic_t* interrupted)
     : mController(controller), mProgress(progress), mShowProgress(showProgress),
       mInterrupted(interrupted) {
-    connect(&controller, &WipeController::yielding, this, &CommandHost::betweenWrites);
+    connect(&controller.session(), &RunSession::yielding, this, &CommandHost::betweenWrites);
 }
 
 void CommandHost::betweenWrites() {
-    if (mInterrupted && *mInterrupted && !mController.run().stopRequested())
-        mController.pauseCommand();
+    if (mInterrupted && *mInterrupted && !mController.session().stopAsked())
+        mController.session().pauseCommand();
     if (!mShowProgress)
         return;
     const auto now = std::chrono::steady_clock::now();
@@ -29,7 +29,7 @@ void CommandHost::betweenWrites() {
 }
 
 void CommandHost::drawProgress() {
-    const ProgressFigures figures = mController.progress();
+    const ProgressFigures figures = mController.session().progress();
     const DeletionListModel& list = mController.list();
     if (!figures.filling && (figures.fileIndex < 1 || figures.fileIndex > list.count()))
         return;

@@ -226,7 +226,7 @@ QJsonObject pathAndError(const std::string& path, const std::error_code& error) 
 
 struct RunOutcome {
     const std::vector<RefusedFile>& refused;
-    const WipeController& controller;
+    const RunSession& session;
     const RunRecord& record;
     double seconds;
 };
@@ -245,8 +245,8 @@ bool writeRecordFile(const QString& path, const QJsonObject& report, std::ostrea
 
 QJsonObject jsonReport(const RunOutcome& run, const RunSheet& sheet) {
     QJsonArray destroyed, failed, refused, remarks, onDevice, inMemory, kept, leftovers;
-    const VerifyingFileOperations* verifier = run.controller.verifier();
-    for (const DestroyedFile& file : run.controller.destroyed())
+    const VerifyingFileOperations* verifier = run.session.verifier();
+    for (const DestroyedFile& file : run.session.destroyed())
         destroyed.append(pathValue(file.path.toStdString()));
     for (const WipeFailure& failure : run.record.report.failures) {
         QJsonObject object = pathAndError(failure.path, failure.error);
@@ -297,7 +297,7 @@ QJsonObject jsonReport(const RunOutcome& run, const RunSheet& sheet) {
         {QStringLiteral("verify_read_bytes"),
          verifier ? static_cast<double>(verifier->bytesRead()) : 0.0},
         {QStringLiteral("verify_read_seconds"), verifier ? verifier->readSeconds() : 0.0},
-        {QStringLiteral("bytes"), static_cast<double>(run.controller.run().bytesWritten())},
+        {QStringLiteral("bytes"), static_cast<double>(run.session.bytesWritten())},
         {QStringLiteral("seconds"), run.seconds}};
     for (auto field = more.begin(); field != more.end(); ++field)
         report.insert(field.key(), field.value());
@@ -306,9 +306,9 @@ QJsonObject jsonReport(const RunOutcome& run, const RunSheet& sheet) {
 
 void textReport(std::ostream& out, const Options& options, const RunOutcome& run,
                 const RunSheet& sheet) {
-    const VerifyingFileOperations* verifier = run.controller.verifier();
+    const VerifyingFileOperations* verifier = run.session.verifier();
     if (!options.quiet) {
-        for (const DestroyedFile& file : run.controller.destroyed())
+        for (const DestroyedFile& file : run.session.destroyed())
             out << text(T::tr("destroyed %1").arg(shownPath(file.path))) << "\n";
     }
     // The failures went to standard error.
@@ -346,7 +346,7 @@ void textReport(std::ostream& out, const Options& options, const RunOutcome& run
             << "\n";
     }
     if (!options.quiet)
-        out << text(WipeTexts::destroyedTotals(run.controller.totals())) << "\n";
+        out << text(WipeTexts::destroyedTotals(run.session.totals())) << "\n";
 }
 
 // Each file not destroyed, what failed, why, and what can be done, whatever the report's form.
@@ -407,7 +407,8 @@ int runFillCommand(const Options& options, CommandContext& context) {
     controller.setPassCount(options.passes);
     const QByteArray folder = absolutePath(options.freeSpace, context.startFolder);
     VolumeSpace space;
-    if (const std::error_code error = controller.measureFreeSpace(folder, space)) {
+    RunSession& session = controller.session();
+    if (const std::error_code error = session.measureFreeSpace(folder, space)) {
         context.err << "wypelark-cli: "
                     << text(QStringLiteral("%1: %2").arg(shownPath(folder),
                                                          WipeTexts::reason(error)))
@@ -427,20 +428,20 @@ int runFillCommand(const Options& options, CommandContext& context) {
     RunSheet::Head head{
         QStringLiteral("wypelark-cli"), QDateTime::currentDateTimeUtc(), {}, options.passes};
     const auto start = std::chrono::steady_clock::now();
-    controller.freeSpaceCommand(folder, space);
+    session.freeSpaceCommand(folder, space);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     head.ended = QDateTime::currentDateTimeUtc();
     host.finishProgress();
-    controller.endPausedRun(); // an interrupted fill gives its space back
-    const RunRecord record = controller.takeRecord();
+    session.endPausedRun(); // an interrupted fill gives its space back
+    const RunRecord record = session.takeRecord();
     const FillReport report = record.fill.value_or(FillReport{});
     if (report.failure)
         context.err << "wypelark-cli: " << text(shownPath(folder)) << ": "
                     << text(WipeTexts::failureLine(report.failure->step, report.failure->error))
                     << "\n";
-    const RunSheet sheet(head, controller, record, {});
-    const QJsonObject json = fillJson(report, seconds, controller.fill().bytesWritten(), sheet);
+    const RunSheet sheet(head, session, record, {});
+    const QJsonObject json = fillJson(report, seconds, session.bytesWritten(), sheet);
     if (!options.reportFile.isEmpty() && !writeRecordFile(options.reportFile, json, context.err))
         return ExitNotAllDestroyed;
     if (options.json)
@@ -496,8 +497,9 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
         QStringLiteral("wypelark-cli"), QDateTime::currentDateTimeUtc(), {}, options.passes};
     const auto start = std::chrono::steady_clock::now();
     // The command line named every file listed: nothing else is destroyed.
-    controller.confirmListed();
-    controller.deleteCommand();
+    RunSession& session = controller.session();
+    session.confirmListed();
+    session.deleteCommand();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     head.ended = QDateTime::currentDateTimeUtc();
@@ -505,16 +507,12 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
 
     // An interrupted run is reported in full, the file it stopped in included; no folder is
     // removed after it.
-    const bool interrupted = controller.run().resumePending();
-    std::string stoppedIn;
-    if (interrupted) {
-        stoppedIn = list.path(controller.run().fileIndex()).toStdString();
-        controller.endInterruptedRun();
-    }
-    const RunRecord record = controller.takeRecord();
-    const RunOutcome outcome{refused, controller, record, seconds};
+    const bool interrupted = session.state() == RunState::Paused;
+    const QByteArray stoppedIn = interrupted ? session.endInterruptedRun() : QByteArray();
+    const RunRecord record = session.takeRecord();
+    const RunOutcome outcome{refused, session, record, seconds};
     reportFailures(context.err, record.report);
-    const RunSheet sheet(head, controller, record, refused);
+    const RunSheet sheet(head, session, record, refused);
     const QJsonObject json = jsonReport(outcome, sheet);
     const bool recordKept =
         options.reportFile.isEmpty() || writeRecordFile(options.reportFile, json, context.err);

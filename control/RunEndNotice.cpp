@@ -3,7 +3,7 @@
 
 #include "control/FillTexts.h"
 #include "control/ProofTexts.h"
-#include "control/WipeController.h"
+#include "control/RunSession.h"
 #include "control/WipeTexts.h"
 
 #include <utility>
@@ -28,14 +28,14 @@ RunEndNotice fillNotice(const FillReport& report) {
 
 // A run that destroyed something says so in the status line, and, when the person looks at
 // another window, on the desktop.
-void tellEnd(RunEndNotice& notice, const RunRecord& record, const WipeController& controller) {
+void tellEnd(RunEndNotice& notice, const RunRecord& record, const RunSession& session) {
     const QString summary =
         record.report.failures.empty() ? QString() : WipeTexts::reportSummary(record.report);
-    const RunTotals totals = controller.totals();
+    const RunTotals totals = session.totals();
     if (totals.files == 0 && summary.isEmpty())
         return;
     const QString destroyed = WipeTexts::destroyedTotals(totals);
-    const int held = controller.heldCount();
+    const int held = session.heldCount();
     notice.status =
         held > 0 ? destroyed + QStringLiteral("; ") + WipeTexts::heldStatus(held) : destroyed;
     notice.notice = summary.isEmpty() ? destroyed : summary;
@@ -43,10 +43,9 @@ void tellEnd(RunEndNotice& notice, const RunRecord& record, const WipeController
 }
 
 // A run that ended with something to say of its files leaves its record to be shown and kept.
-std::optional<RunSheet> sheetOf(const RunRecord& record, const WipeController& controller) {
-    RunSheet sheet(
-        {QStringLiteral("wypelark"), record.started, record.ended, controller.passCount()},
-        controller, record, {});
+std::optional<RunSheet> sheetOf(const RunRecord& record, const RunSession& session) {
+    RunSheet sheet({QStringLiteral("wypelark"), record.started, record.ended, session.passCount()},
+                   session, record, {});
     if (sheet.rows().empty())
         return std::nullopt;
     return sheet;
@@ -54,14 +53,13 @@ std::optional<RunSheet> sheetOf(const RunRecord& record, const WipeController& c
 
 } // namespace
 
-RunEndNotice RunEndNotice::of(const RunRecord& record, const WipeController& controller,
-                              bool paused) {
+RunEndNotice RunEndNotice::of(const RunRecord& record, const RunSession& session, bool paused) {
     if (record.fill)
         return fillNotice(*record.fill);
     RunEndNotice notice;
     if (!paused) {
-        tellEnd(notice, record, controller);
-        notice.sheet = sheetOf(record, controller);
+        tellEnd(notice, record, session);
+        notice.sheet = sheetOf(record, session);
     }
     const int oldCopies = notice.sheet ? notice.sheet->oldCopyCount() : 0;
     if (record.empty() && oldCopies == 0)

@@ -9,7 +9,7 @@
 
 namespace wypelark {
 
-class WipeController;
+class RunSession;
 struct RunRecord;
 
 // What the window tells when a command ends, composed once from what the command left: the
@@ -26,7 +26,7 @@ struct RunEndNotice {
     std::optional<RunSheet> sheet; // when the run had something to say of its files
 
     // paused: the run stopped, to be continued; it has not ended.
-    static RunEndNotice of(const RunRecord& record, const WipeController& controller, bool paused);
+    static RunEndNotice of(const RunRecord& record, const RunSession& session, bool paused);
 };
 
 } // namespace wypelark

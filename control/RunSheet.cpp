@@ -147,10 +147,10 @@ void putRecordError(QJsonObject& object, const std::error_code& error) {
     object.insert(QStringLiteral("reason"), WipeTexts::reason(error));
 }
 
-RunSheet::RunSheet(Head head, const WipeController& controller, const RunRecord& record,
+RunSheet::RunSheet(Head head, const RunSession& session, const RunRecord& record,
                    const std::vector<RefusedFile>& refused)
     : mHead(std::move(head)), mHost(QSysInfo::machineHostName()), mUser(userName()) {
-    const VerifyingFileOperations* verifier = controller.verifier();
+    const VerifyingFileOperations* verifier = session.verifier();
     std::map<std::string, std::vector<StorageReason>> remarks;
     for (const StorageRemark& remark : record.report.remarks)
         remarks[remark.path].push_back(remark.reason);
@@ -163,7 +163,7 @@ RunSheet::RunSheet(Head head, const WipeController& controller, const RunRecord&
         return found->second;
     };
     const std::map<std::uint64_t, Mounted> mounted = mountedDevices();
-    for (const DestroyedFile& file : controller.destroyed()) {
+    for (const DestroyedFile& file : session.destroyed()) {
         SheetRow row;
         row.path = file.path.toStdString();
         row.size = file.size;

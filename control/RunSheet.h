@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
-#include "control/WipeController.h"
+#include "control/RunSession.h"
 #include "engine/BlockEvidence.h"
 #include "engine/StorageRemark.h"
 #include "engine/WipeReport.h"
@@ -51,7 +51,7 @@ public:
         int passes = 1;
     };
 
-    RunSheet(Head head, const WipeController& controller, const RunRecord& record,
+    RunSheet(Head head, const RunSession& session, const RunRecord& record,
              const std::vector<RefusedFile>& refused);
 
     const Head& head() const { return mHead; }

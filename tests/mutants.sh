@@ -95,7 +95,7 @@ mutate "a record never follows a link at its name" control/WholeFileSave.cpp \
     'const std::string target = QFile::encodeName(path).toStdString();' \
     'const std::string target = QFile::encodeName(QFile::symLinkTarget(path).isEmpty() ? path : QFile::symLinkTarget(path)).toStdString();' \
     cli_test '*RecordIsWrittenWhole*'
-mutate "the run destroys only what its question named" control/WipeController.cpp \
+mutate "the run destroys only what its question named" control/RunSession.cpp \
     'return mList.unheldCount();' \
     'return mList.count();' \
     control_test '*HeldFiles*'

@@ -8,12 +8,9 @@
 #include "ui/WidgetMaking.h"
 
 #include <QLabel>
-#include <QTimer>
 
 namespace wypelark {
 namespace {
-
-constexpr int FigureTimerMilliseconds = 250;
 
 // The middle of a text that does not fit goes, so that both ends of a path stay.
 QString fitted(const QLabel* label, const QString& text) {
@@ -45,12 +42,10 @@ ProgressPane::ProgressPane(WipeController& controller, QWidget* window)
         passive->setFocusPolicy(Qt::NoFocus);
     prgCurrent->setAccessibleName(lblCurrent->text());
     prgOverall->setAccessibleName(lblOverall->text());
-    mFigureTimer = new QTimer(this);
-    mFigureTimer->setInterval(FigureTimerMilliseconds);
-    connect(mFigureTimer, &QTimer::timeout, this, &ProgressPane::showFigures);
-    connect(&mController, &WipeController::progressChanged, this,
+    connect(&mController.session(), &RunSession::figuresChanged, this, &ProgressPane::showFigures);
+    connect(&mController.session(), &RunSession::progressChanged, this,
             [this](ProgressBar which, float minimum, float maximum, float value) {
-                // The overall bar follows the bytes; its figures come from the timer.
+                // The overall bar follows the bytes, in the figures.
                 if (which == ProgressBar::Overall)
                     return;
                 FloatProgressBar* shown = bar(which);
@@ -60,28 +55,17 @@ ProgressPane::ProgressPane(WipeController& controller, QWidget* window)
             });
 }
 
-void ProgressPane::follow() {
-    mFigureTimer->start();
-}
-
-void ProgressPane::stopFollowing() {
-    mFigureTimer->stop();
-    showFigures();
-}
-
 void ProgressPane::showPaused() {
     lblOverallRate->setText(tr("Paused"));
 }
 
-void ProgressPane::showFigures() {
-    const ProgressFigures figures = mController.progress();
+void ProgressPane::showFigures(const ProgressFigures& figures, bool running) {
     const bool inFile = figures.fileIndex >= 1 && figures.fileIndex <= figures.fileCount;
     const QString file = inFile ? mController.list().shownPath(figures.fileIndex) : QString();
     lblCurrentFile->setText(fitted(lblCurrentFile, file));
     lblCurrentFile->setToolTip(file);
     lblCurrentFigure->setText(WipeTexts::passFigure(figures));
     lblOverallFigure->setText(WipeTexts::overallFigure(figures));
-    const bool running = mController.run().active() || mController.fill().active();
     lblOverallRate->setText(running ? WipeTexts::rateFigure(figures) : QString());
     prgOverall->setMinimumF(0);
     prgOverall->setMaximumF(1000);

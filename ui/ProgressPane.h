@@ -8,7 +8,6 @@
 class QWidget;
 
 class QLabel;
-class QTimer;
 
 namespace wypelark {
 
@@ -17,17 +16,14 @@ class WipeController;
 struct ProgressFigures;
 
 // The two bars with their captions, and the figures beside the captions: the file and its pass,
-// the rate and the bytes. They sit in the window's fixed layout, at the window's foot; while the
-// pane follows a run, the figures are taken from the controller four times a second.
+// the rate and the bytes. They sit in the window's fixed layout, at the window's foot, and show
+// the figures the run session sends while a command is under way.
 class ProgressPane final : public QObject {
     Q_OBJECT
 
 public:
     ProgressPane(WipeController& controller, QWidget* window);
 
-    void follow();
-    // Shows the last figures and stops following.
-    void stopFollowing();
     void showPaused();
 
 signals:
@@ -35,7 +31,7 @@ signals:
     void figuresShown(const ProgressFigures& figures, bool running);
 
 private:
-    void showFigures();
+    void showFigures(const ProgressFigures& figures, bool running);
     FloatProgressBar* bar(ProgressBar which) const;
 
     WipeController& mController;
@@ -47,7 +43,6 @@ private:
     QLabel* lblCurrentFigure = nullptr;
     QLabel* lblOverallRate = nullptr;
     QLabel* lblOverallFigure = nullptr;
-    QTimer* mFigureTimer = nullptr;
 };
 
 } // namespace wypelark

@@ -29,34 +29,33 @@ RunCommands::RunCommands(const RunCommandsParts& parts, QWidget* window)
 
 void RunCommands::deleteCommand() {
     WipeController& controller = mParts.controller;
+    RunSession& session = controller.session();
     // The question waits for a look at the files' volumes: a second Delete meanwhile asks nothing.
-    if (!controller.mayStart() || mAsking)
+    if (!session.mayStart() || mAsking)
         return;
-    if (controller.deleteNeedsConfirmation()) {
+    if (session.deleteNeedsConfirmation()) {
         const QScopedValueRollback asking(mAsking, true);
-        const QString question = controller.destroyQuestion();
+        const QString question = session.destroyQuestion();
         bool readBack = controller.storedReadBack();
         if (!mParts.messages.confirmWithChoice(
                 mWindow, QStringLiteral("Wypelark"), question, tr("Destroy"),
                 tr("Read each file back before deleting it"), readBack)) {
-            controller.declineDestroy();
+            session.declineDestroy();
             return;
         }
         controller.setReadBack(readBack);
-        controller.confirmDestroy();
+        session.confirmDestroy();
     }
     nameDeleteButton(tr("Delete"));
-    mParts.status.say(controller.fill().resumePending() ? FillTexts::runningStatus(mFillFolder)
-                                                        : QString());
-    mParts.progress.follow();
-    controller.deleteCommand();
+    const bool fillPaused =
+        session.state() == RunState::Paused && session.kind() == RunKind::FreeSpace;
+    mParts.status.say(fillPaused ? FillTexts::runningStatus(mFillFolder) : QString());
+    session.deleteCommand();
     afterRunCommand();
 }
 
 bool RunCommands::mayFillFreeSpace() const {
-    const WipeController& controller = mParts.controller;
-    return controller.mayStart() && !controller.run().resumePending() &&
-           !controller.fill().resumePending();
+    return mParts.controller.session().mayFillFreeSpace();
 }
 
 // The volume is looked at away from this thread, and asked about before anything is written.
@@ -73,16 +72,16 @@ void RunCommands::wipeFreeSpaceCommand(const QByteArray& folder) {
         return;
     mFillFolder = shownName(folder);
     mParts.status.say(FillTexts::runningStatus(mFillFolder));
-    mParts.progress.follow();
-    mParts.controller.freeSpaceCommand(folder, space);
+    mParts.controller.session().freeSpaceCommand(folder, space);
     afterRunCommand();
 }
 
 // The look at the volume waits away from this thread: a second command meanwhile asks nothing.
 bool RunCommands::askToFill(const QByteArray& folder, VolumeSpace& space) {
     WipeController& controller = mParts.controller;
+    RunSession& session = controller.session();
     const QScopedValueRollback asking(mAsking, true);
-    if (const std::error_code error = controller.measureFreeSpace(folder, space)) {
+    if (const std::error_code error = session.measureFreeSpace(folder, space)) {
         mParts.messages.information(mWindow, QStringLiteral("Wypelark"), WipeTexts::reason(error));
         return false;
     }
@@ -90,7 +89,7 @@ bool RunCommands::askToFill(const QByteArray& folder, VolumeSpace& space) {
         return false;
     bool readBack = controller.storedReadBack();
     if (!mParts.messages.confirmWithChoice(
-            mWindow, QStringLiteral("Wypelark"), controller.freeSpaceQuestion(folder, space),
+            mWindow, QStringLiteral("Wypelark"), session.freeSpaceQuestion(folder, space),
             tr("Fill Free Space"), tr("Read each pass back before giving the space back"),
             readBack))
         return false;
@@ -99,10 +98,9 @@ bool RunCommands::askToFill(const QByteArray& folder, VolumeSpace& space) {
 }
 
 void RunCommands::afterRunCommand() {
-    mParts.progress.stopFollowing();
     showRunState();
     showPendingReport();
-    if (mParts.controller.takeCloseWhenStopped())
+    if (mParts.controller.session().takeCloseWhenStopped())
         QMetaObject::invokeMethod(mWindow, &QWidget::close, Qt::QueuedConnection);
 }
 
@@ -120,16 +118,13 @@ void RunCommands::showFigures(const ProgressFigures& figures, bool running) {
 
 // Paused is said in words, and Delete reads Continue: it goes on where the run stopped.
 void RunCommands::showRunState() {
-    const WipeController& controller = mParts.controller;
-    const bool fillPaused = controller.fill().resumePending();
-    const bool paused = controller.run().resumePending() || fillPaused;
+    const RunSession& session = mParts.controller.session();
+    const bool paused = session.state() == RunState::Paused;
     nameDeleteButton(paused ? tr("Continue") : tr("Delete"));
     if (!paused)
         return;
     mParts.progress.showPaused();
-    mParts.status.say(
-        fillPaused ? FillTexts::pausedStatus(static_cast<qint64>(controller.fill().heldBytes()))
-                   : WipeTexts::pausedStatus());
+    mParts.status.say(session.pausedStatus());
 }
 
 void RunCommands::nameDeleteButton(const QString& caption) {
@@ -140,9 +135,9 @@ void RunCommands::nameDeleteButton(const QString& caption) {
 // In the status line, on the desktop when the person looks at another window, in a box, and in
 // the record kept.
 void RunCommands::showPendingReport() {
-    WipeController& controller = mParts.controller;
+    RunSession& session = mParts.controller.session();
     RunEndNotice notice =
-        RunEndNotice::of(controller.takeRecord(), controller, controller.run().resumePending());
+        RunEndNotice::of(session.takeRecord(), session, session.state() == RunState::Paused);
     if (!notice.status.isEmpty())
         mParts.status.say(notice.status);
     if (!notice.notice.isEmpty() && !mWindow->isActiveWindow())

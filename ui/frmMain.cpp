@@ -228,11 +228,12 @@ void frmMain::connectEvents() {
 }
 
 void frmMain::connectController() {
+    RunSession* session = &mController.session();
     connect(
-        &mController, &WipeController::commandEnabledChanged, this,
+        session, &RunSession::commandEnabledChanged, this,
         [this](ToolbarButton button, bool enabled) { toolbarButton(button)->setEnabled(enabled); });
     // A folder that vanished meanwhile keeps its last listing.
-    connect(&mController, &WipeController::filesChanged, fraPath, &BrowserPane::refreshFiles);
+    connect(session, &RunSession::filesChanged, fraPath, &BrowserPane::refreshFiles);
 }
 
 QAction* frmMain::toolbarButton(ToolbarButton button) const {
@@ -325,7 +326,7 @@ void frmMain::tlbMain_ButtonClick(QAction* button) {
         mRunCommands->deleteCommand();
         break;
     case ToolbarButton::Pause:
-        mController.pauseCommand();
+        mController.session().pauseCommand();
         break;
     case ToolbarButton::Info:
         infoCommand();
@@ -378,7 +379,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     const bool accepted = answer == CloseAnswer::Accept ||
                           (answer == CloseAnswer::AskFirst &&
                            mServices.messages.confirm(this, QStringLiteral("Wypelark"),
-                                                      mController.closeQuestion(), tr("Close")));
+                                                      mController.session().closeQuestion(), tr("Close")));
     if (!accepted) {
         event->ignore();
         return;
@@ -386,7 +387,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
     // A paused run ends with the window: what it could not do before the Pause is said now.
     if (answer == CloseAnswer::AskFirst) {
-        mController.endPausedRun();
+        mController.session().endPausedRun();
         mRunCommands->showPendingReport();
     }
     emit unloaded();

@@ -76,28 +76,28 @@ TEST_P(HeldFiles, onlyWhatTheQuestionNamedIsDestroyed) {
     const When when = GetParam().when;
     if (when == When::Idle)
         addArrived();
-    controller.destroyQuestion();
+    controller.session().destroyQuestion();
     if (when == When::Idle)
         files.rule.named({arrived()});
     if (when == When::QuestionOpen)
         addArrived();
-    controller.confirmDestroy();
+    controller.session().confirmDestroy();
 
     int writes = 0;
     const QMetaObject::Connection during =
-        QObject::connect(&controller, &WipeController::yielding, [&] {
+        QObject::connect(&controller.session(), &RunSession::yielding, [&] {
             if (++writes != 1)
                 return;
             if (when == When::Running)
                 addArrived();
             if (when == When::Paused)
-                controller.pauseCommand();
+                controller.session().pauseCommand();
         });
-    controller.deleteCommand();
+    controller.session().deleteCommand();
     if (when == When::Paused) {
-        ASSERT_TRUE(controller.run().resumePending());
+        ASSERT_EQ(controller.session().state(), RunState::Paused);
         addArrived();
-        controller.deleteCommand(); // Continue asks nothing, and takes nothing new in
+        controller.session().deleteCommand(); // Continue asks nothing, and takes nothing new in
     }
     QObject::disconnect(during);
 
@@ -113,13 +113,13 @@ TEST_P(HeldFiles, onlyWhatTheQuestionNamedIsDestroyed) {
     EXPECT_EQ(controller.list().path(1).toStdString(), arrived());
     EXPECT_TRUE(controller.list().held(1));
     EXPECT_EQ(controller.heldCount(), 1);
-    EXPECT_TRUE(controller.takeRecord().keptFolders.empty());
+    EXPECT_TRUE(controller.session().takeRecord().keptFolders.empty());
 
     // The next Delete asks again, naming it; then it goes, and the folder it came in with.
-    controller.destroyQuestion();
+    controller.session().destroyQuestion();
     files.rule.named({arrived()});
-    controller.confirmDestroy();
-    controller.deleteCommand();
+    controller.session().confirmDestroy();
+    controller.session().deleteCommand();
     EXPECT_FALSE(fs::exists(arrived()));
     EXPECT_EQ(controller.list().count(), 0);
     EXPECT_EQ(fs::exists(dir.file("later")), GetParam().route != Route::FolderHandedOver);
@@ -154,13 +154,13 @@ TEST(HeldFilesWithoutAQuestion, nothingIsDestroyedThatNoQuestionNamed) {
     const std::string path = dir.makeFile("kept.txt", 1000);
     controller.addPaths({QByteArray::fromStdString(path)}, "/");
 
-    controller.deleteCommand();
+    controller.session().deleteCommand();
     EXPECT_TRUE(fs::exists(path));
 
-    controller.destroyQuestion();
+    controller.session().destroyQuestion();
     controller.addPaths({QByteArray::fromStdString(dir.makeFile("meanwhile.txt", 10))}, "/");
-    controller.declineDestroy();
-    controller.deleteCommand();
+    controller.session().declineDestroy();
+    controller.session().deleteCommand();
     EXPECT_TRUE(fs::exists(path));
     EXPECT_EQ(controller.list().count(), 2);
     EXPECT_EQ(controller.heldCount(), 0);

@@ -23,21 +23,21 @@ TEST(RunProgress, theFiguresFollowTheBytesWrittenAndTheTotalsNameWhatWasDestroye
     int writes = 0;
     QString pass;
     QString overall;
-    QObject::connect(&controller, &WipeController::yielding, [&] {
+    QObject::connect(&controller.session(), &RunSession::yielding, [&] {
         if (++writes != 2)
             return;
-        const ProgressFigures figures = controller.progress();
+        const ProgressFigures figures = controller.session().progress();
         pass = WipeTexts::passFigure(figures);
         overall = WipeTexts::overallFigure(figures);
     });
 
-    controller.confirmListed();
-    controller.deleteCommand();
+    controller.session().confirmListed();
+    controller.session().deleteCommand();
 
     EXPECT_EQ(pass, QStringLiteral("Pass 1 of 2: 66 %"));
     // The second block overlaps the first by a byte: 99,999 bytes of the file are overwritten.
     EXPECT_EQ(overall, QStringLiteral("100.0 kB of 400.0 kB: 24 %"));
-    EXPECT_TRUE(WipeTexts::destroyedTotals(controller.totals())
+    EXPECT_TRUE(WipeTexts::destroyedTotals(controller.session().totals())
                     .startsWith(QStringLiteral("2 files destroyed (200.0 kB, 2 passes) in ")));
 }
 

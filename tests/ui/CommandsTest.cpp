@@ -62,7 +62,7 @@ protected:
     }
     ButtonStates states() const {
         return {button(1)->isEnabled(), button(2)->isEnabled(), button(6)->isEnabled(),
-                controller->run().stopRequested()};
+                controller->session().stopAsked()};
     }
     void setPasses(int passes) { control<QSlider>("sliDelete")->setValue(passes); }
     float overall() { return control<FloatProgressBar>("prgOverall")->valueF(); }
@@ -125,7 +125,7 @@ TEST_F(Commands, pauseStopsAfterTheNextWriteAndDeleteContinues) {
     EXPECT_TRUE(closeAllowed);
     EXPECT_EQ(files.writes.size(), 4u); // the write after the Pause was the last
     EXPECT_EQ(states(), PausePressed);
-    EXPECT_TRUE(controller->run().resumePending());
+    EXPECT_EQ(controller->session().state(), RunState::Paused);
     EXPECT_EQ(controller->list().count(), 2);
     EXPECT_TRUE(fs::exists(dir.file("a")));
     const float overallAtStop = overall();
@@ -183,7 +183,7 @@ TEST_F(Commands, aFreshRunAsksFirstAndCancelChangesNothingWhileContinuingDoesNot
             click(2);
     };
     click(1); // asks again, and starts
-    ASSERT_TRUE(controller->run().resumePending());
+    ASSERT_EQ(controller->session().state(), RunState::Paused);
     files.onWrite = nullptr;
     click(1); // continues without asking
 
@@ -371,7 +371,7 @@ TEST_F(Commands, exitWhilePausedAsksNamingThePartlyOverwrittenFileAndCancelKeeps
     ASSERT_EQ(messages.questions.size(), 2u);
     EXPECT_TRUE(messages.questions[1].contains(QString::fromStdString(dir.file("a"))));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(controller->run().resumePending());
+    EXPECT_EQ(controller->session().state(), RunState::Paused);
 }
 
 TEST_F(Commands, aCloseInTheSameTurnAsPauseWaitsForTheStopAndThenAsks) {
@@ -390,7 +390,7 @@ TEST_F(Commands, aCloseInTheSameTurnAsPauseWaitsForTheStopAndThenAsks) {
     ASSERT_EQ(messages.questions.size(), 2u);
     EXPECT_TRUE(messages.questions[1].contains(QString::fromStdString(dir.file("a"))));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(controller->run().resumePending());
+    EXPECT_EQ(controller->session().state(), RunState::Paused);
 }
 
 TEST_F(Commands, everyControlHasANameForScreenReaders) {
@@ -517,7 +517,7 @@ TEST_F(Commands, wipeFreeSpaceAsksFirstHoldsTheSpaceWhilePausedAndGivesItBackOnE
     openWindow(&volume);
     window->show();
     int yields = 0;
-    QObject::connect(controller.get(), &WipeController::yielding, window.get(), [&] {
+    QObject::connect(&controller->session(), &RunSession::yielding, window.get(), [&] {
         if (++yields == 3)
             click(2);
     });
@@ -531,7 +531,7 @@ TEST_F(Commands, wipeFreeSpaceAsksFirstHoldsTheSpaceWhilePausedAndGivesItBackOnE
 
         ASSERT_EQ(messages.questions.size(), 1u);
         EXPECT_TRUE(messages.questions[0].contains(QString::fromUtf8(folder())));
-        EXPECT_TRUE(controller->fill().resumePending());
+        EXPECT_EQ(controller->session().state(), RunState::Paused);
         EXPECT_EQ(volume.fillFilesOpen(), 1);
         EXPECT_EQ(button(1)->text(), QStringLiteral("Continue"));
         EXPECT_TRUE(status->text().contains(QStringLiteral("holds 200.0 kB")))
@@ -543,7 +543,7 @@ TEST_F(Commands, wipeFreeSpaceAsksFirstHoldsTheSpaceWhilePausedAndGivesItBackOnE
 
         EXPECT_EQ(messages.questions.size(), exitWhilePaused ? 2u : 1u);
         EXPECT_EQ(window->isVisible(), !exitWhilePaused);
-        EXPECT_FALSE(controller->fill().resumePending());
+        EXPECT_NE(controller->session().state(), RunState::Paused);
         EXPECT_EQ(volume.fillFilesOpen(), 0);
         EXPECT_EQ(volume.fillHeld(), 0u);
         EXPECT_FALSE(volume.fillWentAstray());
@@ -597,7 +597,7 @@ TEST_F(Commands, failuresFromBeforeAPauseAreShownWhenTheWindowClosesWhilePaused)
             click(2);
     };
     click(1);
-    ASSERT_TRUE(controller->run().resumePending());
+    ASSERT_EQ(controller->session().state(), RunState::Paused);
     EXPECT_TRUE(messages.shown.empty());
 
     EXPECT_TRUE(window->close());

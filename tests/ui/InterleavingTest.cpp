@@ -260,8 +260,8 @@ TEST_F(Interleaving, whateverThePersonDoesWhileTheRunWaitsTheRuleHolds) {
                 break;
             click(1);
             QCoreApplication::processEvents(); // a close that waited for the run to stop
-            if (window->isVisible() && !controller->run().resumePending() &&
-                !controller->run().active())
+            if (window->isVisible() && controller->session().state() != RunState::Paused &&
+                !controller->session().writing())
                 checkListAgainstDisk();
         }
         person.stop();
