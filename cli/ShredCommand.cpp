@@ -14,16 +14,14 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
-#include <sys/stat.h>
+#include <functional>
 #include <unistd.h>
 
 namespace wypelark {
@@ -188,48 +186,30 @@ int parse(std::vector<QByteArray> args, CommandContext& context, Options& option
     return -1;
 }
 
-// Lists the files the paths name; without --recursive a folder is refused. Returns what was
-// refused.
-std::vector<RefusedFile> listFiles(const Options& options, const QByteArray& startFolder,
-                                   WipeController& controller) {
-    std::vector<QByteArray> walkable;
-    std::vector<RefusedFile> refused;
-    for (const QByteArray& given : options.paths) {
-        const QByteArray path = absolutePath(given, startFolder);
-        struct stat status {};
-        if (!options.recursive && ::lstat(path.constData(), &status) == 0 &&
-            S_ISDIR(status.st_mode))
-            refused.push_back({path, {EISDIR, std::system_category()}});
-        else
-            walkable.push_back(given);
-    }
-    const std::vector<RefusedFile> unlisted = controller.addPaths(walkable, startFolder);
-    refused.insert(refused.end(), unlisted.begin(), unlisted.end());
-    return refused;
-}
-
-// In a list of paths, a path that is not valid UTF-8 is an object {"path_base64": ...}.
-QJsonValue pathValue(const std::string& path) {
-    QJsonObject object;
-    putRecordPath(object, QStringLiteral("path"), path);
-    if (object.contains(QStringLiteral("path")))
-        return object.value(QStringLiteral("path"));
-    return object;
-}
-
-QJsonObject pathAndError(const std::string& path, const std::error_code& error) {
-    QJsonObject object;
-    putRecordPath(object, QStringLiteral("path"), path);
-    putRecordError(object, error);
-    return object;
-}
-
-struct RunOutcome {
-    const std::vector<RefusedFile>& refused;
-    const RunSession& session;
-    const RunRecord& record;
-    double seconds;
+// What a run on the terminal left.
+struct Finished {
+    RunRecord record;
+    QByteArray stoppedIn; // the file an interrupt stopped a run of files in
+    bool interrupted = false;
 };
+
+// Runs a command with its progress on the terminal and an interrupt that stops it after its next
+// write, then ends for good what the interrupt stopped.
+Finished runOnTerminal(WipeController& controller, const Options& options,
+                       const CommandContext& context,
+                       const std::function<void(RunSession&)>& command) {
+    RunSession& session = controller.session();
+    CommandHost host(controller, context.err,
+                     context.errIsTerminal && !options.quiet && !options.json, context.interrupted);
+    command(session);
+    host.finishProgress();
+    Finished finished;
+    finished.interrupted = session.state() == RunState::Paused;
+    if (finished.interrupted)
+        finished.stoppedIn = session.endInterruptedRun();
+    finished.record = session.takeRecord();
+    return finished;
+}
 
 // The record kept in a file is replaced whole or not at all.
 bool writeRecordFile(const QString& path, const QJsonObject& report, std::ostream& err) {
@@ -243,76 +223,15 @@ bool writeRecordFile(const QString& path, const QJsonObject& report, std::ostrea
     return false;
 }
 
-QJsonObject jsonReport(const RunOutcome& run, const RunSheet& sheet) {
-    QJsonArray destroyed, failed, refused, remarks, onDevice, inMemory, kept, leftovers;
-    const VerifyingFileOperations* verifier = run.session.verifier();
-    for (const DestroyedFile& file : run.session.destroyed())
-        destroyed.append(pathValue(file.path.toStdString()));
-    for (const WipeFailure& failure : run.record.report.failures) {
-        QJsonObject object = pathAndError(failure.path, failure.error);
-        object.insert(QStringLiteral("step"), QLatin1String(stepWord(failure.step)));
-        if (!failure.strandedAt.empty())
-            putRecordPath(object, QStringLiteral("other_file_stranded_at"), failure.strandedAt);
-        failed.append(object);
-    }
-    for (const RefusedFile& file : run.refused)
-        refused.append(pathAndError(file.path.toStdString(), file.error));
-    for (const StorageRemark& remark : run.record.report.remarks) {
-        QJsonObject object;
-        putRecordPath(object, QStringLiteral("path"), remark.path);
-        object.insert(QStringLiteral("reason"), WipeTexts::storageReason(remark.reason));
-        remarks.append(object);
-    }
-    for (const Leftover& leftover : run.record.report.leftovers) {
-        QJsonObject object;
-        putRecordPath(object, QStringLiteral("path"), leftover.path);
-        object.insert(QStringLiteral("removed"), !leftover.reason);
-        if (leftover.reason)
-            putRecordError(object, leftover.reason);
-        leftovers.append(object);
-    }
-    for (const KeptFolder& folder : run.record.keptFolders) {
-        QJsonObject object = pathAndError(folder.path.toStdString(), folder.reason);
-        if (!folder.strandedAt.isEmpty())
-            putRecordPath(object, QStringLiteral("other_folder_stranded_at"),
-                          folder.strandedAt.toStdString());
-        kept.append(object);
-    }
-    if (verifier) {
-        for (const std::string& path : verifier->verifiedOnDevice())
-            onDevice.append(pathValue(path));
-        for (const std::string& path : verifier->verifiedThroughCache())
-            inMemory.append(pathValue(path));
-    }
-    QJsonObject report = sheet.json();
-    const QJsonObject more{
-        {QStringLiteral("destroyed"), destroyed},
-        {QStringLiteral("failed"), failed},
-        {QStringLiteral("refused"), refused},
-        {QStringLiteral("remarks"), remarks},
-        {QStringLiteral("leftovers"), leftovers},
-        {QStringLiteral("kept_folders"), kept},
-        {QStringLiteral("verified_on_device"), onDevice},
-        {QStringLiteral("verified_through_cache"), inMemory},
-        {QStringLiteral("verify_read_bytes"),
-         verifier ? static_cast<double>(verifier->bytesRead()) : 0.0},
-        {QStringLiteral("verify_read_seconds"), verifier ? verifier->readSeconds() : 0.0},
-        {QStringLiteral("bytes"), static_cast<double>(run.session.bytesWritten())},
-        {QStringLiteral("seconds"), run.seconds}};
-    for (auto field = more.begin(); field != more.end(); ++field)
-        report.insert(field.key(), field.value());
-    return report;
-}
-
-void textReport(std::ostream& out, const Options& options, const RunOutcome& run,
-                const RunSheet& sheet) {
-    const VerifyingFileOperations* verifier = run.session.verifier();
+void textReport(std::ostream& out, const Options& options, const RunSession& session,
+                const RunRecord& record, const RunSheet& sheet) {
+    const VerifyingFileOperations* verifier = session.verifier();
     if (!options.quiet) {
-        for (const DestroyedFile& file : run.session.destroyed())
+        for (const DestroyedFile& file : session.destroyed())
             out << text(T::tr("destroyed %1").arg(shownPath(file.path))) << "\n";
     }
     // The failures went to standard error.
-    WipeReport remarks = run.record.report;
+    WipeReport remarks = record.report;
     remarks.failures.clear();
     const QString details = WipeTexts::reportDetails(remarks);
     if (!details.isEmpty())
@@ -340,13 +259,13 @@ void textReport(std::ostream& out, const Options& options, const RunOutcome& run
                                             ProofTexts::blockEvidence(*row.blocks)))
                 << "\n";
     }
-    for (const KeptFolder& folder : run.record.keptFolders) {
+    for (const KeptFolder& folder : record.keptFolders) {
         out << text(T::tr("folder kept: %1: %2")
                         .arg(shownPath(folder.path), WipeTexts::keptFolderReason(folder)))
             << "\n";
     }
     if (!options.quiet)
-        out << text(WipeTexts::destroyedTotals(run.session.totals())) << "\n";
+        out << text(WipeTexts::destroyedTotals(session.totals())) << "\n";
 }
 
 // Each file not destroyed, what failed, why, and what can be done, whatever the report's form.
@@ -364,40 +283,22 @@ void reportFailures(std::ostream& err, const WipeReport& report) {
     }
 }
 
-QJsonObject fillJson(const FillReport& report, double seconds, std::int64_t bytes,
-                     const RunSheet& sheet) {
-    QJsonObject fill;
-    putRecordPath(fill, QStringLiteral("path"), report.folder);
-    QJsonArray perPass, remarks;
-    for (const std::uint64_t filled : report.filledPerPass)
-        perPass.append(static_cast<double>(filled));
-    for (const StorageReason reason : report.remarks) {
-        if (const QString remark = FillTexts::remark(reason); !remark.isEmpty())
-            remarks.append(remark);
-    }
-    fill.insert(QStringLiteral("free_at_start"), static_cast<double>(report.freeAtStart));
-    fill.insert(QStringLiteral("passes"), report.passes);
-    fill.insert(QStringLiteral("filled_per_pass"), perPass);
-    fill.insert(QStringLiteral("untouched_bytes"), static_cast<double>(report.untouchedBytes));
-    fill.insert(QStringLiteral("files_per_pass"), report.mostFiles);
-    fill.insert(QStringLiteral("remarks"), remarks);
-    fill.insert(QStringLiteral("interrupted"), report.interrupted);
-    fill.insert(QStringLiteral("complete"), report.complete());
-    fill.insert(QStringLiteral("read_back"),
-                report.readBack == FillReadBack::FromDevice     ? QStringLiteral("device")
-                : report.readBack == FillReadBack::ThroughCache ? QStringLiteral("cache")
-                                                                : QStringLiteral("none"));
-    if (report.failure) {
-        QJsonObject failure;
-        putRecordError(failure, report.failure->error);
-        failure.insert(QStringLiteral("step"), QLatin1String(stepWord(report.failure->step)));
-        fill.insert(QStringLiteral("failure"), failure);
-    }
-    QJsonObject json{{QStringLiteral("free_space"), fill},
-                     {QStringLiteral("bytes"), static_cast<double>(bytes)},
-                     {QStringLiteral("seconds"), seconds}};
-    sheet.putHead(json);
-    return json;
+// Keeps the record where it was asked for, and prints it when the report is JSON. Returns whether
+// the record was kept.
+bool keepRecord(const QJsonObject& json, const Options& options, CommandContext& context) {
+    const bool kept =
+        options.reportFile.isEmpty() || writeRecordFile(options.reportFile, json, context.err);
+    if (options.json)
+        context.out << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
+    return kept;
+}
+
+RunSheet sheetOf(const Options& options, const RunSession& session, const RunRecord& record,
+                 const std::vector<RefusedFile>& refused) {
+    return {{QStringLiteral("wypelark-cli"), record.started, record.ended, options.passes},
+            session,
+            record,
+            refused};
 }
 
 // Fills the free space of the volume that holds the folder given, and reports as a run does.
@@ -405,9 +306,9 @@ int runFillCommand(const Options& options, CommandContext& context) {
     WipeController controller(
         {.disk = context.files, .awayFromThisThread = false, .readBack = options.verify});
     controller.setPassCount(options.passes);
+    RunSession& session = controller.session();
     const QByteArray folder = absolutePath(options.freeSpace, context.startFolder);
     VolumeSpace space;
-    RunSession& session = controller.session();
     if (const std::error_code error = session.measureFreeSpace(folder, space)) {
         context.err << "wypelark-cli: "
                     << text(QStringLiteral("%1: %2").arg(shownPath(folder),
@@ -423,34 +324,22 @@ int runFillCommand(const Options& options, CommandContext& context) {
                     << "\n";
         return ExitDestroyed;
     }
-    CommandHost host(controller, context.err,
-                     context.errIsTerminal && !options.quiet && !options.json, context.interrupted);
-    RunSheet::Head head{
-        QStringLiteral("wypelark-cli"), QDateTime::currentDateTimeUtc(), {}, options.passes};
-    const auto start = std::chrono::steady_clock::now();
-    session.freeSpaceCommand(folder, space);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    head.ended = QDateTime::currentDateTimeUtc();
-    host.finishProgress();
-    session.endPausedRun(); // an interrupted fill gives its space back
-    const RunRecord record = session.takeRecord();
-    const FillReport report = record.fill.value_or(FillReport{});
+    // An interrupted fill gives its space back.
+    const Finished finished = runOnTerminal(controller, options, context, [&](RunSession& run) {
+        run.freeSpaceCommand(folder, space);
+    });
+    const FillReport report = finished.record.fill.value_or(FillReport{});
     if (report.failure)
         context.err << "wypelark-cli: " << text(shownPath(folder)) << ": "
                     << text(WipeTexts::failureLine(report.failure->step, report.failure->error))
                     << "\n";
-    const RunSheet sheet(head, session, record, {});
-    const QJsonObject json = fillJson(report, seconds, session.bytesWritten(), sheet);
-    if (!options.reportFile.isEmpty() && !writeRecordFile(options.reportFile, json, context.err))
-        return ExitNotAllDestroyed;
-    if (options.json)
-        context.out << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
-    else if (!options.quiet || !report.complete())
+    const bool recordKept =
+        keepRecord(sheetOf(options, session, finished.record, {}).json(), options, context);
+    if (!options.json && (!options.quiet || !report.complete()))
         context.out << text(FillTexts::summary(report)) << "\n";
     if (report.interrupted)
         return interruptedStatus(context);
-    return report.complete() ? ExitDestroyed : ExitNotAllDestroyed;
+    return report.complete() && recordKept ? ExitDestroyed : ExitNotAllDestroyed;
 }
 
 } // namespace
@@ -472,7 +361,10 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
                                .readBack = options.verify,
                                .checkBlocks = options.verifyBlocks});
     controller.setPassCount(options.passes);
-    const std::vector<RefusedFile> refused = listFiles(options, context.startFolder, controller);
+    // Without --recursive a folder given is refused.
+    const std::vector<RefusedFile> refused =
+        controller.addPaths(options.paths, context.startFolder,
+                            options.recursive ? GivenFolders::Walked : GivenFolders::Refused);
     for (const RefusedFile& file : refused) {
         context.err << "wypelark-cli: "
                     << text(T::tr("%1: %2; skipped")
@@ -491,40 +383,23 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
         return refused.empty() ? ExitDestroyed : ExitNotAllDestroyed;
     }
 
-    CommandHost host(controller, context.err,
-                     context.errIsTerminal && !options.quiet && !options.json, context.interrupted);
-    RunSheet::Head head{
-        QStringLiteral("wypelark-cli"), QDateTime::currentDateTimeUtc(), {}, options.passes};
-    const auto start = std::chrono::steady_clock::now();
-    // The command line named every file listed: nothing else is destroyed.
-    RunSession& session = controller.session();
-    session.confirmListed();
-    session.deleteCommand();
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    head.ended = QDateTime::currentDateTimeUtc();
-    host.finishProgress();
-
-    // An interrupted run is reported in full, the file it stopped in included; no folder is
-    // removed after it.
-    const bool interrupted = session.state() == RunState::Paused;
-    const QByteArray stoppedIn = interrupted ? session.endInterruptedRun() : QByteArray();
-    const RunRecord record = session.takeRecord();
-    const RunOutcome outcome{refused, session, record, seconds};
+    // The command line named every file listed: nothing else is destroyed. An interrupted run is
+    // reported in full, the file it stopped in included; no folder is removed after it.
+    const Finished finished = runOnTerminal(controller, options, context, [](RunSession& run) {
+        run.confirmListed();
+        run.deleteCommand();
+    });
+    const RunSession& session = controller.session();
+    const RunRecord& record = finished.record;
     reportFailures(context.err, record.report);
-    const RunSheet sheet(head, session, record, refused);
-    const QJsonObject json = jsonReport(outcome, sheet);
-    const bool recordKept =
-        options.reportFile.isEmpty() || writeRecordFile(options.reportFile, json, context.err);
-    if (options.json) {
-        context.out << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
-    } else {
-        textReport(context.out, options, outcome, sheet);
-    }
-    if (interrupted) {
+    const RunSheet sheet = sheetOf(options, session, record, refused);
+    const bool recordKept = keepRecord(sheet.json(), options, context);
+    if (!options.json)
+        textReport(context.out, options, session, record, sheet);
+    if (finished.interrupted) {
         context.err << "wypelark-cli: "
                     << text(T::tr("interrupted: %1 is partly overwritten and still exists")
-                                .arg(shownPath(stoppedIn)))
+                                .arg(shownPath(finished.stoppedIn)))
                     << "\n";
         return interruptedStatus(context);
     }

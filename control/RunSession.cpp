@@ -201,7 +201,6 @@ void RunSession::deleteCommand() {
         mDestroyed.clear();
         mDestroyedBytes = 0;
         mList.clearMarks();
-        mRunStarted = QDateTime::currentDateTimeUtc();
     }
     mFilling = false;
     runCommand(
@@ -215,13 +214,18 @@ void RunSession::deleteCommand() {
         endHolding();
 }
 
-// A fresh run when totalBytes is given; otherwise the paused one goes on.
+void RunSession::startFresh(qint64 totalBytes) {
+    mProgress.start(totalBytes, RunProgress::Clock::now());
+    mRunStarted = QDateTime::currentDateTimeUtc();
+}
+
+// A fresh run when nothing is paused; otherwise the paused one goes on.
 void RunSession::runCommand(const std::function<void()>& run, qint64 totalBytes) {
     const QScopedValueRollback commandUnderWay(mInCommand, true);
     if (mRun.resumePending() || mFill.resumePending())
         mProgress.resume(RunProgress::Clock::now());
     else
-        mProgress.start(totalBytes, RunProgress::Clock::now());
+        startFresh(totalBytes);
     setCommandEnabled(ToolbarButton::Delete, false);
     setCommandEnabled(ToolbarButton::Pause, true);
     setCommandEnabled(ToolbarButton::Exit, false);
@@ -344,7 +348,12 @@ void RunSession::endPausedRun() {
     }
 }
 
+// A paused fill gives its space back, as when it ends paused.
 QByteArray RunSession::endInterruptedRun() {
+    if (mFill.resumePending()) {
+        endPausedRun();
+        return {};
+    }
     QByteArray stoppedIn = mList.path(mRun.fileIndex());
     mRun.endStopped();
     endHolding();

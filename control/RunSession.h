@@ -158,7 +158,7 @@ public:
     // A paused run ends: what it could not do before the Pause goes into the record.
     void endPausedRun();
     // An interrupted run ends for good: the file it stopped in is reported as partly
-    // overwritten, the files after it as not reached. Returns that file.
+    // overwritten, the files after it as not reached. Returns that file; a fill names none.
     QByteArray endInterruptedRun();
 
     RunRecord takeRecord();
@@ -195,6 +195,7 @@ private:
     void emitBar(ProgressBar which);
     void emitFigures();
     void runCommand(const std::function<void()>& run, qint64 totalBytes);
+    void startFresh(qint64 totalBytes);
 
     // WipeHost
     int itemCount() const override;

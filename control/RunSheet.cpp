@@ -2,6 +2,7 @@
 #include "control/RunSheet.h"
 
 #include "browse/MountInfo.h"
+#include "control/FillTexts.h"
 #include "control/ProofTexts.h"
 #include "control/WholeFileSave.h"
 #include "control/WipeTexts.h"
@@ -128,6 +129,117 @@ QJsonObject rowJson(const SheetRow& row) {
     return object;
 }
 
+// In a list of paths, a path that is not valid UTF-8 is an object {"path_base64": ...}.
+QJsonValue pathValue(const std::string& path) {
+    QJsonObject object;
+    putRecordPath(object, QStringLiteral("path"), path);
+    if (object.contains(QStringLiteral("path")))
+        return object.value(QStringLiteral("path"));
+    return object;
+}
+
+QJsonObject pathAndError(const std::string& path, const std::error_code& error) {
+    QJsonObject object;
+    putRecordPath(object, QStringLiteral("path"), path);
+    putRecordError(object, error);
+    return object;
+}
+
+// The fill of a volume's free space: what it filled on each pass, and what it could not reach.
+QJsonObject fillLists(const FillReport& report, const RunSession& session) {
+    QJsonObject fill;
+    putRecordPath(fill, QStringLiteral("path"), report.folder);
+    QJsonArray perPass, remarks;
+    for (const std::uint64_t filled : report.filledPerPass)
+        perPass.append(static_cast<double>(filled));
+    for (const StorageReason reason : report.remarks) {
+        if (const QString remark = FillTexts::remark(reason); !remark.isEmpty())
+            remarks.append(remark);
+    }
+    fill.insert(QStringLiteral("free_at_start"), static_cast<double>(report.freeAtStart));
+    fill.insert(QStringLiteral("passes"), report.passes);
+    fill.insert(QStringLiteral("filled_per_pass"), perPass);
+    fill.insert(QStringLiteral("untouched_bytes"), static_cast<double>(report.untouchedBytes));
+    fill.insert(QStringLiteral("files_per_pass"), report.mostFiles);
+    fill.insert(QStringLiteral("remarks"), remarks);
+    fill.insert(QStringLiteral("interrupted"), report.interrupted);
+    fill.insert(QStringLiteral("complete"), report.complete());
+    fill.insert(QStringLiteral("read_back"),
+                report.readBack == FillReadBack::FromDevice     ? QStringLiteral("device")
+                : report.readBack == FillReadBack::ThroughCache ? QStringLiteral("cache")
+                                                                : QStringLiteral("none"));
+    if (report.failure) {
+        QJsonObject failure;
+        putRecordError(failure, report.failure->error);
+        failure.insert(QStringLiteral("step"), QLatin1String(stepWord(report.failure->step)));
+        fill.insert(QStringLiteral("failure"), failure);
+    }
+    return {{QStringLiteral("free_space"), fill},
+            {QStringLiteral("bytes"), static_cast<double>(session.bytesWritten())},
+            {QStringLiteral("seconds"), session.totals().seconds}};
+}
+
+// What the run did, in lists a script reads without walking the files: each path destroyed, failed,
+// refused, read back; what the volumes keep; the bytes written and the time the run ran.
+QJsonObject outcomeLists(const RunSession& session, const RunRecord& record,
+                         const std::vector<RefusedFile>& refusedFiles) {
+    if (record.fill)
+        return fillLists(*record.fill, session);
+    QJsonArray destroyed, failed, refused, remarks, onDevice, inMemory, kept, leftovers;
+    for (const DestroyedFile& file : session.destroyed())
+        destroyed.append(pathValue(file.path.toStdString()));
+    for (const WipeFailure& failure : record.report.failures) {
+        QJsonObject object = pathAndError(failure.path, failure.error);
+        object.insert(QStringLiteral("step"), QLatin1String(stepWord(failure.step)));
+        if (!failure.strandedAt.empty())
+            putRecordPath(object, QStringLiteral("other_file_stranded_at"), failure.strandedAt);
+        failed.append(object);
+    }
+    for (const RefusedFile& file : refusedFiles)
+        refused.append(pathAndError(file.path.toStdString(), file.error));
+    for (const StorageRemark& remark : record.report.remarks) {
+        QJsonObject object;
+        putRecordPath(object, QStringLiteral("path"), remark.path);
+        object.insert(QStringLiteral("reason"), WipeTexts::storageReason(remark.reason));
+        remarks.append(object);
+    }
+    for (const Leftover& leftover : record.report.leftovers) {
+        QJsonObject object;
+        putRecordPath(object, QStringLiteral("path"), leftover.path);
+        object.insert(QStringLiteral("removed"), !leftover.reason);
+        if (leftover.reason)
+            putRecordError(object, leftover.reason);
+        leftovers.append(object);
+    }
+    for (const KeptFolder& folder : record.keptFolders) {
+        QJsonObject object = pathAndError(folder.path.toStdString(), folder.reason);
+        if (!folder.strandedAt.isEmpty())
+            putRecordPath(object, QStringLiteral("other_folder_stranded_at"),
+                          folder.strandedAt.toStdString());
+        kept.append(object);
+    }
+    const VerifyingFileOperations* verifier = session.verifier();
+    if (verifier) {
+        for (const std::string& path : verifier->verifiedOnDevice())
+            onDevice.append(pathValue(path));
+        for (const std::string& path : verifier->verifiedThroughCache())
+            inMemory.append(pathValue(path));
+    }
+    return {{QStringLiteral("destroyed"), destroyed},
+            {QStringLiteral("failed"), failed},
+            {QStringLiteral("refused"), refused},
+            {QStringLiteral("remarks"), remarks},
+            {QStringLiteral("leftovers"), leftovers},
+            {QStringLiteral("kept_folders"), kept},
+            {QStringLiteral("verified_on_device"), onDevice},
+            {QStringLiteral("verified_through_cache"), inMemory},
+            {QStringLiteral("verify_read_bytes"),
+             verifier ? static_cast<double>(verifier->bytesRead()) : 0.0},
+            {QStringLiteral("verify_read_seconds"), verifier ? verifier->readSeconds() : 0.0},
+            {QStringLiteral("bytes"), static_cast<double>(session.bytesWritten())},
+            {QStringLiteral("seconds"), session.totals().seconds}};
+}
+
 } // namespace
 
 void putRecordPath(QJsonObject& object, const QString& key, const std::string& path) {
@@ -149,7 +261,8 @@ void putRecordError(QJsonObject& object, const std::error_code& error) {
 
 RunSheet::RunSheet(Head head, const RunSession& session, const RunRecord& record,
                    const std::vector<RefusedFile>& refused)
-    : mHead(std::move(head)), mHost(QSysInfo::machineHostName()), mUser(userName()) {
+    : mHead(std::move(head)), mHost(QSysInfo::machineHostName()), mUser(userName()),
+      mLists(outcomeLists(session, record, refused)) {
     const VerifyingFileOperations* verifier = session.verifier();
     std::map<std::string, std::vector<StorageReason>> remarks;
     for (const StorageRemark& remark : record.report.remarks)
@@ -221,7 +334,9 @@ QJsonObject RunSheet::json() const {
     QJsonArray files;
     for (const SheetRow& row : mRows)
         files.append(rowJson(row));
-    QJsonObject record{{QStringLiteral("files"), files}};
+    QJsonObject record = mLists;
+    if (!record.contains(QStringLiteral("free_space")))
+        record.insert(QStringLiteral("files"), files);
     putHead(record);
     return record;
 }

@@ -62,17 +62,20 @@ public:
     bool oldCopyFound() const { return oldCopyCount() > 0; }
     int oldCopyCount() const;
 
-    // The head's fields and the files, each with its exact path.
+    // The head's fields, the files, each with its exact path, and the run's lists by outcome: the
+    // one document both front ends keep.
     QJsonObject json() const;
-    void putHead(QJsonObject& record) const;
     // Keeps a record in a file, replaced whole or not at all; what went wrong, or nothing.
     static QString save(const QString& path, const QJsonObject& record);
 
 private:
+    void putHead(QJsonObject& record) const;
+
     Head mHead;
     QString mHost;
     QString mUser;
     std::vector<SheetRow> mRows;
+    QJsonObject mLists; // taken when the run ended, as the files are
 };
 
 // A path's exact bytes in JSON: its text when it is valid UTF-8 (JSON escapes what needs it),

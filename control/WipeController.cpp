@@ -94,9 +94,9 @@ ListedPaths WipeController::listedPaths() const {
 }
 
 std::vector<RefusedFile> WipeController::addPaths(const std::vector<QByteArray>& paths,
-                                                  const QByteArray& base) {
+                                                  const QByteArray& base, GivenFolders folders) {
     PathScan scan;
-    onIntake([&] { scan = scanPaths(paths, base); });
+    onIntake([&] { scan = scanPaths(paths, base, folders); });
     appendFound(scan.files);
     releaseAway(std::move(scan.files));
     // A folder added while a question or a run holds new files out is not removed by that run:

@@ -64,7 +64,8 @@ public:
 
     // Adds the files that paths name, folders with everything below them; relative paths are
     // taken against base. What could not be added comes back.
-    std::vector<RefusedFile> addPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
+    std::vector<RefusedFile> addPaths(const std::vector<QByteArray>& paths, const QByteArray& base,
+                                      GivenFolders folders = GivenFolders::Walked);
     // Adds what a drop names when every address is a local file or folder; nothing otherwise.
     std::optional<std::vector<RefusedFile>> addUrls(const QList<QUrl>& urls);
     // Adds the named files of a folder, those selected in its file list.

@@ -183,7 +183,8 @@ QByteArray absolutePath(const QByteArray& path, const QByteArray& base) {
     return clean.isEmpty() ? QByteArray("/") : clean;
 }
 
-PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base) {
+PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base,
+                   GivenFolders folders) {
     PathScan scan;
     Walker walker(scan);
     for (const QByteArray& given : paths) {
@@ -195,6 +196,10 @@ PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base)
         struct stat status {};
         if (::lstat(path.constData(), &status) != 0) {
             scan.refused.push_back({path, lastError()});
+            continue;
+        }
+        if (S_ISDIR(status.st_mode) && folders == GivenFolders::Refused) {
+            scan.refused.push_back({path, {EISDIR, std::system_category()}});
             continue;
         }
         if (S_ISDIR(status.st_mode)) {

@@ -39,7 +39,10 @@ struct PathScan {
 // reason. The walk needs no stack of its own and holds one folder open at a time, so any depth
 // ends; a path too long to be opened is refused by its name. An empty path names nothing and is
 // refused too (taken against base it would name base itself).
-PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
+// With GivenFolders::Refused, a folder given is refused as one, not walked.
+enum class GivenFolders { Walked, Refused };
+PathScan scanPaths(const std::vector<QByteArray>& paths, const QByteArray& base,
+                   GivenFolders folders = GivenFolders::Walked);
 
 struct KeptFolder {
     QByteArray path;

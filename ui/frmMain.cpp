@@ -376,10 +376,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     const CloseAnswer answer = mController.closeAnswer();
-    const bool accepted = answer == CloseAnswer::Accept ||
-                          (answer == CloseAnswer::AskFirst &&
-                           mServices.messages.confirm(this, QStringLiteral("Wypelark"),
-                                                      mController.session().closeQuestion(), tr("Close")));
+    const bool accepted =
+        answer == CloseAnswer::Accept ||
+        (answer == CloseAnswer::AskFirst &&
+         mServices.messages.confirm(this, QStringLiteral("Wypelark"),
+                                    mController.session().closeQuestion(), tr("Close")));
     if (!accepted) {
         event->ignore();
         return;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "cli/ShredCommand.h"
 #include "control/WipeTexts.h"
 #include "engine/ForwardingFileOperations.h"
 #include "engine/StorageRemark.h"
@@ -28,6 +29,7 @@
 #include <filesystem>
 #include <fstream>
 #include <linux/magic.h>
+#include <sstream>
 #include <unistd.h>
 
 using namespace wypelark;
@@ -275,6 +277,19 @@ TEST_F(Commands, theRunRecordNamesEveryFileWithItsOutcomeInTheTablePdfAndJson) {
     EXPECT_EQ(kept[0][QStringLiteral("outcome")].toString(), QStringLiteral("destroyed"));
     EXPECT_EQ(kept[1][QStringLiteral("path")].toString(), QString::fromStdString(dir.file("a")));
     EXPECT_EQ(kept[1][QStringLiteral("outcome")].toString(), QStringLiteral("not_destroyed"));
+    // It is the command line's document: the same fields, the lists by outcome included.
+    const QJsonObject window =
+        QJsonDocument::fromJson(readWhole(json.toStdString()).c_str()).object();
+    EXPECT_EQ(window[QStringLiteral("failed")][0][QStringLiteral("step")].toString(),
+              QStringLiteral("verify"));
+    std::ostringstream out, err;
+    CommandContext cli{.files = files, .out = out, .err = err, .startFolder = "/"};
+    const QByteArray cliRecord = QByteArray::fromStdString(dir.file("cli.json"));
+    const std::string named = dir.makeFile("c", 10);
+    files.rule.named({named}); // as the command line names it
+    runShredCommand({"--report-file", cliRecord, QByteArray::fromStdString(named)}, cli);
+    EXPECT_EQ(QJsonDocument::fromJson(readWhole(cliRecord.toStdString()).c_str()).object().keys(),
+              window.keys());
 
     // On a volume too full for them, the PDF and the JSON fail with a reason, and the records
     // there before stay as they were.
