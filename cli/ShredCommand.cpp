@@ -63,8 +63,10 @@ void describeOptions(QCommandLineParser& parser) {
               "flushed to the device, then deletes them."));
     parser.addOptions({
         {{QStringLiteral("n"), QStringLiteral("passes")},
-         T::tr("Overwrite N times, 1 to 20 (default 1); 'stored' takes the count the window "
-               "stored."),
+         T::tr("Overwrite N times, %1 to %2 (default %1); 'stored' takes the count the window "
+               "stored.")
+             .arg(PassCountSetting::Minimum)
+             .arg(PassCountSetting::Maximum),
          QStringLiteral("N")},
         {{QStringLiteral("r"), QStringLiteral("recursive")},
          T::tr("Destroy every regular file below the folders given, then remove the "
@@ -138,7 +140,9 @@ int parse(std::vector<QByteArray> args, CommandContext& context, Options& option
         options.passes = passes.toInt(&ok);
         if (!ok || !PassCountSetting::inRange(options.passes)) {
             context.err << "wypelark-cli: "
-                        << text(T::tr("--passes takes a whole number from 1 to 20, or stored"))
+                        << text(T::tr("--passes takes a whole number from %1 to %2, or stored")
+                                    .arg(PassCountSetting::Minimum)
+                                    .arg(PassCountSetting::Maximum))
                         << "\n";
             return ExitUsage;
         }

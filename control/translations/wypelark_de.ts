@@ -300,12 +300,12 @@
         <translation>unterbrochen: %1 ist teilweise überschrieben und existiert noch</translation>
     </message>
     <message>
-        <source>Overwrite N times, 1 to 20 (default 1); &apos;stored&apos; takes the count the window stored.</source>
-        <translation>N-mal überschreiben, 1 bis 20 (Vorgabe 1); &apos;stored&apos; nimmt die vom Fenster gespeicherte Zahl.</translation>
+        <source>Overwrite N times, %1 to %2 (default %1); &apos;stored&apos; takes the count the window stored.</source>
+        <translation>N-mal überschreiben, %1 bis %2 (Vorgabe %1); &apos;stored&apos; nimmt die vom Fenster gespeicherte Zahl.</translation>
     </message>
     <message>
-        <source>--passes takes a whole number from 1 to 20, or stored</source>
-        <translation>--passes erwartet eine ganze Zahl von 1 bis 20 oder stored</translation>
+        <source>--passes takes a whole number from %1 to %2, or stored</source>
+        <translation>--passes erwartet eine ganze Zahl von %1 bis %2 oder stored</translation>
     </message>
     <message>
         <source>another program&apos;s file that took its name is now at %1</source>

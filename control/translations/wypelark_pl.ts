@@ -306,12 +306,12 @@
         <translation>przerwano: %1 jest częściowo nadpisany i nadal istnieje</translation>
     </message>
     <message>
-        <source>Overwrite N times, 1 to 20 (default 1); &apos;stored&apos; takes the count the window stored.</source>
-        <translation>Nadpisz N razy, od 1 do 20 (domyślnie 1); &apos;stored&apos; bierze liczbę zapamiętaną przez okno.</translation>
+        <source>Overwrite N times, %1 to %2 (default %1); &apos;stored&apos; takes the count the window stored.</source>
+        <translation>Nadpisz N razy, od %1 do %2 (domyślnie %1); &apos;stored&apos; bierze liczbę zapamiętaną przez okno.</translation>
     </message>
     <message>
-        <source>--passes takes a whole number from 1 to 20, or stored</source>
-        <translation>--passes przyjmuje liczbę całkowitą od 1 do 20 albo stored</translation>
+        <source>--passes takes a whole number from %1 to %2, or stored</source>
+        <translation>--passes przyjmuje liczbę całkowitą od %1 do %2 albo stored</translation>
     </message>
     <message>
         <source>another program&apos;s file that took its name is now at %1</source>
