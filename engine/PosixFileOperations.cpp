@@ -72,6 +72,11 @@ private:
             call(fd, mInFlight.start, mInFlight.bytes,
                  SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
             mWindow.written(mInFlight.bytes, Clock::now() - mInFlight.handedOver);
+            // The window has reached the device: its pages are clean, and nothing reads them
+            // again. Dropped, they leave the page cache to what the person was using, rather
+            // than filling it with the file being destroyed. Only a hint; the pass's flush
+            // still decides.
+            ::posix_fadvise(fd, mInFlight.start, mInFlight.bytes, POSIX_FADV_DONTNEED);
         }
         const Clock::time_point handedOver = Clock::now();
         call(fd, start, size, SYNC_FILE_RANGE_WRITE);
