@@ -98,6 +98,9 @@ private:
 
 class PosixOpenFile final : public OpenFile {
 public:
+    // A pass's blocks are gathered into writes of this size: a twentieth of the calls.
+    static constexpr std::size_t GatherBytes = std::size_t{1} << 20;
+
     // A file that only grows needs no page held: a page past the end is never read first.
     enum class Pages { HoldTails, WriteAsGiven };
 
@@ -106,10 +109,12 @@ public:
                   Pages pages = Pages::HoldTails)
         : mFd(std::move(fd)), mCalls(std::move(calls)), mWriteBehind(window, call),
           mLookAtDevice(lookAtDevice), mHoldTails(pages == Pages::HoldTails),
-          mPages(::sysconf(_SC_PAGESIZE),
-                 [this](std::int64_t offset, const char* data, std::size_t size) {
-                     return writeFully(offset, data, size);
-                 }) {}
+          mPages(
+              ::sysconf(_SC_PAGESIZE),
+              [this](std::int64_t offset, const char* data, std::size_t size) {
+                  return writeFully(offset, data, size);
+              },
+              mHoldTails ? GatherBytes : 0) {}
 
     // A file let go without a close still gets every byte a write took.
     ~PosixOpenFile() override {

@@ -5,8 +5,8 @@
 
 namespace wypelark {
 
-WholePageWriter::WholePageWriter(std::int64_t pageSize, Write write)
-    : mPageSize(pageSize > 0 ? pageSize : 4096), mWrite(std::move(write)) {}
+WholePageWriter::WholePageWriter(std::int64_t pageSize, Write write, std::size_t gather)
+    : mPageSize(pageSize > 0 ? pageSize : 4096), mGather(gather), mWrite(std::move(write)) {}
 
 std::error_code WholePageWriter::write(std::int64_t start, const char* data, std::size_t size) {
     if (size == 0)
@@ -14,16 +14,17 @@ std::error_code WholePageWriter::write(std::int64_t start, const char* data, std
     const std::int64_t end = start + static_cast<std::int64_t>(size);
     if (!mHeld.empty()) {
         const std::int64_t heldEnd = mHeldStart + static_cast<std::int64_t>(mHeld.size());
-        // Only a write that goes on from the held bytes (or over their end) completes their page.
-        if (start < mHeldStart || start > heldEnd) {
-            if (const std::error_code error = release())
-                return error;
-        } else if (const std::error_code error = continueHeld(start, data, size)) {
+        // Only a write that goes on from the held bytes (or over them) joins them.
+        if (start >= mHeldStart && start <= heldEnd)
+            return gatherInto(start, data, size);
+        if (const std::error_code error = release())
             return error;
-        }
     }
-    if (size == 0)
+    if (size < mGather) {
+        mHeldStart = start;
+        mHeld.assign(data, size);
         return {};
+    }
     const std::int64_t tailStart = std::max(start, pageStartOf(end));
     if (tailStart > start) {
         if (const std::error_code error =
@@ -37,24 +38,23 @@ std::error_code WholePageWriter::write(std::int64_t start, const char* data, std
     return {};
 }
 
-// The new bytes take the held ones' place from start on, up to the end of their page; a page
-// completed so is written whole. What is left of the write starts on the next page.
-std::error_code WholePageWriter::continueHeld(std::int64_t& start, const char*& data,
-                                              std::size_t& size) {
-    const std::int64_t pageEnd = pageStartOf(mHeldStart) + mPageSize;
-    const auto taken = static_cast<std::size_t>(
-        std::min<std::int64_t>(static_cast<std::int64_t>(size), pageEnd - start));
-    // The new bytes lie over the held ones; held bytes beyond them stay.
+// The new bytes lie over the held ones from start on; held bytes beyond them stay. Once enough
+// is gathered, every whole page of it is written, and the part of a page after them is held.
+std::error_code WholePageWriter::gatherInto(std::int64_t start, const char* data,
+                                            std::size_t size) {
     const auto at = static_cast<std::size_t>(start - mHeldStart);
-    if (mHeld.size() < at + taken)
-        mHeld.resize(at + taken);
-    std::copy(data, data + taken, mHeld.begin() + static_cast<std::ptrdiff_t>(at));
-    start += static_cast<std::int64_t>(taken);
-    data += taken;
-    size -= taken;
-    if (mHeldStart + static_cast<std::int64_t>(mHeld.size()) < pageEnd)
+    if (mHeld.size() < at + size)
+        mHeld.resize(at + size);
+    std::copy(data, data + size, mHeld.begin() + static_cast<std::ptrdiff_t>(at));
+    const std::int64_t heldEnd = mHeldStart + static_cast<std::int64_t>(mHeld.size());
+    const std::int64_t cut = pageStartOf(heldEnd);
+    if (mHeld.size() < std::max<std::size_t>(mGather, 1) || cut <= mHeldStart)
         return {};
-    return release();
+    const auto whole = static_cast<std::size_t>(cut - mHeldStart);
+    const std::error_code error = mWrite(mHeldStart, mHeld.data(), whole);
+    mHeld.erase(0, whole);
+    mHeldStart = cut;
+    return error;
 }
 
 std::error_code WholePageWriter::release() {

@@ -13,14 +13,17 @@ namespace wypelark {
 // from the device, inside the write call: on a first pass of writes that end inside pages, one
 // small read for every write. So the bytes a write leaves in its last page are held back, and
 // written together with the next write's first bytes as one whole page; a write elsewhere, a
-// flush or a close writes them as they are. The bytes that reach the file are the same, in
-// the same places; only the held ones arrive one write later.
+// flush or a close writes them as they are. Writes that go on from each other can be gathered
+// too, up to a given size, and written a run of whole pages at a time: fewer calls, each of
+// more pages. The bytes that reach the file are the same, in the same places; only the held
+// ones arrive a write or more later.
 class WholePageWriter {
 public:
     using Write =
         std::function<std::error_code(std::int64_t offset, const char* data, std::size_t size)>;
 
-    WholePageWriter(std::int64_t pageSize, Write write);
+    // gather: writes that go on from each other are held until this many bytes are together.
+    WholePageWriter(std::int64_t pageSize, Write write, std::size_t gather = 0);
 
     // Writes the bytes at start, all but those in the last page they reach, which are held.
     std::error_code write(std::int64_t start, const char* data, std::size_t size);
@@ -33,11 +36,12 @@ public:
     std::int64_t pageStartOf(std::int64_t offset) const { return offset / mPageSize * mPageSize; }
 
 private:
-    std::error_code continueHeld(std::int64_t& start, const char*& data, std::size_t& size);
+    std::error_code gatherInto(std::int64_t start, const char* data, std::size_t size);
 
     std::int64_t mPageSize;
+    std::size_t mGather;
     Write mWrite;
-    std::int64_t mHeldStart = 0; // the held bytes lie from here on, within one page
+    std::int64_t mHeldStart = 0; // the held bytes lie from here on
     std::string mHeld;
 };
 

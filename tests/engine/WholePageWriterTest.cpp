@@ -22,6 +22,7 @@ struct WriteCase {
     const char* name;
     std::vector<Piece> writes;
     bool wholePages; // every write that reaches the file but the last starts and ends on a page
+    std::size_t gather = 0;
 };
 
 class WholePages : public ::testing::TestWithParam<WriteCase> {};
@@ -33,11 +34,14 @@ TEST_P(WholePages, leaveTheSameBytesAndWriteNoPageInPartWhereTheNextWriteComplet
     std::string expected(150000, 'x');
     std::string file = expected;
     std::vector<Piece> reached;
-    WholePageWriter writer(Page, [&](std::int64_t offset, const char* data, std::size_t size) {
-        reached.push_back({offset, size, data[0]});
-        file.replace(static_cast<std::size_t>(offset), size, data, size);
-        return std::error_code();
-    });
+    WholePageWriter writer(
+        Page,
+        [&](std::int64_t offset, const char* data, std::size_t size) {
+            reached.push_back({offset, size, data[0]});
+            file.replace(static_cast<std::size_t>(offset), size, data, size);
+            return std::error_code();
+        },
+        GetParam().gather);
     for (const Piece& write : GetParam().writes) {
         const std::string bytes(write.size, write.fill);
         expected.replace(static_cast<std::size_t>(write.offset), write.size, bytes);
@@ -59,6 +63,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A pass: 50,000 bytes at 0, then at 49,999, 99,999, ..., the tail ending the file.
         WriteCase{"pass", {{0, 50000, '0'}, {49999, 50000, '0'}, {99999, 50001, '0'}}, true},
+        WriteCase{"passGathered",
+                  {{0, 50000, '0'}, {49999, 50000, '0'}, {99999, 50001, '0'}},
+                  true,
+                  16 * Page},
+        WriteCase{"elsewhereGathered",
+                  {{0, 5000, 'a'}, {20000, 10, 'b'}, {100, 30, 'c'}},
+                  false,
+                  16 * Page},
         WriteCase{"smallerThanAPage", {{0, 100, 'a'}, {100, 50, 'b'}, {150, 5000, 'c'}}, true},
         // A write inside the held bytes keeps those beyond it.
         WriteCase{"insideTheHeld", {{0, 5000, 'a'}, {4200, 100, 'b'}, {4999, 9000, 'c'}}, false},
