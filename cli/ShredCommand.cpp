@@ -288,8 +288,12 @@ void reportFailures(std::ostream& err, const WipeReport& report) {
 }
 
 // Keeps the record where it was asked for, and prints it when the report is JSON. Returns whether
-// the record was kept.
-bool keepRecord(const QJsonObject& json, const Options& options, CommandContext& context) {
+// the record was kept. The document is made only when it is asked for: for a hundred thousand
+// files it is tens of megabytes.
+bool keepRecord(const RunSheet& sheet, const Options& options, CommandContext& context) {
+    if (options.reportFile.isEmpty() && !options.json)
+        return true;
+    const QJsonObject json = sheet.json();
     const bool kept =
         options.reportFile.isEmpty() || writeRecordFile(options.reportFile, json, context.err);
     if (options.json)
@@ -338,7 +342,7 @@ int runFillCommand(const Options& options, CommandContext& context) {
                     << text(WipeTexts::failureLine(report.failure->step, report.failure->error))
                     << "\n";
     const bool recordKept =
-        keepRecord(sheetOf(options, session, finished.record, {}).json(), options, context);
+        keepRecord(sheetOf(options, session, finished.record, {}), options, context);
     if (!options.json && (!options.quiet || !report.complete()))
         context.out << text(FillTexts::summary(report)) << "\n";
     if (report.interrupted)
@@ -397,7 +401,7 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     const RunRecord& record = finished.record;
     reportFailures(context.err, record.report);
     const RunSheet sheet = sheetOf(options, session, record, refused);
-    const bool recordKept = keepRecord(sheet.json(), options, context);
+    const bool recordKept = keepRecord(sheet, options, context);
     if (!options.json)
         textReport(context.out, options, session, record, sheet);
     if (finished.interrupted) {

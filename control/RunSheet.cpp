@@ -146,7 +146,7 @@ QJsonObject pathAndError(const std::string& path, const std::error_code& error) 
 }
 
 // The fill of a volume's free space: what it filled on each pass, and what it could not reach.
-QJsonObject fillLists(const FillReport& report, const RunSession& session) {
+QJsonObject fillLists(const FillReport& report, const SheetTotals& totals) {
     QJsonObject fill;
     putRecordPath(fill, QStringLiteral("path"), report.folder);
     QJsonArray perPass, remarks;
@@ -175,19 +175,23 @@ QJsonObject fillLists(const FillReport& report, const RunSession& session) {
         fill.insert(QStringLiteral("failure"), failure);
     }
     return {{QStringLiteral("free_space"), fill},
-            {QStringLiteral("bytes"), static_cast<double>(session.bytesWritten())},
-            {QStringLiteral("seconds"), session.totals().seconds}};
+            {QStringLiteral("bytes"), totals.bytes},
+            {QStringLiteral("seconds"), totals.seconds}};
 }
 
 // What the run did, in lists a script reads without walking the files: each path destroyed, failed,
 // refused, read back; what the volumes keep; the bytes written and the time the run ran.
-QJsonObject outcomeLists(const RunSession& session, const RunRecord& record,
-                         const std::vector<RefusedFile>& refusedFiles) {
+QJsonObject outcomeLists(const std::vector<SheetRow>& rows, const RunRecord& record,
+                         const SheetTotals& totals) {
     if (record.fill)
-        return fillLists(*record.fill, session);
+        return fillLists(*record.fill, totals);
     QJsonArray destroyed, failed, refused, remarks, onDevice, inMemory, kept, leftovers;
-    for (const DestroyedFile& file : session.destroyed())
-        destroyed.append(pathValue(file.path.toStdString()));
+    for (const SheetRow& row : rows) {
+        if (row.outcome == SheetRow::Outcome::Destroyed)
+            destroyed.append(pathValue(row.path));
+        if (row.outcome == SheetRow::Outcome::Refused)
+            refused.append(pathAndError(row.path, row.error));
+    }
     for (const WipeFailure& failure : record.report.failures) {
         QJsonObject object = pathAndError(failure.path, failure.error);
         object.insert(QStringLiteral("step"), QLatin1String(stepWord(failure.step)));
@@ -195,8 +199,6 @@ QJsonObject outcomeLists(const RunSession& session, const RunRecord& record,
             putRecordPath(object, QStringLiteral("other_file_stranded_at"), failure.strandedAt);
         failed.append(object);
     }
-    for (const RefusedFile& file : refusedFiles)
-        refused.append(pathAndError(file.path.toStdString(), file.error));
     for (const StorageRemark& remark : record.report.remarks) {
         QJsonObject object;
         putRecordPath(object, QStringLiteral("path"), remark.path);
@@ -218,13 +220,10 @@ QJsonObject outcomeLists(const RunSession& session, const RunRecord& record,
                           folder.strandedAt.toStdString());
         kept.append(object);
     }
-    const VerifyingFileOperations* verifier = session.verifier();
-    if (verifier) {
-        for (const std::string& path : verifier->verifiedOnDevice())
-            onDevice.append(pathValue(path));
-        for (const std::string& path : verifier->verifiedThroughCache())
-            inMemory.append(pathValue(path));
-    }
+    for (const std::string& path : totals.verifiedOnDevice)
+        onDevice.append(pathValue(path));
+    for (const std::string& path : totals.verifiedThroughCache)
+        inMemory.append(pathValue(path));
     return {{QStringLiteral("destroyed"), destroyed},
             {QStringLiteral("failed"), failed},
             {QStringLiteral("refused"), refused},
@@ -233,11 +232,10 @@ QJsonObject outcomeLists(const RunSession& session, const RunRecord& record,
             {QStringLiteral("kept_folders"), kept},
             {QStringLiteral("verified_on_device"), onDevice},
             {QStringLiteral("verified_through_cache"), inMemory},
-            {QStringLiteral("verify_read_bytes"),
-             verifier ? static_cast<double>(verifier->bytesRead()) : 0.0},
-            {QStringLiteral("verify_read_seconds"), verifier ? verifier->readSeconds() : 0.0},
-            {QStringLiteral("bytes"), static_cast<double>(session.bytesWritten())},
-            {QStringLiteral("seconds"), session.totals().seconds}};
+            {QStringLiteral("verify_read_bytes"), totals.readBytes},
+            {QStringLiteral("verify_read_seconds"), totals.readSeconds},
+            {QStringLiteral("bytes"), totals.bytes},
+            {QStringLiteral("seconds"), totals.seconds}};
 }
 
 } // namespace
@@ -262,8 +260,18 @@ void putRecordError(QJsonObject& object, const std::error_code& error) {
 RunSheet::RunSheet(Head head, const RunSession& session, const RunRecord& record,
                    const std::vector<RefusedFile>& refused)
     : mHead(std::move(head)), mHost(QSysInfo::machineHostName()), mUser(userName()),
-      mLists(outcomeLists(session, record, refused)) {
+      mRecord(record) {
     const VerifyingFileOperations* verifier = session.verifier();
+    mTotals.bytes = static_cast<double>(session.bytesWritten());
+    mTotals.seconds = session.totals().seconds;
+    if (verifier) {
+        mTotals.readBytes = static_cast<double>(verifier->bytesRead());
+        mTotals.readSeconds = verifier->readSeconds();
+        mTotals.verifiedOnDevice.assign(verifier->verifiedOnDevice().begin(),
+                                        verifier->verifiedOnDevice().end());
+        mTotals.verifiedThroughCache.assign(verifier->verifiedThroughCache().begin(),
+                                            verifier->verifiedThroughCache().end());
+    }
     std::map<std::string, std::vector<StorageReason>> remarks;
     for (const StorageRemark& remark : record.report.remarks)
         remarks[remark.path].push_back(remark.reason);
@@ -334,7 +342,7 @@ QJsonObject RunSheet::json() const {
     QJsonArray files;
     for (const SheetRow& row : mRows)
         files.append(rowJson(row));
-    QJsonObject record = mLists;
+    QJsonObject record = outcomeLists(mRows, mRecord, mTotals);
     if (!record.contains(QStringLiteral("free_space")))
         record.insert(QStringLiteral("files"), files);
     putHead(record);

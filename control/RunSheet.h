@@ -39,6 +39,16 @@ struct SheetRow {
     QString fileSystem; // and the file system's type
 };
 
+// What a run wrote and read back, taken when it ended.
+struct SheetTotals {
+    double bytes = 0;
+    double seconds = 0;
+    double readBytes = 0;
+    double readSeconds = 0;
+    std::vector<std::string> verifiedOnDevice;
+    std::vector<std::string> verifiedThroughCache;
+};
+
 // The record of one run: who ran it, on which machine, when, with how many passes of which
 // byte, and every path it was given with what became of it. A command line and a window make
 // the same record, and keep it as JSON in the same form.
@@ -75,7 +85,8 @@ private:
     QString mHost;
     QString mUser;
     std::vector<SheetRow> mRows;
-    QJsonObject mLists; // taken when the run ended, as the files are
+    RunRecord mRecord;
+    SheetTotals mTotals;
 };
 
 // A path's exact bytes in JSON: its text when it is valid UTF-8 (JSON escapes what needs it),
