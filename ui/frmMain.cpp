@@ -176,11 +176,16 @@ void frmMain::buildBrowser() {
     fraPath = new BrowserPane(mServices.directories, mServices.messages, this);
     fraPath->setGeometry(3, 42, 559, 136);
     mnuDrive = named(new QMenu(QStringLiteral("Drive"), this), "mnuDrive");
-    mnuDriveWipeFree = named(mnuDrive->addAction(tr("Wipe Free Space…")), "mnuDriveWipeFree");
-    // Also from anywhere in the window, without the menu.
+    mnuDriveWipeFree = named(new QAction(tr("Wipe Free Space…"), this), "mnuDriveWipeFree");
     mnuDriveWipeFree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
-    mnuDriveWipeFree->setShortcutContext(Qt::WindowShortcut);
-    addAction(mnuDriveWipeFree);
+}
+
+void frmMain::addDriveCommand(QAction* command, std::function<bool()> available) {
+    mnuDrive->addAction(command);
+    // Also from anywhere in the window, without the menu.
+    command->setShortcutContext(Qt::WindowShortcut);
+    addAction(command);
+    mDriveCommands.emplace_back(command, std::move(available));
 }
 
 // The pass count and the status line sit in the free ends of the method's caption row and of
@@ -215,10 +220,12 @@ void frmMain::connectEvents() {
     auto* menuKeys = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKeys, &QShortcut::activated, this, &frmMain::openMenuFromKeyboard);
     connect(fraPath, &BrowserPane::driveMenuRequested, this, [this](const QPoint& at) {
-        mnuDriveWipeFree->setEnabled(mRunCommands->mayFillFreeSpace());
+        for (const auto& [command, available] : mDriveCommands)
+            command->setEnabled(available());
         mnuDrive->popup(at);
-        mnuDrive->setActiveAction(mnuDriveWipeFree);
+        mnuDrive->setActiveAction(mDriveCommands.front().first);
     });
+    addDriveCommand(mnuDriveWipeFree, [this] { return mRunCommands->mayFillFreeSpace(); });
     connect(mnuDriveWipeFree, &QAction::triggered, this,
             [this] { mRunCommands->wipeFreeSpaceCommand(fraPath->folder()); });
     connect(fraToDelete, &DeletionListPane::recordRequested, mRunCommands,

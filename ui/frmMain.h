@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <system_error>
 #include <vector>
@@ -60,6 +61,10 @@ public:
     // Adds what a drop names, when every address is a local file or folder; true if it did.
     bool addDroppedUrls(const QList<QUrl>& urls);
     static QString methodCaption(int passes, const QString& current);
+    // A command of the drive box's menu, for the volume or folder shown, also taken from anywhere
+    // in the window by its shortcut; enabled, as the menu opens, when available says so. Features
+    // that act on a volume add themselves here.
+    void addDriveCommand(QAction* command, std::function<bool()> available);
 
     // Event procedures.
     void Form_Load();
@@ -121,6 +126,7 @@ private:
     RunCommands* mRunCommands = nullptr;
     QMenu* mnuDrive = nullptr;
     QAction* mnuDriveWipeFree = nullptr;
+    std::vector<std::pair<QAction*, std::function<bool()>>> mDriveCommands;
 };
 
 } // namespace wypelark
