@@ -3,9 +3,11 @@
 # A first pass from a cold cache: one file of BIG_MIB MiB (default 1024) is made, put on the
 # device and dropped from the page cache before each run; then wypelark-cli overwrites it with
 # PASSES passes (default 1), dd writes zeros over it in the run's 50,000-byte writes, and fio
-# (where installed) writes it in 1 MiB direct writes, the device's own rate. ROUNDS rounds
+# (where installed) writes it in 1 MiB direct writes, the device's own rate, and scrub (where
+# installed) overwrites it with '0's and removes it. ROUNDS rounds
 # (default 3) are interleaved; the medians, their ratios and the bytes wypelark-cli read from
-# the device (its read_bytes) are printed. OTHER_CLI=PATH times a second wypelark-cli beside
+# the device (its read_bytes) are printed, and how far the page cache grew while wypelark-cli
+# ran once more. OTHER_CLI=PATH times a second wypelark-cli beside
 # the first, for comparing builds. Dropping the cache needs root; without it the figures are
 # of a warm cache, and say so.
 # usage: bench/first_pass.sh [BUILD_DIR] [PASSES]
@@ -61,9 +63,35 @@ time_fio() {
     since "$start"
 }
 
+time_scrub() {
+    local start
+    start=$(now)
+    for _ in $(seq 1 "$passes"); do
+        [ -e "$file" ] || head -c "$bytes" /dev/zero >"$file"
+        scrub -S -r -p custom=0 "$file" >/dev/null 2>&1
+    done
+    since "$start"
+}
+# The most the page cache ("Cached:") grew above where it was, in MiB, while the file was shredded.
+cache_growth() {
+    local base peak now_kb pid
+    "$cli" --version >/dev/null
+    base=$(awk '/^Cached:/ { print $2 }' /proc/meminfo)
+    peak=$base
+    "$cli" -q --passes "$passes" "$file" &
+    pid=$!
+    while kill -0 "$pid" 2>/dev/null; do
+        now_kb=$(awk '/^Cached:/ { print $2 }' /proc/meminfo)
+        [ "$now_kb" -gt "$peak" ] && peak=$now_kb
+        sleep 0.02
+    done
+    wait "$pid"
+    echo $(((peak - base) / 1024))
+}
+
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-cli_times=() cli_reads=() other_times=() other_reads=() dd_times=() fio_times=()
+cli_times=() cli_reads=() other_times=() other_reads=() dd_times=() fio_times=() scrub_times=()
 for _ in $(seq 1 "$rounds"); do
     make_file; read -r t r < <(time_cli "$cli"); cli_times+=("$t"); cli_reads+=("$r")
     if [ -n "$other" ]; then
@@ -71,7 +99,10 @@ for _ in $(seq 1 "$rounds"); do
     fi
     make_file; dd_times+=("$(time_dd)")
     if command -v fio >/dev/null; then make_file; fio_times+=("$(time_fio)"); fi
+    if command -v scrub >/dev/null; then make_file; scrub_times+=("$(time_scrub)"); fi
 done
+make_file
+growth=$(cache_growth)
 
 t_cli=$(printf '%s\n' "${cli_times[@]}" | median)
 r_cli=$(printf '%s\n' "${cli_reads[@]}" | median)
@@ -93,3 +124,11 @@ if [ ${#fio_times[@]} -gt 0 ]; then
 else
     echo "  fio: not installed"
 fi
+if [ ${#scrub_times[@]} -gt 0 ]; then
+    t_scrub=$(printf '%s\n' "${scrub_times[@]}" | median)
+    awk -v s="$t_scrub" -v c="$t_cli" \
+        'BEGIN { printf "  scrub:        %.2fs; scrub/cli time ratio %.2f\n", s, s / c }'
+else
+    echo "  scrub: not installed"
+fi
+echo "  page cache growth while wypelark-cli ran: ${growth} MiB"

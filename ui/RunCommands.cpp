@@ -33,6 +33,11 @@ void RunCommands::deleteCommand() {
     // The question waits for a look at the files' volumes: a second Delete meanwhile asks nothing.
     if (!session.mayStart() || mAsking)
         return;
+    // Nothing listed, nothing paused: there is no run to start, and no bar fills.
+    if (session.state() == RunState::Idle && !session.deleteNeedsConfirmation()) {
+        mParts.status.say(tr("The list is empty: add files first"));
+        return;
+    }
     if (session.deleteNeedsConfirmation()) {
         const QScopedValueRollback asking(mAsking, true);
         const QString question = session.destroyQuestion();

@@ -930,6 +930,10 @@
         <source>Continue</source>
         <translation>Fortsetzen</translation>
     </message>
+    <message>
+        <source>The list is empty: add files first</source>
+        <translation>Die Liste ist leer: zuerst Dateien hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::RunRecordDialog</name>

@@ -950,6 +950,10 @@
         <source>Continue</source>
         <translation>Kontynuuj</translation>
     </message>
+    <message>
+        <source>The list is empty: add files first</source>
+        <translation>Lista jest pusta: najpierw dodaj pliki</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::RunRecordDialog</name>

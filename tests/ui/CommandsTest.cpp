@@ -162,6 +162,16 @@ TEST_F(Commands, aFileWhoseNameIsNotUtf8IsListedAddedAndDestroyed) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(Commands, deleteOverAnEmptyListSaysSoAndStartsNothing) {
+    click(1);
+
+    EXPECT_EQ(control<QLabel>("lblRunStatus")->text(),
+              QStringLiteral("The list is empty: add files first"));
+    EXPECT_EQ(overall(), 0);
+    EXPECT_TRUE(messages.questions.empty());
+    EXPECT_EQ(states(), JustOpened);
+}
+
 TEST_F(Commands, aFreshRunAsksFirstAndCancelChangesNothingWhileContinuingDoesNotAsk) {
     addFiles({{"a", 120000}, {"b", 30}});
     setPasses(3);
