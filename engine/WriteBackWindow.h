@@ -13,7 +13,7 @@ namespace wypelark {
 class WriteBackWindow {
 public:
     static constexpr std::int64_t Smallest = std::int64_t{128} << 10;
-    static constexpr std::int64_t Largest = std::int64_t{64} << 20;
+    static constexpr std::int64_t Largest = std::int64_t{32} << 20;
     static constexpr std::int64_t Initial = std::int64_t{512} << 10;
     static constexpr std::chrono::milliseconds WaitTarget{100};
 
