@@ -439,6 +439,10 @@ QString WipeTexts::handedOverStatus(int added) {
     return tr("%Ln files added to the list", nullptr, added);
 }
 
+QString WipeTexts::alreadyListedStatus() {
+    return tr("Already listed: nothing added");
+}
+
 QString WipeTexts::heldStatus(int held) {
     return tr("%Ln files added during the run are kept for a later Delete", nullptr, held);
 }

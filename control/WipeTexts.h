@@ -81,6 +81,7 @@ public:
     static QString closeRefusedStatus();
     // Files another start of the program handed over to this window.
     static QString handedOverStatus(int added);
+    static QString alreadyListedStatus();
     // Files added while a question or a run held them out: they wait for a later Delete.
     static QString heldStatus(int held);
     // "4 files destroyed (1.2 GB, 3 passes) in 12 s".

@@ -401,8 +401,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     emit unloaded();
 }
 
-void frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& base) {
-    showRefused(mController.addPaths(paths, base));
+std::size_t frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteArray& base) {
+    const std::vector<RefusedFile> refused = mController.addPaths(paths, base);
+    showRefused(refused);
+    return refused.size();
 }
 
 void frmMain::takeHandedPaths(const std::vector<QByteArray>& paths) {
@@ -416,11 +418,19 @@ void frmMain::takeHandedPaths(const std::vector<QByteArray>& paths) {
     comeToTheFront();
     const int before = mController.list().count();
     const int heldBefore = mController.heldCount();
-    addPaths(paths, "/");
+    sayAdded(before, heldBefore, addPaths(paths, "/"));
+}
+
+// Files held for a later Delete are said to wait; files already listed are said so, rather than
+// "0 files added"; what was refused has its box.
+void frmMain::sayAdded(int listedBefore, int heldBefore, std::size_t refused) {
     if (sayHeld(heldBefore))
         return;
-    lblRunStatus->note(
-        WipeTexts::handedOverStatus(std::max(0, mController.list().count() - before)));
+    const int added = mController.list().count() - listedBefore;
+    if (added > 0)
+        lblRunStatus->note(WipeTexts::handedOverStatus(added));
+    else if (refused == 0)
+        lblRunStatus->note(WipeTexts::alreadyListedStatus());
 }
 
 void frmMain::comeToTheFront() {
@@ -441,15 +451,16 @@ void frmMain::dropEvent(QDropEvent* event) {
 }
 
 bool frmMain::addDroppedUrls(const QList<QUrl>& urls) {
+    const int before = mController.list().count();
     const int heldBefore = mController.heldCount();
     const std::optional<std::vector<RefusedFile>> refused = mController.addUrls(urls);
-    sayHeld(heldBefore);
     if (!refused) {
         mServices.messages.information(this, QStringLiteral("Wypelark"),
                                        WipeTexts::onlyLocalDrops());
         return false;
     }
     showRefused(*refused);
+    sayAdded(before, heldBefore, refused->size());
     return true;
 }
 

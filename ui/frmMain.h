@@ -53,8 +53,8 @@ public:
     ~frmMain() override;
 
     // Adds the files that paths name, folders with everything below them; relative paths are
-    // taken against base. What cannot be added is named in one box.
-    void addPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
+    // taken against base. What cannot be added is named in one box; returns how many.
+    std::size_t addPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
     // Paths another start of the program handed over: added by the same rules, and said so.
     void takeHandedPaths(const std::vector<QByteArray>& paths);
     void comeToTheFront();
@@ -104,6 +104,8 @@ private:
     void showAddress();
     void showRefused(const std::vector<RefusedFile>& refused);
     bool sayHeld(int heldBefore);
+    // What a hand-over or a drop added, in the status line.
+    void sayAdded(int listedBefore, int heldBefore, std::size_t refused);
     void openMenuFromKeyboard();
     void nameForScreenReaders();
     QAction* toolbarButton(ToolbarButton button) const;

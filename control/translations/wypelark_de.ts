@@ -736,6 +736,10 @@
             <numerusform>%Ln neu hinzugefügte Dateien warten auf das nächste Löschen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Already listed: nothing added</source>
+        <translation>Bereits in der Liste: nichts hinzugefügt</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

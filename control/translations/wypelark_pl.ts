@@ -756,6 +756,10 @@
             <numerusform>%Ln plików dodanych w trakcie przebiegu czeka na kolejne Usuń</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Already listed: nothing added</source>
+        <translation>Już na liście: nic nie dodano</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
