@@ -393,6 +393,10 @@ QString WipeTexts::passCount(int passes) {
     return tr("%Ln passes", nullptr, passes);
 }
 
+QString WipeTexts::passCountCaption(int passes) {
+    return tr("%Ln passes", "standing alone, beside the slider", passes);
+}
+
 QString WipeTexts::passFigure(const ProgressFigures& figures) {
     const bool onAFile = figures.fileIndex >= 1 && figures.fileIndex <= figures.fileCount;
     if (!onAFile && !(figures.filling && figures.pass >= 1))

@@ -71,6 +71,8 @@ public:
     static QString closeWhilePausedQuestion(const QString& shownFile);
 
     static QString passCount(int passes);
+    // The same count standing alone (languages with cases use the nominative here).
+    static QString passCountCaption(int passes);
     // The figures beside the bars: the current file's pass, and the run's bytes.
     static QString passFigure(const ProgressFigures& figures);
     static QString overallFigure(const ProgressFigures& figures);

@@ -316,8 +316,8 @@ void frmMain::Form_Load() {
 void frmMain::sliDelete_Change() {
     const int passes = sliDelete->value();
     lblStatus->setText(methodCaption(passes, lblStatus->text()));
-    lblPasses->setText(WipeTexts::passCount(passes));
-    sliDelete->setToolTip(WipeTexts::passCount(passes));
+    lblPasses->setText(WipeTexts::passCountCaption(passes));
+    sliDelete->setToolTip(WipeTexts::passCountCaption(passes));
     mController.setPassCount(passes);
 }
 

@@ -5,7 +5,7 @@
     <name>FillTexts</name>
     <message>
         <source>Fill the free space of the volume that holds %1 (%2 free) with the fill, %3, each pass flushed to the device?</source>
-        <translation>Den freien Platz des Datenträgers, auf dem %1 liegt (%2 frei), mit der Füllung beschreiben, %3, jeder Durchgang auf das Gerät geschrieben?</translation>
+        <translation>Den freien Platz des Datenträgers, auf dem %1 liegt (%2 frei), mit der Füllung in %3 beschreiben, jeder Durchgang auf das Gerät geschrieben?</translation>
     </message>
     <message>
         <source>While a pass goes on the volume is full, and other programs cannot write to it; the space is given back as soon as each pass ends, and if Wypelark ends meanwhile, however it ends.</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Free space filled: %1 of %2</source>
-        <translation>Freier Platz gefüllt: %1 zu %2</translation>
+        <translation>Freier Platz gefüllt: in %1 zu je %2</translation>
     </message>
 </context>
 <context>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>would fill %1 of free space on the volume that holds %2, %3</source>
-        <translation>würde %1 freien Platz auf dem Datenträger füllen, auf dem %2 liegt, %3</translation>
+        <translation>würde %1 freien Platz auf dem Datenträger, auf dem %2 liegt, in %3 füllen</translation>
     </message>
     <message>
         <source>--free-space takes no files and no --recursive</source>
@@ -666,8 +666,8 @@
     <message numerus="yes">
         <source>%Ln files destroyed (%1, %2) in %3</source>
         <translation>
-            <numerusform>%Ln Datei vernichtet (%1, %2) in %3</numerusform>
-            <numerusform>%Ln Dateien vernichtet (%1, %2) in %3</numerusform>
+            <numerusform>%Ln Datei vernichtet (%1, mit %2) in %3</numerusform>
+            <numerusform>%Ln Dateien vernichtet (%1, mit %2) in %3</numerusform>
         </translation>
     </message>
     <message>
@@ -739,6 +739,14 @@
     <message>
         <source>Already listed: nothing added</source>
         <translation>Bereits in der Liste: nichts hinzugefügt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln passes</source>
+        <comment>standing alone, beside the slider</comment>
+        <translation>
+            <numerusform>%Ln Durchgang</numerusform>
+            <numerusform>%Ln Durchgänge</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1022,7 +1030,7 @@
     </message>
     <message>
         <source>Might delete (Somewhat safe)</source>
-        <translation>Gründliches Löschen (einigermaßen sicher)</translation>
+        <translation>Mögliches Löschen (einigermaßen sicher)</translation>
     </message>
     <message>
         <source>Military delete (Safe)</source>

@@ -149,5 +149,13 @@
             <numerusform>%Ln files added during the run are kept for a later Delete</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln passes</source>
+        <comment>standing alone, beside the slider</comment>
+        <translation>
+            <numerusform>%Ln pass</numerusform>
+            <numerusform>%Ln passes</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -760,6 +760,15 @@
         <source>Already listed: nothing added</source>
         <translation>Już na liście: nic nie dodano</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln passes</source>
+        <comment>standing alone, beside the slider</comment>
+        <translation>
+            <numerusform>%Ln przebieg</numerusform>
+            <numerusform>%Ln przebiegi</numerusform>
+            <numerusform>%Ln przebiegów</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1042,7 +1051,7 @@
     </message>
     <message>
         <source>Might delete (Somewhat safe)</source>
-        <translation>Solidne usuwanie (dość bezpieczne)</translation>
+        <translation>Możliwe usunięcie (dość bezpieczne)</translation>
     </message>
     <message>
         <source>Military delete (Safe)</source>

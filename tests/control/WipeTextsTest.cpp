@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "control/WipeTexts.h"
+#include "control/Translations.h"
 #include "engine/WipeError.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -101,5 +105,77 @@ TEST_P(NamedInMessage, areTheFirstTenAndTheRestAreCounted) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, NamedInMessage, ::testing::Values(10, 11));
+
+} // namespace
+
+namespace {
+
+// The words a person meets first, per language: the method captions, the toolbar, the count
+// beside the slider (a nominative, where a language has cases), and Qt's own buttons, which
+// come from Qt's translations and so prove those are installed and loaded.
+struct GlossaryEntry {
+    const char* language;
+    const char* context;
+    const char* source;
+    const char* disambiguation;
+    int count;
+    const char* expected;
+};
+
+constexpr const char* window = "wypelark::frmMain";
+constexpr const char* alone = "standing alone, beside the slider";
+
+const GlossaryEntry glossary[] = {
+    {"pl", window, "Quick delete (Not very safe)", nullptr, -1,
+     "Szybkie usuwanie (niezbyt bezpieczne)"},
+    {"pl", window, "Might delete (Somewhat safe)", nullptr, -1,
+     "Możliwe usunięcie (dość bezpieczne)"},
+    {"pl", window, "Military delete (Safe)", nullptr, -1, "Wojskowe usuwanie (bezpieczne)"},
+    {"pl", window, "Secure delete (No recovery)", nullptr, -1,
+     "Bezpieczne usuwanie (bez odzyskania)"},
+    {"pl", window, "Delete", nullptr, -1, "Usuń"},
+    {"pl", window, "Continue", nullptr, -1, "Kontynuuj"},
+    {"pl", window, "Pause", nullptr, -1, "Wstrzymaj"},
+    {"pl", window, "Info", nullptr, -1, "Informacje"},
+    {"pl", window, "Exit", nullptr, -1, "Zakończ"},
+    {"pl", "WipeTexts", "%Ln passes", alone, 8, "8 przebiegów"},
+    {"pl", "QPlatformTheme", "Cancel", nullptr, -1, "Anuluj"},
+    {"pl", "QPlatformTheme", "Close", nullptr, -1, "Zamknij"},
+    {"de", window, "Quick delete (Not very safe)", nullptr, -1,
+     "Schnelles Löschen (nicht sehr sicher)"},
+    {"de", window, "Might delete (Somewhat safe)", nullptr, -1,
+     "Mögliches Löschen (einigermaßen sicher)"},
+    {"de", window, "Military delete (Safe)", nullptr, -1, "Militärisches Löschen (sicher)"},
+    {"de", window, "Secure delete (No recovery)", nullptr, -1,
+     "Sicheres Löschen (keine Wiederherstellung)"},
+    {"de", window, "Delete", nullptr, -1, "Löschen"},
+    {"de", window, "Continue", nullptr, -1, "Fortsetzen"},
+    {"de", window, "Pause", nullptr, -1, "Anhalten"},
+    {"de", window, "Info", nullptr, -1, "Info"},
+    {"de", window, "Exit", nullptr, -1, "Beenden"},
+    {"de", "WipeTexts", "%Ln passes", alone, 8, "8 Durchgänge"},
+    {"de", "QPlatformTheme", "Cancel", nullptr, -1, "Abbrechen"},
+    {"de", "QPlatformTheme", "Close", nullptr, -1, "Schließen"},
+};
+
+TEST(Translations, eachLanguageKeepsItsGlossaryAndQtsOwnButtons) {
+    for (const char* language : {"pl", "de"}) {
+        auto& application = *QCoreApplication::instance();
+        const std::vector<QTranslator*> installed =
+            installTranslations(application, QLocale(QString::fromLatin1(language)));
+        for (const GlossaryEntry& entry : glossary) {
+            if (qstrcmp(entry.language, language) != 0)
+                continue;
+            EXPECT_EQ(QCoreApplication::translate(entry.context, entry.source, entry.disambiguation,
+                                                  entry.count),
+                      QString::fromUtf8(entry.expected))
+                << language << ": " << entry.source;
+        }
+        for (QTranslator* translator : installed) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+}
 
 } // namespace
