@@ -157,10 +157,6 @@ int main(int argc, char* argv[]) {
     wypelark::WindowService service(window);
     if (bus)
         service.serve(*bus);
-    // Once the window shows, so that a box naming refused paths stands over it.
-    if (!paths.empty()) {
-        QTimer::singleShot(0, &window,
-                           [&] { window.addPaths(paths, directories.currentFolder()); });
-    }
+    window.startWith(paths, directories.currentFolder());
     return app.exec();
 }

@@ -115,11 +115,20 @@ void BrowserPane::connectEvents() {
 
 void BrowserPane::openStartFolder() {
     const std::vector<Volume> volumes = mBrowsing.volumes();
-    const QByteArray start = normalizedFolder(mBrowsing.currentFolder());
-    drvDrive->fill(volumeHolding(volumes, start));
-    const std::error_code error = dirPath->setPath(start);
-    if (error && error != std::errc::operation_canceled)
-        dirPath->setPath("/");
+    QList<QByteArray> candidates{mBrowsing.currentFolder(), "/"};
+    if (mStartFolder)
+        candidates.prepend(*mStartFolder);
+    for (const QByteArray& candidate : candidates) {
+        const QByteArray start = normalizedFolder(candidate);
+        drvDrive->fill(volumeHolding(volumes, start));
+        const std::error_code error = dirPath->setPath(start);
+        if (!error || error == std::errc::operation_canceled)
+            return;
+    }
+}
+
+void BrowserPane::startIn(const QByteArray& folder) {
+    mStartFolder = folder;
 }
 
 QByteArray BrowserPane::folder() const {

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QList>
 
+#include <optional>
 #include <system_error>
 
 class QAction;
@@ -34,8 +35,11 @@ public:
     BrowserPane(const DirectoryAccess& directories, MessageBoxes& messages, QWidget* parent);
     ~BrowserPane() override;
 
-    // The volume and the folder the program was started in.
+    // The volume and the folder given to startIn, or else the folder the program was started in;
+    // the root where neither can be read.
     void openStartFolder();
+    // The folder openStartFolder opens, when called before it runs.
+    void startIn(const QByteArray& folder);
     QByteArray folder() const;
     QList<QByteArray> selectedNames() const;
     // Lists the shown folder again: files were destroyed, or the window came back to the front
@@ -70,6 +74,7 @@ private:
     MessageBoxes& mMessages;
     ShownDirectoryAccess mShown;
     WaitingDirectoryAccess mBrowsing;
+    std::optional<QByteArray> mStartFolder;
     FileListBox* filFiles = nullptr;
     FolderListBox* dirPath = nullptr;
     DriveBox* drvDrive = nullptr;

@@ -6,6 +6,7 @@
 #include "control/PassCountSetting.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
+#include "list/PathScan.h"
 #include "ui/BrowserPane.h"
 #include "ui/DeletionListPane.h"
 #include "ui/DriveBox.h"
@@ -405,6 +406,17 @@ std::size_t frmMain::addPaths(const std::vector<QByteArray>& paths, const QByteA
     const std::vector<RefusedFile> refused = mController.addPaths(paths, base);
     showRefused(refused);
     return refused.size();
+}
+
+void frmMain::startWith(const std::vector<QByteArray>& paths, const QByteArray& base) {
+    if (paths.empty())
+        return;
+    QByteArray first = absolutePath(paths.front(), base);
+    while (first.size() > 1 && first.endsWith('/'))
+        first.chop(1);
+    fraPath->startIn(first.left(std::max<qsizetype>(1, first.lastIndexOf('/'))));
+    // Once the window shows, so that a box naming refused paths stands over it.
+    QTimer::singleShot(0, this, [this, paths, base] { addPaths(paths, base); });
 }
 
 void frmMain::takeHandedPaths(const std::vector<QByteArray>& paths) {

@@ -55,6 +55,9 @@ public:
     // Adds the files that paths name, folders with everything below them; relative paths are
     // taken against base. What cannot be added is named in one box; returns how many.
     std::size_t addPaths(const std::vector<QByteArray>& paths, const QByteArray& base);
+    // Paths the program was started with: the browser opens at the folder that holds the first,
+    // and once the window shows, they are added.
+    void startWith(const std::vector<QByteArray>& paths, const QByteArray& base);
     // Paths another start of the program handed over: added by the same rules, and said so.
     void takeHandedPaths(const std::vector<QByteArray>& paths);
     void comeToTheFront();
