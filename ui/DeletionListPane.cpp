@@ -72,16 +72,24 @@ void DeletionListPane::offerRecord() {
     mnuListRecord->setEnabled(true);
 }
 
-void DeletionListPane::removeSelected() {
+// The selected rows; with none selected, the current row, which the focus frame marks and which
+// looks chosen.
+std::vector<int> DeletionListPane::chosenPositions() const {
     std::vector<int> positions;
     for (const QModelIndex& row : lvwList->selectionModel()->selectedRows())
         positions.push_back(row.row() + 1);
-    mController.removeFromList(positions);
+    if (positions.empty() && lvwList->currentIndex().isValid())
+        positions.push_back(lvwList->currentIndex().row() + 1);
+    return positions;
+}
+
+void DeletionListPane::removeSelected() {
+    mController.removeFromList(chosenPositions());
 }
 
 void DeletionListPane::showMenu(const QPoint& at) {
     const bool editable = mController.listEditable();
-    mnuListRemove->setEnabled(editable && lvwList->selectionModel()->hasSelection());
+    mnuListRemove->setEnabled(editable && !chosenPositions().empty());
     mnuListClear->setEnabled(editable && mController.list().count() > 0);
     mnuList->popup(lvwList->viewport()->mapToGlobal(at));
     for (QAction* entry : mnuList->actions()) {

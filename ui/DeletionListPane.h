@@ -3,6 +3,8 @@
 
 #include <QGroupBox>
 
+#include <vector>
+
 class QAction;
 class QMenu;
 class QTableView;
@@ -22,6 +24,7 @@ public:
     QTableView* view() const { return lvwList; }
     // The record of a run is there to be shown.
     void offerRecord();
+    // Takes the selected rows off the list, or the current row when none is selected.
     void removeSelected();
 
 signals:
@@ -30,6 +33,7 @@ signals:
 private:
     void buildMenu();
     void showMenu(const QPoint& at);
+    std::vector<int> chosenPositions() const;
 
     WipeController& mController;
     QTableView* lvwList = nullptr;

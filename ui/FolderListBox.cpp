@@ -8,6 +8,7 @@
 #include "list/ShownName.h"
 
 #include <QCoreApplication>
+#include <QFocusFrame>
 #include <QPointer>
 #include <QStyle>
 
@@ -40,7 +41,7 @@ QString lastName(const QByteArray& folder) {
 } // namespace
 
 FolderListBox::FolderListBox(const DirectoryAccess& directories, QWidget* parent)
-    : QListWidget(parent), mDirectories(directories) {
+    : QListWidget(parent), mDirectories(directories), mFocusFrame(new QFocusFrame(this)) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     // The folder is opened from the event loop, not inside the mouse's or the key's handler:
     // its listing may take a while, and the events handled meanwhile must find the list done
@@ -122,6 +123,16 @@ EarlyEntries FolderListBox::earlyFiles(const QByteArray& folder, int ticket) {
             },
             Qt::QueuedConnection);
     };
+}
+
+void FolderListBox::focusInEvent(QFocusEvent* event) {
+    mFocusFrame->setWidget(this);
+    QListWidget::focusInEvent(event);
+}
+
+void FolderListBox::focusOutEvent(QFocusEvent* event) {
+    mFocusFrame->setWidget(nullptr);
+    QListWidget::focusOutEvent(event);
 }
 
 void FolderListBox::openPath(const QByteArray& path) {

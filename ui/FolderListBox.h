@@ -10,6 +10,8 @@
 #include <optional>
 #include <system_error>
 
+class QFocusFrame;
+
 namespace wypelark {
 
 // A classic folder list: the ancestors of the current folder from "/" down, the current
@@ -42,11 +44,18 @@ signals:
     // An entry was opened but its folder could not be listed; the list stays as it was.
     void openFailed(const QByteArray& path, std::error_code error);
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
     void openPath(const QByteArray& path);
     EarlyEntries earlyFiles(const QByteArray& folder, int ticket);
 
     const DirectoryAccess& mDirectories;
+    // The style's frame around the list while it has the focus: the current entry's own mark
+    // hardly shows on the selected entry.
+    QFocusFrame* mFocusFrame = nullptr;
     QByteArray mPath;
     std::optional<QList<QByteArray>> mFileNames; // of mPath, until taken
     std::int64_t mListedChange = 0;

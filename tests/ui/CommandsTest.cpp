@@ -351,6 +351,13 @@ TEST_F(Commands, rowsAreRemovedFromTheListOnlyWhileNoRunIsUnderWay) {
     pressDeleteOnRow(1);
     ASSERT_EQ(controller->list().count(), 2);
     EXPECT_EQ(controller->list().path(2), folder() + "/f");
+    // With nothing selected, the key takes the current row, the one the focus marks.
+    list->selectionModel()->clear();
+    list->selectionModel()->setCurrentIndex(list->model()->index(1, 0),
+                                            QItemSelectionModel::NoUpdate);
+    QTest::keyClick(list, Qt::Key_Delete);
+    ASSERT_EQ(controller->list().count(), 1);
+    EXPECT_EQ(controller->list().path(1), folder() + "/d");
     control<QAction>("mnuListClear")->trigger();
     EXPECT_EQ(controller->list().count(), 0);
     EXPECT_TRUE(fs::exists(dir.file("e"))); // taken off the list, not destroyed
