@@ -63,6 +63,10 @@ QString FillTexts::remark(StorageReason reason) {
     return {};
 }
 
+QString FillTexts::failedEnding() {
+    return tr("Ended: not filled");
+}
+
 QString FillTexts::summary(const FillReport& report) {
     const auto made = static_cast<int>(report.filledPerPass.size());
     QString text;

@@ -23,6 +23,8 @@ public:
     static QString summary(const FillReport& report);
     // The outcome in a few words, for the status line.
     static QString status(const FillReport& report);
+    // Beside the bars, after a fill that failed.
+    static QString failedEnding();
     static QString runningStatus(const QString& shownFolder);
     static QString pausedStatus(qint64 heldBytes);
     static QString closeWhilePausedQuestion(qint64 heldBytes);

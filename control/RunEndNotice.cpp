@@ -16,6 +16,9 @@ RunEndNotice fillNotice(const FillReport& report) {
     RunEndNotice notice;
     notice.summary = FillTexts::summary(report);
     notice.status = FillTexts::status(report);
+    notice.ending = report.failure      ? FillTexts::failedEnding()
+                    : report.complete() ? WipeTexts::doneEnding()
+                                        : WipeTexts::stoppedEnding();
     notice.notice = notice.summary;
     for (const StorageReason reason : report.remarks)
         notice.details += FillTexts::remark(reason) + QLatin1Char('\n');
@@ -34,6 +37,10 @@ void tellEnd(RunEndNotice& notice, const RunRecord& record, const RunSession& se
     const RunTotals totals = session.totals();
     if (totals.files == 0 && summary.isEmpty())
         return;
+    const auto failed = static_cast<int>(record.report.failures.size());
+    notice.ending = failed > 0                               ? WipeTexts::failedEnding(failed)
+                    : totals.files < record.report.fileCount ? WipeTexts::stoppedEnding()
+                                                             : WipeTexts::doneEnding();
     const QString destroyed = WipeTexts::destroyedTotals(totals);
     const int held = session.heldCount();
     notice.status =

@@ -17,6 +17,7 @@ struct RunRecord;
 // is something to say, and the run's record to show and keep.
 struct RunEndNotice {
     QString status; // empty: the status line stays as it is
+    QString ending; // beside the bars, which stay where the command left them
     QString notice; // empty: no desktop notice
     QString noticeBody;
     bool boxShown = false;

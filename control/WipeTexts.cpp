@@ -447,6 +447,18 @@ QString WipeTexts::alreadyListedStatus() {
     return tr("Already listed: nothing added");
 }
 
+QString WipeTexts::doneEnding() {
+    return tr("Done");
+}
+
+QString WipeTexts::stoppedEnding() {
+    return tr("Stopped before the end");
+}
+
+QString WipeTexts::failedEnding(int failed) {
+    return tr("Ended: %Ln files not destroyed", nullptr, failed);
+}
+
 QString WipeTexts::heldStatus(int held) {
     return tr("%Ln files added during the run are kept for a later Delete", nullptr, held);
 }

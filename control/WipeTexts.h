@@ -86,6 +86,10 @@ public:
     static QString alreadyListedStatus();
     // Files added while a question or a run held them out: they wait for a later Delete.
     static QString heldStatus(int held);
+    // How a command ended, in a word or two beside the bars.
+    static QString doneEnding();
+    static QString stoppedEnding();
+    static QString failedEnding(int failed);
     // "4 files destroyed (1.2 GB, 3 passes) in 12 s".
     static QString destroyedTotals(const RunTotals& totals);
     // A duration as minutes and seconds ("0:42", "1:02:05").

@@ -12,9 +12,23 @@
 namespace wypelark {
 namespace {
 
+constexpr int CaptionGap = 8;
+
 // The middle of a text that does not fit goes, so that both ends of a path stay.
 QString fitted(const QLabel* label, const QString& text) {
     return label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->width());
+}
+
+// The figures take the free ends of a caption's row, never the caption's own place, however
+// long the caption is in the person's language.
+void placeBesideCaption(const QLabel* caption, QLabel* left, QLabel* right) {
+    const QRect row = caption->geometry();
+    const int half = (caption->fontMetrics().horizontalAdvance(caption->text()) + 1) / 2;
+    const int captionLeft = row.center().x() - half - CaptionGap;
+    const int captionRight = row.center().x() + half + CaptionGap;
+    left->setGeometry(row.left(), row.top(), std::max(0, captionLeft - row.left()), row.height());
+    right->setGeometry(captionRight, row.top(), std::max(0, row.right() - captionRight),
+                       row.height());
 }
 
 } // namespace
@@ -28,14 +42,16 @@ ProgressPane::ProgressPane(WipeController& controller, QWidget* window)
     prgCurrent->setGeometry(3, 468, 559, 13);
     lblOverall = named(centredLabel(tr("Overall Progress"), window), "lblOverall");
     lblOverall->setGeometry(6, 486, 553, 13);
+    fitToFont(lblOverall);
     lblCurrent = named(centredLabel(tr("Current File Progress"), window), "lblCurrent");
     lblCurrent->setGeometry(6, 450, 553, 13);
-    lblCurrentFile = named(figureLabel(window, Qt::AlignLeft, {6, 450, 205, 13}), "lblCurrentFile");
-    lblCurrentFigure =
-        named(figureLabel(window, Qt::AlignRight, {354, 450, 205, 13}), "lblCurrentFigure");
-    lblOverallRate = named(figureLabel(window, Qt::AlignLeft, {6, 486, 205, 13}), "lblOverallRate");
-    lblOverallFigure =
-        named(figureLabel(window, Qt::AlignRight, {354, 486, 205, 13}), "lblOverallFigure");
+    fitToFont(lblCurrent);
+    lblCurrentFile = named(figureLabel(window, Qt::AlignLeft, {}), "lblCurrentFile");
+    lblCurrentFigure = named(figureLabel(window, Qt::AlignRight, {}), "lblCurrentFigure");
+    placeBesideCaption(lblCurrent, lblCurrentFile, lblCurrentFigure);
+    lblOverallRate = named(figureLabel(window, Qt::AlignLeft, {}), "lblOverallRate");
+    lblOverallFigure = named(figureLabel(window, Qt::AlignRight, {}), "lblOverallFigure");
+    placeBesideCaption(lblOverall, lblOverallRate, lblOverallFigure);
     for (QWidget* passive : std::initializer_list<QWidget*>{
              prgOverall, prgCurrent, lblOverall, lblCurrent, lblCurrentFile, lblCurrentFigure,
              lblOverallRate, lblOverallFigure})
@@ -56,7 +72,13 @@ ProgressPane::ProgressPane(WipeController& controller, QWidget* window)
 }
 
 void ProgressPane::showPaused() {
-    lblOverallRate->setText(tr("Paused"));
+    showEnding(tr("Paused"));
+}
+
+void ProgressPane::showEnding(const QString& ending) {
+    mStill = ending;
+    lblOverallRate->setText(fitted(lblOverallRate, ending));
+    lblOverallRate->setToolTip(ending);
 }
 
 void ProgressPane::showFigures(const ProgressFigures& figures, bool running) {
@@ -66,7 +88,12 @@ void ProgressPane::showFigures(const ProgressFigures& figures, bool running) {
     lblCurrentFile->setToolTip(file);
     lblCurrentFigure->setText(WipeTexts::passFigure(figures));
     lblOverallFigure->setText(WipeTexts::overallFigure(figures));
-    lblOverallRate->setText(running ? WipeTexts::rateFigure(figures) : QString());
+    if (running) {
+        mStill.clear();
+        lblOverallRate->setToolTip(QString());
+    }
+    lblOverallRate->setText(running ? WipeTexts::rateFigure(figures)
+                                    : fitted(lblOverallRate, mStill));
     prgOverall->setMinimumF(0);
     prgOverall->setMaximumF(1000);
     prgOverall->setValueF(static_cast<float>(figures.overallFraction() * 1000));

@@ -24,7 +24,9 @@ class ProgressPane final : public QObject {
 public:
     ProgressPane(WipeController& controller, QWidget* window);
 
+    // What the bars stand for while no command writes: a pause, or how the command ended.
     void showPaused();
+    void showEnding(const QString& ending);
 
 signals:
     // The figures were shown; running: a run or a fill is under way.
@@ -43,6 +45,7 @@ private:
     QLabel* lblCurrentFigure = nullptr;
     QLabel* lblOverallRate = nullptr;
     QLabel* lblOverallFigure = nullptr;
+    QString mStill; // beside the bars until the next command writes
 };
 
 } // namespace wypelark

@@ -145,6 +145,8 @@ void RunCommands::showPendingReport() {
         RunEndNotice::of(session.takeRecord(), session, session.state() == RunState::Paused);
     if (!notice.status.isEmpty())
         mParts.status.say(notice.status);
+    if (!notice.ending.isEmpty() && session.state() != RunState::Paused)
+        mParts.progress.showEnding(notice.ending);
     if (!notice.notice.isEmpty() && !mWindow->isActiveWindow())
         DesktopNotifier::notify(notice.notice, notice.noticeBody);
     if (notice.sheet) {

@@ -43,6 +43,10 @@ RunRecordDialog::RunRecordDialog(QWidget* parent, RunSheet sheet, AskPath askPat
     mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     fillTable();
+    lblSaved = new QLabel(this);
+    lblSaved->setObjectName(QStringLiteral("lblSaved"));
+    lblSaved->setTextFormat(Qt::PlainText);
+    lblSaved->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* pdf = buttons->addButton(tr("Save as PDF…"), QDialogButtonBox::ActionRole);
     QPushButton* json = buttons->addButton(tr("Save as JSON…"), QDialogButtonBox::ActionRole);
@@ -52,6 +56,7 @@ RunRecordDialog::RunRecordDialog(QWidget* parent, RunSheet sheet, AskPath askPat
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(mTable);
+    layout->addWidget(lblSaved);
     layout->addWidget(buttons);
     resize(900, 420);
 }
@@ -85,24 +90,26 @@ void RunRecordDialog::saveAsPdf() {
     const QString path = mAskPath(this, tr("Save the Run Record as PDF"),
                                   suggestedName(QStringLiteral("pdf")), tr("PDF (*.pdf)"));
     if (!path.isEmpty())
-        tellIfNotSaved(path, RunRecordDocument(mSheet).writePdf(path));
+        tellSaved(path, RunRecordDocument(mSheet).writePdf(path));
 }
 
 void RunRecordDialog::saveAsJson() {
     const QString path = mAskPath(this, tr("Save the Run Record as JSON"),
                                   suggestedName(QStringLiteral("json")), tr("JSON (*.json)"));
     if (!path.isEmpty())
-        tellIfNotSaved(path, RunSheet::save(path, mSheet.json()));
+        tellSaved(path, RunSheet::save(path, mSheet.json()));
 }
 
-void RunRecordDialog::tellIfNotSaved(const QString& path, const QString& error) {
-    if (error.isEmpty())
+void RunRecordDialog::tellSaved(const QString& path, const QString& error) {
+    const QString shown = QString::fromStdString(printablePath(path.toLocal8Bit().toStdString()));
+    if (error.isEmpty()) {
+        lblSaved->setText(tr("Saved in %1").arg(shown));
         return;
-    QMessageBox box(
-        QMessageBox::Critical, ProofTexts::title(),
-        tr("The record could not be kept in %1: %2")
-            .arg(QString::fromStdString(printablePath(path.toLocal8Bit().toStdString())), error),
-        QMessageBox::Ok, this);
+    }
+    lblSaved->clear();
+    QMessageBox box(QMessageBox::Critical, ProofTexts::title(),
+                    tr("The record could not be kept in %1: %2").arg(shown, error), QMessageBox::Ok,
+                    this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

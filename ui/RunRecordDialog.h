@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QLabel;
 class QTableWidget;
 
 namespace wypelark {
@@ -31,11 +32,13 @@ public:
 private:
     void fillTable();
     QString suggestedName(const QString& extension) const;
-    void tellIfNotSaved(const QString& path, const QString& error);
+    // Names the file kept below the table, or says in a box why it was not kept.
+    void tellSaved(const QString& path, const QString& error);
 
     RunSheet mSheet;
     AskPath mAskPath;
     QTableWidget* mTable = nullptr;
+    QLabel* lblSaved = nullptr;
 };
 
 } // namespace wypelark

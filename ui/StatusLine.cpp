@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "ui/StatusLine.h"
 
+#include <QRegularExpression>
+
 namespace wypelark {
 namespace {
 
@@ -16,8 +18,12 @@ StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+// A number stays on the line of the word after it ("6.1 s", "3 passes") when the line wraps.
 void StatusLine::say(const QString& text) {
-    setText(text);
+    static const QRegularExpression numberAndWord(QStringLiteral("(\\d) (?=\\S)"));
+    QString kept = text;
+    kept.replace(numberAndWord, QStringLiteral("\\1") + QChar(QChar::Nbsp));
+    setText(kept);
     setToolTip(text);
 }
 

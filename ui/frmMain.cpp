@@ -171,6 +171,7 @@ void frmMain::buildDeleteMethod() {
     sliDelete->setValue(PassCountSetting::Minimum);
     lblStatus = named(centredLabel(QString(), fraDelete), "lblStatus");
     lblStatus->setGeometry(15, 15, 526, 16);
+    fitToFont(lblStatus);
 }
 
 void frmMain::buildBrowser() {

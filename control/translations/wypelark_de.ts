@@ -86,6 +86,10 @@
         <source>Free space filled: %1 of %2</source>
         <translation>Freier Platz gefüllt: in %1 zu je %2</translation>
     </message>
+    <message>
+        <source>Ended: not filled</source>
+        <translation>Beendet: nicht gefüllt</translation>
+    </message>
 </context>
 <context>
     <name>ProofTexts</name>
@@ -748,6 +752,21 @@
             <numerusform>%Ln Durchgänge</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Stopped before the end</source>
+        <translation>Vor dem Ende angehalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ended: %Ln files not destroyed</source>
+        <translation>
+            <numerusform>Beendet: %Ln Datei nicht vernichtet</numerusform>
+            <numerusform>Beendet: %Ln Dateien nicht vernichtet</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -976,6 +995,10 @@
     <message>
         <source>The record could not be kept in %1: %2</source>
         <translation>Das Protokoll konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Saved in %1</source>
+        <translation>Gespeichert in %1</translation>
     </message>
 </context>
 <context>

@@ -157,5 +157,12 @@
             <numerusform>%Ln passes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Ended: %Ln files not destroyed</source>
+        <translation>
+            <numerusform>Ended: %Ln file not destroyed</numerusform>
+            <numerusform>Ended: %Ln files not destroyed</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -87,6 +87,10 @@
         <source>Free space filled: %1 of %2</source>
         <translation>Wolne miejsce wypełnione: %1 po %2</translation>
     </message>
+    <message>
+        <source>Ended: not filled</source>
+        <translation>Koniec: nie wypełniono</translation>
+    </message>
 </context>
 <context>
     <name>ProofTexts</name>
@@ -769,6 +773,22 @@
             <numerusform>%Ln przebiegów</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Stopped before the end</source>
+        <translation>Zatrzymano przed końcem</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ended: %Ln files not destroyed</source>
+        <translation>
+            <numerusform>Koniec: %Ln plik niezniszczony</numerusform>
+            <numerusform>Koniec: %Ln pliki niezniszczone</numerusform>
+            <numerusform>Koniec: %Ln plików niezniszczonych</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -997,6 +1017,10 @@
     <message>
         <source>The record could not be kept in %1: %2</source>
         <translation>Nie można było zachować zapisu w %1: %2</translation>
+    </message>
+    <message>
+        <source>Saved in %1</source>
+        <translation>Zapisano w %1</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "ui/FolderListBox.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QSlider>
 #include <QTest>
 #include <QToolBar>
@@ -78,6 +79,10 @@ QString WindowFixture::storedCount() const {
     controller->waitForSettingsSaved();
     return RegGetString(*settings, RegistryFile::CurrentUser, PassCountSetting::Key,
                         PassCountSetting::ReadName, QStringLiteral("(none)"));
+}
+
+QString WindowFixture::statusText() const {
+    return control<QLabel>("lblRunStatus")->text().replace(QChar::Nbsp, QLatin1Char(' '));
 }
 
 QAction* WindowFixture::button(int index) const {

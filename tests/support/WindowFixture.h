@@ -51,6 +51,8 @@ protected:
     QStringList fileListNames() const;
     void saveStoredCount(const QString& text);
     QString storedCount() const;
+    // The status line as read, its unbreakable spaces read as spaces.
+    QString statusText() const;
     // The toolbar's button at a 1-based index.
     QAction* button(int index) const;
     // Clicks a toolbar button by its 1-based index, as the mouse would.

@@ -66,10 +66,9 @@ TEST_F(AddPaths, aDropOfLocalFilesKeepsTheirBytesAndAnythingElseChangesNothing) 
     drop({local});
     ASSERT_EQ(controller->list().count(), 1);
     EXPECT_EQ(listed(1), QByteArray::fromStdString(dir.file(raw)));
-    auto* status = control<QLabel>("lblRunStatus");
-    EXPECT_EQ(status->text(), QStringLiteral("1 file added to the list"));
+    EXPECT_EQ(statusText(), QStringLiteral("1 file added to the list"));
     drop({local});
-    EXPECT_EQ(status->text(), QStringLiteral("Already listed: nothing added"));
+    EXPECT_EQ(statusText(), QStringLiteral("Already listed: nothing added"));
 }
 
 TEST_F(AddPaths, aFolderGivesEveryFileBelowItAndEmptiedFoldersGoAfterTheRun) {

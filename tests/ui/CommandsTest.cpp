@@ -81,7 +81,7 @@ TEST_F(Commands, aCompletedRunPassesThroughTheTableAndDestroysTheFiles) {
         if (n == 1) {
             during.push_back(states());
             closed = window->close();
-            refusal = control<QLabel>("lblRunStatus")->text();
+            refusal = statusText();
         }
     };
 
@@ -165,8 +165,7 @@ TEST_F(Commands, aFileWhoseNameIsNotUtf8IsListedAddedAndDestroyed) {
 TEST_F(Commands, deleteOverAnEmptyListSaysSoAndStartsNothing) {
     click(1);
 
-    EXPECT_EQ(control<QLabel>("lblRunStatus")->text(),
-              QStringLiteral("The list is empty: add files first"));
+    EXPECT_EQ(statusText(), QStringLiteral("The list is empty: add files first"));
     EXPECT_EQ(overall(), 0);
     EXPECT_TRUE(messages.questions.empty());
     EXPECT_EQ(states(), JustOpened);
@@ -554,7 +553,6 @@ TEST_F(Commands, wipeFreeSpaceAsksFirstHoldsTheSpaceWhilePausedAndGivesItBackOnE
             click(2);
     });
     auto* wipeFree = control<QAction>("mnuDriveWipeFree");
-    auto* status = control<QLabel>("lblRunStatus");
     for (const bool exitWhilePaused : {false, true}) {
         SCOPED_TRACE(exitWhilePaused ? "exit while paused" : "continued");
         yields = 0;
@@ -566,8 +564,8 @@ TEST_F(Commands, wipeFreeSpaceAsksFirstHoldsTheSpaceWhilePausedAndGivesItBackOnE
         EXPECT_EQ(controller->session().state(), RunState::Paused);
         EXPECT_EQ(volume.fillFilesOpen(), 1);
         EXPECT_EQ(button(1)->text(), QStringLiteral("Continue"));
-        EXPECT_TRUE(status->text().contains(QStringLiteral("holds 200.0 kB")))
-            << status->text().toStdString();
+        EXPECT_TRUE(statusText().contains(QStringLiteral("holds 200.0 kB")))
+            << statusText().toStdString();
         if (exitWhilePaused)
             click(6);
         else
@@ -580,8 +578,8 @@ TEST_F(Commands, wipeFreeSpaceAsksFirstHoldsTheSpaceWhilePausedAndGivesItBackOnE
         EXPECT_EQ(volume.fillHeld(), 0u);
         EXPECT_FALSE(volume.fillWentAstray());
         if (!exitWhilePaused) {
-            EXPECT_TRUE(status->text().startsWith(QStringLiteral("Free space filled: 1 pass of")))
-                << status->text().toStdString();
+            EXPECT_TRUE(statusText().startsWith(QStringLiteral("Free space filled: 1 pass of")))
+                << statusText().toStdString();
         }
     }
 }
