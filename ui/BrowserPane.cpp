@@ -57,7 +57,30 @@ BrowserPane::BrowserPane(const DirectoryAccess& directories, MessageBoxes& messa
     QWidget::setTabOrder(drvDrive, dirPath);
     QWidget::setTabOrder(dirPath, filFiles);
     buildReadingNote();
+    buildFolderMenu();
     connectEvents();
+}
+
+// The right button, the menu key or Shift+F10 on the folder list: the entry under the mouse, or
+// the current entry, with every file below it.
+void BrowserPane::buildFolderMenu() {
+    dirPath->setContextMenuPolicy(Qt::CustomContextMenu);
+    mnuFolders = named(new QMenu(QStringLiteral("Folders"), this), "mnuFolders");
+    mnuFoldersAdd = named(mnuFolders->addAction(tr("Add Folder")), "mnuFoldersAdd");
+    connect(dirPath, &QWidget::customContextMenuRequested, this, &BrowserPane::showFolderMenu);
+    connect(mnuFoldersAdd, &QAction::triggered, this,
+            [this] { emit folderAddRequested(mMenuFolder); });
+}
+
+void BrowserPane::showFolderMenu(const QPoint& at) {
+    const QListWidgetItem* entry = dirPath->itemAt(at);
+    if (!entry)
+        entry = dirPath->currentItem();
+    if (!entry)
+        return;
+    mMenuFolder = entry->data(FolderListBox::PathRole).toByteArray();
+    mnuFolders->popup(dirPath->viewport()->mapToGlobal(at));
+    mnuFolders->setActiveAction(mnuFoldersAdd);
 }
 
 BrowserPane::~BrowserPane() = default;

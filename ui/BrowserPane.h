@@ -59,12 +59,16 @@ public:
 signals:
     // The selected files are to be added (double click, Enter, or the pop-up menu).
     void addRequested();
+    // A folder of the folder list is to be added, with every file below it (its pop-up menu).
+    void folderAddRequested(const QByteArray& folder);
     // The drive box's menu was asked for, at a place on the screen.
     void driveMenuRequested(const QPoint& at);
 
 private:
     void buildReadingNote();
     void connectEvents();
+    void buildFolderMenu();
+    void showFolderMenu(const QPoint& at);
     void refreshShownFolder();
     void showFolderError(const QByteArray& folder, std::error_code error);
     void showReading(bool reading);
@@ -80,6 +84,9 @@ private:
     DriveBox* drvDrive = nullptr;
     QMenu* mnuPopUp = nullptr;
     QAction* mnuPopUpAdd = nullptr;
+    QMenu* mnuFolders = nullptr;
+    QAction* mnuFoldersAdd = nullptr;
+    QByteArray mMenuFolder; // the folder the folder list's menu was opened on
     FolderWatch* mFolderWatch = nullptr;
     QLabel* lblReading = nullptr;
     QTimer* mReadingShown = nullptr;

@@ -217,6 +217,11 @@ void frmMain::setFocusOrder() {
 
 void frmMain::connectEvents() {
     connect(fraPath, &BrowserPane::addRequested, this, &frmMain::mnuPopUpAdd_Click);
+    connect(fraPath, &BrowserPane::folderAddRequested, this, [this](const QByteArray& folder) {
+        const int before = mController.list().count();
+        const int heldBefore = mController.heldCount();
+        sayAdded(before, heldBefore, addPaths({folder}, "/"));
+    });
     // Shift+F10 opens the pop-up menu as the menu key does, at the focused control's current
     // entry.
     auto* menuKeys = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);

@@ -829,6 +829,10 @@
         <source>Reading...</source>
         <translation>Wird gelesen...</translation>
     </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::CommandHost</name>

@@ -851,6 +851,10 @@
         <source>Reading...</source>
         <translation>Wczytywanie...</translation>
     </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Dodaj folder</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::CommandHost</name>
