@@ -113,11 +113,13 @@ QStringList ProofTexts::rowCells(const SheetRow& row) {
         readBackText +=
             QLatin1Char('\n') + tr("%1 MB/s").arg(QLocale().toString(
                                     static_cast<double>(row.size) / 1e6 / row.readSeconds, 'f', 1));
+    // Every cell says something: a dash where a file was not measured or not reached.
+    const QString none(QChar(0x2014));
     return {place,
-            row.size >= 0 ? QLocale().toString(row.size) : QString(),
-            destroyed ? QString::number(row.passesFlushed) : QString(),
-            destroyed ? tr("every pass") : QString(),
-            destroyed ? readBackText : QString(),
+            row.size >= 0 ? QLocale().toString(row.size) : none,
+            QString::number(row.passesFlushed),
+            destroyed ? tr("every pass") : none,
+            destroyed ? readBackText : none,
             result(row),
             reason(row),
             remarks(row)};

@@ -293,6 +293,13 @@ void RunSession::freeSpaceCommand(const QByteArray& folder, const VolumeSpace& s
                static_cast<qint64>(FreeSpaceRun::fillableBytes(space)) * mPasses);
 }
 
+std::unordered_map<std::string, qint64> RunSession::listedSizes() const {
+    std::unordered_map<std::string, qint64> sizes;
+    for (int position = 1; position <= mList.count(); ++position)
+        sizes.emplace(mList.path(position).toStdString(), mList.size(position));
+    return sizes;
+}
+
 std::int64_t RunSession::bytesWritten() const {
     return mFilling ? mFill.bytesWritten() : mRun.bytesWritten();
 }

@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -164,6 +165,8 @@ public:
     RunRecord takeRecord();
     // The files the last command destroyed, in the list's order.
     const std::vector<DestroyedFile>& destroyed() const { return mDestroyed; }
+    // The listed files' sizes by path, as they were listed (a failed file stays listed).
+    std::unordered_map<std::string, qint64> listedSizes() const;
     // The bytes the last command wrote, every pass counted.
     std::int64_t bytesWritten() const;
     // How far the run has got; taken now, so that a flush that holds the run slows the rate.

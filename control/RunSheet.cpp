@@ -16,6 +16,7 @@
 #include <map>
 #include <pwd.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace wypelark {
 namespace {
@@ -303,9 +304,14 @@ RunSheet::RunSheet(Head head, const RunSession& session, const RunRecord& record
         }
         mRows.push_back(std::move(row));
     }
+    const std::unordered_map<std::string, qint64> listed =
+        record.report.failures.empty() ? decltype(listed){} : session.listedSizes();
     for (const WipeFailure& failure : record.report.failures) {
         SheetRow row;
         row.path = failure.path;
+        if (const auto found = listed.find(failure.path); found != listed.end())
+            row.size = found->second;
+        row.passesFlushed = failure.passesFlushed;
         row.outcome = SheetRow::Outcome::NotDestroyed;
         row.step = failure.step;
         row.error = failure.error;

@@ -23,6 +23,8 @@ struct WipeFailure {
     // Where another program's file that took the name meanwhile stays, when it could not be put
     // back under it.
     std::string strandedAt = {};
+    // The passes this run wrote over the whole file and flushed before it failed.
+    int passesFlushed = 0;
 };
 
 // A destroyed file whose old copies the overwrite may not have reached.

@@ -334,7 +334,11 @@ void WipeRun::fail(const std::string& path, WipeStep step, std::error_code error
 }
 
 void WipeRun::failItem(int index, const std::string& path, WipeStep step, std::error_code error) {
-    mReport.failures.push_back({path, step, error});
+    // A folder flush fails after its files' every pass was made; a file not reached had none.
+    const int passes = step == WipeStep::Sync ? std::max(1, mHost.passCount())
+                       : index == mFileIndex  ? mPassesMade
+                                              : 0;
+    mReport.failures.push_back({path, step, error, {}, passes});
     if (std::find(mUndestroyed.begin(), mUndestroyed.end(), index) == mUndestroyed.end())
         mUndestroyed.push_back(index);
 }

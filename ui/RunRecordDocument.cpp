@@ -16,6 +16,10 @@
 namespace wypelark {
 namespace {
 
+// The path's share of the page's width, so that it breaks over as few lines as it can; the other
+// columns take what their words need of the rest.
+constexpr int PathColumnPercent = 34;
+
 QString cell(const QString& text) {
     return QStringLiteral("<td>") +
            text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
@@ -34,9 +38,14 @@ QString RunRecordDocument::html() const {
                                      head.passes)
                      .toHtmlEscaped(),
                  head.program.toHtmlEscaped(), QStringLiteral(WYPELARK_VERSION).toHtmlEscaped());
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
-    for (const QString& column : ProofTexts::columns())
-        html += QStringLiteral("<th>") + column.toHtmlEscaped() + QStringLiteral("</th>");
+    html += QStringLiteral(
+        "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
+    const QStringList columns = ProofTexts::columns();
+    for (const QString& column : columns)
+        html += (&column == &columns.front()
+                     ? QStringLiteral("<th width=\"%1%\">").arg(PathColumnPercent)
+                     : QStringLiteral("<th>")) +
+                column.toHtmlEscaped() + QStringLiteral("</th>");
     html += QStringLiteral("</tr>");
     for (const SheetRow& row : mSheet.rows()) {
         html += QStringLiteral("<tr>");

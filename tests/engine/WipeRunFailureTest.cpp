@@ -18,6 +18,7 @@ struct FailureCase {
     FileOp op;
     int occurrence;
     WipeStep step;
+    int passesFlushed; // of 2, before the failure
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os) {
@@ -53,21 +54,22 @@ TEST_P(InjectedFailure, isReportedOnceAndTheOtherFilesAreStillDestroyed) {
     EXPECT_EQ(failure.path, "/x/bad");
     EXPECT_EQ(failure.step, c.step);
     EXPECT_EQ(failure.error.value(), EIO);
+    EXPECT_EQ(failure.passesFlushed, c.passesFlushed);
     if (c.op != FileOp::Remove) {
         EXPECT_EQ(disk.count(FileOp::Remove, "/x/bad"), 0);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, InjectedFailure,
-                         ::testing::Values(FailureCase{FileOp::Open, 1, WipeStep::Open},
-                                           FailureCase{FileOp::Open, 2, WipeStep::Open},
-                                           FailureCase{FileOp::Length, 1, WipeStep::Length},
-                                           FailureCase{FileOp::Write, 1, WipeStep::Write},
-                                           FailureCase{FileOp::Write, 4, WipeStep::Write},
-                                           FailureCase{FileOp::Flush, 1, WipeStep::Flush},
-                                           FailureCase{FileOp::Flush, 2, WipeStep::Flush},
-                                           FailureCase{FileOp::Close, 2, WipeStep::Close},
-                                           FailureCase{FileOp::Remove, 1, WipeStep::Delete}));
+                         ::testing::Values(FailureCase{FileOp::Open, 1, WipeStep::Open, 0},
+                                           FailureCase{FileOp::Open, 2, WipeStep::Open, 1},
+                                           FailureCase{FileOp::Length, 1, WipeStep::Length, 0},
+                                           FailureCase{FileOp::Write, 1, WipeStep::Write, 0},
+                                           FailureCase{FileOp::Write, 4, WipeStep::Write, 1},
+                                           FailureCase{FileOp::Flush, 1, WipeStep::Flush, 0},
+                                           FailureCase{FileOp::Flush, 2, WipeStep::Flush, 1},
+                                           FailureCase{FileOp::Close, 2, WipeStep::Close, 1},
+                                           FailureCase{FileOp::Remove, 1, WipeStep::Delete, 2}));
 
 TEST(WipeRunFailure, aFailedWriteStopsThatFilesPassesAndIsNotCountedAsDone) {
     FakeFileOperations disk;
@@ -161,6 +163,7 @@ TEST(WipeRunFailure, aFolderThatCannotBeFlushedLeavesItsDeletedFilesNotDestroyed
     ASSERT_EQ(host.reports[0].failures.size(), 2u);
     EXPECT_EQ(host.reports[0].failures[0].step, WipeStep::Sync);
     EXPECT_EQ(host.reports[0].failures[0].error.value(), EIO);
+    EXPECT_EQ(host.reports[0].failures[0].passesFlushed, 1);
 }
 
 } // namespace
