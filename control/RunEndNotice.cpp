@@ -46,7 +46,20 @@ void tellEnd(RunEndNotice& notice, const RunRecord& record, const RunSession& se
     notice.status =
         held > 0 ? destroyed + QStringLiteral("; ") + WipeTexts::heldStatus(held) : destroyed;
     notice.notice = summary.isEmpty() ? destroyed : summary;
-    notice.noticeBody = summary.isEmpty() ? QString() : destroyed;
+    QStringList destroyedNames;
+    for (const DestroyedFile& file : session.destroyed()) {
+        if (destroyedNames.size() == WipeTexts::NamedInNotice)
+            break;
+        destroyedNames.push_back(QString::fromStdString(printablePath(file.path.toStdString())));
+    }
+    QStringList failedNames;
+    for (const WipeFailure& failure : record.report.failures) {
+        if (failedNames.size() == WipeTexts::NamedInNotice)
+            break;
+        failedNames.push_back(QString::fromStdString(printablePath(failure.path)));
+    }
+    notice.noticeBody =
+        WipeTexts::endNoticeBody(destroyed, destroyedNames, totals.files, failedNames, failed);
 }
 
 // A run that ended with something to say of its files leaves its record to be shown and kept.

@@ -56,7 +56,7 @@ RunState RunSession::state() const {
         return mStopAsked ? RunState::Stopping : RunState::Running;
     if (mInCommand)
         return RunState::Running;
-    if (mRun.resumePending() || mFill.resumePending())
+    if (resumable())
         return RunState::Paused;
     return mQuestionOpen ? RunState::Asking : RunState::Idle;
 }

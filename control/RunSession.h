@@ -101,6 +101,9 @@ public:
     bool stopAsked() const { return mStopAsked; }
     // Whether a run is writing now, Pause pressed or not.
     bool writing() const { return mRun.active() || mFill.active(); }
+    // A stopped command waits to go on where it stopped (the state says Paused once the
+    // command that stopped has returned).
+    bool resumable() const { return mRun.resumePending() || mFill.resumePending(); }
     // The list is walked by position while a run of files is under way or paused, and named by a
     // question while it is open.
     bool listEditable() const;

@@ -447,6 +447,25 @@ QString WipeTexts::alreadyListedStatus() {
     return tr("Already listed: nothing added");
 }
 
+QString WipeTexts::endNoticeBody(const QString& destroyedTotals, const QStringList& destroyed,
+                                 int destroyedCount, const QStringList& failed, int failedCount) {
+    const auto names = [](const QStringList& first, int count) {
+        QString text;
+        const int named = std::min({static_cast<int>(first.size()), count, NamedInNotice});
+        for (int at = 0; at < named; ++at)
+            text += QLatin1Char('\n') + first[at];
+        if (count > named)
+            text += QLatin1Char('\n') + tr("and %Ln more", nullptr, count - named);
+        return text;
+    };
+    if (failedCount == 0)
+        return tr("Destroyed:") + names(destroyed, destroyedCount);
+    QString body = tr("Not destroyed:") + names(failed, failedCount);
+    if (destroyedCount > 0)
+        body += QLatin1Char('\n') + destroyedTotals;
+    return body;
+}
+
 QString WipeTexts::doneEnding() {
     return tr("Done");
 }

@@ -86,6 +86,11 @@ public:
     static QString alreadyListedStatus();
     // Files added while a question or a run held them out: they wait for a later Delete.
     static QString heldStatus(int held);
+    // The body of the desktop notice at a run's end: the first files destroyed, or those not
+    // destroyed with the count of those that were, each name on its own line.
+    static QString endNoticeBody(const QString& destroyedTotals, const QStringList& destroyed,
+                                 int destroyedCount, const QStringList& failed, int failedCount);
+    static constexpr int NamedInNotice = 3;
     // How a command ended, in a word or two beside the bars.
     static QString doneEnding();
     static QString stoppedEnding();

@@ -23,8 +23,9 @@
 namespace wypelark {
 
 RunCommands::RunCommands(const RunCommandsParts& parts, QWidget* window)
-    : QObject(window), mParts(parts), mWindow(window) {
+    : QObject(window), mParts(parts), mWindow(window), mNotifier(new DesktopNotifier(this)) {
     connect(&mParts.progress, &ProgressPane::figuresShown, this, &RunCommands::showFigures);
+    connect(mNotifier, &DesktopNotifier::showAsked, this, &RunCommands::windowAsked);
 }
 
 void RunCommands::deleteCommand() {
@@ -148,7 +149,7 @@ void RunCommands::showPendingReport() {
     if (!notice.ending.isEmpty() && session.state() != RunState::Paused)
         mParts.progress.showEnding(notice.ending);
     if (!notice.notice.isEmpty() && !mWindow->isActiveWindow())
-        DesktopNotifier::notify(notice.notice, notice.noticeBody);
+        mNotifier->notify(notice.notice, notice.noticeBody);
     if (notice.sheet) {
         mLastRecord = std::move(notice.sheet);
         mParts.list.offerRecord();

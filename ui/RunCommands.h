@@ -13,6 +13,8 @@ class QWidget;
 
 namespace wypelark {
 
+class DesktopNotifier;
+
 class DeletionListPane;
 class MessageBoxes;
 class ProgressPane;
@@ -50,6 +52,10 @@ public:
     void showPendingReport();
     void showRunRecord();
 
+signals:
+    // The person chose Show on the desktop's notice of a run's end.
+    void windowAsked();
+
 private:
     bool askToFill(const QByteArray& folder, VolumeSpace& space);
     void afterRunCommand();
@@ -59,6 +65,7 @@ private:
 
     RunCommandsParts mParts;
     QWidget* mWindow;
+    DesktopNotifier* mNotifier;
     // The record of the last run that ended, as the window can show and keep it.
     std::optional<RunSheet> mLastRecord;
     QString mFillFolder; // the folder shown when the fill under way was asked for

@@ -4,6 +4,7 @@
 #include "browse/DirectoryAccess.h"
 #include "browse/PosixDirectoryAccess.h"
 #include "control/PassCountSetting.h"
+#include "control/RunSession.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "list/PathScan.h"
@@ -90,6 +91,7 @@ void frmMain::buildWindow() {
         new RunCommands({mController, mServices.messages, *mProgress, *lblRunStatus, *fraToDelete,
                          mButtons[0], tlbMain->widgetForAction(mButtons[0])},
                         this);
+    connect(mRunCommands, &RunCommands::windowAsked, this, &frmMain::comeToTheFront);
     setFocusOrder();
     nameForScreenReaders();
 }
@@ -151,6 +153,12 @@ void frmMain::buildToolbar() {
 
 void frmMain::buildProgress() {
     mProgress = new ProgressPane(mController, this);
+    // A paused run keeps its progress on the dock; it goes when the command ends.
+    auto* launcher = new LauncherEntry(mServices.launcherBus, this);
+    connect(mProgress, &ProgressPane::figuresShown, launcher,
+            [this, launcher](const ProgressFigures& figures, bool running) {
+                launcher->show(figures, running || mController.session().resumable());
+            });
 }
 
 void frmMain::buildDeletionList() {

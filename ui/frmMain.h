@@ -2,6 +2,7 @@
 #pragma once
 
 #include "control/ToolbarButton.h"
+#include "ui/LauncherEntry.h"
 
 #include <QWidget>
 
@@ -38,6 +39,8 @@ struct WindowServices {
     const DirectoryAccess& directories;
     MessageBoxes& messages;
     UrlOpener& urls;
+    // Where the dock's progress goes: the session bus unless another is given.
+    LauncherEntry::Send launcherBus = LauncherEntry::sessionBus();
 };
 
 // The one window: folder browser, delete method, deletion list, progress bars and toolbar, over

@@ -767,6 +767,14 @@
             <numerusform>Beendet: %Ln Dateien nicht vernichtet</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Destroyed:</source>
+        <translation>Vernichtet:</translation>
+    </message>
+    <message>
+        <source>Not destroyed:</source>
+        <translation>Nicht vernichtet:</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -885,6 +893,13 @@
     <message>
         <source>Run Record…</source>
         <translation>Protokoll des Laufs…</translation>
+    </message>
+</context>
+<context>
+    <name>wypelark::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
     </message>
 </context>
 <context>

@@ -789,6 +789,14 @@
             <numerusform>Koniec: %Ln plików niezniszczonych</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Destroyed:</source>
+        <translation>Zniszczone:</translation>
+    </message>
+    <message>
+        <source>Not destroyed:</source>
+        <translation>Niezniszczone:</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -907,6 +915,13 @@
     <message>
         <source>Run Record…</source>
         <translation>Zapis przebiegu…</translation>
+    </message>
+</context>
+<context>
+    <name>wypelark::DesktopNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Pokaż</translation>
     </message>
 </context>
 <context>

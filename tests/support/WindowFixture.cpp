@@ -34,7 +34,10 @@ void WindowFixture::openWindow(FileOperations* over) {
     window.reset();
     controller =
         std::make_unique<WipeController>(ControllerSetup{over ? *over : files, settings.get()});
-    window = std::make_unique<frmMain>(*controller, WindowServices{directories, messages, urls});
+    window = std::make_unique<frmMain>(
+        *controller,
+        WindowServices{directories, messages, urls,
+                       [this](const QDBusMessage& signal) { launcherSignals.push_back(signal); }});
     // The start folder is read once the window is up.
     EXPECT_TRUE(QTest::qWaitFor(
         [this] { return !control<FolderListBox>("dirPath")->path().isEmpty(); }, 2000));

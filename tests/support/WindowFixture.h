@@ -33,6 +33,7 @@ protected:
     FakeUrlOpener urls;
     std::unique_ptr<WipeController> controller;
     std::unique_ptr<frmMain> window;
+    std::vector<QDBusMessage> launcherSignals; // what the window sent the dock
     std::atomic<int> mPasses{1};
     std::vector<std::string> mAskedToDestroy; // what the last question to destroy named
 

@@ -9,6 +9,7 @@
 #include "tests/support/WindowFixture.h"
 #include "ui/FileListBox.h"
 #include "ui/FloatProgressBar.h"
+#include "ui/LauncherEntry.h"
 #include "ui/ReportDialog.h"
 #include "ui/RunRecordDialog.h"
 #include "ui/RunRecordDocument.h"
@@ -131,9 +132,21 @@ TEST_F(Commands, pauseStopsAfterTheNextWriteAndDeleteContinues) {
     EXPECT_EQ(controller->list().count(), 2);
     EXPECT_TRUE(fs::exists(dir.file("a")));
     const float overallAtStop = overall();
+    // The dock shows the run's progress, and keeps it while the run is paused.
+    const auto dockShows = [this] {
+        const QDBusMessage& last = launcherSignals.back();
+        EXPECT_EQ(last.interface(), QStringLiteral("com.canonical.Unity.LauncherEntry"));
+        EXPECT_EQ(last.arguments().at(0).toString(), QLatin1String(LauncherEntry::AppUri));
+        return last.arguments().at(1).toMap();
+    };
+    ASSERT_FALSE(launcherSignals.empty());
+    EXPECT_TRUE(dockShows().value(QStringLiteral("progress-visible")).toBool());
+    EXPECT_NEAR(dockShows().value(QStringLiteral("progress")).toDouble(), 170000.0 / 380000.0,
+                0.002);
 
     files.onWrite = nullptr;
     click(1);
+    EXPECT_FALSE(dockShows().value(QStringLiteral("progress-visible")).toBool());
 
     EXPECT_EQ(files.writes.size(), 10u);
     // The overall bar follows the bytes: a whole pass of a and the first block of the next.
