@@ -142,14 +142,16 @@ QString joinedParts(const QStringList& parts) {
     return text;
 }
 
-// The names, each on its own line; beyond the first ten, how many more there are.
-QString namedList(const QStringList& first, int count) {
+// The names, each on its own line after lineStart; beyond the first few (ten in a message),
+// how many more there are.
+QString namedList(const QStringList& first, int count, int limit = WipeTexts::NamedInMessage,
+                  const QString& lineStart = QStringLiteral("\n    ")) {
     QString text;
-    const int named = std::min({static_cast<int>(first.size()), count, WipeTexts::NamedInMessage});
+    const int named = std::min({static_cast<int>(first.size()), count, limit});
     for (int at = 0; at < named; ++at)
-        text += QStringLiteral("\n    ") + first[at];
+        text += lineStart + first[at];
     if (count > named)
-        text += QStringLiteral("\n    ") + WipeTexts::tr("and %Ln more", nullptr, count - named);
+        text += lineStart + WipeTexts::tr("and %Ln more", nullptr, count - named);
     return text;
 }
 
@@ -450,13 +452,7 @@ QString WipeTexts::alreadyListedStatus() {
 QString WipeTexts::endNoticeBody(const QString& destroyedTotals, const QStringList& destroyed,
                                  int destroyedCount, const QStringList& failed, int failedCount) {
     const auto names = [](const QStringList& first, int count) {
-        QString text;
-        const int named = std::min({static_cast<int>(first.size()), count, NamedInNotice});
-        for (int at = 0; at < named; ++at)
-            text += QLatin1Char('\n') + first[at];
-        if (count > named)
-            text += QLatin1Char('\n') + tr("and %Ln more", nullptr, count - named);
-        return text;
+        return namedList(first, count, NamedInNotice, QStringLiteral("\n"));
     };
     if (failedCount == 0)
         return tr("Destroyed:") + names(destroyed, destroyedCount);
