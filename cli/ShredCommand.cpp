@@ -2,6 +2,7 @@
 #include "cli/ShredCommand.h"
 
 #include "cli/CommandHost.h"
+#include "cli/JournalLines.h"
 #include "control/FillTexts.h"
 #include "control/PassCountSetting.h"
 #include "control/ProofTexts.h"
@@ -239,7 +240,8 @@ void textReport(std::ostream& out, const Options& options, const RunSession& ses
     remarks.failures.clear();
     const QString details = WipeTexts::reportDetails(remarks);
     if (!details.isEmpty())
-        out << details.toStdString();
+        out << LinePriority{Priority::Warning} << details.toStdString()
+            << LinePriority{Priority::Info};
     if (verifier && !options.quiet) {
         for (const std::string& path : verifier->verifiedOnDevice())
             out << text(T::tr("read back from the device: %1").arg(shownPath(path))) << "\n";
@@ -258,15 +260,21 @@ void textReport(std::ostream& out, const Options& options, const RunSession& ses
         }
     }
     for (const SheetRow& row : sheet.rows()) {
-        if (row.blocks && (!options.quiet || row.blocks->check == BlockCheck::OldCopyLeft))
-            out << text(T::tr("%1: %2").arg(shownPath(row.path),
-                                            ProofTexts::blockEvidence(*row.blocks)))
-                << "\n";
+        if (!row.blocks || (options.quiet && row.blocks->check != BlockCheck::OldCopyLeft))
+            continue;
+        const bool oldCopy = row.blocks->check == BlockCheck::OldCopyLeft;
+        out << LinePriority{oldCopy ? Priority::Warning : Priority::Info}
+            << text(
+                   T::tr("%1: %2").arg(shownPath(row.path), ProofTexts::blockEvidence(*row.blocks)))
+            << "\n"
+            << LinePriority{Priority::Info};
     }
     for (const KeptFolder& folder : record.keptFolders) {
-        out << text(T::tr("folder kept: %1: %2")
+        out << LinePriority{Priority::Warning}
+            << text(T::tr("folder kept: %1: %2")
                         .arg(shownPath(folder.path), WipeTexts::keptFolderReason(folder)))
-            << "\n";
+            << "\n"
+            << LinePriority{Priority::Info};
     }
     if (!options.quiet)
         out << text(WipeTexts::destroyedTotals(session.totals())) << "\n";

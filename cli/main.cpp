@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "cli/JournalLines.h"
 #include "cli/ShredCommand.h"
 #include "control/PassCountSetting.h"
 #include "control/Translations.h"
@@ -10,6 +11,7 @@
 #include <csignal>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +49,13 @@ int main(int argc, char* argv[]) {
                                      std::cerr,    ::isatty(STDERR_FILENO) == 1,
                                      &interrupted, cwd ? QByteArray(cwd.get()) : QByteArray("/"),
                                      stored};
+    // Under a service manager, each line is logged at its priority: failures as errors.
+    std::optional<wypelark::JournalLines> outLines;
+    std::optional<wypelark::JournalLines> errLines;
+    if (wypelark::goesToJournal(STDOUT_FILENO))
+        outLines.emplace(std::cout, wypelark::Priority::Info);
+    if (wypelark::goesToJournal(STDERR_FILENO))
+        errLines.emplace(std::cerr, wypelark::Priority::Error);
     std::vector<QByteArray> args;
     for (int i = 1; i < argc; ++i)
         args.emplace_back(argv[i]);

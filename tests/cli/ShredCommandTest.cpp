@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "cli/ShredCommand.h"
+#include "cli/JournalLines.h"
 #include "engine/ForwardingFileOperations.h"
 #include "engine/PosixFileOperations.h"
 #include "tests/support/RecordingFileOperations.h"
@@ -368,3 +369,61 @@ TEST(ShredCommand, theRecordIsWrittenWholeUnderItsOwnNameOrNotAtAll) {
 }
 
 } // namespace
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+// Under a service manager each line is logged at its priority: failures as errors, remarks as
+// warnings, the rest as information; only a stream that is the journal gets the marks.
+TEST(ShredCommand, linesToTheJournalCarryTheirPriority) {
+    Command c;
+    c.dir.makeFile("a", 10);
+    fs::create_directories(c.dir.path() / "d");
+    c.dir.makeFile("d/b", 10);
+    ASSERT_EQ(::mkfifo(c.dir.file("d/pipe").c_str(), 0600), 0);
+    {
+        const JournalLines outLines(c.out, Priority::Info);
+        const JournalLines errLines(c.err, Priority::Error);
+        EXPECT_EQ(c.run({"-r", "a", "missing", "d"}), ExitNotAllDestroyed);
+    }
+    const std::vector<std::string> errors = linesOf(c.err.str());
+    ASSERT_FALSE(errors.empty());
+    for (const std::string& line : errors)
+        EXPECT_EQ(line.rfind("<3>wypelark-cli: ", 0), 0u) << line;
+    int destroyed = 0;
+    int kept = 0;
+    for (const std::string& line : linesOf(c.out.str())) {
+        if (line.find("destroyed /") != std::string::npos) {
+            EXPECT_EQ(line.rfind("<6>", 0), 0u) << line;
+            ++destroyed;
+        } else if (line.find("folder kept") != std::string::npos) {
+            EXPECT_EQ(line.rfind("<4>", 0), 0u) << line;
+            ++kept;
+        }
+    }
+    EXPECT_EQ(destroyed, 2);
+    EXPECT_EQ(kept, 1);
+
+    const TempDir other;
+    const int journal = ::open(other.makeFile("journal", 0).c_str(), O_RDONLY);
+    const int elsewhere = ::open(other.makeFile("elsewhere", 0).c_str(), O_RDONLY);
+    struct stat status {};
+    ASSERT_EQ(::fstat(journal, &status), 0);
+    const std::string named = std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino);
+    ASSERT_EQ(::setenv("JOURNAL_STREAM", named.c_str(), 1), 0);
+    EXPECT_TRUE(goesToJournal(journal));
+    EXPECT_FALSE(goesToJournal(elsewhere));
+    ::unsetenv("JOURNAL_STREAM");
+    EXPECT_FALSE(goesToJournal(journal));
+    ::close(journal);
+    ::close(elsewhere);
+}
