@@ -420,9 +420,10 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
         return interruptedStatus(context);
     }
     const bool allDestroyed = refused.empty() && record.report.failures.empty();
+    if (!allDestroyed || !recordKept)
+        return ExitNotAllDestroyed;
     // An old copy found on the device is not what a script that asked to look expects.
-    return allDestroyed && recordKept && !sheet.oldCopyFound() ? ExitDestroyed
-                                                               : ExitNotAllDestroyed;
+    return sheet.oldCopyFound() ? ExitOldCopyFound : ExitDestroyed;
 }
 
 } // namespace wypelark

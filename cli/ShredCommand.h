@@ -27,6 +27,9 @@ struct CommandContext {
 constexpr int ExitDestroyed = 0;
 constexpr int ExitNotAllDestroyed = 1;
 constexpr int ExitUsage = 2;
+// Every file destroyed, but --verify=blocks found an old copy of one on the device, in blocks the
+// file system had left when it moved the data.
+constexpr int ExitOldCopyFound = 3;
 constexpr int ExitInterrupted = 130; // 128 + SIGINT; 128 + the signal for the others
 
 // wypelark-cli [OPTION...] PATH...: destroys the files the paths name, as the window does, and

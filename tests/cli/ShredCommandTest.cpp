@@ -26,6 +26,7 @@
 #include <sstream>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace wypelark;
@@ -426,4 +427,50 @@ TEST(ShredCommand, linesToTheJournalCarryTheirPriority) {
     EXPECT_FALSE(goesToJournal(journal));
     ::close(journal);
     ::close(elsewhere);
+}
+
+// A file system that moved the file's data as it was overwritten: asked first, the data lay at
+// 1 MiB on the device; asked afterwards, at 2 MiB, which holds the fill, while the old place
+// still holds the file's old bytes.
+class MovingDevice final : public ForwardingFileOperations {
+public:
+    MovingDevice() : ForwardingFileOperations(mDisk) {}
+    std::error_code mapExtents(const std::string& path, const FileIdentity&,
+                               FileExtents& extents) override {
+        constexpr std::uint64_t Ext4 = 0xEF53;
+        const std::uint64_t at = mAsked.insert(path).second ? OldPlace : NewPlace;
+        extents = {makedev(8, 1), Ext4, static_cast<std::uint64_t>(fs::file_size(path)), 4096, {}};
+        extents.extents.push_back({0, at, (extents.size + 4095) / 4096 * 4096, 0});
+        return {};
+    }
+    std::error_code readDevice(dev_t, std::uint64_t offset, std::uint64_t length,
+                               const ReadDeviceChunk& chunk) override {
+        const std::string held(length, offset >= NewPlace ? '0' : 's');
+        chunk(0, held.data(), held.size());
+        return {};
+    }
+
+private:
+    static constexpr std::uint64_t OldPlace = 1 << 20;
+    static constexpr std::uint64_t NewPlace = 2 << 20;
+    PosixFileOperations mDisk;
+    std::set<std::string> mAsked;
+};
+
+// --verify=blocks over a file the file system moved: it is destroyed, and the old copy left on
+// the device gets a status of its own; a file not destroyed beside it decides the status.
+TEST(ShredCommand, anOldCopyFoundOnTheDeviceHasAStatusOfItsOwn) {
+    for (const bool alsoMissing : {false, true}) {
+        SCOPED_TRACE(alsoMissing ? "and a missing file" : "alone");
+        Command c;
+        c.dir.makeFile("secret", 10000, 's');
+        MovingDevice device;
+        std::vector<QByteArray> args{"--verify=blocks", "secret"};
+        if (alsoMissing)
+            args.emplace_back("missing");
+
+        EXPECT_EQ(c.run(args, &device), alsoMissing ? ExitNotAllDestroyed : ExitOldCopyFound)
+            << c.out.str() << c.err.str();
+        EXPECT_FALSE(fs::exists(c.dir.file("secret")));
+    }
 }
