@@ -83,6 +83,21 @@ for page in wypelark wypelark-cli; do
     zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q '^\.TH' || fail "no manual page for $page"
 done
 
+# The free-space units, as systemd reads them for an instance, the command pointed at this build.
+units="$work/units"
+mkdir -p "$units"
+for unit in wypelark-free-space@.service wypelark-free-space@.timer; do
+    [ -f "$root/usr/lib/systemd/system/$unit" ] || fail "no $unit"
+    sed "s:/usr/bin/wypelark-cli:$build/cli/wypelark-cli:" "$root/usr/lib/systemd/system/$unit" \
+        > "$units/$unit"
+done
+if command -v systemd-analyze >/dev/null; then
+    verified=$(cd "$units" && systemd-analyze verify --man=no \
+        ./wypelark-free-space@home.service ./wypelark-free-space@home.timer 2>&1) ||
+        fail "systemd-analyze verify: $verified"
+    [ -z "$verified" ] || fail "systemd-analyze verify says: $verified"
+fi
+
 launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
 for language in pl de; do
     [ -s "$root/usr/share/wypelark/translations/wypelark_$language.qm" ] ||
