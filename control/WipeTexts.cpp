@@ -451,12 +451,10 @@ QString WipeTexts::alreadyListedStatus() {
 
 QString WipeTexts::endNoticeBody(const QString& destroyedTotals, const QStringList& destroyed,
                                  int destroyedCount, const QStringList& failed, int failedCount) {
-    const auto names = [](const QStringList& first, int count) {
-        return namedList(first, count, NamedInNotice, QStringLiteral("\n"));
-    };
+    const QString lineStart = QStringLiteral("\n");
     if (failedCount == 0)
-        return tr("Destroyed:") + names(destroyed, destroyedCount);
-    QString body = tr("Not destroyed:") + names(failed, failedCount);
+        return tr("Destroyed:") + namedList(destroyed, destroyedCount, NamedInNotice, lineStart);
+    QString body = tr("Not destroyed:") + namedList(failed, failedCount, NamedInNotice, lineStart);
     if (destroyedCount > 0)
         body += QLatin1Char('\n') + destroyedTotals;
     return body;
