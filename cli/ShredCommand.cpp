@@ -56,6 +56,8 @@ struct Options {
     std::vector<QByteArray> paths;
     QByteArray freeSpace; // the folder whose volume's free space is filled, instead of files
     QString reportFile;   // where the JSON record is kept as well, when given
+    QString operatorName; // who runs it, for the record's head
+    QString note;         // what the run is for, for the record's head
 };
 
 void describeOptions(QCommandLineParser& parser) {
@@ -88,6 +90,12 @@ void describeOptions(QCommandLineParser& parser) {
          T::tr("Keep the JSON record of the run in FILE as well: who ran it, where and when, "
                "and what became of every file."),
          QStringLiteral("FILE")},
+        {QStringLiteral("operator"),
+         T::tr("Name NAME in the record as the person who ran the command."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("note"),
+         T::tr("Keep TEXT in the record's head: a ticket, a device's label, a reason."),
+         QStringLiteral("TEXT")},
         {QStringLiteral("free-space"),
          T::tr("Instead of destroying files, fill the free space of the volume that holds "
                "FOLDER, once per pass, each pass flushed, then give it back. The fill has no "
@@ -157,6 +165,9 @@ int parse(std::vector<QByteArray> args, CommandContext& context, Options& option
     // The value's bytes as given, for a name the parser read as Latin-1.
     options.reportFile =
         QString::fromLocal8Bit(parser.value(QStringLiteral("report-file")).toLatin1());
+    options.operatorName =
+        QString::fromLocal8Bit(parser.value(QStringLiteral("operator")).toLatin1());
+    options.note = QString::fromLocal8Bit(parser.value(QStringLiteral("note")).toLatin1());
     options.recursive = parser.isSet(QStringLiteral("recursive"));
     options.verifyBlocks = parser.isSet(QStringLiteral("verify-blocks"));
     options.verify = parser.isSet(QStringLiteral("verify")) || options.verifyBlocks;
@@ -311,7 +322,8 @@ bool keepRecord(const RunSheet& sheet, const Options& options, CommandContext& c
 
 RunSheet sheetOf(const Options& options, const RunSession& session, const RunRecord& record,
                  const std::vector<RefusedFile>& refused) {
-    return {{QStringLiteral("wypelark-cli"), record.started, record.ended, options.passes},
+    return {{QStringLiteral("wypelark-cli"), record.started, record.ended, options.passes,
+             options.operatorName, options.note},
             session,
             record,
             refused};

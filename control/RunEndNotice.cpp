@@ -64,7 +64,12 @@ void tellEnd(RunEndNotice& notice, const RunRecord& record, const RunSession& se
 
 // A run that ended with something to say of its files leaves its record to be shown and kept.
 std::optional<RunSheet> sheetOf(const RunRecord& record, const RunSession& session) {
-    RunSheet sheet({QStringLiteral("wypelark"), record.started, record.ended, session.passCount()},
+    RunSheet sheet({.program = QStringLiteral("wypelark"),
+                    .started = record.started,
+                    .ended = record.ended,
+                    .passes = session.passCount(),
+                    .operatorName = {},
+                    .note = {}},
                    session, record, {});
     if (sheet.rows().empty())
         return std::nullopt;

@@ -8,6 +8,7 @@
 #include "control/WipeTexts.h"
 #include "engine/WipeError.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSysInfo>
@@ -40,6 +41,14 @@ QString userName() {
     if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name)
         return QString::fromLocal8Bit(entry->pw_name);
     return QString::number(::geteuid());
+}
+
+// The machine's own identity, which outlives a change of host name; empty where unreadable.
+QString machineId() {
+    QFile file(QStringLiteral("/etc/machine-id"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readLine(64).trimmed());
 }
 
 QLatin1String outcomeWord(SheetRow::Outcome outcome) {
@@ -108,8 +117,9 @@ QJsonObject rowJson(const SheetRow& row) {
         object.insert(QStringLiteral("device"), row.device);
         object.insert(QStringLiteral("file_system"), row.fileSystem);
     }
-    if (row.outcome == SheetRow::Outcome::Destroyed) {
+    if (row.outcome != SheetRow::Outcome::Refused)
         object.insert(QStringLiteral("passes_flushed"), row.passesFlushed);
+    if (row.outcome == SheetRow::Outcome::Destroyed) {
         object.insert(QStringLiteral("read_back"), readBackWord(row.readBack));
         if (row.readBack != SheetRow::ReadBack::None && row.readSeconds > 0 &&
             row.size >= SheetRow::RatedSize)
@@ -260,8 +270,8 @@ void putRecordError(QJsonObject& object, const std::error_code& error) {
 
 RunSheet::RunSheet(Head head, const RunSession& session, const RunRecord& record,
                    const std::vector<RefusedFile>& refused)
-    : mHead(std::move(head)), mHost(QSysInfo::machineHostName()), mUser(userName()),
-      mRecord(record) {
+    : mHead(std::move(head)), mHost(QSysInfo::machineHostName()), mMachine(machineId()),
+      mUser(userName()), mRecord(record) {
     const VerifyingFileOperations* verifier = session.verifier();
     mTotals.bytes = static_cast<double>(session.bytesWritten());
     mTotals.seconds = session.totals().seconds;
@@ -334,7 +344,14 @@ int RunSheet::oldCopyCount() const {
 }
 
 void RunSheet::putHead(QJsonObject& record) const {
+    record.insert(QStringLiteral("schema_version"), SchemaVersion);
     record.insert(QStringLiteral("program"), mHead.program);
+    if (!mMachine.isEmpty())
+        record.insert(QStringLiteral("machine_id"), mMachine);
+    if (!mHead.operatorName.isEmpty())
+        record.insert(QStringLiteral("operator"), mHead.operatorName);
+    if (!mHead.note.isEmpty())
+        record.insert(QStringLiteral("note"), mHead.note);
     record.insert(QStringLiteral("version"), QStringLiteral(WYPELARK_VERSION));
     record.insert(QStringLiteral("host"), mHost);
     record.insert(QStringLiteral("user"), mUser);

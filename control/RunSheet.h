@@ -59,7 +59,11 @@ public:
         QDateTime started; // UTC
         QDateTime ended;
         int passes = 1;
+        QString operatorName; // who ran it, as given; empty when not given
+        QString note;         // what the run was for, as given
     };
+    // Raised when a field of the JSON record changes its meaning or goes; new fields keep it.
+    static constexpr int SchemaVersion = 1;
 
     RunSheet(Head head, const RunSession& session, const RunRecord& record,
              const std::vector<RefusedFile>& refused);
@@ -83,6 +87,7 @@ private:
 
     Head mHead;
     QString mHost;
+    QString mMachine; // /etc/machine-id, where it can be read
     QString mUser;
     std::vector<SheetRow> mRows;
     RunRecord mRecord;

@@ -355,6 +355,14 @@
         <source>--free-space takes a folder, not the option %1 (write ./%1 for a folder of that name)</source>
         <translation>--free-space erwartet einen Ordner, nicht die Option %1 (einen Ordner dieses Namens als ./%1 schreiben)</translation>
     </message>
+    <message>
+        <source>Name NAME in the record as the person who ran the command.</source>
+        <translation>NAME im Protokoll als die Person nennen, die den Befehl ausgeführt hat.</translation>
+    </message>
+    <message>
+        <source>Keep TEXT in the record&apos;s head: a ticket, a device&apos;s label, a reason.</source>
+        <translation>TEXT im Kopf des Protokolls festhalten: ein Ticket, die Beschriftung eines Geräts, einen Grund.</translation>
+    </message>
 </context>
 <context>
     <name>WipeTexts</name>

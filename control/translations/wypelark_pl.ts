@@ -361,6 +361,14 @@
         <source>--free-space takes a folder, not the option %1 (write ./%1 for a folder of that name)</source>
         <translation>--free-space przyjmuje folder, a nie opcję %1 (folder o tej nazwie zapisz jako ./%1)</translation>
     </message>
+    <message>
+        <source>Name NAME in the record as the person who ran the command.</source>
+        <translation>Zapisz w zapisie NAME jako osobę, która uruchomiła polecenie.</translation>
+    </message>
+    <message>
+        <source>Keep TEXT in the record&apos;s head: a ticket, a device&apos;s label, a reason.</source>
+        <translation>Zachowaj TEXT w nagłówku zapisu: zgłoszenie, etykietę urządzenia, powód.</translation>
+    </message>
 </context>
 <context>
     <name>WipeTexts</name>
