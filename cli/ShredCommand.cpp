@@ -56,6 +56,7 @@ struct Options {
     std::vector<QByteArray> paths;
     QByteArray freeSpace; // the folder whose volume's free space is filled, instead of files
     QString reportFile;   // where the JSON record is kept as well, when given
+    QString reportPdf;    // where the record is kept as the window's PDF, when given
     QString operatorName; // who runs it, for the record's head
     QString note;         // what the run is for, for the record's head
 };
@@ -89,6 +90,10 @@ void describeOptions(QCommandLineParser& parser) {
         {QStringLiteral("report-file"),
          T::tr("Keep the JSON record of the run in FILE as well: who ran it, where and when, "
                "and what became of every file."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("report-pdf"),
+         T::tr("Keep the record of the run in FILE as a PDF as well, the document the window's "
+               "Run Record saves."),
          QStringLiteral("FILE")},
         {QStringLiteral("operator"),
          T::tr("Name NAME in the record as the person who ran the command."),
@@ -165,6 +170,8 @@ int parse(std::vector<QByteArray> args, CommandContext& context, Options& option
     // The value's bytes as given, for a name the parser read as Latin-1.
     options.reportFile =
         QString::fromLocal8Bit(parser.value(QStringLiteral("report-file")).toLatin1());
+    options.reportPdf =
+        QString::fromLocal8Bit(parser.value(QStringLiteral("report-pdf")).toLatin1());
     options.operatorName =
         QString::fromLocal8Bit(parser.value(QStringLiteral("operator")).toLatin1());
     options.note = QString::fromLocal8Bit(parser.value(QStringLiteral("note")).toLatin1());
@@ -227,9 +234,8 @@ Finished runOnTerminal(WipeController& controller, const Options& options,
     return finished;
 }
 
-// The record kept in a file is replaced whole or not at all.
-bool writeRecordFile(const QString& path, const QJsonObject& report, std::ostream& err) {
-    const QString error = RunSheet::save(path, report);
+// Says why a record could not be kept in a file; whether it was.
+bool recordWritten(const QString& path, const QString& error, std::ostream& err) {
     if (error.isEmpty())
         return true;
     err << "wypelark-cli: "
@@ -237,6 +243,13 @@ bool writeRecordFile(const QString& path, const QJsonObject& report, std::ostrea
                     .arg(shownPath(path.toLocal8Bit()), error))
         << "\n";
     return false;
+}
+
+// The PDF, as the window keeps it, replaced whole or not at all.
+bool writePdfFile(const QString& path, const RunSheet& sheet, CommandContext& context) {
+    const QString error = context.writePdf ? context.writePdf(sheet, path)
+                                           : T::tr("this build of wypelark-cli makes no PDF");
+    return recordWritten(path, error, context.err);
 }
 
 void textReport(std::ostream& out, const Options& options, const RunSession& session,
@@ -310,14 +323,17 @@ void reportFailures(std::ostream& err, const WipeReport& report) {
 // the record was kept. The document is made only when it is asked for: for a hundred thousand
 // files it is tens of megabytes.
 bool keepRecord(const RunSheet& sheet, const Options& options, CommandContext& context) {
+    const bool pdfKept =
+        options.reportPdf.isEmpty() || writePdfFile(options.reportPdf, sheet, context);
     if (options.reportFile.isEmpty() && !options.json)
-        return true;
+        return pdfKept;
     const QJsonObject json = sheet.json();
     const bool kept =
-        options.reportFile.isEmpty() || writeRecordFile(options.reportFile, json, context.err);
+        options.reportFile.isEmpty() ||
+        recordWritten(options.reportFile, RunSheet::save(options.reportFile, json), context.err);
     if (options.json)
         context.out << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
-    return kept;
+    return kept && pdfKept;
 }
 
 RunSheet sheetOf(const Options& options, const RunSession& session, const RunRecord& record,

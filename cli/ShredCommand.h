@@ -3,13 +3,17 @@
 
 #include <QByteArray>
 
+#include <QString>
+
 #include <csignal>
+#include <functional>
 #include <ostream>
 #include <vector>
 
 namespace wypelark {
 
 class FileOperations;
+class RunSheet;
 
 // What the command-line shredder works with; its main gives the real ones, tests their own.
 struct CommandContext {
@@ -21,6 +25,9 @@ struct CommandContext {
     const volatile std::sig_atomic_t* interrupted = nullptr;
     QByteArray startFolder;
     int storedPasses = 0; // the pass count the window stored, 0 when none
+    // Writes a run's record as the window's PDF, replacing the file whole or not at all; what went
+    // wrong, or nothing. Unset where no PDF can be made.
+    std::function<QString(const RunSheet& sheet, const QString& path)> writePdf;
 };
 
 // Exit statuses.

@@ -4,14 +4,16 @@
 #include "control/PassCountSetting.h"
 #include "control/Translations.h"
 #include "engine/PosixFileOperations.h"
+#include "record/RunRecordDocument.h"
 #include "settings/RegistryFile.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <csignal>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -25,10 +27,32 @@ void onInterrupt(int signal) {
     interrupted = signal;
 }
 
+// Whether the command asks for the PDF record: an option before the operands.
+bool asksForPdf(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "--")
+            break;
+        if (arg.starts_with("--report-pdf"))
+            return true;
+    }
+    return false;
+}
+
+// A PDF is laid out with fonts, which only a GUI application has: one on Qt's offscreen platform,
+// which needs no display. Every other command is a Qt Core program.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
+    if (!asksForPdf(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("wypelark-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WYPELARK_VERSION));
     wypelark::installTranslations(app);
@@ -45,10 +69,16 @@ int main(int argc, char* argv[]) {
 
     wypelark::PosixFileOperations files;
     files.lookAtDevices();
-    wypelark::CommandContext context{files,        std::cout,
-                                     std::cerr,    ::isatty(STDERR_FILENO) == 1,
-                                     &interrupted, cwd ? QByteArray(cwd.get()) : QByteArray("/"),
-                                     stored};
+    wypelark::CommandContext context{files,
+                                     std::cout,
+                                     std::cerr,
+                                     ::isatty(STDERR_FILENO) == 1,
+                                     &interrupted,
+                                     cwd ? QByteArray(cwd.get()) : QByteArray("/"),
+                                     stored,
+                                     [](const wypelark::RunSheet& sheet, const QString& path) {
+                                         return wypelark::RunRecordDocument(sheet).writePdf(path);
+                                     }};
     // Under a service manager, each line is logged at its priority: failures as errors.
     std::optional<wypelark::JournalLines> outLines;
     std::optional<wypelark::JournalLines> errLines;

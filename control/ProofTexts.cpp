@@ -148,4 +148,13 @@ QString ProofTexts::heading(const QString& started, const QString& ended, const 
         .arg(started, ended, host, user);
 }
 
+QStringList ProofTexts::operatorAndNote(const QString& operatorName, const QString& note) {
+    QStringList lines;
+    if (!operatorName.isEmpty())
+        lines << tr("Operator: %1").arg(operatorName);
+    if (!note.isEmpty())
+        lines << tr("Note: %1").arg(note);
+    return lines;
+}
+
 } // namespace wypelark

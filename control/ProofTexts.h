@@ -34,6 +34,8 @@ public:
     // "Run from START to END on HOST by USER: N passes of the byte 0x30", above the table.
     static QString heading(const QString& started, const QString& ended, const QString& host,
                            const QString& user, int passes);
+    // "Operator: NAME" and "Note: TEXT" under the heading, each only when it was given.
+    static QStringList operatorAndNote(const QString& operatorName, const QString& note);
 };
 
 } // namespace wypelark

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <map>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
 
@@ -311,6 +312,7 @@ RunSheet::RunSheet(Head head, const RunSession& session, const RunRecord& record
         if (const auto found = mounted.find(file.device); found != mounted.end()) {
             row.device = found->second.source;
             row.fileSystem = found->second.type;
+            noteDevice(file.device, row.device);
         }
         mRows.push_back(std::move(row));
     }
@@ -328,6 +330,10 @@ RunSheet::RunSheet(Head head, const RunSession& session, const RunRecord& record
         row.blocks = evidenceOf(row.path);
         mRows.push_back(std::move(row));
     }
+    if (struct stat volume{}; record.fill && ::stat(record.fill->folder.c_str(), &volume) == 0) {
+        if (const auto found = mounted.find(volume.st_dev); found != mounted.end())
+            noteDevice(volume.st_dev, found->second.source);
+    }
     for (const RefusedFile& file : refused) {
         SheetRow row;
         row.path = file.path.toStdString();
@@ -335,6 +341,11 @@ RunSheet::RunSheet(Head head, const RunSession& session, const RunRecord& record
         row.error = file.error;
         mRows.push_back(std::move(row));
     }
+}
+
+void RunSheet::noteDevice(std::uint64_t number, const QString& name) {
+    if (mDevices.count(number) == 0)
+        mDevices.emplace(number, Device{name, driveIdentity(number)});
 }
 
 int RunSheet::oldCopyCount() const {
@@ -359,6 +370,19 @@ void RunSheet::putHead(QJsonObject& record) const {
     record.insert(QStringLiteral("ended_utc"), mHead.ended.toString(Qt::ISODateWithMs));
     record.insert(QStringLiteral("passes"), mHead.passes);
     record.insert(QStringLiteral("fill_byte"), QStringLiteral("0x30"));
+    QJsonArray devices;
+    for (const auto& [number, device] : mDevices) {
+        if (!device.drive.known())
+            continue;
+        QJsonObject drive{{QStringLiteral("device"), device.name}};
+        if (!device.drive.model.isEmpty())
+            drive.insert(QStringLiteral("model"), device.drive.model);
+        if (!device.drive.serial.isEmpty())
+            drive.insert(QStringLiteral("serial"), device.drive.serial);
+        devices.append(drive);
+    }
+    if (!devices.isEmpty())
+        record.insert(QStringLiteral("devices"), devices);
 }
 
 QJsonObject RunSheet::json() const {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #pragma once
 
+#include "browse/DriveIdentity.h"
 #include "control/RunSession.h"
 #include "engine/BlockEvidence.h"
 #include "engine/StorageRemark.h"
@@ -10,6 +11,8 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -70,6 +73,8 @@ public:
 
     const Head& head() const { return mHead; }
     const std::vector<SheetRow>& rows() const { return mRows; }
+    // What a free-space fill did, when the command was one.
+    const std::optional<FillReport>& fill() const { return mRecord.fill; }
     QString host() const { return mHost; }
     QString user() const { return mUser; }
     // Whether a destroyed file's old copy was found on the device, and for how many files.
@@ -83,13 +88,21 @@ public:
     static QString save(const QString& path, const QJsonObject& record);
 
 private:
+    // A device the run wrote on, with the drive beneath it where sysfs names one.
+    struct Device {
+        QString name; // as the mount table calls it
+        DriveIdentity drive;
+    };
+
     void putHead(QJsonObject& record) const;
+    void noteDevice(std::uint64_t number, const QString& name);
 
     Head mHead;
     QString mHost;
     QString mMachine; // /etc/machine-id, where it can be read
     QString mUser;
     std::vector<SheetRow> mRows;
+    std::map<std::uint64_t, Device> mDevices; // by st_dev
     RunRecord mRecord;
     SheetTotals mTotals;
 };

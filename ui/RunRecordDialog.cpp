@@ -3,7 +3,7 @@
 
 #include "control/ProofTexts.h"
 #include "engine/WipeReport.h"
-#include "ui/RunRecordDocument.h"
+#include "record/RunRecordDocument.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

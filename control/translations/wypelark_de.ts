@@ -240,6 +240,14 @@
             <numerusform>Lauf von %1 bis %2 auf %3 durch %4: %n Durchgänge mit dem Byte 0x30 (dem Zeichen 0)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Operator: %1</source>
+        <translation>Bediener: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Vermerk: %1</translation>
+    </message>
 </context>
 <context>
     <name>ShredCommand</name>
@@ -362,6 +370,14 @@
     <message>
         <source>Keep TEXT in the record&apos;s head: a ticket, a device&apos;s label, a reason.</source>
         <translation>TEXT im Kopf des Protokolls festhalten: ein Ticket, die Beschriftung eines Geräts, einen Grund.</translation>
+    </message>
+    <message>
+        <source>Keep the record of the run in FILE as a PDF as well, the document the window&apos;s Run Record saves.</source>
+        <translation>Das Protokoll des Laufs auch als PDF in FILE aufbewahren, dasselbe Dokument, das das Protokoll des Laufs im Fenster speichert.</translation>
+    </message>
+    <message>
+        <source>this build of wypelark-cli makes no PDF</source>
+        <translation>dieser Build von wypelark-cli erstellt kein PDF</translation>
     </message>
 </context>
 <context>

@@ -246,6 +246,14 @@
             <numerusform>Przebieg od %1 do %2 na %3, użytkownik %4: %n przebiegów bajtem 0x30 (znak 0)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Operator: %1</source>
+        <translation>Operator: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Uwaga: %1</translation>
+    </message>
 </context>
 <context>
     <name>ShredCommand</name>
@@ -368,6 +376,14 @@
     <message>
         <source>Keep TEXT in the record&apos;s head: a ticket, a device&apos;s label, a reason.</source>
         <translation>Zachowaj TEXT w nagłówku zapisu: zgłoszenie, etykietę urządzenia, powód.</translation>
+    </message>
+    <message>
+        <source>Keep the record of the run in FILE as a PDF as well, the document the window&apos;s Run Record saves.</source>
+        <translation>Zachowaj też zapis przebiegu jako PDF w pliku FILE, ten sam dokument, który zapisuje Zapis przebiegu w oknie.</translation>
+    </message>
+    <message>
+        <source>this build of wypelark-cli makes no PDF</source>
+        <translation>ta kompilacja wypelark-cli nie tworzy plików PDF</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "cli/JournalLines.h"
 #include "engine/ForwardingFileOperations.h"
 #include "engine/PosixFileOperations.h"
+#include "record/RunRecordDocument.h"
 #include "tests/support/RecordingFileOperations.h"
 #include "tests/support/SmallVolume.h"
 #include "tests/support/TempDir.h"
@@ -21,6 +22,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -61,6 +63,7 @@ struct Command {
     std::ostringstream out;
     std::ostringstream err;
     int storedPasses = 0;
+    std::function<QString(const RunSheet&, const QString&)> writePdf;
 
     int run(const std::vector<QByteArray>& args, FileOperations* files = nullptr) {
         CommandContext context{files ? *files : disk,
@@ -69,7 +72,8 @@ struct Command {
                                false,
                                nullptr,
                                QByteArray::fromStdString(dir.path().string()),
-                               storedPasses};
+                               storedPasses,
+                               writePdf};
         return runShredCommand(args, context);
     }
 };
@@ -367,6 +371,38 @@ TEST(ShredCommand, theRecordIsWrittenWholeUnderItsOwnNameOrNotAtAll) {
     EXPECT_EQ(std::distance(fs::directory_iterator(c.dir.file("full")), fs::directory_iterator()),
               2);
     EXPECT_NE(c.err.str().find("could not be written"), std::string::npos) << c.err.str();
+}
+
+// --report-pdf keeps the window's document, its head naming the operator and the note; a PDF
+// that cannot be written is said, and the status says it.
+TEST(ShredCommand, keepsTheWindowsPdfRecordOrSaysWhyNot) {
+    Command c;
+    QString html;
+    QString writtenTo;
+    QString failure;
+    c.writePdf = [&](const RunSheet& sheet, const QString& path) {
+        html = RunRecordDocument(sheet).html();
+        writtenTo = path;
+        return failure;
+    };
+    c.dir.makeFile("a", 10);
+    const QByteArray pdf = QByteArray::fromStdString(c.dir.file("record.pdf"));
+    EXPECT_EQ(
+        c.run({"--report-pdf", pdf, "--operator", "A. Operator", "--note", "ticket <7>", "a"}),
+        ExitDestroyed);
+    EXPECT_EQ(writtenTo, QString::fromUtf8(pdf));
+    EXPECT_TRUE(html.contains(QStringLiteral("Operator: A. Operator"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral("Note: ticket &lt;7&gt;"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QString::fromStdString(c.dir.file("a")))) << html.toStdString();
+
+    failure = QStringLiteral("No space left on device");
+    c.dir.makeFile("b", 10);
+    EXPECT_EQ(c.run({"--report-pdf=" + pdf, "b"}), ExitNotAllDestroyed);
+    EXPECT_FALSE(fs::exists(c.dir.file("b")));
+    EXPECT_NE(c.err.str().find("could not be written to " + pdf.toStdString() +
+                               ": No space left on device"),
+              std::string::npos)
+        << c.err.str();
 }
 
 } // namespace

@@ -15,7 +15,8 @@ for ts in control/translations/wypelark_*.ts; do
     only=()
     # English holds only the plural forms: its other texts are the sources themselves.
     [[ $ts == *_en.ts ]] && only=(-pluralonly)
-    "$lupdate" -silent -I . -locations none -no-obsolete "${only[@]}" list control ui cli app \
+    "$lupdate" -silent -I . -locations none -no-obsolete "${only[@]}" \
+        list control ui cli app record \
         -ts "$copy" >/dev/null
     if grep -q 'type="unfinished"\|type="vanished"\|type="obsolete"' "$copy"; then
         echo "$ts: texts missing, unfinished or no longer used:" >&2

@@ -4,6 +4,7 @@
 #include "engine/ForwardingFileOperations.h"
 #include "engine/StorageRemark.h"
 #include "engine/WipeReport.h"
+#include "record/RunRecordDocument.h"
 #include "tests/support/SmallVolume.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowFixture.h"
@@ -12,7 +13,6 @@
 #include "ui/LauncherEntry.h"
 #include "ui/ReportDialog.h"
 #include "ui/RunRecordDialog.h"
-#include "ui/RunRecordDocument.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -305,7 +305,7 @@ TEST_F(Commands, theRunRecordNamesEveryFileWithItsOutcomeInTheTablePdfAndJson) {
     EXPECT_EQ(window[QStringLiteral("failed")][0][QStringLiteral("step")].toString(),
               QStringLiteral("verify"));
     std::ostringstream out, err;
-    CommandContext cli{.files = files, .out = out, .err = err, .startFolder = "/"};
+    CommandContext cli{.files = files, .out = out, .err = err, .startFolder = "/", .writePdf = {}};
     const QByteArray cliRecord = QByteArray::fromStdString(dir.file("cli.json"));
     const std::string named = dir.makeFile("c", 10);
     files.rule.named({named}); // as the command line names it

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
-#include "ui/RunRecordDocument.h"
+#include "record/RunRecordDocument.h"
 
+#include "control/FillTexts.h"
 #include "control/ProofTexts.h"
 #include "control/RunSheet.h"
 #include "control/WholeFileSave.h"
@@ -31,13 +32,20 @@ QString cell(const QString& text) {
 QString RunRecordDocument::html() const {
     const RunSheet::Head& head = mSheet.head();
     QString html =
-        QStringLiteral("<html><body><h2>%1</h2><p>%2<br>%3 %4</p>")
+        QStringLiteral("<html><body><h2>%1</h2><p>%2<br>%3 %4")
             .arg(ProofTexts::title().toHtmlEscaped(),
                  ProofTexts::heading(head.started.toString(Qt::ISODate),
                                      head.ended.toString(Qt::ISODate), mSheet.host(), mSheet.user(),
                                      head.passes)
                      .toHtmlEscaped(),
                  head.program.toHtmlEscaped(), QStringLiteral(WYPELARK_VERSION).toHtmlEscaped());
+    for (const QString& line : ProofTexts::operatorAndNote(head.operatorName, head.note))
+        html += QStringLiteral("<br>") + line.toHtmlEscaped();
+    html += QStringLiteral("</p>");
+    if (mSheet.fill())
+        html += QStringLiteral("<p>%1</p>").arg(FillTexts::summary(*mSheet.fill()).toHtmlEscaped());
+    if (mSheet.rows().empty())
+        return html + QStringLiteral("</body></html>");
     html += QStringLiteral(
         "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
     const QStringList columns = ProofTexts::columns();
