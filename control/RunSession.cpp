@@ -19,6 +19,7 @@ namespace wypelark {
 namespace {
 
 constexpr int FigureIntervalMilliseconds = 250;
+constexpr qint64 PhaseFigureGapMilliseconds = 40;
 
 std::size_t slot(ToolbarButton button) {
     return static_cast<std::size_t>(button) - 1;
@@ -403,6 +404,7 @@ ProgressFigures RunSession::progress() {
 }
 
 void RunSession::emitFigures() {
+    mSinceFigures.start();
     emit figuresChanged(progress(), writing());
 }
 
@@ -447,6 +449,15 @@ void RunSession::removeDestroyedItems(const std::vector<int>& undestroyed) {
 void RunSession::emitBar(ProgressBar which) {
     const Bar& bar = mBars[slot(which)];
     emit progressChanged(which, bar.minimum, bar.maximum, bar.value);
+    // The figure beside the bar says at once that a flush began or a new pass started, unless
+    // the figures went out a moment ago: a run of small files changes phase thousands of times.
+    const bool full = bar.maximum > bar.minimum && bar.value >= bar.maximum;
+    if (which == ProgressBar::Current && full != mCurrentBarFull) {
+        mCurrentBarFull = full;
+        if (mFigureTimer->isActive() &&
+            (!mSinceFigures.isValid() || mSinceFigures.elapsed() >= PhaseFigureGapMilliseconds))
+            emitFigures();
+    }
 }
 
 void RunSession::setBarMinimum(ProgressBar which, float minimum) {

@@ -31,6 +31,11 @@ void placeBesideCaption(const QLabel* caption, QLabel* left, QLabel* right) {
                        row.height());
 }
 
+// A figure too long for its place keeps its start, where the numbers are.
+QString cutAtTheEnd(const QLabel* label, const QString& text) {
+    return label->fontMetrics().elidedText(text, Qt::ElideRight, label->width());
+}
+
 } // namespace
 
 // The figures sit in the free ends of the captions' rows, so that no control moves.
@@ -86,19 +91,21 @@ void ProgressPane::showFigures(const ProgressFigures& figures, bool running) {
     const QString file = inFile ? mController.list().shownPath(figures.fileIndex) : QString();
     lblCurrentFile->setText(fitted(lblCurrentFile, file));
     lblCurrentFile->setToolTip(file);
-    lblCurrentFigure->setText(WipeTexts::passFigure(figures));
-    lblOverallFigure->setText(WipeTexts::overallFigure(figures));
+    const QString passFigure = WipeTexts::passFigure(figures);
+    const QString overallFigure = WipeTexts::overallFigure(figures);
+    lblCurrentFigure->setText(cutAtTheEnd(lblCurrentFigure, passFigure));
+    lblOverallFigure->setText(cutAtTheEnd(lblOverallFigure, overallFigure));
     if (running) {
         mStill.clear();
         lblOverallRate->setToolTip(QString());
     }
-    lblOverallRate->setText(running ? WipeTexts::rateFigure(figures)
+    lblOverallRate->setText(running ? cutAtTheEnd(lblOverallRate, WipeTexts::rateFigure(figures))
                                     : fitted(lblOverallRate, mStill));
     prgOverall->setMinimumF(0);
     prgOverall->setMaximumF(1000);
     prgOverall->setValueF(static_cast<float>(figures.overallFraction() * 1000));
-    prgCurrent->setAccessibleDescription(lblCurrentFigure->text());
-    prgOverall->setAccessibleDescription(lblOverallFigure->text());
+    prgCurrent->setAccessibleDescription(passFigure);
+    prgOverall->setAccessibleDescription(overallFigure);
     emit figuresShown(figures, running);
 }
 

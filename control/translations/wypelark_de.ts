@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>Pass %1 of %2: flushing</source>
-        <translation>Durchgang %1 von %2: wird auf das Gerät geschrieben</translation>
+        <translation>Durchgang %1 von %2: Sync</translation>
     </message>
     <message>
         <source>Pass %1 of %2: %3 %</source>

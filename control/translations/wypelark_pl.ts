@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>Pass %1 of %2: flushing</source>
-        <translation>Przebieg %1 z %2: zapis na urządzenie</translation>
+        <translation>Przebieg %1 z %2: utrwalanie</translation>
     </message>
     <message>
         <source>Pass %1 of %2: %3 %</source>
