@@ -6,7 +6,25 @@ deletion list; nothing is destroyed before the window's own Delete and its quest
 
 import subprocess
 
-from gi.repository import GObject, Nautilus
+from gi.repository import GLib, GObject, Nautilus
+
+# The entry's name in the languages Wypelark speaks; English for every other.
+LABELS = {
+    "pl": "Zniszcz programem Wypelark",
+    "de": "Mit Wypelark vernichten",
+}
+
+
+def label_for(language_names):
+    """The entry's name in the first of the person's languages that has one ("de_AT" takes
+    "de"), as GLib orders them from LANGUAGE, LC_ALL, LC_MESSAGES and LANG."""
+    for name in language_names:
+        language = name.split(".")[0].split("@")[0].split("_")[0]
+        if language in LABELS:
+            return LABELS[language]
+        if language in ("C", "POSIX", "en"):
+            break
+    return "Shred with Wypelark"
 
 
 class WypelarkShred(GObject.GObject, Nautilus.MenuProvider):
@@ -34,7 +52,7 @@ class WypelarkShred(GObject.GObject, Nautilus.MenuProvider):
             return []
         item = Nautilus.MenuItem(
             name="WypelarkShred::shred",
-            label="Shred with Wypelark",
+            label=label_for(GLib.get_language_names()),
             icon="org.example.Wypelark",
         )
         item.connect("activate", self._open, paths)

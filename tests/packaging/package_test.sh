@@ -22,7 +22,7 @@ desktop="$root/usr/share/applications/$id.desktop"
 metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
 
 desktop-file-validate "$desktop" || fail "desktop entry does not validate"
-appstreamcli validate --no-net "$metainfo" >/dev/null || fail "metainfo does not validate"
+appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null || fail "metainfo does not validate"
 
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 [ "$exec_line" = "wypelark %F" ] || fail "Exec is '$exec_line'"
@@ -78,6 +78,35 @@ python3 -c 'import ast, sys; ast.parse(open(sys.argv[1]).read())' "$extension" |
     fail "the Files extension does not parse"
 grep -q '\["wypelark", "--", \*paths\]' "$extension" || fail "the Files extension's command"
 
+# Each entry has its Polish and German name; the Files extension picks its name from the
+# person's languages as GLib orders them.
+for language in pl de; do
+    for entry in "$desktop:Desktop Entry:GenericName" "$desktop:Desktop Entry:Comment" \
+        "$menu:Desktop Action shred:Name" "$nemo:Nemo Action:Name"; do
+        IFS=: read -r file group name <<<"$entry"
+        [ -n "$(key "$file" "$group" "$name\\[$language\\]")" ] ||
+            fail "no $name[$language] in $(basename "$file")"
+    done
+done
+python3 - "$extension" <<'PYTHON' || fail "the Files extension's name does not follow the language"
+import sys, types
+gi = types.ModuleType("gi")
+gi.repository = types.SimpleNamespace(
+    GLib=None, GObject=types.SimpleNamespace(GObject=type("GObject", (), {})),
+    Nautilus=types.SimpleNamespace(MenuProvider=type("MenuProvider", (), {})))
+sys.modules.update({"gi": gi, "gi.repository": gi.repository})
+extension = {}
+exec(compile(open(sys.argv[1]).read(), sys.argv[1], "exec"), extension)
+for languages, label in [
+        (["pl_PL.UTF-8", "pl_PL", "pl", "C"], "Zniszcz programem Wypelark"),
+        (["de_AT.UTF-8", "de_AT", "de", "C"], "Mit Wypelark vernichten"),
+        (["fr_FR", "fr", "de_DE", "de", "C"], "Mit Wypelark vernichten"),
+        (["en_GB", "en", "pl", "C"], "Shred with Wypelark"),
+        (["C"], "Shred with Wypelark")]:
+    got = extension["label_for"](languages)
+    assert got == label, f"{languages}: {got}"
+PYTHON
+
 for page in wypelark wypelark-cli; do
     [ -x "$root/usr/bin/$page" ] || fail "no executable /usr/bin/$page"
     zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q '^\.TH' || fail "no manual page for $page"
@@ -104,11 +133,17 @@ for language in pl de; do
         fail "no $language translation"
 done
 [ -f "$root/usr/share/applications/$launchable" ] || fail "launchable $launchable missing"
-binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
-[ -x "$root/usr/bin/$binary" ] || fail "provided binary $binary missing"
+binaries=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
+[ "$(echo $binaries)" = "wypelark wypelark-cli" ] || fail "metainfo provides '$binaries'"
+for binary in $binaries; do
+    [ -x "$root/usr/bin/$binary" ] || fail "provided binary $binary missing"
+done
+grep -q '<developer_name>' "$metainfo" || fail "metainfo names no developer"
+sed -n "/<release version=\"$version\"/,/<\/release>/p" "$metainfo" | grep -q '<description>' ||
+    fail "the release $version has no description"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo release is not $version"
 # Debian's own checks: no error.
 if command -v lintian >/dev/null; then
-    lintian --fail-on error --allow-root "$deb" || fail "lintian found errors"
+    lintian --pedantic --fail-on error,warning --allow-root "$deb" || fail "lintian found errors or warnings"
 fi
 echo "package_test: 1 passed, 0 failed"
