@@ -60,4 +60,8 @@ double RunProgress::runningSeconds(Clock::time_point now) const {
     return std::chrono::duration<double>(ran).count();
 }
 
+bool RunProgress::figuresDue(Clock::time_point now) const {
+    return !mFiguresSentAt || now - *mFiguresSentAt >= PhaseFigureGap;
+}
+
 } // namespace wypelark

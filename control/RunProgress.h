@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <optional>
+#include <utility>
 
 namespace wypelark {
 
@@ -59,8 +60,19 @@ public:
     std::optional<qint64> secondsLeft(bool flushing) const;
     double runningSeconds(Clock::time_point now) const;
 
+    // Whether a pass's bytes became all written (its flush began) or a new pass began, so that
+    // the figures go out at once; whether they may, no sooner than a moment after they last
+    // went: a run of small files changes phase thousands of times a second.
+    bool phaseChanged(bool passWritten) {
+        return std::exchange(mPassWritten, passWritten) != passWritten;
+    }
+    bool passWritten() const { return mPassWritten; }
+    bool figuresDue(Clock::time_point now) const;
+    void figuresSent(Clock::time_point now) { mFiguresSentAt = now; }
+
 private:
     static constexpr std::chrono::milliseconds SampleInterval{500};
+    static constexpr std::chrono::milliseconds PhaseFigureGap{40};
     static constexpr double Smoothing = 0.3; // the weight of the newest sample
 
     qint64 mTotal = 0;
@@ -70,6 +82,8 @@ private:
     std::optional<Clock::time_point> mSampledAt; // none while the run is stopped
     std::optional<Clock::time_point> mRunningSince;
     Clock::duration mRan{};
+    bool mPassWritten = false;
+    std::optional<Clock::time_point> mFiguresSentAt;
 };
 
 } // namespace wypelark

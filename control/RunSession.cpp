@@ -19,7 +19,6 @@ namespace wypelark {
 namespace {
 
 constexpr int FigureIntervalMilliseconds = 250;
-constexpr qint64 PhaseFigureGapMilliseconds = 40;
 
 std::size_t slot(ToolbarButton button) {
     return static_cast<std::size_t>(button) - 1;
@@ -392,7 +391,7 @@ ProgressFigures RunSession::progress() {
     figures.filling = mFilling;
     figures.passFraction =
         span > 0 ? std::clamp((current.value - current.minimum) / span, 0.0, 1.0) : 0.0;
-    figures.flushing = writing() && span > 0 && current.value >= current.maximum;
+    figures.flushing = writing() && mProgress.passWritten();
     figures.readingBack =
         (mRun.active() && mChain.readingBackNow()) || (mFill.active() && mFill.readingNow());
     figures.doneBytes = mProgress.doneBytes();
@@ -404,7 +403,7 @@ ProgressFigures RunSession::progress() {
 }
 
 void RunSession::emitFigures() {
-    mSinceFigures.start();
+    mProgress.figuresSent(RunProgress::Clock::now());
     emit figuresChanged(progress(), writing());
 }
 
@@ -449,15 +448,10 @@ void RunSession::removeDestroyedItems(const std::vector<int>& undestroyed) {
 void RunSession::emitBar(ProgressBar which) {
     const Bar& bar = mBars[slot(which)];
     emit progressChanged(which, bar.minimum, bar.maximum, bar.value);
-    // The figure beside the bar says at once that a flush began or a new pass started, unless
-    // the figures went out a moment ago: a run of small files changes phase thousands of times.
-    const bool full = bar.maximum > bar.minimum && bar.value >= bar.maximum;
-    if (which == ProgressBar::Current && full != mCurrentBarFull) {
-        mCurrentBarFull = full;
-        if (mFigureTimer->isActive() &&
-            (!mSinceFigures.isValid() || mSinceFigures.elapsed() >= PhaseFigureGapMilliseconds))
-            emitFigures();
-    }
+    const bool passWritten = bar.maximum > bar.minimum && bar.value >= bar.maximum;
+    if (which == ProgressBar::Current && mProgress.phaseChanged(passWritten) &&
+        mFigureTimer->isActive() && mProgress.figuresDue(RunProgress::Clock::now()))
+        emitFigures();
 }
 
 void RunSession::setBarMinimum(ProgressBar which, float minimum) {

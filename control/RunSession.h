@@ -231,8 +231,6 @@ private:
     QDateTime mRunStarted;
     RunProgress mProgress;
     QTimer* mFigureTimer;
-    QElapsedTimer mSinceFigures;  // since the figures were last sent
-    bool mCurrentBarFull = false; // the pass's bytes are all written: its flush is under way
     std::array<Bar, 2> mBars{};
     std::array<bool, 6> mEnabled{true, true, true, true, true, true};
     QElapsedTimer mSinceYield;
