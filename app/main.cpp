@@ -38,6 +38,10 @@ void describeOptions(QCommandLineParser& parser) {
         QStringLiteral("uris"),
         QCoreApplication::translate("main", "The paths are given as file:// addresses, as "
                                             "file managers hand their selection over.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("trash"),
+        QCoreApplication::translate("main", "Put what your trash cans hold in the deletion list "
+                                            "and ask, as Delete asks, whether to destroy it.")));
     parser.addPositionalArgument(
         QStringLiteral("paths"),
         QCoreApplication::translate("main", "Files, or folders with every file below them."),
@@ -129,14 +133,18 @@ int main(int argc, char* argv[]) {
     const std::vector<QByteArray>& paths = *given;
     // One window collects: a window already open takes the paths, and this start ends.
     std::optional<QDBusConnection> bus = sessionBus();
-    if (bus && wypelark::WindowService::handOver(*bus, paths, directories.currentFolder()))
+    const bool trash = parser.isSet(QStringLiteral("trash"));
+    if (bus &&
+        (trash ? wypelark::WindowService::askToShredTrash(*bus)
+               : wypelark::WindowService::handOver(*bus, paths, directories.currentFolder())))
         return 0;
     // Two starts at the same moment both found no window: the one that owns the name opens it,
     // the other hands over to it once it serves.
     if (bus && !bus->registerService(QLatin1String(wypelark::WindowService::ServiceName))) {
         for (int tries = 0; tries < HandOverRetries; ++tries) {
             QThread::msleep(HandOverRetryMilliseconds);
-            if (wypelark::WindowService::handOver(*bus, paths, directories.currentFolder()))
+            if (trash ? wypelark::WindowService::askToShredTrash(*bus)
+                      : wypelark::WindowService::handOver(*bus, paths, directories.currentFolder()))
                 return 0;
         }
     }
@@ -158,5 +166,7 @@ int main(int argc, char* argv[]) {
     if (bus)
         service.serve(*bus);
     window.startWith(paths, directories.currentFolder());
+    if (trash)
+        QTimer::singleShot(0, &window, &wypelark::frmMain::shredTrash);
     return app.exec();
 }

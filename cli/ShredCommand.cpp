@@ -7,6 +7,8 @@
 #include "control/PassCountSetting.h"
 #include "control/ProofTexts.h"
 #include "control/RunSheet.h"
+#include "control/TrashPlacesNow.h"
+#include "control/TrashTexts.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "engine/WipeError.h"
@@ -45,6 +47,13 @@ QString shownPath(const QByteArray& path) {
     return shownPath(path.toStdString());
 }
 
+// A file taken from a Trash is named with the path it had before.
+QString withOrigin(const RunSession& session, const QByteArray& path) {
+    const QByteArray origin = session.trashOrigins().originOf(path);
+    return origin.isEmpty() ? shownPath(path)
+                            : T::tr("%1 (was %2)").arg(shownPath(path), shownPath(origin));
+}
+
 struct Options {
     int passes = 0;
     bool recursive = false;
@@ -53,6 +62,7 @@ struct Options {
     bool dryRun = false;
     bool quiet = false;
     bool json = false;
+    bool trash = false; // what the user's trash cans hold, instead of paths
     std::vector<QByteArray> paths;
     QByteArray freeSpace; // the folder whose volume's free space is filled, instead of files
     QString reportFile;   // where the JSON record is kept as well, when given
@@ -106,6 +116,10 @@ void describeOptions(QCommandLineParser& parser) {
                "FOLDER, once per pass, each pass flushed, then give it back. The fill has no "
                "name, so the space comes back however the program ends."),
          QStringLiteral("FOLDER")},
+        {QStringLiteral("trash"),
+         T::tr("Instead of the files named, destroy everything in your trash cans: the home "
+               "Trash and those of the volumes mounted. Each file's record of where it came "
+               "from goes only after the file.")},
     });
     QCommandLineOption blocks(QStringLiteral("verify-blocks"));
     blocks.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -194,14 +208,20 @@ int parse(std::vector<QByteArray> args, CommandContext& context, Options& option
                         << "\n";
             return ExitUsage;
         }
-        if (!options.paths.empty() || options.recursive) {
+        if (!options.paths.empty() || options.recursive || parser.isSet(QStringLiteral("trash"))) {
             context.err << "wypelark-cli: "
-                        << text(T::tr("--free-space takes no files and no --recursive")) << "\n";
+                        << text(T::tr("--free-space takes no files, no --recursive and no --trash"))
+                        << "\n";
             return ExitUsage;
         }
         return -1;
     }
-    if (options.paths.empty()) {
+    options.trash = parser.isSet(QStringLiteral("trash"));
+    if (options.trash && !options.paths.empty()) {
+        context.err << "wypelark-cli: " << text(T::tr("--trash takes no files")) << "\n";
+        return ExitUsage;
+    }
+    if (options.paths.empty() && !options.trash) {
         context.err << "wypelark-cli: " << text(T::tr("no file given")) << "\n"
                     << text(T::tr("Try 'wypelark-cli --help'.")) << "\n";
         return ExitUsage;
@@ -257,7 +277,7 @@ void textReport(std::ostream& out, const Options& options, const RunSession& ses
     const VerifyingFileOperations* verifier = session.verifier();
     if (!options.quiet) {
         for (const DestroyedFile& file : session.destroyed())
-            out << text(T::tr("destroyed %1").arg(shownPath(file.path))) << "\n";
+            out << text(T::tr("destroyed %1").arg(withOrigin(session, file.path))) << "\n";
     }
     // The failures went to standard error.
     WipeReport remarks = record.report;
@@ -386,6 +406,23 @@ int runFillCommand(const Options& options, CommandContext& context) {
     return report.complete() && recordKept ? ExitDestroyed : ExitNotAllDestroyed;
 }
 
+// Lists what the user's trash cans hold; names the volumes not reached, which is no failure.
+std::vector<RefusedFile> takeTrash(WipeController& controller, const CommandContext& context) {
+    TrashIntake intake =
+        controller.addTrash(context.trashPlaces ? context.trashPlaces() : trashPlacesNow());
+    for (const QByteArray& volume : intake.notReached)
+        context.err << LinePriority{Priority::Warning} << "wypelark-cli: "
+                    << text(T::tr("%1: %2").arg(shownPath(volume),
+                                                WipeTexts::reason(WipeErrc::NotMounted)))
+                    << "\n"
+                    << LinePriority{Priority::Error};
+    if (intake.entries == 0 && controller.list().count() == 0)
+        context.err << LinePriority{Priority::Info} << "wypelark-cli: " << text(TrashTexts::empty())
+                    << "\n"
+                    << LinePriority{Priority::Error};
+    return std::move(intake.refused);
+}
+
 } // namespace
 
 int interruptedStatus(const CommandContext& context) {
@@ -407,8 +444,10 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     controller.setPassCount(options.passes);
     // Without --recursive a folder given is refused.
     const std::vector<RefusedFile> refused =
-        controller.addPaths(options.paths, context.startFolder,
-                            options.recursive ? GivenFolders::Walked : GivenFolders::Refused);
+        options.trash
+            ? takeTrash(controller, context)
+            : controller.addPaths(options.paths, context.startFolder,
+                                  options.recursive ? GivenFolders::Walked : GivenFolders::Refused);
     for (const RefusedFile& file : refused) {
         context.err << "wypelark-cli: "
                     << text(T::tr("%1: %2; skipped")
@@ -419,7 +458,7 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     if (options.dryRun) {
         for (int position = 1; position <= list.count(); ++position) {
             context.out << text(T::tr("would destroy %1 (%2 bytes, %3 passes)")
-                                    .arg(shownPath(list.path(position)),
+                                    .arg(withOrigin(controller.session(), list.path(position)),
                                          QString::number(list.size(position)),
                                          QString::number(options.passes)))
                         << "\n";

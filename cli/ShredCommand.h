@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "list/TrashScan.h"
+
 #include <csignal>
 #include <functional>
 #include <ostream>
@@ -28,6 +30,9 @@ struct CommandContext {
     // Writes a run's record as the window's PDF, replacing the file whole or not at all; what went
     // wrong, or nothing. Unset where no PDF can be made.
     std::function<QString(const RunSheet& sheet, const QString& path)> writePdf;
+    // Where --trash looks for the user's trash cans; the home trash and the volumes mounted now
+    // when unset.
+    std::function<TrashPlaces()> trashPlaces;
 };
 
 // Exit statuses.

@@ -3,6 +3,7 @@
 #include "cli/ShredCommand.h"
 #include "control/PassCountSetting.h"
 #include "control/Translations.h"
+#include "control/TrashPlacesNow.h"
 #include "engine/PosixFileOperations.h"
 #include "record/RunRecordDocument.h"
 #include "settings/RegistryFile.h"
@@ -78,7 +79,8 @@ int main(int argc, char* argv[]) {
                                      stored,
                                      [](const wypelark::RunSheet& sheet, const QString& path) {
                                          return wypelark::RunRecordDocument(sheet).writePdf(path);
-                                     }};
+                                     },
+                                     wypelark::trashPlacesNow};
     // Under a service manager, each line is logged at its priority: failures as errors.
     std::optional<wypelark::JournalLines> outLines;
     std::optional<wypelark::JournalLines> errLines;

@@ -4,6 +4,7 @@
 #include "control/EventLoopWaiter.h"
 #include "control/FillTexts.h"
 #include "control/WipeTexts.h"
+#include "engine/WipeError.h"
 #include "list/ShownName.h"
 
 #include <QCoreApplication>
@@ -68,16 +69,9 @@ bool RunSession::listEditable() const {
 }
 
 Arrival RunSession::arrival() const {
-    switch (state()) {
-    case RunState::Idle:
-        return Arrival::Named;
-    case RunState::Asking:
-        return Arrival::Held;
-    case RunState::Running:
-    case RunState::Stopping:
-    case RunState::Paused:
-        break;
-    }
+    const RunState now = state();
+    if (now == RunState::Idle || now == RunState::Asking)
+        return now == RunState::Idle ? Arrival::Named : Arrival::Held;
     return kind() == RunKind::Files ? Arrival::Held : Arrival::Named;
 }
 
@@ -148,11 +142,9 @@ QString RunSession::destroyQuestion() {
     for (int position = 1; position <= std::min(plan.fileCount, WipeTexts::NamedInMessage);
          ++position)
         plan.firstFiles << mList.shownPath(position);
-    for (const FoundFolder& folder : folders) {
-        if (plan.firstFolders.size() == WipeTexts::NamedInMessage)
-            break;
-        plan.firstFolders << shownName(folder.path);
-    }
+    const auto namedFolders = std::min<std::size_t>(folders.size(), WipeTexts::NamedInMessage);
+    for (std::size_t at = 0; at < namedFolders; ++at)
+        plan.firstFolders << shownName(folders[at].path);
     plan.storage = std::move(storage);
     return WipeTexts::destroyQuestion(plan);
 }
@@ -425,6 +417,14 @@ std::string RunSession::itemPath(int index) const {
 
 FileIdentity RunSession::itemIdentity(int index) const {
     return mList.identity(index);
+}
+
+// A Trash's record outlives what it describes; the deletes before it were made durable.
+std::error_code RunSession::whyItemIsKept(int index) {
+    const QByteArray entry = mList.trashOrigins().describedEntry(mList.path(index));
+    bool emptied = false;
+    onDevice([&] { emptied = trashEntryEmptied(entry); });
+    return emptied ? std::error_code() : WipeErrc::DescribedFileKept;
 }
 
 void RunSession::removeDestroyedItems(const std::vector<int>& undestroyed) {

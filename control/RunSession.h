@@ -168,6 +168,8 @@ public:
     RunRecord takeRecord();
     // The files the last command destroyed, in the list's order.
     const std::vector<DestroyedFile>& destroyed() const { return mDestroyed; }
+    // Where the files taken from a Trash were before.
+    const TrashOrigins& trashOrigins() const { return mList.trashOrigins(); }
     // The listed files' sizes by path, as they were listed (a failed file stays listed).
     std::unordered_map<std::string, qint64> listedSizes() const;
     // The bytes the last command wrote, every pass counted.
@@ -208,6 +210,10 @@ private:
     std::string itemPath(int index) const override;
     FileIdentity itemIdentity(int index) const override;
     void removeDestroyedItems(const std::vector<int>& undestroyed) override;
+    bool itemWaitsForEarlier(int index) const override {
+        return mList.trashOrigins().isRecord(mList.path(index));
+    }
+    std::error_code whyItemIsKept(int index) override;
     void setBarMinimum(ProgressBar which, float minimum) override;
     void setBarMaximum(ProgressBar which, float maximum) override;
     void setBarValue(ProgressBar which, float value) override;

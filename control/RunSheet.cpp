@@ -111,6 +111,8 @@ QJsonObject blocksJson(const BlockEvidence& evidence) {
 QJsonObject rowJson(const SheetRow& row) {
     QJsonObject object;
     putRecordPath(object, QStringLiteral("path"), row.path);
+    if (!row.trashedFrom.empty())
+        putRecordPath(object, QStringLiteral("trashed_from"), row.trashedFrom);
     object.insert(QStringLiteral("outcome"), outcomeWord(row.outcome));
     if (row.size >= 0)
         object.insert(QStringLiteral("size"), static_cast<double>(row.size));
@@ -309,6 +311,7 @@ RunSheet::RunSheet(Head head, const RunSession& session, const RunRecord& record
         row.blocks = evidenceOf(row.path);
         if (const auto found = remarks.find(row.path); found != remarks.end())
             row.remarks = found->second;
+        row.trashedFrom = session.trashOrigins().originOf(file.path).toStdString();
         if (const auto found = mounted.find(file.device); found != mounted.end()) {
             row.device = found->second.source;
             row.fileSystem = found->second.type;
@@ -327,6 +330,8 @@ RunSheet::RunSheet(Head head, const RunSession& session, const RunRecord& record
         row.outcome = SheetRow::Outcome::NotDestroyed;
         row.step = failure.step;
         row.error = failure.error;
+        row.trashedFrom =
+            session.trashOrigins().originOf(QByteArray::fromStdString(row.path)).toStdString();
         row.blocks = evidenceOf(row.path);
         mRows.push_back(std::move(row));
     }

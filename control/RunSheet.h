@@ -38,8 +38,9 @@ struct SheetRow {
     WipeStep step = WipeStep::Open; // of a file not destroyed
     std::error_code error;
     std::vector<StorageReason> remarks;
-    QString device;     // the device it lay on, as the mount table names it
-    QString fileSystem; // and the file system's type
+    QString device;          // the device it lay on, as the mount table names it
+    QString fileSystem;      // and the file system's type
+    std::string trashedFrom; // where a file taken from a Trash was before it was put there
 };
 
 // What a run wrote and read back, taken when it ended.

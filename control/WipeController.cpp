@@ -105,6 +105,28 @@ std::vector<RefusedFile> WipeController::addPaths(const std::vector<QByteArray>&
     return refusalsToName(std::move(scan.refused), mList, listedPaths());
 }
 
+TrashIntake WipeController::addTrash(const TrashPlaces& places) {
+    TrashContents trash;
+    onIntake([&] { trash = scanTrash(places); });
+    std::vector<QByteArray> paths;
+    for (const TrashEntry& entry : trash.entries)
+        paths.push_back(entry.path);
+    // The records come after every entry: the run reaches each once what it describes is gone.
+    for (const std::vector<TrashEntry>* entries : {&trash.entries, &trash.strayRecords}) {
+        for (const TrashEntry& entry : *entries) {
+            if (!entry.record.isEmpty())
+                paths.push_back(entry.record);
+        }
+        mList.takeTrashEntries(*entries);
+    }
+    paths.insert(paths.end(), trash.sizeCaches.begin(), trash.sizeCaches.end());
+    TrashIntake intake{static_cast<int>(trash.entries.size()), std::move(trash.refused),
+                       std::move(trash.notReached)};
+    std::vector<RefusedFile> refused = addPaths(paths, "/");
+    std::move(refused.begin(), refused.end(), std::back_inserter(intake.refused));
+    return intake;
+}
+
 // Files and folders dropped from a file manager come as file:// addresses whose escaped bytes
 // are the names' own bytes. Anything else changes nothing.
 std::optional<std::vector<RefusedFile>> WipeController::addUrls(const QList<QUrl>& urls) {

@@ -7,6 +7,7 @@
 #include "list/AddedFolders.h"
 #include "list/DeletionListModel.h"
 #include "list/PathScan.h"
+#include "list/TrashScan.h"
 
 #include <QList>
 #include <QObject>
@@ -20,6 +21,13 @@
 namespace wypelark {
 
 class RegistryFile;
+
+// What a look into the person's trash cans added, and what it could not reach.
+struct TrashIntake {
+    int entries = 0;                    // files and folders found in the cans
+    std::vector<RefusedFile> refused;   // cans refused, and what in them could not be added
+    std::vector<QByteArray> notReached; // volumes not mounted, whose cans were not looked at
+};
 
 // How a controller is set up for its front end.
 struct ControllerSetup {
@@ -66,6 +74,10 @@ public:
     // taken against base. What could not be added comes back.
     std::vector<RefusedFile> addPaths(const std::vector<QByteArray>& paths, const QByteArray& base,
                                       GivenFolders folders = GivenFolders::Walked);
+    // Adds what the person's trash cans hold, each file with the path it had before, then the
+    // records of where they came from (each destroyed only once what it describes is gone) and
+    // the cans' caches of folder sizes, which name them too.
+    TrashIntake addTrash(const TrashPlaces& places);
     // Adds what a drop names when every address is a local file or folder; nothing otherwise.
     std::optional<std::vector<RefusedFile>> addUrls(const QList<QUrl>& urls);
     // Adds the named files of a folder, those selected in its file list.

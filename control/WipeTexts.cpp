@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "control/WipeTexts.h"
 
+#include "control/TrashTexts.h"
 #include "engine/WipeError.h"
 #include "list/ShownName.h"
 #include "list/SizeText.h"
@@ -64,6 +65,10 @@ QString ownReason(WipeErrc errc) {
     case WipeErrc::DeviceBlocksDiffer:
         return WipeTexts::tr("The device's own blocks under the file hold other than what was "
                              "written; the file was left");
+    case WipeErrc::DescribedFileKept:
+    case WipeErrc::UnsafeTrash:
+    case WipeErrc::NotMounted:
+        return TrashTexts::reason(errc);
     case WipeErrc::HolesDoNotFit:
         return WipeTexts::tr("A sparse file whose holes would not fit in the free space of its "
                              "volume; left alone");
@@ -131,15 +136,11 @@ QString leftoversText(const std::vector<Leftover>& leftovers) {
 }
 
 QString joinedParts(const QStringList& parts) {
-    QString text;
-    for (const QString& part : parts) {
-        if (part.isEmpty())
-            continue;
-        if (!text.isEmpty())
-            text += QLatin1Char('\n');
-        text += part;
-    }
-    return text;
+    QStringList kept;
+    for (const QString& part : parts)
+        if (!part.isEmpty())
+            kept << part;
+    return kept.join(QLatin1Char('\n'));
 }
 
 // The names, each on its own line after lineStart; beyond the first few (ten in a message),

@@ -56,6 +56,12 @@ std::string reasonWord(const std::error_code& error) {
         return "network-volume";
     case WipeErrc::DeviceBlocksDiffer:
         return "device-blocks-differ";
+    case WipeErrc::DescribedFileKept:
+        return "described-file-kept";
+    case WipeErrc::UnsafeTrash:
+        return "unsafe-trash";
+    case WipeErrc::NotMounted:
+        return "not-mounted";
     }
     return "unknown";
 }

@@ -26,6 +26,9 @@ enum class WipeErrc {
     MemoryVolume = 1016,
     NetworkVolume = 1017,
     DeviceBlocksDiffer = 1018,
+    DescribedFileKept = 1019, // a record of a file is kept while the file is
+    UnsafeTrash = 1020,       // a shared trash folder anyone could have swapped
+    NotMounted = 1021,
 };
 
 const std::error_category& wipeCategory();

@@ -4,6 +4,7 @@
 #include "engine/FileIdentity.h"
 
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace wypelark {
@@ -28,6 +29,12 @@ public:
     // At the end of a run: removes every item but those at the given 1-based indices, in order,
     // the files that were not destroyed, which stay listed in their order.
     virtual void removeDestroyedItems(const std::vector<int>& undestroyed) = 0;
+    // Whether the item at a 1-based index describes files listed before it (a Trash's record of
+    // where a file came from) and must outlive them: before it, the run makes the earlier deletes
+    // durable, then asks whyItemIsKept().
+    virtual bool itemWaitsForEarlier(int /*index*/) const { return false; }
+    // Why such an item is left untouched (what it describes is still there), or nothing.
+    virtual std::error_code whyItemIsKept(int /*index*/) { return {}; }
 
     virtual int passCount() const = 0;
 

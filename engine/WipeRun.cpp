@@ -26,9 +26,8 @@ void WipeRun::WipeFiles() {
     do {
         while (mFileIndex <= mHost.itemCount()) {
             // An item appended while the run waited on the last one is entered as any other is.
-            if (!mItemEntered)
-                enterCurrentItem();
-            const Outcome outcome = overwriteCurrentItem(fillBlock);
+            const bool kept = !mItemEntered && !enterCurrentItem();
+            const Outcome outcome = kept ? Outcome::Failed : overwriteCurrentItem(fillBlock);
             if (outcome == Outcome::Stopped)
                 return;
             if (outcome == Outcome::Done)
@@ -68,14 +67,24 @@ void WipeRun::startFreshRun() {
 
 // Takes the item's path and identity once: every pass and the delete are made on the file the
 // item meant when the run reached it.
-void WipeRun::enterCurrentItem() {
+// Takes the item's path and identity. An item that must outlive the files before it is kept,
+// untouched, while they are still there; false then.
+bool WipeRun::enterCurrentItem() {
     mPass = 1;
     mPassesMade = 0;
     mCurrentPath = mHost.itemPath(mFileIndex);
     mCurrentIdentity = mHost.itemIdentity(mFileIndex);
     mCurrentShrank = false;
     mItemEntered = true;
+    if (mHost.itemWaitsForEarlier(mFileIndex)) {
+        syncRemovals();
+        if (const std::error_code kept = mHost.whyItemIsKept(mFileIndex)) {
+            fail(mCurrentPath, WipeStep::Open, kept);
+            return false;
+        }
+    }
     sweepFolderOnce();
+    return true;
 }
 
 // What an earlier run left in this item's folder, when it was stopped between a file's last

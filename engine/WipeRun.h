@@ -62,7 +62,7 @@ private:
 
     std::string buildFillBlock();
     void startFreshRun();
-    void enterCurrentItem();
+    bool enterCurrentItem();
     void sweepFolderOnce();
     Outcome overwriteCurrentItem(const std::string& fillBlock);
     bool openCurrentFile();

@@ -32,8 +32,10 @@ QVariant DeletionListModel::data(const QModelIndex& index, int role) const {
     // The texts are made when a view asks for them: only the rows on the screen are asked, so a
     // hundred thousand files are appended at once.
     const Item& item = mItems[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole && index.column() == File)
+        return shownFile(item);
     if (role == Qt::DisplayRole)
-        return index.column() == File ? shownName(item.path) : sizeText(item.bytes);
+        return sizeText(item.bytes);
     if (role == Qt::ToolTipRole && index.column() == Size)
         return megabyteText(item.bytes);
     if (role == Qt::ToolTipRole && index.column() == File)
@@ -45,9 +47,18 @@ QVariant DeletionListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+// A file taken from a Trash shows the path it had before beside its own.
+QString DeletionListModel::shownFile(const Item& item) const {
+    const QByteArray origin = mTrash.originOf(item.path);
+    return origin.isEmpty() ? shownName(item.path)
+                            : tr("%1 (was %2)").arg(shownName(item.path), shownName(origin));
+}
+
 // The name's exact bytes where its shown form escapes some, and why it was not destroyed.
 QString DeletionListModel::fileTip(const Item& item) const {
     QStringList lines;
+    if (const QByteArray origin = mTrash.originOf(item.path); !origin.isEmpty())
+        lines << tr("Put in the Trash from %1").arg(shownName(origin));
     if (const QString bytes = escapedNameBytes(item.path); !bytes.isEmpty())
         lines << shownName(item.path) << tr("Bytes: %1").arg(bytes);
     if (const QString failure = mFailures.value(item.path); !failure.isEmpty())
@@ -357,6 +368,7 @@ void DeletionListModel::clear() {
     std::vector<QByteArray> unswept = std::exchange(mUnswept, {});
     mSweep.stop();
     mFailures.clear();
+    mTrash.clear();
     mHeldFrom = NoSerial;
     mHeldUntil = NoSerial;
     endResetModel();

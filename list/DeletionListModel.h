@@ -4,6 +4,7 @@
 #include "engine/FileIdentity.h"
 #include "list/ListedPaths.h"
 #include "list/PathScan.h"
+#include "list/TrashOrigins.h"
 
 #include <QAbstractTableModel>
 #include <QByteArray>
@@ -75,6 +76,9 @@ public:
     // Room for this many rows, grown as appending one by one would grow it, so that rows
     // appended in slices up to it are not moved again.
     void growFor(std::size_t rows);
+    // Files taken from a Trash show the path they had before; its records are bound to them.
+    void takeTrashEntries(const std::vector<TrashEntry>& entries) { mTrash.take(entries); }
+    const TrashOrigins& trashOrigins() const { return mTrash; }
     // The sizes of all items, or of the first rows, as they were when added.
     qint64 totalSize() const;
     qint64 totalSize(int rows) const;
@@ -93,6 +97,7 @@ private:
         quint64 serial; // grows from row to row: a row is found by it without being indexed
     };
 
+    QString shownFile(const Item& item) const;
     QString fileTip(const Item& item) const;
     bool isHeld(const Item& item) const;
 
@@ -110,6 +115,7 @@ private:
     void takeAgain(std::size_t row, qint64 size, const FileIdentity& identity);
 
     std::vector<Item> mItems;
+    TrashOrigins mTrash;
     // The serial of each listed path. A removal leaves the entries of its rows to be swept in
     // slices, so that no removal rebuilds it whole: an entry whose row is gone names no row.
     QHash<QByteArray, quint64> mSerials;

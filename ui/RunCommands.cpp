@@ -4,6 +4,8 @@
 #include "control/FillTexts.h"
 #include "control/RunEndNotice.h"
 #include "control/RunProgress.h"
+#include "control/TrashPlacesNow.h"
+#include "control/TrashTexts.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "list/ShownName.h"
@@ -80,6 +82,32 @@ void RunCommands::wipeFreeSpaceCommand(const QByteArray& folder) {
     mParts.status.say(FillTexts::runningStatus(mFillFolder));
     mParts.controller.session().freeSpaceCommand(folder, space);
     afterRunCommand();
+}
+
+// The files go in with the paths they had before they were put in the Trash. The look into the
+// trash cans waits away from this thread: a second command meanwhile asks nothing.
+void RunCommands::shredTrashCommand() {
+    if (mAsking)
+        return;
+    const int listedBefore = mParts.controller.list().count();
+    TrashIntake intake;
+    {
+        const QScopedValueRollback asking(mAsking, true);
+        intake = mParts.controller.addTrash(trashPlacesNow());
+    }
+    for (const QByteArray& volume : intake.notReached)
+        intake.refused.push_back({volume, WipeErrc::NotMounted});
+    if (!intake.refused.empty())
+        mParts.messages.information(mWindow, QStringLiteral("Wypelark"),
+                                    WipeTexts::refusedFiles(intake.refused));
+    if (intake.entries == 0 && mParts.controller.list().count() == listedBefore) {
+        mParts.status.say(TrashTexts::empty());
+        return;
+    }
+    if (mParts.controller.session().state() == RunState::Idle)
+        deleteCommand();
+    else
+        mParts.status.say(WipeTexts::heldStatus(mParts.controller.heldCount()));
 }
 
 // The look at the volume waits away from this thread: a second command meanwhile asks nothing.

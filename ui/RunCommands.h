@@ -48,6 +48,9 @@ public:
     bool mayFillFreeSpace() const;
     // Fills the free space of the volume that holds the folder.
     void wipeFreeSpaceCommand(const QByteArray& folder);
+    // Lists what the person's trash cans hold, then asks the question Delete asks, unless a run
+    // is under way or paused.
+    void shredTrashCommand();
     // What the command that ended left to say.
     void showPendingReport();
     void showRunRecord();

@@ -51,6 +51,10 @@ bool WindowService::handOver(const QDBusConnection& bus, const std::vector<QByte
     return true;
 }
 
+bool WindowService::askToShredTrash(const QDBusConnection& bus) {
+    return bus.isConnected() && call(bus, QStringLiteral("ShredTrash"), {});
+}
+
 bool WindowService::call(const QDBusConnection& bus, const QString& method,
                          const QByteArrayList& paths) {
     QDBusMessage message = QDBusMessage::createMethodCall(text(ServiceName), text(ObjectPath),
@@ -81,6 +85,10 @@ void WindowService::AddPaths(const QByteArrayList& paths) {
 
 void WindowService::Show() {
     QTimer::singleShot(0, &mWindow, [this] { mWindow.comeToTheFront(); });
+}
+
+void WindowService::ShredTrash() {
+    QTimer::singleShot(0, &mWindow, [this] { mWindow.shredTrash(); });
 }
 
 } // namespace wypelark

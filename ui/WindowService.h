@@ -20,6 +20,8 @@ class frmMain;
 //     Relative paths are refused with the error org.example.Wypelark.Error.RelativePath, and
 //     more than MaxPathsPerCall in one call with org.example.Wypelark.Error.TooManyPaths.
 //   Show(): the window comes to the front.
+//   ShredTrash(): the window comes to the front, puts what the user's trash cans hold in the
+//     deletion list and asks, as Delete asks, whether to destroy it.
 class WindowService final : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.example.Wypelark.Window")
@@ -41,9 +43,13 @@ public:
     static bool handOver(const QDBusConnection& bus, const std::vector<QByteArray>& paths,
                          const QByteArray& folder);
 
+    // Asks the window that serves on the bus to shred the Trash; false where none took it.
+    static bool askToShredTrash(const QDBusConnection& bus);
+
 public slots:
     Q_SCRIPTABLE void AddPaths(const QByteArrayList& paths);
     Q_SCRIPTABLE void Show();
+    Q_SCRIPTABLE void ShredTrash();
 
 private:
     static bool call(const QDBusConnection& bus, const QString& method,

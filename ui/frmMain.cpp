@@ -188,6 +188,8 @@ void frmMain::buildBrowser() {
     mnuDrive = named(new QMenu(QStringLiteral("Drive"), this), "mnuDrive");
     mnuDriveWipeFree = named(new QAction(tr("Wipe Free Space…"), this), "mnuDriveWipeFree");
     mnuDriveWipeFree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    mnuDriveShredTrash = named(new QAction(tr("Shred the Trash…"), this), "mnuDriveShredTrash");
+    mnuDriveShredTrash->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
 }
 
 void frmMain::addDriveCommand(QAction* command, std::function<bool()> available) {
@@ -243,6 +245,8 @@ void frmMain::connectEvents() {
     addDriveCommand(mnuDriveWipeFree, [this] { return mRunCommands->mayFillFreeSpace(); });
     connect(mnuDriveWipeFree, &QAction::triggered, this,
             [this] { mRunCommands->wipeFreeSpaceCommand(fraPath->folder()); });
+    addDriveCommand(mnuDriveShredTrash, [] { return true; });
+    connect(mnuDriveShredTrash, &QAction::triggered, mRunCommands, &RunCommands::shredTrashCommand);
     connect(fraToDelete, &DeletionListPane::recordRequested, mRunCommands,
             &RunCommands::showRunRecord);
     connect(sliDelete, &QSlider::valueChanged, this, &frmMain::sliDelete_Change);

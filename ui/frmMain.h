@@ -64,6 +64,11 @@ public:
     // Paths another start of the program handed over: added by the same rules, and said so.
     void takeHandedPaths(const std::vector<QByteArray>& paths);
     void comeToTheFront();
+    // Puts what the person's trash cans hold in the list and asks, as Delete does.
+    void shredTrash() {
+        comeToTheFront();
+        mnuDriveShredTrash->trigger();
+    }
     // Adds what a drop names, when every address is a local file or folder; true if it did.
     bool addDroppedUrls(const QList<QUrl>& urls);
     static QString methodCaption(int passes, const QString& current);
@@ -134,6 +139,7 @@ private:
     RunCommands* mRunCommands = nullptr;
     QMenu* mnuDrive = nullptr;
     QAction* mnuDriveWipeFree = nullptr;
+    QAction* mnuDriveShredTrash = nullptr;
     std::vector<std::pair<QAction*, std::function<bool()>>> mDriveCommands;
 };
 

@@ -332,10 +332,6 @@
         <translation>würde %1 freien Platz auf dem Datenträger, auf dem %2 liegt, in %3 füllen</translation>
     </message>
     <message>
-        <source>--free-space takes no files and no --recursive</source>
-        <translation>--free-space nimmt keine Dateien und kein --recursive</translation>
-    </message>
-    <message>
         <source>Print the report as JSON (json) or as text (text, the default) on standard output.</source>
         <translation>Den Bericht als JSON (json) oder als Text (text, die Vorgabe) auf der Standardausgabe ausgeben.</translation>
     </message>
@@ -378,6 +374,41 @@
     <message>
         <source>this build of wypelark-cli makes no PDF</source>
         <translation>dieser Build von wypelark-cli erstellt kein PDF</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (vorher %2)</translation>
+    </message>
+    <message>
+        <source>Instead of the files named, destroy everything in your trash cans: the home Trash and those of the volumes mounted. Each file&apos;s record of where it came from goes only after the file.</source>
+        <translation>Vernichtet statt der genannten Dateien alles in Ihren Papierkörben: im Papierkorb im Persönlichen Ordner und in denen der eingehängten Datenträger. Der Eintrag, woher eine Datei kam, geht erst nach der Datei.</translation>
+    </message>
+    <message>
+        <source>--free-space takes no files, no --recursive and no --trash</source>
+        <translation>--free-space nimmt keine Dateien, kein --recursive und kein --trash</translation>
+    </message>
+    <message>
+        <source>--trash takes no files</source>
+        <translation>--trash nimmt keine Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>TrashTexts</name>
+    <message>
+        <source>Records where a file in the Trash came from, and that file is still there; left alone</source>
+        <translation>Hält fest, woher eine Datei im Papierkorb kam, und diese Datei ist noch da; unberührt gelassen</translation>
+    </message>
+    <message>
+        <source>A shared trash folder that is not sticky, so that anyone could have put files in it; not entered</source>
+        <translation>Ein gemeinsamer Papierkorb-Ordner ohne Sticky-Bit, in den also jeder Dateien legen konnte; nicht betreten</translation>
+    </message>
+    <message>
+        <source>The volume is not mounted: its trash can, if it has one, was not reached</source>
+        <translation>Der Datenträger ist nicht eingehängt: sein Papierkorb, falls er einen hat, wurde nicht erreicht</translation>
+    </message>
+    <message>
+        <source>The Trash is empty: nothing was added</source>
+        <translation>Der Papierkorb ist leer: nichts hinzugefügt</translation>
     </message>
 </context>
 <context>
@@ -822,6 +853,10 @@
         <source>Not a local file address: %1</source>
         <translation>Keine Adresse einer lokalen Datei: %1</translation>
     </message>
+    <message>
+        <source>Put what your trash cans hold in the deletion list and ask, as Delete asks, whether to destroy it.</source>
+        <translation>Legt den Inhalt Ihrer Papierkörbe in die Löschliste und fragt wie Löschen, ob er vernichtet werden soll.</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::BrowserPane</name>
@@ -898,6 +933,14 @@
     <message>
         <source>Added during the run: kept for a later Delete</source>
         <translation>Während des Durchlaufs hinzugefügt: bleibt für ein späteres Löschen</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (vorher %2)</translation>
+    </message>
+    <message>
+        <source>Put in the Trash from %1</source>
+        <translation>Aus %1 in den Papierkorb gelegt</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1164,10 @@
     <message>
         <source>Wipe Free Space…</source>
         <translation>Freien Platz löschen…</translation>
+    </message>
+    <message>
+        <source>Shred the Trash…</source>
+        <translation>Papierkorb vernichten…</translation>
     </message>
 </context>
 </TS>

@@ -338,10 +338,6 @@
         <translation>wypełniłby %1 wolnego miejsca na woluminie, na którym leży %2, %3</translation>
     </message>
     <message>
-        <source>--free-space takes no files and no --recursive</source>
-        <translation>--free-space nie przyjmuje plików ani --recursive</translation>
-    </message>
-    <message>
         <source>Print the report as JSON (json) or as text (text, the default) on standard output.</source>
         <translation>Wypisz raport jako JSON (json) lub jako tekst (text, domyślnie) na standardowe wyjście.</translation>
     </message>
@@ -384,6 +380,41 @@
     <message>
         <source>this build of wypelark-cli makes no PDF</source>
         <translation>ta kompilacja wypelark-cli nie tworzy plików PDF</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (wcześniej %2)</translation>
+    </message>
+    <message>
+        <source>Instead of the files named, destroy everything in your trash cans: the home Trash and those of the volumes mounted. Each file&apos;s record of where it came from goes only after the file.</source>
+        <translation>Zamiast podanych plików niszczy wszystko, co jest w twoich koszach: w Koszu w katalogu domowym i w koszach zamontowanych woluminów. Zapis o tym, skąd plik pochodzi, znika dopiero po samym pliku.</translation>
+    </message>
+    <message>
+        <source>--free-space takes no files, no --recursive and no --trash</source>
+        <translation>--free-space nie przyjmuje plików ani --recursive, ani --trash</translation>
+    </message>
+    <message>
+        <source>--trash takes no files</source>
+        <translation>--trash nie przyjmuje plików</translation>
+    </message>
+</context>
+<context>
+    <name>TrashTexts</name>
+    <message>
+        <source>Records where a file in the Trash came from, and that file is still there; left alone</source>
+        <translation>Zapisuje, skąd pochodzi plik w Koszu, a ten plik nadal istnieje; pozostawiony</translation>
+    </message>
+    <message>
+        <source>A shared trash folder that is not sticky, so that anyone could have put files in it; not entered</source>
+        <translation>Wspólny folder kosza bez bitu sticky, więc każdy mógł w nim umieścić pliki; nie otwierano go</translation>
+    </message>
+    <message>
+        <source>The volume is not mounted: its trash can, if it has one, was not reached</source>
+        <translation>Wolumin nie jest zamontowany: jego kosz, jeśli go ma, nie został osiągnięty</translation>
+    </message>
+    <message>
+        <source>The Trash is empty: nothing was added</source>
+        <translation>Kosz jest pusty: nic nie dodano</translation>
     </message>
 </context>
 <context>
@@ -844,6 +875,10 @@
         <source>Not a local file address: %1</source>
         <translation>To nie jest adres pliku lokalnego: %1</translation>
     </message>
+    <message>
+        <source>Put what your trash cans hold in the deletion list and ask, as Delete asks, whether to destroy it.</source>
+        <translation>Umieszcza zawartość twoich koszy na liście do usunięcia i pyta, tak jak Usuń, czy ją zniszczyć.</translation>
+    </message>
 </context>
 <context>
     <name>wypelark::BrowserPane</name>
@@ -920,6 +955,14 @@
     <message>
         <source>Added during the run: kept for a later Delete</source>
         <translation>Dodany w trakcie przebiegu: czeka na kolejne Usuń</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (wcześniej %2)</translation>
+    </message>
+    <message>
+        <source>Put in the Trash from %1</source>
+        <translation>Przeniesiony do Kosza z %1</translation>
     </message>
 </context>
 <context>
@@ -1143,6 +1186,10 @@
     <message>
         <source>Wipe Free Space…</source>
         <translation>Wyczyść wolne miejsce…</translation>
+    </message>
+    <message>
+        <source>Shred the Trash…</source>
+        <translation>Zniszcz zawartość Kosza…</translation>
     </message>
 </context>
 </TS>

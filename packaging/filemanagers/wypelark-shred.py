@@ -2,7 +2,9 @@
 """Shred with Wypelark, in the Files (Nautilus) menu, through the python3-nautilus extension
 system: a script in the user's scripts folder cannot be installed by a package, an extension
 in the system's extensions folder can. The chosen local files and folders go into Wypelark's
-deletion list; nothing is destroyed before the window's own Delete and its question."""
+deletion list; nothing is destroyed before the window's own Delete and its question. In the
+Trash view, whose entries have no path, the menu of the view itself offers to shred the Trash:
+the window lists what the trash cans hold and asks."""
 
 import subprocess
 
@@ -15,16 +17,23 @@ LABELS = {
 }
 
 
-def label_for(language_names):
+TRASH_LABELS = {
+    "pl": "Zniszcz zawartość Kosza programem Wypelark",
+    "de": "Papierkorb mit Wypelark vernichten",
+}
+
+
+def label_for(language_names, labels=None, english="Shred with Wypelark"):
     """The entry's name in the first of the person's languages that has one ("de_AT" takes
     "de"), as GLib orders them from LANGUAGE, LC_ALL, LC_MESSAGES and LANG."""
+    labels = LABELS if labels is None else labels
     for name in language_names:
         language = name.split(".")[0].split("@")[0].split("_")[0]
-        if language in LABELS:
-            return LABELS[language]
+        if language in labels:
+            return labels[language]
         if language in ("C", "POSIX", "en"):
             break
-    return "Shred with Wypelark"
+    return english
 
 
 class WypelarkShred(GObject.GObject, Nautilus.MenuProvider):
@@ -56,4 +65,23 @@ class WypelarkShred(GObject.GObject, Nautilus.MenuProvider):
             icon="org.example.Wypelark",
         )
         item.connect("activate", self._open, paths)
+        return [item]
+
+    @staticmethod
+    def _shred_trash(_item):
+        subprocess.Popen(["wypelark", "--trash"], start_new_session=True)
+
+    def get_background_items(self, *args):
+        # Offered in the Trash view only; Files 43 and later give the folder alone.
+        folder = args[-1]
+        if folder is None or not folder.get_uri().startswith("trash:"):
+            return []
+        item = Nautilus.MenuItem(
+            name="WypelarkShred::trash",
+            label=label_for(
+                GLib.get_language_names(), TRASH_LABELS, "Shred the Trash with Wypelark"
+            ),
+            icon="org.example.Wypelark",
+        )
+        item.connect("activate", self._shred_trash)
         return [item]

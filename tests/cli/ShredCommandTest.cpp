@@ -64,6 +64,7 @@ struct Command {
     std::ostringstream err;
     int storedPasses = 0;
     std::function<QString(const RunSheet&, const QString&)> writePdf;
+    std::function<TrashPlaces()> trashPlaces;
 
     int run(const std::vector<QByteArray>& args, FileOperations* files = nullptr) {
         CommandContext context{files ? *files : disk,
@@ -73,7 +74,8 @@ struct Command {
                                nullptr,
                                QByteArray::fromStdString(dir.path().string()),
                                storedPasses,
-                               writePdf};
+                               writePdf,
+                               trashPlaces};
         return runShredCommand(args, context);
     }
 };
@@ -509,4 +511,104 @@ TEST(ShredCommand, anOldCopyFoundOnTheDeviceHasAStatusOfItsOwn) {
             << c.out.str() << c.err.str();
         EXPECT_FALSE(fs::exists(c.dir.file("secret")));
     }
+}
+
+// The disk, but one file cannot be opened.
+class OneFileFails final : public ForwardingFileOperations {
+public:
+    explicit OneFileFails(std::string path)
+        : ForwardingFileOperations(mDisk), mPath(std::move(path)) {}
+    OpenResult open(const std::string& path, const FileIdentity& identity) override {
+        if (path == mPath)
+            return {nullptr, std::make_error_code(std::errc::io_error)};
+        return mDisk.open(path, identity);
+    }
+
+private:
+    PosixFileOperations mDisk;
+    std::string mPath;
+};
+
+// Every can of the user's is emptied, each record only after what it describes; nothing outside
+// the cans, in a can that is not safe, or in another user's can is touched.
+TEST(ShredCommand, theTrashGoesWithItsRecordsAndNothingElse) {
+    Command c;
+    const std::string uid = std::to_string(::getuid());
+    const auto put = [&](const std::string& name, char fill = 'x') {
+        fs::create_directories(fs::path(c.dir.file(name)).parent_path());
+        return c.dir.makeFile(name, 100, fill);
+    };
+    const auto record = [&](const std::string& name, const std::string& original) {
+        fs::create_directories(fs::path(c.dir.file(name)).parent_path());
+        std::ofstream(c.dir.file(name))
+            << "[Trash Info]\nPath=" << original << "\nDeletionDate=2026-12-01T10:00:00\n";
+    };
+    const std::string home = "home/Trash/";
+    put(home + "files/a b");
+    record(home + "info/a b.trashinfo", "/home/me/a%20b");
+    put(home + "files/dir/sub/y");
+    put(home + "files/dir/z");
+    record(home + "info/dir.trashinfo", "/home/me/dir");
+    put(home + "files/no record");
+    record(home + "info/gone.trashinfo", "/home/me/gone");
+    put(home + "files/fails");
+    record(home + "info/fails.trashinfo", "/home/me/fails");
+    put("outside/target", 't');
+    fs::create_symlink(c.dir.file("outside/target"), c.dir.file(home + "files/link"));
+    record(home + "info/link.trashinfo", "/home/me/link");
+    put(home + "directorysizes");
+    // A volume with both kinds of can, and another user's.
+    put("vol/.Trash-" + uid + "/files/f");
+    record("vol/.Trash-" + uid + "/info/f.trashinfo", "docs/f");
+    put("vol/.Trash/" + uid + "/files/g");
+    fs::permissions(c.dir.file("vol/.Trash"), fs::perms::all | fs::perms::sticky_bit);
+    put("vol/.Trash-4242/files/m", 'm');
+    // A shared .Trash that is a link, and one that is not sticky.
+    put("outside/shared/" + uid + "/files/h", 'h');
+    fs::create_directories(c.dir.file("linked"));
+    fs::create_directory_symlink(c.dir.file("outside/shared"), c.dir.file("linked/.Trash"));
+    put("loose/.Trash/" + uid + "/files/k", 'k');
+    fs::permissions(c.dir.file("loose/.Trash"), fs::perms::all);
+    c.trashPlaces = [&] {
+        return TrashPlaces{QByteArray::fromStdString(c.dir.file("home/Trash")),
+                           {QByteArray::fromStdString(c.dir.file("vol")),
+                            QByteArray::fromStdString(c.dir.file("linked")),
+                            QByteArray::fromStdString(c.dir.file("loose"))},
+                           {"/media/not here"},
+                           ::getuid()};
+    };
+
+    EXPECT_EQ(c.run({"--trash", "--dry-run"}), ExitNotAllDestroyed);
+    EXPECT_TRUE(fs::exists(c.dir.file(home + "files/a b")));
+    EXPECT_NE(c.out.str().find("(was /home/me/a b)"), std::string::npos) << c.out.str();
+
+    c.out.str({});
+    OneFileFails disk(c.dir.file(home + "files/fails"));
+    EXPECT_EQ(c.run({"--trash", "--report=json"}, &disk), ExitNotAllDestroyed);
+    std::set<std::string> left;
+    for (const auto& entry : fs::recursive_directory_iterator(c.dir.path()))
+        if (!entry.is_directory() || entry.is_symlink())
+            left.insert(entry.path().lexically_relative(c.dir.path()).string());
+    const std::set<std::string> kept = {
+        home + "files/fails",     home + "info/fails.trashinfo",
+        home + "files/link",      home + "info/link.trashinfo",
+        "outside/target",         "outside/shared/" + uid + "/files/h",
+        "linked/.Trash",          "loose/.Trash/" + uid + "/files/k",
+        "vol/.Trash-4242/files/m"};
+    EXPECT_EQ(left, kept);
+    EXPECT_FALSE(fs::exists(c.dir.file(home + "files/dir")));
+    for (const char* named :
+         {"linked/.Trash", "loose/.Trash", "fails.trashinfo", "/media/not here"})
+        EXPECT_NE(c.err.str().find(named), std::string::npos) << named << "\n" << c.err.str();
+
+    const QJsonObject json =
+        QJsonDocument::fromJson(QByteArray::fromStdString(c.out.str())).object();
+    std::map<std::string, std::string> origins;
+    for (const QJsonValue& file : json.value(QStringLiteral("files")).toArray())
+        origins[file[QStringLiteral("path")].toString().toStdString()] =
+            file[QStringLiteral("trashed_from")].toString().toStdString();
+    EXPECT_EQ(origins[c.dir.file(home + "files/a b")], "/home/me/a b");
+    EXPECT_EQ(origins[c.dir.file(home + "files/dir/sub/y")], "/home/me/dir/sub/y");
+    EXPECT_EQ(origins[c.dir.file("vol/.Trash-" + uid + "/files/f")], c.dir.file("vol/docs/f"));
+    EXPECT_EQ(origins[c.dir.file(home + "files/fails")], "/home/me/fails");
 }

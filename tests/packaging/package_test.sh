@@ -105,7 +105,24 @@ for languages, label in [
         (["C"], "Shred with Wypelark")]:
     got = extension["label_for"](languages)
     assert got == label, f"{languages}: {got}"
+# The Trash's own entry is offered in the Trash view only.
+class Folder:
+    def __init__(self, uri): self.uri = uri
+    def get_uri(self): return self.uri
+items = []
+extension["Nautilus"].MenuItem = lambda **kw: types.SimpleNamespace(connect=lambda *a: None, **kw)
+extension["GLib"] = types.SimpleNamespace(get_language_names=lambda: ["C"])
+shred = extension["WypelarkShred"]()
+assert shred.get_background_items(Folder("file:///home/me")) == []
+offered = shred.get_background_items(Folder("trash:///"))
+assert [item.label for item in offered] == ["Shred the Trash with Wypelark"], offered
 PYTHON
+grep -q '\["wypelark", "--trash"\]' "$extension" || fail "the Files extension's Trash command"
+trashmenu="$root/usr/share/kio/servicemenus/$id.shredtrash.desktop"
+[ "$(key "$trashmenu" 'Desktop Entry' X-KDE-Protocols)" = trash ] ||
+    fail "the Trash's service menu is not for the Trash view"
+[ "$(key "$trashmenu" 'Desktop Action shredtrash' Exec)" = "wypelark --trash" ] ||
+    fail "the Trash's service menu's Exec"
 
 for page in wypelark wypelark-cli; do
     [ -x "$root/usr/bin/$page" ] || fail "no executable /usr/bin/$page"

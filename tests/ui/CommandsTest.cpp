@@ -305,7 +305,12 @@ TEST_F(Commands, theRunRecordNamesEveryFileWithItsOutcomeInTheTablePdfAndJson) {
     EXPECT_EQ(window[QStringLiteral("failed")][0][QStringLiteral("step")].toString(),
               QStringLiteral("verify"));
     std::ostringstream out, err;
-    CommandContext cli{.files = files, .out = out, .err = err, .startFolder = "/", .writePdf = {}};
+    CommandContext cli{.files = files,
+                       .out = out,
+                       .err = err,
+                       .startFolder = "/",
+                       .writePdf = {},
+                       .trashPlaces = {}};
     const QByteArray cliRecord = QByteArray::fromStdString(dir.file("cli.json"));
     const std::string named = dir.makeFile("c", 10);
     files.rule.named({named}); // as the command line names it
