@@ -241,7 +241,7 @@ void DeletionListModel::takeAgain(std::size_t row, qint64 size, const FileIdenti
 }
 
 QString DeletionListModel::shownPath(int position) const {
-    return shownName(mItems.at(static_cast<std::size_t>(position - 1)).path);
+    return shownFile(mItems.at(static_cast<std::size_t>(position - 1)));
 }
 
 qint64 DeletionListModel::size(int position) const {

@@ -42,7 +42,7 @@ public:
     int count() const { return static_cast<int>(mItems.size()); }
     // The raw path of the item at a 1-based position.
     QByteArray path(int position) const;
-    // The path as the list shows it.
+    // The path as the list shows it, with the path it had before for a file taken from a Trash.
     QString shownPath(int position) const;
     // The item's size when it was added.
     qint64 size(int position) const;
