@@ -604,7 +604,7 @@ TEST(ShredCommand, theTrashGoesWithItsRecordsAndNothingElse) {
     const QJsonObject json =
         QJsonDocument::fromJson(QByteArray::fromStdString(c.out.str())).object();
     std::map<std::string, std::string> origins;
-    for (const QJsonValue& file : json.value(QStringLiteral("files")).toArray())
+    for (const QJsonValue file : json.value(QStringLiteral("files")).toArray())
         origins[file[QStringLiteral("path")].toString().toStdString()] =
             file[QStringLiteral("trashed_from")].toString().toStdString();
     EXPECT_EQ(origins[c.dir.file(home + "files/a b")], "/home/me/a b");
