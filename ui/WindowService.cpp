@@ -4,6 +4,7 @@
 #include "list/AddSelectedFiles.h"
 #include "ui/frmMain.h"
 
+#include <QApplication>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QTimer>
@@ -13,6 +14,7 @@ namespace {
 
 // A window that is busy still answers at once: the paths are taken after the answer.
 constexpr int HandOverTimeoutMilliseconds = 5000;
+constexpr int QuestionRetryMilliseconds = 200;
 
 QString text(const char* latin1) {
     return QString::fromLatin1(latin1);
@@ -88,7 +90,18 @@ void WindowService::Show() {
 }
 
 void WindowService::ShredTrash() {
-    QTimer::singleShot(0, &mWindow, [this] { mWindow.shredTrash(); });
+    QTimer::singleShot(0, &mWindow, [this] { shredTrashWhenAnswered(); });
+}
+
+// A question stands over the window, perhaps the one that names what a run destroys: the Trash
+// is listed, and asked about, once it is answered.
+void WindowService::shredTrashWhenAnswered() {
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(QuestionRetryMilliseconds, &mWindow,
+                           [this] { shredTrashWhenAnswered(); });
+        return;
+    }
+    mWindow.shredTrash();
 }
 
 } // namespace wypelark

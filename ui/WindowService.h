@@ -52,6 +52,7 @@ public slots:
     Q_SCRIPTABLE void ShredTrash();
 
 private:
+    void shredTrashWhenAnswered();
     static bool call(const QDBusConnection& bus, const QString& method,
                      const QByteArrayList& paths);
 
