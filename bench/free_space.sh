@@ -37,7 +37,7 @@ time_fill() {
     settle
     local start report
     start=$(now)
-    report=$("$cli" --free-space "$mnt" --report=json)
+    report=$("$cli" --free-space "$mnt" --no-trim --report=json)
     since "$start" >>"$work/fill.t"
     filled=$(sed -n 's/^ *"bytes": \([0-9]*\).*/\1/p' <<<"$report" | head -1)
 }

@@ -62,7 +62,8 @@ struct Options {
     bool dryRun = false;
     bool quiet = false;
     bool json = false;
-    bool trash = false; // what the user's trash cans hold, instead of paths
+    bool trash = false;  // what the user's trash cans hold, instead of paths
+    bool noTrim = false; // a fill's free space is not trimmed after its last pass
     std::vector<QByteArray> paths;
     QByteArray freeSpace; // the folder whose volume's free space is filled, instead of files
     QString reportFile;   // where the JSON record is kept as well, when given
@@ -116,6 +117,10 @@ void describeOptions(QCommandLineParser& parser) {
                "FOLDER, once per pass, each pass flushed, then give it back. The fill has no "
                "name, so the space comes back however the program ends."),
          QStringLiteral("FOLDER")},
+        {QStringLiteral("no-trim"),
+         T::tr("After --free-space, do not trim the free space. Without it the free blocks are "
+               "discarded after the last pass where the device takes discards and the program "
+               "runs as root, as fstrim does.")},
         {QStringLiteral("trash"),
          T::tr("Instead of the files named, destroy everything in your trash cans: the home "
                "Trash and those of the volumes mounted. Each file's record of where it came "
@@ -196,6 +201,7 @@ int parse(std::vector<QByteArray> args, CommandContext& context, Options& option
     options.quiet = parser.isSet(QStringLiteral("quiet"));
     options.json = form == QStringLiteral("json");
     options.paths = parsed.operands;
+    options.noTrim = parser.isSet(QStringLiteral("no-trim"));
     if (parser.isSet(QStringLiteral("free-space"))) {
         // The parser read every byte as Latin-1: back to the exact bytes given.
         options.freeSpace = parser.value(QStringLiteral("free-space")).toLatin1();
@@ -371,6 +377,7 @@ int runFillCommand(const Options& options, CommandContext& context) {
         {.disk = context.files, .awayFromThisThread = false, .readBack = options.verify});
     controller.setPassCount(options.passes);
     RunSession& session = controller.session();
+    session.setTrimAfterFill(!options.noTrim);
     const QByteArray folder = absolutePath(options.freeSpace, context.startFolder);
     VolumeSpace space;
     if (const std::error_code error = session.measureFreeSpace(folder, space)) {

@@ -97,7 +97,25 @@ QString FillTexts::summary(const FillReport& report) {
             QLatin1Char('\n') + tr("%1 of free space stayed untouched: blocks kept for the system "
                                    "administrator, or by the file system for itself.")
                                     .arg(size(report.untouchedBytes));
+    if (const QString trim = trimSentence(report); made > 0 && !trim.isEmpty())
+        text += QLatin1Char('\n') + trim;
     return text;
+}
+
+// A device that takes no discards (a hard disk) needs no trim: nothing is said of it.
+QString FillTexts::trimSentence(const FillReport& report) {
+    const std::error_code error = report.trimError;
+    if (report.trimmedBytes)
+        return tr("The free space was then trimmed: the device was told that %1 are unused, so "
+                  "that flash storage can erase them.")
+            .arg(size(*report.trimmedBytes));
+    if (!error || error == std::errc::operation_not_supported ||
+        error == std::errc::inappropriate_io_control_operation)
+        return {};
+    if (error == std::errc::operation_not_permitted || error == std::errc::permission_denied)
+        return tr("The free space was not trimmed: only root may discard a volume's free blocks "
+                  "(sudo wypelark-cli --free-space trims them).");
+    return tr("The free space was not trimmed: %1").arg(WipeTexts::reason(error));
 }
 
 QString FillTexts::status(const FillReport& report) {

@@ -21,6 +21,9 @@ public:
     static QString remark(StorageReason reason);
     // The outcome in a line or two: the passes made or why it failed, and what stayed untouched.
     static QString summary(const FillReport& report);
+    // What the trim after the last pass did, or why it was not made; empty where the device
+    // takes no discards or none was asked for.
+    static QString trimSentence(const FillReport& report);
     // The outcome in a few words, for the status line.
     static QString status(const FillReport& report);
     // Beside the bars, after a fill that failed.

@@ -118,6 +118,8 @@ public:
     int passCount() const override { return mPasses; }
     void setPassCount(int passes) { mPasses = passes; }
     void setReadBack(bool readBack) { mChain.setReadBack(readBack); }
+    // Whether a fill's last pass is followed by a trim of the free space; on unless turned off.
+    void setTrimAfterFill(bool trim) { mFill.setTrim(trim); }
     const VerifyingFileOperations* verifier() const { return mChain.verifier(); }
 
     // Whether Delete would start a fresh run that destroys something, which is asked first.

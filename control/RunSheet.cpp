@@ -182,6 +182,13 @@ QJsonObject fillLists(const FillReport& report, const SheetTotals& totals) {
                 report.readBack == FillReadBack::FromDevice     ? QStringLiteral("device")
                 : report.readBack == FillReadBack::ThroughCache ? QStringLiteral("cache")
                                                                 : QStringLiteral("none"));
+    if (report.trimmedBytes)
+        fill.insert(QStringLiteral("trimmed_bytes"), static_cast<double>(*report.trimmedBytes));
+    if (report.trimError) {
+        QJsonObject notTrimmed;
+        putRecordError(notTrimmed, report.trimError);
+        fill.insert(QStringLiteral("not_trimmed"), notTrimmed);
+    }
     if (report.failure) {
         QJsonObject failure;
         putRecordError(failure, report.failure->error);

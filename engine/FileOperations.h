@@ -112,6 +112,11 @@ public:
     // its blocks go back to the free space when it is closed or the process ends, however it
     // ends. It fills the free space, and must never be found or left behind.
     virtual OpenResult openFill(const std::string& folder, const NodeIdentity& identity) = 0;
+    // Discards the free blocks of the volume that holds folder, as fstrim does (FITRIM), only
+    // while folder is still the node identified; trimmed is what the file system says it
+    // discarded. Needs the right to administer the system, and a device that takes discards.
+    virtual std::error_code trimFreeSpace(const std::string& folder, const NodeIdentity& identity,
+                                          std::uint64_t& trimmed) = 0;
 
     // Reads the whole file back in order, past the page cache where the file system allows it
     // (bypassedCache tells), handing each piece to chunk; chunk returns false to stop.

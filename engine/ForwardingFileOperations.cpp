@@ -54,6 +54,12 @@ std::error_code ForwardingFileOperations::mapExtents(const std::string& path,
     return mInner.mapExtents(path, identity, extents);
 }
 
+std::error_code ForwardingFileOperations::trimFreeSpace(const std::string& folder,
+                                                        const NodeIdentity& identity,
+                                                        std::uint64_t& trimmed) {
+    return mInner.trimFreeSpace(folder, identity, trimmed);
+}
+
 std::error_code ForwardingFileOperations::readDevice(dev_t device, std::uint64_t offset,
                                                      std::uint64_t length,
                                                      const ReadDeviceChunk& chunk) {

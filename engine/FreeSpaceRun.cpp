@@ -70,6 +70,17 @@ void FreeSpaceRun::fill() {
             return;
         ++mPass;
     }
+    trimAfterLastPass();
+}
+
+// The space went back after the last pass; the file system is asked to discard its free blocks.
+void FreeSpaceRun::trimAfterLastPass() {
+    if (!mTrim)
+        return;
+    std::uint64_t trimmed = 0;
+    mReport.trimError = mFiles.trimFreeSpace(mFolder, mSpace.folder, trimmed);
+    if (!mReport.trimError)
+        mReport.trimmedBytes = trimmed;
 }
 
 bool FreeSpaceRun::startFresh() {

@@ -36,6 +36,10 @@ struct FillReport {
     bool interrupted = false; // ended while paused, before its last pass
     // The weakest read-back of any pass: past the cache from the device, or only through it.
     FillReadBack readBack = FillReadBack::NotRead;
+    // After the last pass the free space is trimmed where the device takes discards: what the
+    // file system discarded, or why it was not trimmed (none when the trim was not asked for).
+    std::optional<std::uint64_t> trimmedBytes;
+    std::error_code trimError;
 
     bool complete() const {
         return !failure && !interrupted && static_cast<int>(filledPerPass.size()) == passes;
@@ -72,6 +76,9 @@ public:
     // anything but the fill fails; set for the next fresh fill.
     void setReadBack(bool readBack) { mReadBack = readBack; }
     bool readingNow() const { return mReadingNow; }
+    // After the last pass the free blocks are discarded as well (FITRIM): on flash, the one
+    // thing that reaches cells the overwrite was remapped away from. On unless turned off.
+    void setTrim(bool trim) { mTrim = trim; }
 
     void setStopRequested(bool requested) { mStopRequested = requested; }
     bool resumePending() const { return mResumePending; }
@@ -97,6 +104,7 @@ private:
     void advance(std::int64_t bytes);
     bool finishPass();
     void measureUntouched();
+    void trimAfterLastPass();
     bool readBackPass();
     std::error_code releaseSpace();
     Outcome fail(WipeStep step, std::error_code error);
@@ -118,6 +126,7 @@ private:
     bool mStopRequested = false;
     bool mActive = false;
     bool mReadBack = false;
+    bool mTrim = true;
     bool mReadingNow = false;
 };
 

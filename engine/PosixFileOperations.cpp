@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fcntl.h> // sync_file_range needs _GNU_SOURCE, which g++ defines
 #include <functional>
+#include <limits>
 #include <linux/fiemap.h>
 #include <linux/fs.h>
 #include <linux/magic.h>
@@ -594,6 +595,20 @@ OpenResult PosixFileOperations::openFill(const std::string& folder, const NodeId
     return {std::make_unique<PosixOpenFile>(std::move(file), mCalls, mWindow, mWriteBack,
                                             mLookAtDevices, PosixOpenFile::Pages::WriteAsGiven),
             {}};
+}
+
+std::error_code PosixFileOperations::trimFreeSpace(const std::string& folder,
+                                                   const NodeIdentity& identity,
+                                                   std::uint64_t& trimmed) {
+    UniqueFd opened;
+    if (const std::error_code error = openFillFolder(folder, identity, opened))
+        return error;
+    fstrim_range range{};
+    range.len = std::numeric_limits<std::uint64_t>::max();
+    if (::ioctl(opened.get(), FITRIM, &range) != 0)
+        return lastError();
+    trimmed = range.len;
+    return {};
 }
 
 RemoveResult PosixFileOperations::remove(const std::string& path, const FileIdentity& identity) {

@@ -63,6 +63,8 @@ public:
     std::error_code measureVolume(const std::string& folder, VolumeSpace& space) override;
     // O_TMPFILE in the folder; a private name removed at once where that is not supported.
     OpenResult openFill(const std::string& folder, const NodeIdentity& identity) override;
+    std::error_code trimFreeSpace(const std::string& folder, const NodeIdentity& identity,
+                                  std::uint64_t& trimmed) override;
 
     // FS_IOC_FIEMAP of the file, its dirty pages written first.
     std::error_code mapExtents(const std::string& path, const FileIdentity& identity,

@@ -68,6 +68,13 @@ OpenResult WaitingFileOperations::openFill(const std::string& folder,
     return waitingFile(waitFor(mWaiter, [&] { return inner().openFill(folder, identity); }));
 }
 
+// A trim of a large volume takes seconds, minutes on some devices.
+std::error_code WaitingFileOperations::trimFreeSpace(const std::string& folder,
+                                                     const NodeIdentity& identity,
+                                                     std::uint64_t& trimmed) {
+    return waitFor(mWaiter, [&] { return inner().trimFreeSpace(folder, identity, trimmed); });
+}
+
 std::error_code WaitingFileOperations::measureVolume(const std::string& folder,
                                                      VolumeSpace& space) {
     return waitFor(mWaiter, [&] { return inner().measureVolume(folder, space); });

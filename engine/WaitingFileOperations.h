@@ -28,6 +28,8 @@ public:
 
     std::error_code measureVolume(const std::string& folder, VolumeSpace& space) override;
     OpenResult openFill(const std::string& folder, const NodeIdentity& identity) override;
+    std::error_code trimFreeSpace(const std::string& folder, const NodeIdentity& identity,
+                                  std::uint64_t& trimmed) override;
     std::error_code mapExtents(const std::string& path, const FileIdentity& identity,
                                FileExtents& extents) override;
     std::error_code readDevice(dev_t device, std::uint64_t offset, std::uint64_t length,

@@ -90,6 +90,18 @@
         <source>Ended: not filled</source>
         <translation>Beendet: nicht gefüllt</translation>
     </message>
+    <message>
+        <source>The free space was then trimmed: the device was told that %1 are unused, so that flash storage can erase them.</source>
+        <translation>Der freie Speicher wurde danach getrimmt: Dem Gerät wurde mitgeteilt, dass %1 unbenutzt sind, damit Flash-Speicher sie löschen kann.</translation>
+    </message>
+    <message>
+        <source>The free space was not trimmed: only root may discard a volume&apos;s free blocks (sudo wypelark-cli --free-space trims them).</source>
+        <translation>Der freie Speicher wurde nicht getrimmt: Nur root darf die freien Blöcke eines Datenträgers verwerfen (sudo wypelark-cli --free-space trimmt sie).</translation>
+    </message>
+    <message>
+        <source>The free space was not trimmed: %1</source>
+        <translation>Der freie Speicher wurde nicht getrimmt: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProofTexts</name>
@@ -390,6 +402,10 @@
     <message>
         <source>--trash takes no files</source>
         <translation>--trash nimmt keine Dateien</translation>
+    </message>
+    <message>
+        <source>After --free-space, do not trim the free space. Without it the free blocks are discarded after the last pass where the device takes discards and the program runs as root, as fstrim does.</source>
+        <translation>Nach --free-space den freien Speicher nicht trimmen. Ohne diese Option werden die freien Blöcke nach dem letzten Durchgang verworfen, wo das Gerät das unterstützt und das Programm als root läuft, wie es fstrim tut.</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,18 @@
         <source>Ended: not filled</source>
         <translation>Koniec: nie wypełniono</translation>
     </message>
+    <message>
+        <source>The free space was then trimmed: the device was told that %1 are unused, so that flash storage can erase them.</source>
+        <translation>Wolne miejsce zostało następnie przycięte (trim): urządzenie dowiedziało się, że %1 jest nieużywane, aby pamięć flash mogła je wymazać.</translation>
+    </message>
+    <message>
+        <source>The free space was not trimmed: only root may discard a volume&apos;s free blocks (sudo wypelark-cli --free-space trims them).</source>
+        <translation>Wolne miejsce nie zostało przycięte: tylko root może zwolnić wolne bloki woluminu (sudo wypelark-cli --free-space je przycina).</translation>
+    </message>
+    <message>
+        <source>The free space was not trimmed: %1</source>
+        <translation>Wolne miejsce nie zostało przycięte: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProofTexts</name>
@@ -396,6 +408,10 @@
     <message>
         <source>--trash takes no files</source>
         <translation>--trash nie przyjmuje plików</translation>
+    </message>
+    <message>
+        <source>After --free-space, do not trim the free space. Without it the free blocks are discarded after the last pass where the device takes discards and the program runs as root, as fstrim does.</source>
+        <translation>Po --free-space nie przycina wolnego miejsca. Bez tej opcji wolne bloki są zwalniane po ostatnim przebiegu, jeśli urządzenie to obsługuje, a program działa jako root, tak jak robi to fstrim.</translation>
     </message>
 </context>
 <context>

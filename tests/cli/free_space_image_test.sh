@@ -3,7 +3,7 @@
 # plain rm, must leave no marker on the raw image outside the free blocks the fill says it could
 # not take (ext4 keeps up to 2 % of a volume back for itself, even from root); a fill killed with
 # SIGKILL must give the space back at once and leave no file; a full volume ends a pass, not the
-# run.
+# run; and a fill that trims leaves the sparse image holding no more than what is on it.
 # Usage: free_space_image_test.sh WYPELARK_CLI. Skips (77) where loop mounts are not allowed.
 set -u
 cli=$1
@@ -21,15 +21,16 @@ before=$(grep -a -o 'wypelark-marker-[0-9]*' "$image" | wc -l)
 rm "$mnt"/secret*
 sync
 
-# A whole fill: the volume full at every pass is the end of that pass, not a failure.
-"$cli" --free-space "$mnt" --passes 2 --report=json > "$work/report.json" ||
+# A whole fill: the volume full at every pass is the end of that pass, not a failure. The trim is
+# off: the markers must be gone by the overwrite alone.
+"$cli" --free-space "$mnt" --passes 2 --no-trim --report=json > "$work/report.json" ||
     fail "the fill failed: $(cat "$work/report.json")"
 grep -q '"complete": true' "$work/report.json" || fail "the fill is not complete"
 [ -z "$(ls -A "$mnt" | grep -v '^lost+found$')" ] || fail "the fill left files: $(ls -A "$mnt")"
 
 # Killed in the middle: the fill has no name, so its space comes back by itself.
 free_at_start=$(stat -f -c %f "$mnt")
-"$cli" --free-space "$mnt" --passes 20 > /dev/null 2>&1 &
+"$cli" --free-space "$mnt" --passes 20 --no-trim > /dev/null 2>&1 &
 pid=$!
 # Waited for with a generous limit: a slow machine only takes longer.
 caught=no
@@ -64,7 +65,7 @@ mkdir "$small"
 if mount -t tmpfs -o size=64k tmpfs "$small"; then
     echo "the old report" > "$small/report.json"
     head -c 1M /dev/zero > "$small/filler" 2>/dev/null
-    if "$cli" --free-space "$mnt" --passes 1 --report-file="$small/report.json" \
+    if "$cli" --free-space "$mnt" --passes 1 --no-trim --report-file="$small/report.json" \
         > /dev/null 2> "$work/full.err"; then
         umount "$small"
         fail "a report that could not be written left the exit status 0"
@@ -85,3 +86,13 @@ echo "markers on the raw image: $before after writing, $left after the fill;" \
 [ $((left * 32)) -le "$untouched" ] ||
     fail "$left markers of 32 bytes are still on the image, more than the untouched space holds"
 echo "free blocks before and after the kill: $free_at_start, $free_after (back within $((waited * 10)) ms)"
+
+# The loop device takes discards by punching holes in the image: after a fill that trims, the
+# image holds about what the file system itself takes, not the whole volume the fill wrote.
+mount -o loop "$image" "$mnt" || fail "the image could not be mounted again"
+"$cli" --free-space "$mnt" --report=json > "$work/trim.json" || fail "the trimming fill failed"
+umount "$mnt"
+grep -q '"trimmed_bytes": [1-9]' "$work/trim.json" || fail "no trim was reported: $(cat "$work/trim.json")"
+allocated=$(du -k "$image" | cut -f1)
+echo "after the trimming fill the 96 MiB image holds $allocated KiB"
+[ "$allocated" -lt $((24 * 1024)) ] || fail "the trim gave nothing back: $allocated KiB allocated"

@@ -262,6 +262,12 @@ std::error_code FakeFileOperations::measureVolume(const std::string&, VolumeSpac
     return {};
 }
 
+// The fake's volume lies on no device that takes discards.
+std::error_code FakeFileOperations::trimFreeSpace(const std::string&, const NodeIdentity&,
+                                                  std::uint64_t&) {
+    return std::make_error_code(std::errc::operation_not_supported);
+}
+
 OpenResult FakeFileOperations::openFill(const std::string& folder, const NodeIdentity&) {
     const std::string path = joinPath(folder, "(fill " + std::to_string(++mFillFilesMade) + ")");
     if (const std::error_code error = record({FileOp::Open, path}))

@@ -100,6 +100,8 @@ public:
     std::error_code measureVolume(const std::string& folder, VolumeSpace& space) override;
     // Fill files are recorded under "FOLDER/(fill N)", numbered from 1 over the disk's life.
     OpenResult openFill(const std::string& folder, const NodeIdentity& identity) override;
+    std::error_code trimFreeSpace(const std::string& folder, const NodeIdentity& identity,
+                                  std::uint64_t& trimmed) override;
     std::uint64_t fillHeld() const { return mFillHeld; }
     int fillFilesOpen() const { return mFillFilesOpen; }
     // A fill write that did not start at the file's end or held anything but the fill.
