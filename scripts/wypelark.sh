@@ -12,7 +12,8 @@ packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           desktop-file-utils appstream dpkg-dev file btrfs-progs xdg-utils e2fsprogs lintian
-          libfuse3-dev python3 python3-yaml python3-jsonschema systemd poppler-utils)
+          libfuse3-dev python3 python3-yaml python3-jsonschema systemd poppler-utils
+          libxml2-utils)
 
 install_missing() {
     local missing=()

@@ -124,6 +124,20 @@ trashmenu="$root/usr/share/kio/servicemenus/$id.shredtrash.desktop"
 [ "$(key "$trashmenu" 'Desktop Action shredtrash' Exec)" = "wypelark --trash" ] ||
     fail "the Trash's service menu's Exec"
 
+# The helper, where pkexec looks for it, and the polkit action that lets pkexec start it: well
+# formed, for active local sessions only, with the administrator's password kept a while.
+helper="$root/usr/libexec/wypelark/wypelark-helper"
+[ -x "$helper" ] || fail "no helper at /usr/libexec/wypelark/wypelark-helper"
+policy="$root/usr/share/polkit-1/actions/$id.helper.policy"
+xmllint --noout "$policy" || fail "the polkit policy is not well formed"
+policyValue() { xmllint --xpath "string(//action[@id='$id.destroy-as-administrator']/$1)" "$policy"; }
+[ "$(policyValue defaults/allow_active)" = auth_admin_keep ] || fail "the action's active default"
+[ "$(policyValue defaults/allow_any)" = no ] || fail "the action is allowed beyond active sessions"
+[ "$(policyValue defaults/allow_inactive)" = no ] || fail "the action is allowed to inactive ones"
+[ "$(policyValue "annotate[@key='org.freedesktop.policykit.exec.path']")" = \
+    /usr/libexec/wypelark/wypelark-helper ] || fail "the action names another program"
+printf 'hello 1\nend\n' | "$helper" | grep -qx 'hello 1' || fail "the installed helper does not answer"
+
 for page in wypelark wypelark-cli; do
     [ -x "$root/usr/bin/$page" ] || fail "no executable /usr/bin/$page"
     zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q '^\.TH' || fail "no manual page for $page"

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "helper/HelperFrames.h"
+#include "tests/support/TempDir.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+using namespace wypelark;
+using namespace wypelark::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string stampText(const InodeStamp& stamp) {
+    return std::to_string(static_cast<int>(stamp.kind)) + ":" + std::to_string(stamp.value) + ":" +
+           std::to_string(stamp.nanoseconds);
+}
+
+std::string nodeText(const NodeIdentity& node) {
+    return std::to_string(node.device) + " " + std::to_string(node.inode) + " " +
+           stampText(node.stamp);
+}
+
+// The frame that hands over a file with the identity it has now.
+std::string fileFrame(const std::string& path, const FileIdentity& identity) {
+    return "file " + HelperFrames::hex(path) + " " + nodeText(identity.file) + " " +
+           nodeText(identity.folder);
+}
+
+std::string fileFrame(const std::string& path) {
+    return fileFrame(path, identityNow(path));
+}
+
+// The helper, run directly, as pkexec would start it.
+class Helper {
+public:
+    Helper() {
+        mProcess.start(QStringLiteral(WYPELARK_HELPER), {});
+        EXPECT_TRUE(mProcess.waitForStarted());
+    }
+    ~Helper() {
+        mProcess.closeWriteChannel();
+        if (!mProcess.waitForFinished(10000))
+            mProcess.kill();
+    }
+    Helper(const Helper&) = delete;
+    Helper& operator=(const Helper&) = delete;
+
+    void send(const std::string& frames) { mProcess.write(QByteArray::fromStdString(frames)); }
+    // The next line the helper said, progress left out.
+    std::string next() {
+        for (;;) {
+            while (!mProcess.canReadLine()) {
+                if (!mProcess.waitForReadyRead(10000))
+                    return "(nothing)";
+            }
+            const std::string line = mProcess.readLine().trimmed().toStdString();
+            if (!line.starts_with("progress "))
+                return line;
+        }
+    }
+    int exitCode() {
+        mProcess.closeWriteChannel();
+        mProcess.waitForFinished(10000);
+        return mProcess.exitCode();
+    }
+
+private:
+    QProcess mProcess;
+};
+
+} // namespace
+
+// Each hostile request is refused, by name, before anything is written; what was accepted is
+// destroyed, and nothing else.
+TEST(Helper, refusesEveryRequestThatIsNotAConfirmedRegularFile) {
+    TempDir dir;
+    const std::string kept = dir.makeFile("kept", 1000, 'k');
+    const std::string target = dir.makeFile("target", 1000, 't');
+    const std::string doomed = dir.makeFile("doomed", 70000);
+    const std::string swapped = dir.makeFile("swapped", 1000);
+    FileIdentity changed = identityNow(kept);
+    changed.file.inode += 1;
+    fs::create_directory(dir.file("folder"));
+
+    Helper helper;
+    helper.send("hello 1\n");
+    EXPECT_EQ(helper.next(), "hello 1");
+    struct Row {
+        std::string frame;
+        std::string answer;
+    };
+    for (const Row& row : {
+             Row{fileFrame(kept, changed), "refused 1 changed"},
+             Row{fileFrame(dir.file("folder")), "refused 2 not-regular-file"},
+             Row{fileFrame("/dev/null"), "refused 3 not-regular-file"},
+             Row{"file " + HelperFrames::hex("relative") + " 1 2 0:0:0 1 2 0:0:0",
+                 "refused 4 empty-name"},
+             Row{"file zz 1 2 0:0:0 1 2 0:0:0", "refused 5 empty-name"},
+             Row{fileFrame(doomed), "accepted 6"},
+             Row{fileFrame(swapped), "accepted 7"},
+         }) {
+        helper.send(row.frame + "\n");
+        EXPECT_EQ(helper.next(), row.answer) << row.frame;
+    }
+    // Accepted, then made a link to another file before the run.
+    fs::remove(swapped);
+    fs::create_symlink(target, swapped);
+    helper.send("passes 2\nrun\n");
+    EXPECT_EQ(helper.next(), "ok");
+    EXPECT_EQ(helper.next(), "destroyed 6");
+    EXPECT_TRUE(helper.next().starts_with("failed 7 "));
+    EXPECT_EQ(helper.next(), "end 1 1");
+    helper.send("end\n");
+    EXPECT_EQ(helper.exitCode(), 0);
+    EXPECT_FALSE(fs::exists(doomed));
+    EXPECT_EQ(readWhole(target), std::string(1000, 't'));
+    EXPECT_EQ(readWhole(kept), std::string(1000, 'k'));
+    EXPECT_TRUE(fs::is_symlink(swapped));
+}
+
+// A session knows only what its own caller handed over; a frame it does not know ends it.
+TEST(Helper, takesNoPathFromAnotherSessionAndEndsOnAFrameItDoesNotKnow) {
+    TempDir dir;
+    const std::string file = dir.makeFile("file", 1000, 'f');
+    {
+        Helper first;
+        first.send("hello 1\n" + fileFrame(file) + "\nend\n");
+        EXPECT_EQ(first.next(), "hello 1");
+        EXPECT_EQ(first.next(), "accepted 1");
+    }
+    for (const std::string& broken :
+         {std::string("run now\n"), std::string("passes 21\n"), std::string("file 00\n"),
+          std::string(HelperFrames::MaxFrame + 10, 'a') + "\n", std::string("run")}) {
+        Helper second;
+        second.send("hello 1\nrun\n" + broken);
+        EXPECT_EQ(second.next(), "hello 1");
+        EXPECT_EQ(second.next(), "end 0 0");
+        second.send("end\n");
+        const std::string said = second.next();
+        EXPECT_TRUE(said == "refused frame") << broken.substr(0, 20) << ": " << said;
+        EXPECT_EQ(second.exitCode(), 2);
+    }
+    Helper otherVersion;
+    otherVersion.send("hello 2\n");
+    EXPECT_EQ(otherVersion.next(), "refused version");
+    EXPECT_EQ(otherVersion.exitCode(), 2);
+    EXPECT_EQ(readWhole(file), std::string(1000, 'f'));
+}
+
+// Pause stops the run after its next write; it goes on where it stopped, or ends with the file
+// it stopped in named.
+TEST(Helper, pausesAndGoesOnOrEnds) {
+    for (const bool goOn : {true, false}) {
+        SCOPED_TRACE(goOn ? "continued" : "ended");
+        TempDir dir;
+        const std::string file = dir.makeFile("big", 20'000'000);
+        Helper helper;
+        helper.send("hello 1\n" + fileFrame(file) + "\nrun\npause\n");
+        EXPECT_EQ(helper.next(), "hello 1");
+        EXPECT_EQ(helper.next(), "accepted 1");
+        EXPECT_EQ(helper.next(), "paused");
+        EXPECT_TRUE(fs::exists(file));
+        helper.send(goOn ? "run\n" : "end\n");
+        if (goOn)
+            EXPECT_EQ(helper.next(), "destroyed 1");
+        else
+            EXPECT_EQ(helper.next(), "failed 1 2 interrupted");
+        EXPECT_EQ(helper.next(), goOn ? "end 1 0" : "end 0 1");
+        helper.send("end\n");
+        EXPECT_EQ(helper.exitCode(), 0);
+        EXPECT_EQ(fs::exists(file), !goOn);
+    }
+}
