@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
+#include "control/HelperClient.h"
+#include "engine/WipeError.h"
 #include "helper/HelperFrames.h"
 #include "tests/support/TempDir.h"
 
 #include <QProcess>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -175,4 +178,53 @@ TEST(Helper, pausesAndGoesOnOrEnds) {
         EXPECT_EQ(helper.exitCode(), 0);
         EXPECT_EQ(fs::exists(file), !goOn);
     }
+}
+
+// The window's side hands over exactly the files it is given, each with its identity, and hears
+// what became of each by its position.
+TEST(HelperClient, handsOverTheFilesAndHearsWhatBecameOfEach) {
+    TempDir dir;
+    const std::string doomed = dir.makeFile("doomed", 70000);
+    const std::string kept = dir.makeFile("kept", 1000, 'k');
+    FileIdentity changed = identityNow(kept);
+    changed.file.inode += 1;
+    HelperClient client(QStringLiteral(WYPELARK_HELPER), {});
+    QSignalSpy refused(&client, &HelperClient::refused);
+    QSignalSpy destroyed(&client, &HelperClient::destroyed);
+    QSignalSpy ended(&client, &HelperClient::runEnded);
+    QSignalSpy broke(&client, &HelperClient::brokeOff);
+
+    client.start({{QByteArray::fromStdString(doomed), identityNow(doomed)},
+                  {QByteArray::fromStdString(kept), changed}},
+                 2, true);
+    ASSERT_TRUE(ended.wait(10000));
+    EXPECT_EQ(ended.front(), (QList<QVariant>{1, 0}));
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused.front(), (QList<QVariant>{1, QStringLiteral("changed")}));
+    ASSERT_EQ(destroyed.size(), 1);
+    EXPECT_EQ(destroyed.front().front(), 0);
+    client.end();
+    EXPECT_FALSE(fs::exists(doomed));
+    EXPECT_EQ(readWhole(kept), std::string(1000, 'k'));
+    EXPECT_TRUE(broke.isEmpty());
+
+    // A helper that cannot be started, as when pkexec is declined, is said so.
+    HelperClient missing(QString::fromStdString(dir.file("no-such-helper")), {});
+    QSignalSpy missed(&missing, &HelperClient::brokeOff);
+    missing.start({}, 1, false);
+    if (missed.isEmpty())
+        missed.wait(5000);
+    EXPECT_EQ(missed.size(), 1);
+}
+
+// Of a run's failures, those that rights would mend go to the helper; a swapped or unreadable
+// file does not.
+TEST(HelperClient, takesOnlyTheFilesThatFailedForLackOfRights) {
+    WipeReport report;
+    report.failures = {
+        {"/a", WipeStep::Open, std::make_error_code(std::errc::permission_denied)},
+        {"/b", WipeStep::Delete, std::make_error_code(std::errc::operation_not_permitted)},
+        {"/c", WipeStep::Open, make_error_code(WipeErrc::Changed)},
+        {"/d", WipeStep::Write, std::make_error_code(std::errc::io_error)}};
+    EXPECT_EQ(failedForLackOfRights(report), (std::vector<QByteArray>{"/a", "/b"}));
 }

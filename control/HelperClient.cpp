@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: LicenseRef-proprietary
+#include "control/HelperClient.h"
+
+#include "engine/UniqueFd.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+
+#include <utility>
+
+namespace wypelark {
+namespace {
+
+QByteArray nodeFields(const NodeIdentity& node) {
+    return QByteArray::number(static_cast<qulonglong>(node.device)) + ' ' +
+           QByteArray::number(static_cast<qulonglong>(node.inode)) + ' ' +
+           QByteArray::number(static_cast<int>(node.stamp.kind)) + ':' +
+           QByteArray::number(static_cast<qlonglong>(node.stamp.value)) + ':' +
+           QByteArray::number(node.stamp.nanoseconds);
+}
+
+// Whether the file is marked immutable or append-only, where that can be read; a file this user
+// cannot even open for reading is taken as not marked.
+bool markedUnchangeable(const std::string& path) {
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    int flags = 0;
+    if (!fd.valid() || ::ioctl(fd.get(), FS_IOC_GETFLAGS, &flags) != 0)
+        return false;
+    return (flags & (FS_IMMUTABLE_FL | FS_APPEND_FL)) != 0;
+}
+
+} // namespace
+
+std::vector<QByteArray> failedForLackOfRights(const WipeReport& report) {
+    std::vector<QByteArray> paths;
+    for (const WipeFailure& failure : report.failures) {
+        const bool denied = failure.error == std::errc::permission_denied;
+        const bool notPermitted = failure.error == std::errc::operation_not_permitted &&
+                                  !markedUnchangeable(failure.path);
+        if (denied || notPermitted)
+            paths.push_back(QByteArray::fromStdString(failure.path));
+    }
+    return paths;
+}
+
+HelperClient::HelperClient(QString program, QStringList arguments, QObject* parent)
+    : QObject(parent), mProgram(std::move(program)), mArguments(std::move(arguments)) {
+    connect(&mProcess, &QProcess::readyReadStandardOutput, this, &HelperClient::readLines);
+    connect(&mProcess, &QProcess::errorOccurred, this, [this](QProcess::ProcessError) {
+        if (!mRunEnded)
+            emit brokeOff(mProcess.errorString());
+    });
+    connect(&mProcess, &QProcess::finished, this, [this](int status, QProcess::ExitStatus) {
+        readLines();
+        // pkexec says 126 when the person declined, 127 when not authorised.
+        if (!mRunEnded)
+            emit brokeOff(QString::fromLocal8Bit(mProcess.readAllStandardError()).trimmed() +
+                          QStringLiteral(" (%1)").arg(status));
+    });
+}
+
+HelperClient::~HelperClient() {
+    if (running()) {
+        send("end");
+        mProcess.closeWriteChannel();
+        if (!mProcess.waitForFinished(5000))
+            mProcess.kill();
+    }
+}
+
+void HelperClient::start(const std::vector<HandedFile>& files, int passes, bool readBack) {
+    mHanded = static_cast<int>(files.size());
+    mRunEnded = false;
+    mProcess.start(mProgram, mArguments);
+    send("hello 1");
+    for (const HandedFile& file : files)
+        send("file " + file.path.toHex() + ' ' + nodeFields(file.identity.file) + ' ' +
+             nodeFields(file.identity.folder));
+    send("passes " + QByteArray::number(passes));
+    send(readBack ? "verify 1" : "verify 0");
+    send("run");
+}
+
+void HelperClient::pause() {
+    send("pause");
+}
+
+void HelperClient::resume() {
+    send("run");
+}
+
+void HelperClient::end() {
+    send("end");
+    mProcess.closeWriteChannel();
+}
+
+void HelperClient::send(const QByteArray& frame) {
+    if (running())
+        mProcess.write(frame + '\n');
+}
+
+void HelperClient::readLines() {
+    while (mProcess.canReadLine())
+        handle(mProcess.readLine().trimmed().split(' '));
+}
+
+// The helper counts the files from 1, as they were handed over.
+void HelperClient::handle(const QList<QByteArray>& fields) {
+    const QByteArray& verb = fields.front();
+    const int position = fields.size() > 1 ? fields[1].toInt() - 1 : -1;
+    const bool known = position >= 0 && position < mHanded;
+    if (verb == "refused" && fields.size() == 3 && known)
+        emit refused(position, QString::fromLatin1(fields[2]));
+    else if (verb == "progress" && fields.size() == 4)
+        emit progress(fields[1].toInt(), fields[2].toInt(), fields[3].toDouble() / 1000.0);
+    else if (verb == "destroyed" && fields.size() == 2 && known)
+        emit destroyed(position);
+    else if (verb == "failed" && fields.size() == 4 && known)
+        emit failed(position, static_cast<WipeStep>(fields[2].toInt()),
+                    QString::fromLatin1(fields[3]));
+    else if (verb == "paused")
+        emit paused();
+    else if (verb == "end" && fields.size() == 3) {
+        mRunEnded = true;
+        emit runEnded(fields[1].toInt(), fields[2].toInt());
+    } else if (verb == "refused") {
+        emit brokeOff(QString::fromLatin1(fields.join(' ')));
+    }
+}
+
+} // namespace wypelark
