@@ -31,6 +31,11 @@ public:
                 const QString& details) override {
         print(title, summary + QLatin1Char('\n') + details);
     }
+    bool reportWithOffer(QWidget* parent, bool critical, const QString& title,
+                         const QString& summary, const QString& details, const QString&) override {
+        report(parent, critical, title, summary, details);
+        return false;
+    }
 
 private:
     static void print(const QString& title, const QString& text) {

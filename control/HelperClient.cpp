@@ -2,6 +2,7 @@
 #include "control/HelperClient.h"
 
 #include "engine/UniqueFd.h"
+#include "engine/WipeError.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -42,6 +43,14 @@ std::vector<QByteArray> failedForLackOfRights(const WipeReport& report) {
             paths.push_back(QByteArray::fromStdString(failure.path));
     }
     return paths;
+}
+
+std::error_code helperReason(const QString& reason) {
+    bool number = false;
+    const int value = reason.toInt(&number);
+    if (number)
+        return {value, std::generic_category()};
+    return reasonOfWord(reason.toStdString());
 }
 
 HelperClient::HelperClient(QString program, QStringList arguments, QObject* parent)

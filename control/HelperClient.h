@@ -26,6 +26,9 @@ struct HandedFile {
 // the like are not among them.
 std::vector<QByteArray> failedForLackOfRights(const WipeReport& report);
 
+// The error a reason of the helper's names: an errno, or one of the engine's own words.
+std::error_code helperReason(const QString& reason);
+
 // The caller's side of wypelark-helper's protocol, over a process: pkexec and the helper in the
 // window, the helper itself in tests. Everything is asynchronous; the answers come as signals.
 class HelperClient final : public QObject {

@@ -71,6 +71,16 @@ const std::error_category& wipeCategory() {
     return category;
 }
 
+std::error_code reasonOfWord(const std::string& word) {
+    for (int value = static_cast<int>(WipeErrc::SymbolicLink);
+         value <= static_cast<int>(WipeErrc::NotMounted); ++value) {
+        const std::error_code reason(value, wipeCategory());
+        if (reasonWord(reason) == word)
+            return reason;
+    }
+    return {};
+}
+
 std::error_code make_error_code(WipeErrc errc) {
     return {static_cast<int>(errc), wipeCategory()};
 }

@@ -36,6 +36,8 @@ const std::error_category& wipeCategory();
 // for an error of another category.
 std::string reasonWord(const std::error_code& error);
 std::error_code make_error_code(WipeErrc errc);
+// The reason a stable word names; nothing for a word of no reason.
+std::error_code reasonOfWord(const std::string& word);
 
 } // namespace wypelark
 

@@ -81,4 +81,12 @@ void QtMessageBoxes::report(QWidget* parent, bool critical, const QString& title
     reportBox(parent, critical, title, summary, details)->exec();
 }
 
+bool QtMessageBoxes::reportWithOffer(QWidget* parent, bool critical, const QString& title,
+                                     const QString& summary, const QString& details,
+                                     const QString& offerText) {
+    const std::unique_ptr<ReportDialog> box = reportBox(parent, critical, title, summary, details);
+    box->addOffer(offerText);
+    return box->exec() == ReportDialog::OfferTaken;
+}
+
 } // namespace wypelark

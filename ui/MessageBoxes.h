@@ -38,6 +38,10 @@ public:
     // length) behind Show Details, in a box that can be resized and stays within the screen.
     virtual void report(QWidget* parent, bool critical, const QString& title,
                         const QString& summary, const QString& details) = 0;
+    // The same box with one more button, offerText; true when it was chosen.
+    virtual bool reportWithOffer(QWidget* parent, bool critical, const QString& title,
+                                 const QString& summary, const QString& details,
+                                 const QString& offerText) = 0;
 };
 
 class ReportDialog;
@@ -59,6 +63,9 @@ public:
                            bool& chosen) override;
     void report(QWidget* parent, bool critical, const QString& title, const QString& summary,
                 const QString& details) override;
+    bool reportWithOffer(QWidget* parent, bool critical, const QString& title,
+                         const QString& summary, const QString& details,
+                         const QString& offerText) override;
 };
 
 } // namespace wypelark

@@ -35,7 +35,7 @@ ReportDialog::ReportDialog(QWidget* parent, bool critical, const QString& title,
     mDetails->setReadOnly(true);
     mDetails->setLineWrapMode(QPlainTextEdit::NoWrap);
     mDetails->hide();
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    auto* buttons = mButtons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     mShowDetails = buttons->addButton(tr("Show Details..."), QDialogButtonBox::ActionRole);
     mShowDetails->setVisible(!details.isEmpty());
     connect(mShowDetails, &QPushButton::clicked, this, &ReportDialog::toggleDetails);
@@ -56,6 +56,11 @@ ReportDialog::ReportDialog(QWidget* parent, bool critical, const QString& title,
     const QSize wanted = mMessage->sizeHint() + QSize(100, 80);
     resize(std::clamp(wanted.width(), 420, screen.width() * 2 / 3),
            std::clamp(wanted.height(), 160, screen.height() * 2 / 3));
+}
+
+void ReportDialog::addOffer(const QString& text) {
+    QPushButton* offer = mButtons->addButton(text, QDialogButtonBox::ActionRole);
+    connect(offer, &QPushButton::clicked, this, [this] { done(OfferTaken); });
 }
 
 QString ReportDialog::text() const {

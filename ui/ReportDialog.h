@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -18,7 +19,12 @@ public:
     ReportDialog(QWidget* parent, bool critical, const QString& title, const QString& message,
                  const QString& details);
 
+    // What exec() returns when the offer's button was chosen.
+    static constexpr int OfferTaken = 2;
+
     QString text() const;
+    // One more button, which closes the box with OfferTaken.
+    void addOffer(const QString& text);
 
 private:
     void toggleDetails();
@@ -26,6 +32,7 @@ private:
     QPlainTextEdit* mMessage = nullptr;
     QPlainTextEdit* mDetails = nullptr;
     QPushButton* mShowDetails = nullptr;
+    QDialogButtonBox* mButtons = nullptr;
 };
 
 } // namespace wypelark

@@ -2,6 +2,7 @@
 #include "ui/RunCommands.h"
 
 #include "control/FillTexts.h"
+#include "control/HelperClient.h"
 #include "control/RunEndNotice.h"
 #include "control/RunProgress.h"
 #include "control/TrashPlacesNow.h"
@@ -9,6 +10,7 @@
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "list/ShownName.h"
+#include "ui/AdministratorRunDialog.h"
 #include "ui/DeletionListPane.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/MessageBoxes.h"
@@ -18,6 +20,7 @@
 
 #include <QAction>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QWidget>
 
 #include <utility>
@@ -170,8 +173,9 @@ void RunCommands::nameDeleteButton(const QString& caption) {
 // the record kept.
 void RunCommands::showPendingReport() {
     RunSession& session = mParts.controller.session();
-    RunEndNotice notice =
-        RunEndNotice::of(session.takeRecord(), session, session.state() == RunState::Paused);
+    const RunRecord record = session.takeRecord();
+    const std::vector<QByteArray> lackingRights = failedForLackOfRights(record.report);
+    RunEndNotice notice = RunEndNotice::of(record, session, session.state() == RunState::Paused);
     if (!notice.status.isEmpty())
         mParts.status.say(notice.status);
     if (!notice.ending.isEmpty() && session.state() != RunState::Paused)
@@ -182,9 +186,44 @@ void RunCommands::showPendingReport() {
         mLastRecord = std::move(notice.sheet);
         mParts.list.offerRecord();
     }
-    if (notice.boxShown)
+    if (notice.boxShown && !lackingRights.empty() && session.state() == RunState::Idle) {
+        if (mParts.messages.reportWithOffer(mWindow, notice.critical, QStringLiteral("Wypelark"),
+                                            notice.summary, notice.details,
+                                            tr("Destroy as Administrator…")))
+            destroyAsAdministrator(lackingRights);
+    } else if (notice.boxShown) {
         mParts.messages.report(mWindow, notice.critical, QStringLiteral("Wypelark"), notice.summary,
                                notice.details);
+    }
+}
+
+// Exactly the files the run could not destroy for lack of rights, as they were listed, go to
+// the helper; those it destroyed leave the list, the others stay marked with the reason.
+void RunCommands::destroyAsAdministrator(const std::vector<QByteArray>& paths) {
+    WipeController& controller = mParts.controller;
+    DeletionListModel& list = controller.list();
+    const QSet<QByteArray> wanted(paths.begin(), paths.end());
+    std::vector<HandedFile> files;
+    for (int position = 1; position <= list.count(); ++position) {
+        if (wanted.contains(list.path(position)))
+            files.push_back({list.path(position), list.identity(position)});
+    }
+    if (files.empty() || !controller.listEditable())
+        return;
+    AdministratorRunDialog run(mWindow, std::move(files), controller.passCount(),
+                               controller.session().verifier() != nullptr);
+    run.exec();
+    const QSet<QByteArray> gone(run.destroyed().begin(), run.destroyed().end());
+    std::vector<int> positions;
+    for (int position = 1; position <= list.count(); ++position) {
+        if (gone.contains(list.path(position)))
+            positions.push_back(position);
+    }
+    controller.removeFromList(positions);
+    for (const auto& [path, reason] : run.notDestroyed())
+        list.markFailed(path, reason);
+    mParts.status.say(tr("%Ln files destroyed as the administrator", nullptr,
+                         static_cast<int>(positions.size())));
 }
 
 void RunCommands::showRunRecord() {

@@ -61,6 +61,7 @@ signals:
 
 private:
     bool askToFill(const QByteArray& folder, VolumeSpace& space);
+    void destroyAsAdministrator(const std::vector<QByteArray>& paths);
     void afterRunCommand();
     void showRunState();
     void showFigures(const ProgressFigures& figures, bool running);

@@ -875,6 +875,44 @@
     </message>
 </context>
 <context>
+    <name>wypelark::AdministratorRunDialog</name>
+    <message>
+        <source>Waiting for the administrator&apos;s password…</source>
+        <translation>Warten auf das Passwort des Administrators…</translation>
+    </message>
+    <message>
+        <source>Destroy as Administrator</source>
+        <translation>Als Administrator vernichten</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Paused: the file being overwritten is partly overwritten</source>
+        <translation>Angehalten: die gerade überschriebene Datei ist teilweise überschrieben</translation>
+    </message>
+    <message>
+        <source>File %1 of %2, pass %3 of %4</source>
+        <translation>Datei %1 von %2, Durchgang %3 von %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files destroyed as the administrator</source>
+        <translation>
+            <numerusform>%Ln Datei als Administrator vernichtet</numerusform>
+            <numerusform>%Ln Dateien als Administrator vernichtet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The helper ended before its run did; nothing more was destroyed.</source>
+        <translation>Das Hilfsprogramm endete vor seinem Lauf; nichts weiter wurde vernichtet.</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::BrowserPane</name>
     <message>
         <source>Select Files and Folders to Delete</source>
@@ -1066,6 +1104,17 @@
     <message>
         <source>The list is empty: add files first</source>
         <translation>Die Liste ist leer: zuerst Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Destroy as Administrator…</source>
+        <translation>Als Administrator vernichten…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files destroyed as the administrator</source>
+        <translation>
+            <numerusform>%Ln Datei als Administrator vernichtet</numerusform>
+            <numerusform>%Ln Dateien als Administrator vernichtet</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -897,6 +897,45 @@
     </message>
 </context>
 <context>
+    <name>wypelark::AdministratorRunDialog</name>
+    <message>
+        <source>Waiting for the administrator&apos;s password…</source>
+        <translation>Oczekiwanie na hasło administratora…</translation>
+    </message>
+    <message>
+        <source>Destroy as Administrator</source>
+        <translation>Zniszcz jako administrator</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Kontynuuj</translation>
+    </message>
+    <message>
+        <source>Paused: the file being overwritten is partly overwritten</source>
+        <translation>Wstrzymano: nadpisywany plik jest nadpisany częściowo</translation>
+    </message>
+    <message>
+        <source>File %1 of %2, pass %3 of %4</source>
+        <translation>Plik %1 z %2, przebieg %3 z %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files destroyed as the administrator</source>
+        <translation>
+            <numerusform>%Ln plik zniszczony jako administrator</numerusform>
+            <numerusform>%Ln pliki zniszczone jako administrator</numerusform>
+            <numerusform>%Ln plików zniszczonych jako administrator</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The helper ended before its run did; nothing more was destroyed.</source>
+        <translation>Program pomocniczy zakończył się przed końcem przebiegu; nic więcej nie zniszczono.</translation>
+    </message>
+</context>
+<context>
     <name>wypelark::BrowserPane</name>
     <message>
         <source>Select Files and Folders to Delete</source>
@@ -1088,6 +1127,18 @@
     <message>
         <source>The list is empty: add files first</source>
         <translation>Lista jest pusta: najpierw dodaj pliki</translation>
+    </message>
+    <message>
+        <source>Destroy as Administrator…</source>
+        <translation>Zniszcz jako administrator…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files destroyed as the administrator</source>
+        <translation>
+            <numerusform>%Ln plik zniszczony jako administrator</numerusform>
+            <numerusform>%Ln pliki zniszczone jako administrator</numerusform>
+            <numerusform>%Ln plików zniszczonych jako administrator</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,16 @@ public:
         shown.push_back({critical ? Kind::Critical : Kind::Information, title,
                          summary + QStringLiteral("\n\n") + details, summary});
     }
+    // The offers the boxes made, and whether a test takes them.
+    std::vector<QString> offers;
+    bool takeOffer = false;
+    bool reportWithOffer(QWidget* parent, bool critical, const QString& title,
+                         const QString& summary, const QString& details,
+                         const QString& offerText) override {
+        report(parent, critical, title, summary, details);
+        offers.push_back(offerText);
+        return takeOffer;
+    }
 };
 
 } // namespace wypelark::testing

@@ -43,6 +43,8 @@ private:
 };
 
 OpenResult RecordingFileOperations::open(const std::string& path, const FileIdentity& identity) {
+    if (const std::error_code refused = openRefusal ? openRefusal(path) : std::error_code())
+        return {nullptr, refused};
     OpenResult opened = inner().open(path, identity);
     if (opened.file) {
         rule.opened(path, identity);

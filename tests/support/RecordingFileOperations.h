@@ -21,6 +21,8 @@ public:
 
     std::vector<RecordedOp> writes;
     std::function<void(int)> onWrite;
+    // The error an open of the path fails with, as the disk would give it; none to open it.
+    std::function<std::error_code(const std::string&)> openRefusal;
     DestructionRule rule;
 
     OpenResult open(const std::string& path, const FileIdentity& identity) override;

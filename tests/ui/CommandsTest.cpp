@@ -637,6 +637,25 @@ TEST_F(Commands, aFileThatFailedStaysListedAloneAndTheNextDeleteDestroysIt) {
     EXPECT_EQ(messages.shown.size(), 1u); // only the first run had something to say
 }
 
+// A file this user may not write is offered to the administrator; one that failed otherwise is
+// not, and a declined offer leaves the file listed.
+TEST_F(Commands, onlyAFileThatFailedForLackOfRightsIsOfferedToTheAdministrator) {
+    addFiles({{"a", 10}, {"b", 10}});
+    std::errc refusal = std::errc::permission_denied;
+    files.openRefusal = [&](const std::string& path) {
+        return path.ends_with("/a") ? std::make_error_code(refusal) : std::error_code();
+    };
+    click(1);
+    EXPECT_EQ(messages.offers, std::vector<QString>{QStringLiteral("Destroy as Administrator…")});
+    ASSERT_EQ(controller->list().count(), 1);
+
+    refusal = std::errc::io_error;
+    click(1);
+    EXPECT_EQ(messages.offers.size(), 1u);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(fs::exists(dir.file("a")));
+}
+
 TEST_F(Commands, failuresFromBeforeAPauseAreShownWhenTheWindowClosesWhilePaused) {
     addFiles({{"a", 10}, {"b", 120000}});
     fs::remove(dir.file("a"));
