@@ -69,7 +69,10 @@ HelperClient::HelperClient(QString program, QStringList arguments, QObject* pare
     });
 }
 
+// Nothing is said from here on: whoever listened may be going too.
 HelperClient::~HelperClient() {
+    blockSignals(true);
+    mProcess.disconnect(this);
     if (running()) {
         send("end");
         mProcess.closeWriteChannel();
@@ -81,6 +84,7 @@ HelperClient::~HelperClient() {
 void HelperClient::start(const std::vector<HandedFile>& files, int passes, bool readBack) {
     mHanded = static_cast<int>(files.size());
     mRunEnded = false;
+    mSaidEnd = false;
     mProcess.start(mProgram, mArguments);
     send("hello 1");
     for (const HandedFile& file : files)
@@ -101,11 +105,12 @@ void HelperClient::resume() {
 
 void HelperClient::end() {
     send("end");
+    mSaidEnd = true;
     mProcess.closeWriteChannel();
 }
 
 void HelperClient::send(const QByteArray& frame) {
-    if (running())
+    if (running() && !mSaidEnd)
         mProcess.write(frame + '\n');
 }
 

@@ -72,6 +72,7 @@ private:
     QProcess mProcess;
     int mHanded = 0;
     bool mRunEnded = false;
+    bool mSaidEnd = false; // the session was ended: nothing more is sent
 };
 
 } // namespace wypelark

@@ -116,29 +116,42 @@ void AdministratorRunDialog::runEnded() {
     mPause->hide();
     mClose->setEnabled(true);
     mClose->setDefault(true);
+    mClose->setFocus();
     mOverall->setValue(1000);
     mStatus->setText(tr("%Ln files destroyed as the administrator", nullptr,
                         static_cast<int>(mDestroyed.size())));
     mClient->end();
+    if (mClosing)
+        QDialog::reject();
 }
 
 void AdministratorRunDialog::brokeOff(const QString& why) {
     mWriting = false;
     mPause->hide();
     mClose->setEnabled(true);
+    mClose->setDefault(true);
+    mClose->setFocus();
     mStatus->setText(tr("The helper ended before its run did; nothing more was destroyed."));
     if (!why.trimmed().isEmpty()) {
         mSaid->appendPlainText(why);
         mSaid->show();
     }
+    if (mClosing)
+        QDialog::reject();
 }
 
-// The box goes only while nothing is written; a paused run ends with it.
+// The box goes only while nothing is written. A paused run ends with it, once the helper said
+// how: the file it stopped in is named partly overwritten.
 void AdministratorRunDialog::reject() {
     if (mWriting && !mPaused)
         return;
-    if (mPaused)
+    if (mPaused && mWriting) {
+        mClosing = true;
+        mPause->setEnabled(false);
+        mClose->setEnabled(false);
         mClient->end();
+        return;
+    }
     QDialog::reject();
 }
 

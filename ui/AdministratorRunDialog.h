@@ -53,6 +53,7 @@ private:
     int mRefused = 0;
     bool mWriting = true;
     bool mPaused = false;
+    bool mClosing = false; // closed while paused: goes once the helper ended the run
 };
 
 } // namespace wypelark

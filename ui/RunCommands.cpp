@@ -210,9 +210,12 @@ void RunCommands::destroyAsAdministrator(const std::vector<QByteArray>& paths) {
     }
     if (files.empty() || !controller.listEditable())
         return;
+    const int handed = static_cast<int>(files.size());
     AdministratorRunDialog run(mWindow, std::move(files), controller.passCount(),
                                controller.session().verifier() != nullptr);
     run.exec();
+    const int left = handed - static_cast<int>(run.destroyed().size());
+    mParts.progress.showEnding(left == 0 ? WipeTexts::doneEnding() : WipeTexts::failedEnding(left));
     const QSet<QByteArray> gone(run.destroyed().begin(), run.destroyed().end());
     std::vector<int> positions;
     for (int position = 1; position <= list.count(); ++position) {

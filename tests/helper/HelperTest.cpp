@@ -208,6 +208,20 @@ TEST(HelperClient, handsOverTheFilesAndHearsWhatBecameOfEach) {
     EXPECT_EQ(readWhole(kept), std::string(1000, 'k'));
     EXPECT_TRUE(broke.isEmpty());
 
+    // Gone while the helper still talks, as when its box closes on a paused run: nothing more is
+    // said to whoever listened, which may be going too.
+    const std::string big = dir.makeFile("big", 20'000'000);
+    auto talking = std::make_unique<HelperClient>(QStringLiteral(WYPELARK_HELPER), QStringList());
+    bool heardAfterwards = false;
+    QSignalSpy paused(talking.get(), &HelperClient::paused);
+    QObject::connect(talking.get(), &HelperClient::failed, [&] { heardAfterwards = true; });
+    talking->start({{QByteArray::fromStdString(big), identityNow(big)}}, 1, false);
+    talking->pause();
+    ASSERT_TRUE(paused.wait(10000));
+    talking.reset();
+    EXPECT_FALSE(heardAfterwards);
+    EXPECT_TRUE(fs::exists(big));
+
     // A helper that cannot be started, as when pkexec is declined, is said so.
     HelperClient missing(QString::fromStdString(dir.file("no-such-helper")), {});
     QSignalSpy missed(&missing, &HelperClient::brokeOff);
