@@ -11,9 +11,11 @@ trap 'rm -rf "$root"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 dpkg-deb -x "$deb" "$root"
-for program in wypelark wypelark-cli; do
-    elf="$root/usr/bin/$program"
-    [ -x "$elf" ] || fail "no /usr/bin/$program"
+# The helper runs as root: it is held to the same flags.
+for path in usr/bin/wypelark usr/bin/wypelark-cli usr/libexec/wypelark/wypelark-helper; do
+    program=$(basename "$path")
+    elf="$root/$path"
+    [ -x "$elf" ] || fail "no /$path"
     header=$(readelf --file-header "$elf")
     dynamic=$(readelf --dynamic "$elf")
     segments=$(readelf --program-headers "$elf")
@@ -23,7 +25,8 @@ for program in wypelark wypelark-cli; do
     grep -q 'GNU_RELRO' <<<"$segments" || fail "$program has no read-only relocations"
     grep -Eq 'BIND_NOW|FLAGS_1.*NOW' <<<"$dynamic" || fail "$program is not bound at start"
     grep -q '__stack_chk_fail' <<<"$imports" || fail "$program has no stack protector"
-    grep -Eq '__[a-z_]+_chk' <<<"$(grep -v __stack_chk_fail <<<"$imports")" ||
+    # The fortified calls: the _chk functions, and open's own checked forms (__open_2, ...).
+    grep -Eq '__[a-z_]+_chk|__open(at)?(64)?_2' <<<"$(grep -v __stack_chk_fail <<<"$imports")" ||
         fail "$program calls no fortified function"
     if readelf --section-headers "$elf" | grep -Eq '\.symtab|\.debug_info'; then
         fail "$program is not stripped"
