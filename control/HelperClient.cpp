@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "control/HelperClient.h"
 
-#include "engine/UniqueFd.h"
 #include "engine/WipeError.h"
 
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
+#include <sys/stat.h>
 
 #include <utility>
 
@@ -21,14 +19,16 @@ QByteArray nodeFields(const NodeIdentity& node) {
            QByteArray::number(node.stamp.nanoseconds);
 }
 
-// Whether the file is marked immutable or append-only, where that can be read; a file this user
-// cannot even open for reading is taken as not marked.
+// Whether the file is marked immutable or append-only, as statx tells without opening it (what
+// another program put at the name meanwhile, a device even, is not opened); a file whose marks
+// cannot be seen is taken as not marked.
 bool markedUnchangeable(const std::string& path) {
-    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    int flags = 0;
-    if (!fd.valid() || ::ioctl(fd.get(), FS_IOC_GETFLAGS, &flags) != 0)
+    struct statx looked {};
+    if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_BASIC_STATS,
+                &looked) != 0)
         return false;
-    return (flags & (FS_IMMUTABLE_FL | FS_APPEND_FL)) != 0;
+    const std::uint64_t marks = STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND;
+    return (looked.stx_attributes_mask & marks) != 0 && (looked.stx_attributes & marks) != 0;
 }
 
 } // namespace

@@ -9,8 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
+#include <linux/fs.h>
 #include <string>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 using namespace wypelark;
 using namespace wypelark::testing;
@@ -32,6 +36,18 @@ std::string nodeText(const NodeIdentity& node) {
 std::string fileFrame(const std::string& path, const FileIdentity& identity) {
     return "file " + HelperFrames::hex(path) + " " + nodeText(identity.file) + " " +
            nodeText(identity.folder);
+}
+
+// Sets or clears the immutable mark; false where the file system takes none.
+bool markImmutable(const std::string& path, bool immutable) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int flags = 0;
+    bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return done;
 }
 
 std::string fileFrame(const std::string& path) {
@@ -241,4 +257,15 @@ TEST(HelperClient, takesOnlyTheFilesThatFailedForLackOfRights) {
         {"/c", WipeStep::Open, make_error_code(WipeErrc::Changed)},
         {"/d", WipeStep::Write, std::make_error_code(std::errc::io_error)}};
     EXPECT_EQ(failedForLackOfRights(report), (std::vector<QByteArray>{"/a", "/b"}));
+
+    // Not permitted because it is marked immutable: root could not write it either. Where the
+    // file system takes no marks there is nothing to tell apart.
+    TempDir dir;
+    const std::string marked = dir.makeFile("marked", 10);
+    if (markImmutable(marked, true)) {
+        report.failures.push_back(
+            {marked, WipeStep::Open, std::make_error_code(std::errc::operation_not_permitted)});
+        EXPECT_EQ(failedForLackOfRights(report), (std::vector<QByteArray>{"/a", "/b"}));
+        markImmutable(marked, false);
+    }
 }
