@@ -118,11 +118,14 @@ void AdministratorRunDialog::runEnded() {
     mClose->setDefault(true);
     mClose->setFocus();
     mOverall->setValue(1000);
-    mStatus->setText(tr("%Ln files destroyed as the administrator", nullptr,
-                        static_cast<int>(mDestroyed.size())));
+    mStatus->setText(destroyedStatus(static_cast<int>(mDestroyed.size())));
     mClient->end();
     if (mClosing)
         QDialog::reject();
+}
+
+QString AdministratorRunDialog::destroyedStatus(int destroyed) {
+    return tr("%Ln files destroyed as the administrator", nullptr, destroyed);
 }
 
 void AdministratorRunDialog::brokeOff(const QString& why) {

@@ -32,6 +32,8 @@ public:
     }
 
     void reject() override;
+    // What the window says once the helper destroyed this many files.
+    static QString destroyedStatus(int destroyed);
 
 private:
     void showProgress(int file, int pass, double fraction);

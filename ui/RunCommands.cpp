@@ -225,8 +225,7 @@ void RunCommands::destroyAsAdministrator(const std::vector<QByteArray>& paths) {
     controller.removeFromList(positions);
     for (const auto& [path, reason] : run.notDestroyed())
         list.markFailed(path, reason);
-    mParts.status.say(tr("%Ln files destroyed as the administrator", nullptr,
-                         static_cast<int>(positions.size())));
+    mParts.status.say(AdministratorRunDialog::destroyedStatus(static_cast<int>(positions.size())));
 }
 
 void RunCommands::showRunRecord() {

@@ -1109,13 +1109,6 @@
         <source>Destroy as Administrator…</source>
         <translation>Als Administrator vernichten…</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln files destroyed as the administrator</source>
-        <translation>
-            <numerusform>%Ln Datei als Administrator vernichtet</numerusform>
-            <numerusform>%Ln Dateien als Administrator vernichtet</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>wypelark::RunRecordDialog</name>

@@ -175,14 +175,4 @@
         </translation>
     </message>
 </context>
-<context>
-    <name>wypelark::RunCommands</name>
-    <message numerus="yes">
-        <source>%Ln files destroyed as the administrator</source>
-        <translation>
-            <numerusform>%Ln file destroyed as the administrator</numerusform>
-            <numerusform>%Ln files destroyed as the administrator</numerusform>
-        </translation>
-    </message>
-</context>
 </TS>

@@ -1132,14 +1132,6 @@
         <source>Destroy as Administrator…</source>
         <translation>Zniszcz jako administrator…</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln files destroyed as the administrator</source>
-        <translation>
-            <numerusform>%Ln plik zniszczony jako administrator</numerusform>
-            <numerusform>%Ln pliki zniszczone jako administrator</numerusform>
-            <numerusform>%Ln plików zniszczonych jako administrator</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>wypelark::RunRecordDialog</name>
