@@ -7,7 +7,6 @@
 #include <sys/sysmacros.h>
 
 namespace wypelark {
-namespace {
 
 // mountinfo escapes blanks, tabs, newlines and backslashes as three octal digits.
 QByteArray unescapeOctal(const QByteArray& field) {
@@ -26,8 +25,6 @@ QByteArray unescapeOctal(const QByteArray& field) {
     }
     return out;
 }
-
-} // namespace
 
 std::vector<MountInfoEntry> parseMountInfoEntries(const QByteArray& mountInfo) {
     std::vector<MountInfoEntry> entries;

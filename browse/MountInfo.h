@@ -19,6 +19,9 @@ struct MountInfoEntry {
 
 std::vector<MountInfoEntry> parseMountInfoEntries(const QByteArray& mountInfo);
 
+// A field of the mount table or of fstab with its octal escapes (\040 for a blank) undone.
+QByteArray unescapeOctal(const QByteArray& field);
+
 // The mount table of this process as the kernel gives it; empty when it cannot be read.
 QByteArray readMountInfo();
 

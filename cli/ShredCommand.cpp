@@ -3,12 +3,11 @@
 
 #include "cli/CommandHost.h"
 #include "cli/JournalLines.h"
+#include "cli/TrashIntakeLines.h"
 #include "control/FillTexts.h"
 #include "control/PassCountSetting.h"
 #include "control/ProofTexts.h"
 #include "control/RunSheet.h"
-#include "control/TrashPlacesNow.h"
-#include "control/TrashTexts.h"
 #include "control/WipeController.h"
 #include "control/WipeTexts.h"
 #include "engine/WipeError.h"
@@ -17,15 +16,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cerrno>
-#include <cstdio>
 #include <functional>
-#include <unistd.h>
 
 namespace wypelark {
 namespace {
@@ -45,13 +39,6 @@ QString shownPath(const std::string& path) {
 
 QString shownPath(const QByteArray& path) {
     return shownPath(path.toStdString());
-}
-
-// A file taken from a Trash is named with the path it had before.
-QString withOrigin(const RunSession& session, const QByteArray& path) {
-    const QByteArray origin = session.trashOrigins().originOf(path);
-    return origin.isEmpty() ? shownPath(path)
-                            : T::tr("%1 (was %2)").arg(shownPath(path), shownPath(origin));
 }
 
 struct Options {
@@ -202,6 +189,7 @@ int parse(std::vector<QByteArray> args, CommandContext& context, Options& option
     options.json = form == QStringLiteral("json");
     options.paths = parsed.operands;
     options.noTrim = parser.isSet(QStringLiteral("no-trim"));
+    options.trash = parser.isSet(QStringLiteral("trash"));
     if (parser.isSet(QStringLiteral("free-space"))) {
         // The parser read every byte as Latin-1: back to the exact bytes given.
         options.freeSpace = parser.value(QStringLiteral("free-space")).toLatin1();
@@ -214,7 +202,7 @@ int parse(std::vector<QByteArray> args, CommandContext& context, Options& option
                         << "\n";
             return ExitUsage;
         }
-        if (!options.paths.empty() || options.recursive || parser.isSet(QStringLiteral("trash"))) {
+        if (!options.paths.empty() || options.recursive || options.trash) {
             context.err << "wypelark-cli: "
                         << text(T::tr("--free-space takes no files, no --recursive and no --trash"))
                         << "\n";
@@ -222,13 +210,11 @@ int parse(std::vector<QByteArray> args, CommandContext& context, Options& option
         }
         return -1;
     }
-    options.trash = parser.isSet(QStringLiteral("trash"));
-    if (options.trash && !options.paths.empty()) {
-        context.err << "wypelark-cli: " << text(T::tr("--trash takes no files")) << "\n";
-        return ExitUsage;
-    }
-    if (options.paths.empty() && !options.trash) {
-        context.err << "wypelark-cli: " << text(T::tr("no file given")) << "\n"
+    if (options.trash != options.paths.empty()) {
+        context.err << "wypelark-cli: "
+                    << text(options.trash ? T::tr("--trash takes no files")
+                                          : T::tr("no file given"))
+                    << "\n"
                     << text(T::tr("Try 'wypelark-cli --help'.")) << "\n";
         return ExitUsage;
     }
@@ -283,7 +269,7 @@ void textReport(std::ostream& out, const Options& options, const RunSession& ses
     const VerifyingFileOperations* verifier = session.verifier();
     if (!options.quiet) {
         for (const DestroyedFile& file : session.destroyed())
-            out << text(T::tr("destroyed %1").arg(withOrigin(session, file.path))) << "\n";
+            out << text(T::tr("destroyed %1").arg(shownWithOrigin(session, file.path))) << "\n";
     }
     // The failures went to standard error.
     WipeReport remarks = record.report;
@@ -413,23 +399,6 @@ int runFillCommand(const Options& options, CommandContext& context) {
     return report.complete() && recordKept ? ExitDestroyed : ExitNotAllDestroyed;
 }
 
-// Lists what the user's trash cans hold; names the volumes not reached, which is no failure.
-std::vector<RefusedFile> takeTrash(WipeController& controller, const CommandContext& context) {
-    TrashIntake intake =
-        controller.addTrash(context.trashPlaces ? context.trashPlaces() : trashPlacesNow());
-    for (const QByteArray& volume : intake.notReached)
-        context.err << LinePriority{Priority::Warning} << "wypelark-cli: "
-                    << text(T::tr("%1: %2").arg(shownPath(volume),
-                                                WipeTexts::reason(WipeErrc::NotMounted)))
-                    << "\n"
-                    << LinePriority{Priority::Error};
-    if (intake.entries == 0 && controller.list().count() == 0)
-        context.err << LinePriority{Priority::Info} << "wypelark-cli: " << text(TrashTexts::empty())
-                    << "\n"
-                    << LinePriority{Priority::Error};
-    return std::move(intake.refused);
-}
-
 } // namespace
 
 int interruptedStatus(const CommandContext& context) {
@@ -465,7 +434,7 @@ int runShredCommand(const std::vector<QByteArray>& args, CommandContext& context
     if (options.dryRun) {
         for (int position = 1; position <= list.count(); ++position) {
             context.out << text(T::tr("would destroy %1 (%2 bytes, %3 passes)")
-                                    .arg(withOrigin(controller.session(), list.path(position)),
+                                    .arg(shownWithOrigin(controller.session(), list.path(position)),
                                          QString::number(list.size(position)),
                                          QString::number(options.passes)))
                         << "\n";

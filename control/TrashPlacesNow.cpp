@@ -19,23 +19,6 @@ bool isKernelType(const QByteArray& type) {
     return kernel.contains(type);
 }
 
-// A field of fstab with its octal escapes (\040 for a blank) undone.
-QByteArray unescaped(const QByteArray& field) {
-    QByteArray out;
-    for (qsizetype at = 0; at < field.size(); ++at) {
-        const QByteArray digits = field[at] == '\\' ? field.mid(at + 1, 3) : QByteArray();
-        bool ok = false;
-        const int code = digits.size() == 3 ? digits.toInt(&ok, 8) : 0;
-        if (ok && code < 256) {
-            out += static_cast<char>(code);
-            at += 3;
-        } else {
-            out += field[at];
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 std::vector<QByteArray> unmountedVolumes(const QByteArray& fileSystemTable,
@@ -45,7 +28,7 @@ std::vector<QByteArray> unmountedVolumes(const QByteArray& fileSystemTable,
         const QList<QByteArray> fields = line.simplified().split(' ');
         if (fields.size() < 3 || fields[0].startsWith('#'))
             continue;
-        const QByteArray point = unescaped(fields[1]);
+        const QByteArray point = unescapeOctal(fields[1]);
         if (!point.startsWith('/') || fields[2] == "swap" ||
             std::find(mounted.begin(), mounted.end(), point) != mounted.end() ||
             std::find(unmounted.begin(), unmounted.end(), point) != unmounted.end())

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: LicenseRef-proprietary
 #include "list/TrashScan.h"
 
+#include "engine/FileIdentity.h"
 #include "engine/UniqueFd.h"
 #include "engine/WipeError.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <dirent.h>
 #include <fcntl.h>
 #include <set>
 #include <sys/stat.h>
@@ -27,21 +27,14 @@ std::error_code lastError() {
 // The names in a folder, sorted by their bytes; none when it cannot be read. The folder is
 // opened without following a link.
 std::vector<QByteArray> namesIn(const QByteArray& folder) {
+    const UniqueFd fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    std::vector<std::string> found;
+    if (!fd.valid() || namesInFolder(fd.get(), found))
+        return {};
     std::vector<QByteArray> names;
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return names;
-    DIR* dir = ::fdopendir(fd);
-    if (dir == nullptr) {
-        ::close(fd);
-        return names;
-    }
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
-    ::closedir(dir);
+    names.reserve(found.size());
+    for (const std::string& name : found)
+        names.push_back(QByteArray::fromStdString(name));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -145,26 +138,18 @@ private:
 
 // Whether the open folder holds nothing but empty folders, on its own device.
 bool onlyEmptyFolders(int folderFd, dev_t device) {
-    const int fd = ::dup(folderFd);
-    DIR* dir = fd < 0 ? nullptr : ::fdopendir(fd);
-    if (dir == nullptr) {
-        if (fd >= 0)
-            ::close(fd);
+    std::vector<std::string> names;
+    if (namesInFolder(folderFd, names))
         return false;
-    }
-    bool empty = true;
-    while (const dirent* entry = empty ? ::readdir(dir) : nullptr) {
-        const std::string_view name(entry->d_name);
-        if (name == "." || name == "..")
-            continue;
+    for (const std::string& name : names) {
         struct stat info {};
         const UniqueFd child(
-            ::openat(folderFd, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        empty = child.valid() && ::fstat(child.get(), &info) == 0 && info.st_dev == device &&
-                onlyEmptyFolders(child.get(), device);
+            ::openat(folderFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!child.valid() || ::fstat(child.get(), &info) != 0 || info.st_dev != device ||
+            !onlyEmptyFolders(child.get(), device))
+            return false;
     }
-    ::closedir(dir);
-    return empty;
+    return true;
 }
 
 } // namespace

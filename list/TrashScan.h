@@ -10,7 +10,7 @@
 
 namespace wypelark {
 
-// Where a person's trash cans may be, after the freedesktop.org Trash specification.
+// Where a person's trash cans may be, as freedesktop.org desktops lay them out.
 struct TrashPlaces {
     QByteArray homeTrash;               // $XDG_DATA_HOME/Trash
     std::vector<QByteArray> topFolders; // the mount points of the volumes mounted now
